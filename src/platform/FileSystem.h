@@ -1,0 +1,27 @@
+#pragma once
+// Files and folders as the program sees them. Paths are Unicode strings with the platform's
+// separator ('/'); names on disk are UTF-8.
+#include <QString>
+#include <QStringList>
+
+namespace fs {
+
+// The folder of the running program's file, with a trailing separator.
+QString ExeFolder();
+// The platform's path separator, which stands where the design's folders end in a backslash.
+QChar Separator();
+
+bool FileExists(const QString& Path);       // an existing file (not a folder)
+bool DirectoryExists(const QString& Path);  // an existing folder; a trailing separator is allowed
+
+// The ordinary files of Folder (no folders, no hidden or system files) whose names match one of
+// the ';'-separated, case-insensitive wildcard patterns of Masks ('*' any run, '?' one character),
+// as bare names in ascending case-insensitive Russian order (ё sorts with е). An empty mask lists all.
+QStringList ListFiles(const QString& Folder, const QString& Masks = QString());
+// The sub-folders of Folder (no "." and "..", no hidden folders), bare names, in the same order.
+QStringList ListSubFolders(const QString& Folder);
+
+// Sorts names ascending in the listing order above.
+void SortNames(QStringList& Names);
+
+}  // namespace fs

@@ -1,0 +1,25 @@
+#include "platform/Dialogs.h"
+#include "platform/QtPrinter.h"
+
+#include <QMessageBox>
+#include <QPrintDialog>
+
+void TQtDialogs::ShowMessage(const QString& Title, const QString& Text)
+{
+    QMessageBox box(QMessageBox::NoIcon, Title, Text, QMessageBox::Ok, FParent);
+    box.exec();
+}
+
+bool TQtDialogs::AskYesNo(const QString& Title, const QString& Text)
+{
+    QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No, FParent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool TQtDialogs::ExecutePrintDialog(IPrinter& Printer)
+{
+    auto* qt = dynamic_cast<TQtPrinter*>(&Printer);
+    if (!qt) return false;
+    QPrintDialog dialog(&qt->Device(), FParent);
+    return dialog.exec() == QDialog::Accepted;
+}

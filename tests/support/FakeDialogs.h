@@ -1,0 +1,48 @@
+#pragma once
+// A recording stand-in for the program's modal dialogs: nothing blocks, every call is kept.
+#include "platform/Dialogs.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+struct TDialogCall {
+    enum TKind { Message, YesNo, Print } Kind;
+    QString Title;
+    QString Text;
+};
+
+class TFakeDialogs : public IDialogs {
+public:
+    std::vector<TDialogCall> Calls;
+    bool YesNoAnswer = false;
+    bool PrintAnswer = true;
+    // Runs while a box is "up", as the user's time before closing it (events, timers, sound go on).
+    std::function<void(const TDialogCall&)> WhileUp;
+
+    void ShowMessage(const QString& Title, const QString& Text) override { Record({TDialogCall::Message, Title, Text}); }
+    bool AskYesNo(const QString& Title, const QString& Text) override
+    {
+        Record({TDialogCall::YesNo, Title, Text});
+        return YesNoAnswer;
+    }
+    bool ExecutePrintDialog(IPrinter&) override
+    {
+        Record({TDialogCall::Print, QString(), QString()});
+        return PrintAnswer;
+    }
+
+    std::vector<QString> Texts() const
+    {
+        std::vector<QString> out;
+        for (const auto& c : Calls) out.push_back(c.Text);
+        return out;
+    }
+
+private:
+    void Record(const TDialogCall& Call)
+    {
+        Calls.push_back(Call);
+        if (WhileUp) WhileUp(Call);
+    }
+};
