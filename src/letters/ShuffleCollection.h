@@ -1,0 +1,8 @@
+#pragma once
+// The program's one shuffle, shared by the letter boards and the picture strips.
+#include "platform/Collection.h"
+
+// A fixed number of random transpositions (count / 2 + 1), made through Assign with a scratch item
+// appended to the collection and deleted at the end. Items never change index: only their contents
+// travel, so the objects at each index (and the tiles that show them) stay where they are.
+void ShuffleCollection(TCollection& Collection);
