@@ -1,11 +1,26 @@
 #include "games/MakeWBuffer.h"
 
 #include "app/AppContext.h"
+#include "letters/Letter.h"
 #include "sound/Speech.h"
 
-TMakeWBuffer::TMakeWBuffer(TAppContext& Context) : FContext(Context) {}
+// The alphabet is built for the letter-set mode of the moment, which is the 33 letter names while
+// the program loads; building it reads the letter pictures from disk.
+TMakeWBuffer::TMakeWBuffer(TAppContext& Context)
+    : Alphabet(new TRusLetterCollection(Context.Settings)), FContext(Context)
+{
+    try {
+        Alphabet->BuildAlphabet();
+    } catch (...) {
+        delete Alphabet;  // the destructor does not run for a half-made buffer
+        throw;
+    }
+}
 
-TMakeWBuffer::~TMakeWBuffer() = default;
+TMakeWBuffer::~TMakeWBuffer()
+{
+    delete Alphabet;
+}
 
 AnsiString TMakeWBuffer::MissingLetter() const
 {
