@@ -1,0 +1,156 @@
+#include "letters/LetterPanelCollection.h"
+
+#include "app/AppContext.h"
+#include "letters/ShuffleCollection.h"
+
+#include <QWidget>
+
+TRusLetterPanelCollection::TRusLetterPanelCollection(TAppContext& Context, TItemClass TileClass)
+    : TCollection(std::move(TileClass)), Letters(std::make_unique<TRusLetterCollection>(Context.Settings)),
+      FContext(Context)
+{
+}
+
+TRusLetterPanelCollection::~TRusLetterPanelCollection()
+{
+    // The alphabet goes first, then the base destruction frees the tiles.
+    Letters.reset();
+    Clear();
+}
+
+bool TRusLetterPanelCollection::IsCurrentMode() const
+{
+    return BuiltMode == FContext.Settings.LetterSetMode;
+}
+
+void TRusLetterPanelCollection::Rebuild()
+{
+    TileStyle = tsPictures;
+    Letters->BuildAlphabet();
+    CreateTiles();
+    BuiltMode = static_cast<unsigned short>(FContext.Settings.LetterSetMode);
+}
+
+void TRusLetterPanelCollection::CreateTiles()
+{
+    for (int n = Count(); n > 0; --n) Delete(0);
+    for (int i = 0; i < Letters->Count(); ++i) Add();
+}
+
+void TRusLetterPanelCollection::FillTiles()
+{
+    for (int i = 0; i < Count(); ++i) {
+        const auto index = static_cast<unsigned short>(i);
+        const TLetter& letter = *Letters->GetLetter(index);
+        TLetterPanel& tile = *GetTile(index);
+        tile.SetCaption(cp1251::ToUnicode(cp1251::LetterString(letter.UpperLetter)));
+        // A copy of the letter's picture: shared with the catalogue until either side changes it.
+        if (TileStyle == tsPictures) tile.SetPicture(letter.Picture);
+    }
+}
+
+void TRusLetterPanelCollection::Shuffle()
+{
+    ShuffleCollection(*Letters);
+    FillTiles();
+}
+
+TLetterPanel* TRusLetterPanelCollection::GetTile(unsigned short Index) const
+{
+    return ItemAs<TLetterPanel>(Index);
+}
+
+// Cells of (width − 4) / columns by (height − 4) / rows, row by row; the 4 pixels are the scroll
+// box's border. Every division truncates toward zero.
+void TRusLetterPanelCollection::LayoutCells(QWidget* Container, unsigned short Columns, unsigned short Rows,
+                                            int CaptionPoints, int CaptionHeight)
+{
+    const int cellW = static_cast<int>(double(Container->width() - 4) / Columns);
+    const int cellH = static_cast<int>(double(Container->height() - 4) / Rows);
+    for (int i = 0; i < Count(); ++i) {
+        TLetterPanel& tile = *GetTile(static_cast<unsigned short>(i));
+        tile.Place(Container, (i % Columns) * cellW, (i / Columns) * cellH, cellW, cellH);
+        tile.SetCaptionLayout(CaptionPoints, CaptionHeight, static_cast<int>(double(cellH - CaptionHeight) / 2));
+    }
+}
+
+void TRusLetterPanelCollection::LayoutGrid(QWidget* ScrollBox)
+{
+    FillTiles();
+    LayoutCells(ScrollBox, SndColumns, SndRows, 30, 40);
+}
+
+void TRusLetterPanelCollection::LayoutShuffledGrid(QWidget* ScrollBox)
+{
+    Shuffle();
+    LayoutCells(ScrollBox, ExamColumns, ExamRows, 15, 25);
+}
+
+void TRusLetterPanelCollection::PlaceTiles(QWidget* Panel, int First, int Last, int Left0, int Top, int CellW, int CellH)
+{
+    for (int e = First; e <= Last; ++e) {
+        TLetterPanel& tile = *GetTile(static_cast<unsigned short>(e));
+        tile.Place(Panel, Left0 + (e - First) * CellW, Top, CellW, CellH);
+        tile.SetCaptionLayout(15, 25, static_cast<int>(double(CellH - 25) / 2));
+    }
+}
+
+void TRusLetterPanelCollection::LayoutTwoRows(QWidget* Panel)
+{
+    TileStyle = tsCaptions;
+    FillTiles();
+    const int cellW = static_cast<int>(double(Panel->width()) / 17);
+    const int cellH = static_cast<int>(double(Panel->height()) / 2);
+    PlaceTiles(Panel, 0, 16, 0, 0, cellW, cellH);
+    // The shorter row sits centred under the longer one.
+    PlaceTiles(Panel, 17, 32, static_cast<int>(double(cellW) / 2), cellH, cellW, cellH);
+}
+
+void TRusLetterPanelCollection::LayoutRow(QWidget* Panel)
+{
+    for (int i = 0; i < Count(); ++i) {
+        TLetterPanel& tile = *GetTile(static_cast<unsigned short>(i));
+        tile.Place(Panel, 20 + i * 40, 10, 40, 40);
+        tile.SetCaptionLayout(20, 30, (40 - 30) / 2);
+    }
+}
+
+TRusSndLetterPanelCollection::TRusSndLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TSndLetterPanel>())
+{
+    SndColumns = 6;
+    SndRows = 6;
+}
+
+TRusExamLetterPanelCollection::TRusExamLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TExamLetterPanel>())
+{
+    ExamColumns = 6;
+    ExamRows = 6;
+}
+
+void TRusExamLetterPanelCollection::Reshuffle()
+{
+    Shuffle();
+}
+
+TExamLetterPanel* TRusExamLetterPanelCollection::GetExamTile(unsigned short Index) const
+{
+    return static_cast<TExamLetterPanel*>(GetTile(Index));
+}
+
+TRusPicLetterPanelCollection::TRusPicLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TPicLetterPanel>())
+{
+    TileStyle = tsCaptions;
+}
+
+TRusMakeWLetterPanelCollection::TRusMakeWLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TMakeWLetterPanel>())
+{
+}
+
+TRusMakeWWordLetterPanelCollection::TRusMakeWWordLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TMakeWWordLetterPanel>())
+{
+}

@@ -1,0 +1,88 @@
+#pragma once
+// Letter boards: the tiles of one game together with the alphabet they stand for. Tile i always
+// stands for letter i of the board's own catalogue. A board rebuilds itself for the current
+// letter-set mode, copies captions and pictures into its tiles, shuffles its letters, and lays its
+// tiles out in one of four ways.
+#include "letters/Letter.h"
+#include "letters/LetterPanel.h"
+#include "platform/Collection.h"
+
+#include <memory>
+
+class QWidget;
+struct TAppContext;
+
+class TRusLetterPanelCollection : public TCollection {
+public:
+    TRusLetterPanelCollection(TAppContext& Context, TItemClass TileClass);
+    ~TRusLetterPanelCollection() override;
+
+    unsigned short SndColumns = 0;  // columns and rows of LayoutGrid
+    unsigned short SndRows = 0;
+    unsigned short ExamColumns = 0;  // columns and rows of LayoutShuffledGrid
+    unsigned short ExamRows = 0;
+    short TileStyle = 0;             // tsPictures: FillTiles copies pictures; tsCaptions: captions only
+    unsigned short BuiltMode = 0;    // the LetterSetMode of the last Rebuild; 0 before the first
+    std::unique_ptr<TRusLetterCollection> Letters;  // the board's own alphabet
+
+    enum : short { tsPictures = 1, tsCaptions = 2 };
+
+    TAppContext& Context() const { return FContext; }
+
+    // Whether the board was last rebuilt for the LetterSetMode in force now.
+    bool IsCurrentMode() const;
+    // A new alphabet for the current mode (names, sounds, pictures read from disk) and new tiles,
+    // hidden until a layout places them.
+    void Rebuild();
+    // Frees every tile and creates one (hidden) tile per letter.
+    void CreateTiles();
+    // Captions (and, with tsPictures, pictures) of the letters into the tiles of the same index.
+    void FillTiles();
+    // Puts the letters into random order; the tiles stay and show the letters of their new index.
+    void Shuffle();
+    // The tile at Index; EListError outside the list.
+    TLetterPanel* GetTile(unsigned short Index) const;
+
+    // Alphabet order in SndColumns × SndRows cells of the scroll box (learning board).
+    void LayoutGrid(QWidget* ScrollBox);
+    // Shuffle, then ExamColumns × ExamRows cells of the scroll box (examination).
+    void LayoutShuffledGrid(QWidget* ScrollBox);
+    // The 33 letters as captions in two rows of 17 and 16 cells, the second offset by half a cell.
+    void LayoutTwoRows(QWidget* Panel);
+    // One row of 40 × 40 cells, 20 pixels in and 10 down; the panel's size is not looked at.
+    void LayoutRow(QWidget* Panel);
+
+private:
+    void LayoutCells(QWidget* Container, unsigned short Columns, unsigned short Rows, int CaptionPoints, int CaptionHeight);
+    void PlaceTiles(QWidget* Panel, int First, int Last, int Left0, int Top, int CellW, int CellH);
+
+    TAppContext& FContext;
+};
+
+class TRusSndLetterPanelCollection : public TRusLetterPanelCollection {
+public:
+    explicit TRusSndLetterPanelCollection(TAppContext& Context);
+};
+
+class TRusExamLetterPanelCollection : public TRusLetterPanelCollection {
+public:
+    explicit TRusExamLetterPanelCollection(TAppContext& Context);
+    // A new random order of the letters each time the examination opens.
+    void Reshuffle();
+    TExamLetterPanel* GetExamTile(unsigned short Index) const;
+};
+
+class TRusPicLetterPanelCollection : public TRusLetterPanelCollection {
+public:
+    explicit TRusPicLetterPanelCollection(TAppContext& Context);
+};
+
+class TRusMakeWLetterPanelCollection : public TRusLetterPanelCollection {
+public:
+    explicit TRusMakeWLetterPanelCollection(TAppContext& Context);
+};
+
+class TRusMakeWWordLetterPanelCollection : public TRusLetterPanelCollection {
+public:
+    explicit TRusMakeWWordLetterPanelCollection(TAppContext& Context);
+};
