@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "letters/Letter.h"
+#include "letters/LetterPanelCollection.h"
 #include "sound/Speech.h"
 
 // The alphabet is built for the letter-set mode of the moment, which is the 33 letter names while
@@ -11,6 +12,7 @@ TMakeWBuffer::TMakeWBuffer(TAppContext& Context)
 {
     try {
         Alphabet->BuildAlphabet();
+        WordRow = new TRusMakeWWordLetterPanelCollection(Context);
     } catch (...) {
         delete Alphabet;  // the destructor does not run for a half-made buffer
         throw;
@@ -19,6 +21,7 @@ TMakeWBuffer::TMakeWBuffer(TAppContext& Context)
 
 TMakeWBuffer::~TMakeWBuffer()
 {
+    delete WordRow;
     delete Alphabet;
 }
 
@@ -31,13 +34,30 @@ AnsiString TMakeWBuffer::MissingLetter() const
 
 void TMakeWBuffer::BuildWordRow()
 {
-    // Filled in once the letter catalogue and the word row's board exist.
+    WordRow->Clear();
+    TRusLetterCollection& cells = *WordRow->Letters;
+    cells.Clear();
+    for (int pos = 1; pos <= static_cast<int>(CurrentWord.size()); ++pos) {
+        if (pos == MissingPos) {
+            cells.AddLetter();  // the empty cell: no letter, no caption
+            continue;
+        }
+        // A character that is no letter's small form (a capital, a hyphen, a digit) gives no cell.
+        const auto ch = static_cast<unsigned char>(CurrentWord[static_cast<size_t>(pos - 1)]);
+        for (int i = 0; i < Alphabet->Count(); ++i) {
+            const TLetter& letter = *Alphabet->GetLetter(static_cast<unsigned short>(i));
+            if (letter.LowerLetter == ch) cells.AddLetter()->Assign(letter);
+        }
+    }
+    WordRow->CreateTiles();
+    WordRow->TileStyle = TRusLetterPanelCollection::tsCaptions;
+    WordRow->FillTiles();
 }
 
 void TMakeWBuffer::ShowWord(QWidget* Panel)
 {
-    (void)Panel;
     BuildWordRow();
+    WordRow->LayoutRow(Panel);
 }
 
 void TMakeWBuffer::RightAnswer()
