@@ -1,0 +1,41 @@
+#pragma once
+// Decoding a whole MP3 file into memory, with a clear reason when it cannot be done.
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Decoded sound: 16-bit signed samples, channels interleaved, at the file's own rate.
+struct TPcmSound {
+    int SampleRate = 0;
+    int Channels = 0;
+    std::vector<int16_t> Samples;
+
+    std::size_t Frames() const { return Channels > 0 ? Samples.size() / Channels : 0; }
+    double Seconds() const { return SampleRate > 0 ? double(Frames()) / SampleRate : 0.0; }
+};
+
+enum class TMp3Failure {
+    None,
+    Missing,  // no ordinary file at the path
+    NotMp3,   // readable, but no MPEG audio frame could be found in it
+    Corrupt,  // began as MPEG audio but broke off in an unreadable stretch
+};
+
+// "missing file", "not an MP3 file", "damaged MP3 file" (empty for None).
+const char* Mp3FailureName(TMp3Failure Failure);
+
+struct TMp3Result {
+    TPcmSound Sound;
+    TMp3Failure Failure = TMp3Failure::None;
+    QString Message;  // empty on success; the decoder's own words otherwise
+
+    bool Ok() const { return Failure == TMp3Failure::None; }
+    // The failure's name followed by the decoder's words, e.g. "not an MP3 file: no MPEG audio frame found".
+    QString Describe() const;
+};
+
+// Decodes the whole file at Path (a Unicode path, UTF-8 on disk). The encoder's delay and padding
+// are dropped (gapless decoding), so the samples are exactly the sound that was encoded.
+TMp3Result Mp3DecodeFile(const QString& Path);
