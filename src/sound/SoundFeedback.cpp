@@ -1,0 +1,102 @@
+#include "sound/SoundFeedback.h"
+
+#include "app/AppContext.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Random.h"
+
+namespace {
+const QString kPhrasesFolder = QStringLiteral("Фразы/");
+const QString kPraiseFolder = QStringLiteral("Правильно/");
+const QString kTryAgainFolder = QStringLiteral("Неправильно/");
+const QString kWellDoneFile = QStringLiteral("Ты_справился_молодец.mp3");
+const QString kFileNotFound = QStringLiteral("Файл не найден: ");
+const QString kOpenError = QStringLiteral("Ошыбка открытия файла: ");
+const QString kContinue = QStringLiteral("Продолжить");
+}  // namespace
+
+TSoundFeedback::TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2,
+                               const TSettings& Settings, std::function<void()> StartPanelShow)
+    : FDialogs(Dialogs),
+      FMediaPlayer1(MediaPlayer1),
+      FMediaPlayer2(MediaPlayer2),
+      FSettings(Settings),
+      FStartPanelShow(std::move(StartPanelShow))
+{
+}
+
+QString TSoundFeedback::PhrasePath(const QString& Name) const
+{
+    return FSettings.SoundRoot + FSettings.VoiceFolder + kPhrasesFolder + Name;
+}
+
+void TSoundFeedback::ShowBox(const QString& Text)
+{
+    FDialogs.ShowMessage(QString::fromUtf8(kSoundBoxTitle), Text);
+}
+
+void TSoundFeedback::PlaySoundFile(const QString& Path)
+{
+    FMediaPlayer1.SetFileName(QString());
+    if (fs::FileExists(Path)) {
+        FMediaPlayer1.SetFileName(Path);
+        try {
+            FMediaPlayer1.Open();
+            FMediaPlayer1.Play();
+        } catch (const EMediaPlayerError&) {
+            ShowBox(kOpenError + Path);
+        }
+    } else {
+        FMediaPlayer1.Close();
+        ShowBox(kFileNotFound + Path);
+    }
+}
+
+void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
+{
+    PlaySoundFile(First);
+    // A second file still waiting from an earlier pair is dropped.
+    FMediaPlayer2.Close();
+    FMediaPlayer2.SetFileName(QString());
+    if (fs::FileExists(Second)) {
+        FMediaPlayer2.SetFileName(Second);
+        try {
+            FMediaPlayer2.Open();
+        } catch (const EMediaPlayerError&) {
+            ShowBox(kOpenError + Second);
+            return;
+        }
+        // Starts the instant the first player stops; if the first file was missing or would not
+        // open, the first player is not playing and the second file starts at once.
+        FMediaPlayer2.PlayAfter(FMediaPlayer1);
+    } else {
+        FMediaPlayer2.Close();
+        ShowBox(kFileNotFound + Second);
+    }
+}
+
+void TSoundFeedback::SayRandomPhrase(const QString& Folder)
+{
+    Randomize();
+    if (fs::DirectoryExists(Folder)) {
+        const QStringList files = fs::ListFiles(Folder);
+        if (!files.isEmpty()) PlaySoundFile(Folder + files.at(Random(int(files.size()))));
+    }
+    ShowBox(kContinue);
+}
+
+void TSoundFeedback::SayPraise()
+{
+    SayRandomPhrase(PhrasePath(kPraiseFolder));
+}
+
+void TSoundFeedback::SayTryAgain()
+{
+    SayRandomPhrase(PhrasePath(kTryAgainFolder));
+}
+
+void TSoundFeedback::SayWellDone()
+{
+    PlaySoundFile(PhrasePath(kWellDoneFile));
+    if (FStartPanelShow) FStartPanelShow();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The main window's speech: one file on the first player, a pair of files one after the other on
+// the two players, a random phrase from a folder with the "Продолжить" box, and the well-done phrase.
+// Every path is built when the sound is asked for, so a change of voice applies from the next sound on.
+#include "app/Settings.h"
+#include "sound/MediaPlayer.h"
+#include "sound/Speech.h"
+
+#include <functional>
+
+class IDialogs;
+
+class TSoundFeedback : public ISpeech {
+public:
+    // StartPanelShow brings the start screen to the front (the main window's action).
+    TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2,
+                   const TSettings& Settings, std::function<void()> StartPanelShow);
+
+    void PlaySoundFile(const QString& Path) override;
+    void PlaySoundPair(const QString& First, const QString& Second) override;
+    void SayPraise() override;
+    void SayTryAgain() override;
+    void SayWellDone() override;
+    QString FirstPlayerFileName() const override { return FMediaPlayer1.FileName(); }
+    QString SecondPlayerFileName() const override { return FMediaPlayer2.FileName(); }
+
+    // SoundRoot + VoiceFolder + "Фразы/" + Name, with the voice chosen now.
+    QString PhrasePath(const QString& Name) const;
+
+private:
+    // A random file of the phrase folder Folder (if any), then the "Продолжить" box.
+    void SayRandomPhrase(const QString& Folder);
+    void ShowBox(const QString& Text);
+
+    IDialogs& FDialogs;
+    IMediaPlayer& FMediaPlayer1;
+    IMediaPlayer& FMediaPlayer2;
+    const TSettings& FSettings;
+    std::function<void()> FStartPanelShow;
+};
