@@ -43,7 +43,7 @@ std::vector<int16_t> Resample(const std::vector<int16_t>& Stereo, int Rate)
     const std::size_t padFrames = std::max<std::size_t>(4096, std::size_t(Rate) / 10);
     const std::vector<int16_t> silence(padFrames * 2, 0);
     bool ok = SDL_AudioStreamPut(stream, Stereo.data(), int(Stereo.size() * sizeof(int16_t))) == 0 &&
-              SDL_AudioStreamPut(stream, silence.data(), int(silence.size() * sizeof(int16_t))) == 0 &&
+              (silence.empty() || SDL_AudioStreamPut(stream, silence.data(), int(silence.size() * sizeof(int16_t))) == 0) &&
               SDL_AudioStreamFlush(stream) == 0;
     std::vector<int16_t> out;
     if (ok) {
