@@ -1,0 +1,55 @@
+#pragma once
+// Alignment and anchors: the one helper that places a widget's children from their design
+// geometry whenever the widget changes size, or one of its aligned children is shown or hidden.
+//
+// Every child is described at its parent's design size: its design bounds, an alignment and
+// anchors. Aligned children share the parent's client rectangle in the order top, bottom, left,
+// right, then client; hidden ones take no space. Children that are not aligned keep the distances
+// to the edges they are anchored to; a child with no anchor on an axis keeps its relative place
+// there (its centre scales with the parent). A child that code moves or resizes keeps its new
+// bounds as its new design bounds, at the parent size of that moment.
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+enum class TAlign { None, Top, Bottom, Left, Right, Client };
+
+enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = unsigned;
+inline constexpr TAnchors akNone = 0;
+inline constexpr TAnchors akLeftTop = akLeft | akTop;
+inline constexpr TAnchors akAll = akLeft | akTop | akRight | akBottom;
+
+// A widget that keeps part of its area for itself (bevels, a border) gives its children the rest.
+class IAlignClient {
+public:
+    virtual ~IAlignClient() = default;
+    // The rectangle its aligned children share, in its own coordinates.
+    virtual QRect AlignClientRect() const = 0;
+};
+
+namespace ui {
+
+// Places Child at Bounds (at its parent's design size) and keeps it there by Align and Anchors.
+// Bounds.size() also becomes Child's own design size for its children.
+void SetDesign(QWidget* Child, const QRect& Bounds, TAlign Align = TAlign::None, TAnchors Anchors = akLeftTop);
+// The same for a child that is not aligned.
+inline void SetDesign(QWidget* Child, const QRect& Bounds, TAnchors Anchors) { SetDesign(Child, Bounds, TAlign::None, Anchors); }
+
+// Alignment or anchors for a child at its current bounds and its parent's current size, as code
+// that creates widgets at run time (tiles) sets them.
+void SetAlign(QWidget* Child, TAlign Align);
+void SetAnchors(QWidget* Child, TAnchors Anchors);
+
+// The size a widget's children were designed against, for a widget whose own bounds do not come
+// from SetDesign (the window's client area).
+void SetDesignSize(QWidget* Parent, const QSize& Size);
+
+// Places Parent's children now, and theirs in turn.
+void Realign(QWidget* Parent);
+
+TAlign AlignOf(const QWidget* Child);
+TAnchors AnchorsOf(const QWidget* Child);
+
+}  // namespace ui

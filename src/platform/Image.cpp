@@ -1,0 +1,108 @@
+#include "platform/Image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+TImage::TImage(QWidget* Parent) : QWidget(Parent) {}
+
+void TImage::SetPicture(const QImage& Picture)
+{
+    FPicture = Picture;
+    FMasked = QImage();
+    update();
+}
+
+void TImage::SetStretch(bool On)
+{
+    FStretch = On;
+    update();
+}
+
+void TImage::SetCenter(bool On)
+{
+    FCenter = On;
+    update();
+}
+
+void TImage::SetProportional(bool On)
+{
+    FProportional = On;
+    update();
+}
+
+void TImage::SetTransparent(bool On)
+{
+    FTransparent = On;
+    update();
+}
+
+QRect TImage::DestRect() const
+{
+    int w = FPicture.width(), h = FPicture.height();
+    const int cw = width(), ch = height();
+    if (FStretch || (FProportional && (w > cw || h > ch))) {
+        if (FProportional && w > 0 && h > 0) {
+            const double aspect = double(w) / h;
+            if (w > h) {
+                w = cw;
+                h = int(cw / aspect);
+                if (h > ch) {
+                    h = ch;
+                    w = int(ch * aspect);
+                }
+            } else {
+                h = ch;
+                w = int(ch * aspect);
+                if (w > cw) {
+                    w = cw;
+                    h = int(cw / aspect);
+                }
+            }
+        } else {
+            w = cw;
+            h = ch;
+        }
+    }
+    QRect r(0, 0, w, h);
+    if (FCenter) r.translate((cw - w) / 2, (ch - h) / 2);
+    return r;
+}
+
+const QImage& TImage::Drawn() const
+{
+    if (!FTransparent || FPicture.isNull()) return FPicture;
+    if (FMasked.isNull()) {
+        FMasked = FPicture.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = FPicture.pixel(0, FPicture.height() - 1) | 0xFF000000u;
+        for (int y = 0; y < FMasked.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(FMasked.scanLine(y));
+            for (int x = 0; x < FMasked.width(); ++x)
+                if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+        }
+    }
+    return FMasked;
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (FPicture.isNull()) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(DestRect(), Drawn());
+}
+
+void TImage::mousePressEvent(QMouseEvent* Event)
+{
+    if (Event->button() == Qt::LeftButton) FLeftPressed = true;
+    emit MouseDown(Event->button(), Event->position().toPoint());
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* Event)
+{
+    const bool click = Event->button() == Qt::LeftButton && FLeftPressed && rect().contains(Event->position().toPoint());
+    if (Event->button() == Qt::LeftButton) FLeftPressed = false;
+    QPointer<TImage> alive(this);
+    if (click) emit Clicked();
+    if (alive) emit MouseUp(Event->button(), Event->position().toPoint());
+}
