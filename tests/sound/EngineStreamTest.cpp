@@ -1,0 +1,379 @@
+// The real decoder and the real SDL audio thread. SDL's "disk" driver writes the mixed stream to a
+// file at the device's pace; the tests read it back and look for each sound's exact samples.
+#include "sound/SoundTree.h"
+#include "support/FakeDialogs.h"
+#include "support/QtPrint.h"
+
+#include "platform/AudioEngine.h"
+#include "platform/AudioFormat.h"
+#include "platform/Mp3Decoder.h"
+#include "sound/EngineMediaPlayer.h"
+#include "sound/SoundFeedback.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+using audio::TVoiceTimes;
+using TSamples = std::vector<int16_t>;
+
+const QString kFemale = QStringLiteral("Женский голос/");
+const QString kMale = QStringLiteral("Мужской голос/");
+
+// Lets queued calls through until Done holds or Ms milliseconds have passed.
+bool WaitUntil(const std::function<bool()>& Done, int Ms = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!Done()) {
+        if (clock.elapsed() > Ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+// The device-format samples of a committed test sound.
+TSamples Expected(const char* Name)
+{
+    const TMp3Result r = Mp3DecodeFile(TestSound(Name));
+    return audio::ToDeviceFormat(r.Sound).Samples;
+}
+
+// Whether Stream holds exactly Sound from frame At on.
+::testing::AssertionResult SoundAt(const TSamples& Stream, const TSamples& Sound, int64_t At)
+{
+    if (At < 0) return ::testing::AssertionFailure() << "the sound never started";
+    const std::size_t from = std::size_t(At) * 2;
+    if (from + Sound.size() > Stream.size())
+        return ::testing::AssertionFailure() << "the stream ends before the sound (frame " << At << ")";
+    const auto diff = std::mismatch(Sound.begin(), Sound.end(), Stream.begin() + std::ptrdiff_t(from));
+    if (diff.first != Sound.end())
+        return ::testing::AssertionFailure() << "differs at sample " << (diff.first - Sound.begin()) << " of the sound at frame " << At;
+    return ::testing::AssertionSuccess();
+}
+
+// Whether any stretch of Stream begins like Sound (its first Length non-silent samples).
+bool Contains(const TSamples& Stream, const TSamples& Sound, std::size_t Length = 4000)
+{
+    auto first = std::find_if(Sound.begin(), Sound.end(), [](int16_t v) { return v != 0; });
+    const auto last = first + std::ptrdiff_t(std::min<std::size_t>(Length, std::size_t(Sound.end() - first)));
+    return std::search(Stream.begin(), Stream.end(), first, last) != Stream.end();
+}
+
+bool SilentBetween(const TSamples& Stream, int64_t From, int64_t To)
+{
+    const auto b = Stream.begin() + std::ptrdiff_t(From * 2);
+    const auto e = Stream.begin() + std::ptrdiff_t(std::min<std::size_t>(std::size_t(To) * 2, Stream.size()));
+    return std::all_of(b, e, [](int16_t v) { return v == 0; });
+}
+
+struct TEnded {
+    QString Player;
+    QString File;
+    TVoiceTimes Times;
+};
+
+class EngineStream : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        FStreamFile = FDir.path() + QStringLiteral("/stream.raw");
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", FStreamFile.toLocal8Bit());
+        Engine = audio::TAudioEngine::Acquire();
+        ASSERT_EQ(Engine->DriverName(), QStringLiteral("disk"));
+        Player1 = std::make_unique<TEngineMediaPlayer>(Engine);
+        Player2 = std::make_unique<TEngineMediaPlayer>(Engine);
+        Watch(*Player1, QStringLiteral("1"));
+        Watch(*Player2, QStringLiteral("2"));
+        Speech = std::make_unique<TSoundFeedback>(Dialogs, *Player1, *Player2, Tree.Settings, [] {});
+    }
+    void TearDown() override { qputenv("SDL_AUDIODRIVER", "dummy"); }
+
+    void Watch(TEngineMediaPlayer& Player, const QString& Name)
+    {
+        Player.OnEnded = [this, &Player, Name] { Ended.push_back({Name, Player.FileName(), Player.Times()}); };
+    }
+    const TEnded* EndOf(const QString& File) const
+    {
+        for (const TEnded& e : Ended)
+            if (e.File == File) return &e;
+        return nullptr;
+    }
+    bool WaitForEnds(std::size_t Count) { return WaitUntil([&] { return Ended.size() >= Count; }); }
+
+    // Closes the device and reads back every sample it was given.
+    TSamples CloseAndReadStream()
+    {
+        Speech.reset();
+        Player1.reset();
+        Player2.reset();
+        Engine.reset();
+        QFile f(FStreamFile);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        const QByteArray bytes = f.readAll();
+        TSamples stream(std::size_t(bytes.size()) / 2);
+        std::memcpy(stream.data(), bytes.constData(), stream.size() * 2);
+        return stream;
+    }
+
+    QString Female(const QString& Relative, const char* Sound) { return Tree.Put(kFemale + Relative, TestSound(Sound)); }
+
+    TSoundTree Tree;
+    TFakeDialogs Dialogs;
+    std::shared_ptr<audio::TAudioEngine> Engine;
+    std::unique_ptr<TEngineMediaPlayer> Player1, Player2;
+    std::unique_ptr<TSoundFeedback> Speech;
+    std::vector<TEnded> Ended;
+
+private:
+    QTemporaryDir FDir;
+    QString FStreamFile;
+};
+
+TEST_F(EngineStream, PairIsOneUnbrokenRunOfSamples)
+{
+    // 44.1 kHz stereo then 22.05 kHz mono: the second is resampled and must still join seamlessly.
+    const QString lead = Female(QStringLiteral("Фразы/Буква.mp3"), "tone_a.mp3");
+    const QString letter = Female(QStringLiteral("Буквы/а.mp3"), "tone_b.mp3");
+    Speech->PlaySoundPair(lead, letter);
+    EXPECT_EQ(Player2->Mode(), mpStopped);
+    ASSERT_TRUE(WaitForEnds(2));
+    EXPECT_EQ(Player1->Mode(), mpStopped);
+    EXPECT_EQ(Player2->Mode(), mpStopped);
+    const TVoiceTimes first = EndOf(lead)->Times, second = EndOf(letter)->Times;
+    const TSamples stream = CloseAndReadStream();
+
+    const TSamples a = Expected("tone_a.mp3"), b = Expected("tone_b.mp3");
+    EXPECT_EQ(first.EndFrame - first.StartFrame, int64_t(a.size() / 2));
+    EXPECT_EQ(second.StartFrame, first.EndFrame) << "gap of " << second.StartFrame - first.EndFrame << " frames";
+    EXPECT_TRUE(SoundAt(stream, a, first.StartFrame));
+    EXPECT_TRUE(SoundAt(stream, b, first.EndFrame));
+    EXPECT_TRUE(SilentBetween(stream, 0, first.StartFrame));
+    EXPECT_TRUE(SilentBetween(stream, second.EndFrame, int64_t(stream.size() / 2)));
+    EXPECT_TRUE(Dialogs.Calls.empty());
+}
+
+TEST_F(EngineStream, NewPairReplacesTheWaitingSecondFile)
+{
+    const QString lead = Female(QStringLiteral("Фразы/Буква.mp3"), "tone_a.mp3");
+    const QString oldLetter = Female(QStringLiteral("Буквы/б.mp3"), "tone_b.mp3");
+    const QString newLead = Female(QStringLiteral("Фразы/Звук.mp3"), "tone_c.mp3");
+    Speech->PlaySoundPair(lead, oldLetter);
+    ASSERT_TRUE(WaitUntil([&] { return Player1->Times().StartFrame >= 0; }));
+    QThread::msleep(60);
+    Speech->PlaySoundPair(newLead, lead);  // the second file of the new pair is the old lead-in
+    ASSERT_TRUE(WaitForEnds(2));
+    QThread::msleep(300);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Ended.size(), 2u);
+    const TVoiceTimes c = Ended[0].Times, a = Ended[1].Times;
+    EXPECT_EQ(Ended[0].File, newLead);
+    EXPECT_EQ(Ended[1].Player, QStringLiteral("2"));
+    const TSamples stream = CloseAndReadStream();
+
+    EXPECT_EQ(a.StartFrame, c.EndFrame);
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_c.mp3"), c.StartFrame));
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_a.mp3"), c.EndFrame));
+    EXPECT_FALSE(Contains(stream, Expected("tone_b.mp3"))) << "the dropped letter was heard";
+}
+
+TEST_F(EngineStream, SingleFileWhileAPairWaitsPlaysBeforeTheWaitingFile)
+{
+    const QString lead = Female(QStringLiteral("Фразы/Буква.mp3"), "tone_a.mp3");
+    const QString letter = Female(QStringLiteral("Буквы/в.mp3"), "tone_b.mp3");
+    const QString other = Female(QStringLiteral("Фразы/Звук.mp3"), "tone_c.mp3");
+    Speech->PlaySoundPair(lead, letter);
+    ASSERT_TRUE(WaitUntil([&] { return Player1->Times().StartFrame >= 0; }));
+    Speech->PlaySoundFile(other);
+    EXPECT_TRUE(Player2->Waiting());
+    ASSERT_TRUE(WaitForEnds(2));
+    ASSERT_NE(EndOf(other), nullptr);
+    ASSERT_NE(EndOf(letter), nullptr);
+    const TVoiceTimes c = EndOf(other)->Times, b = EndOf(letter)->Times;
+    const TSamples stream = CloseAndReadStream();
+
+    EXPECT_EQ(b.StartFrame, c.EndFrame);
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_c.mp3"), c.StartFrame));
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_b.mp3"), c.EndFrame));
+}
+
+TEST_F(EngineStream, PraiseDuringAQuestionThenTheLetterWhileTheBoxIsUp)
+{
+    const QString question = Female(QStringLiteral("Фразы/Покажи_букву.mp3"), "tone_a.mp3");
+    const QString letter = Female(QStringLiteral("Буквы/г.mp3"), "tone_b.mp3");
+    const QString praise = Female(QStringLiteral("Фразы/Правильно/Молодец.mp3"), "tone_c.mp3");
+    int boxes = 0;
+    // The user reads the box for a while: the praise and then the letter play meanwhile.
+    Dialogs.WhileUp = [&](const TDialogCall&) {
+        ++boxes;
+        EXPECT_EQ(Player1->Mode(), mpPlaying);
+        EXPECT_TRUE(WaitUntil([&] { return EndOf(letter) != nullptr || boxes > 1; }));
+    };
+    Speech->PlaySoundPair(question, letter);
+    ASSERT_TRUE(WaitUntil([&] { return Player1->Times().StartFrame >= 0; }));
+    Speech->SayPraise();
+    EXPECT_EQ(Dialogs.Texts(), std::vector<QString>{QStringLiteral("Продолжить")});
+    EXPECT_EQ(Dialogs.Calls[0].Title, QStringLiteral("Вельмок"));
+    ASSERT_NE(EndOf(praise), nullptr);
+    ASSERT_NE(EndOf(letter), nullptr);
+    const TVoiceTimes c = EndOf(praise)->Times, b = EndOf(letter)->Times;
+
+    // A second praise: the folder holds one file, so it is that file again.
+    Ended.clear();
+    Speech->SayPraise();
+    ASSERT_TRUE(WaitForEnds(1));
+    EXPECT_EQ(Ended[0].File, praise);
+    const TVoiceTimes again = Ended[0].Times;
+    const TSamples stream = CloseAndReadStream();
+
+    EXPECT_EQ(b.StartFrame, c.EndFrame);
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_c.mp3"), c.StartFrame));
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_b.mp3"), c.EndFrame));
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_c.mp3"), again.StartFrame));
+}
+
+TEST_F(EngineStream, BoxesNameTheMissingOrBrokenFileOfEitherPlayer)
+{
+    const QString good1 = Female(QStringLiteral("Фразы/Буква.mp3"), "tone_c.mp3");
+    const QString good2 = Female(QStringLiteral("Буквы/д.mp3"), "tone_b.mp3");
+    const QString missing = Tree.Path(kFemale + QStringLiteral("Буквы/нет.mp3"));
+    const QString broken = Tree.Put(kFemale + QStringLiteral("Буквы/текст.mp3"), QString(), QByteArray("not a sound\n").repeated(100));
+    int64_t boxClosedAt = -1;
+    Dialogs.WhileUp = [&](const TDialogCall&) {
+        QThread::msleep(50);
+        boxClosedAt = Engine->FramesMixed();
+    };
+
+    struct { QString First, Second, Box; } cases[] = {
+        {missing, good2, QStringLiteral("Файл не найден: ") + missing},
+        {broken, good2, QStringLiteral("Ошыбка открытия файла: ") + broken},
+        {good1, missing, QStringLiteral("Файл не найден: ") + missing},
+        {good1, broken, QStringLiteral("Ошыбка открытия файла: ") + broken},
+    };
+    for (const auto& c : cases) {
+        Dialogs.Calls.clear();
+        Ended.clear();
+        Speech->PlaySoundPair(c.First, c.Second);
+        EXPECT_EQ(Dialogs.Texts(), std::vector<QString>{c.Box});
+        EXPECT_EQ(Dialogs.Calls.at(0).Title, QStringLiteral("Вельмок"));
+        ASSERT_TRUE(WaitForEnds(1)) << c.Box.toStdString();
+        QThread::msleep(30);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(Ended.size(), 1u) << "only the good file plays: " << c.Box.toStdString();
+        if (c.Second == good2) {
+            // The first file failed: the second plays at once, once its box is closed.
+            EXPECT_EQ(Ended[0].File, good2);
+            EXPECT_GE(Ended[0].Times.StartFrame, boxClosedAt);
+            EXPECT_EQ(Player1->Mode(), mpNotReady);
+        } else {
+            EXPECT_EQ(Ended[0].File, good1);
+            EXPECT_EQ(Player2->Mode(), mpNotReady);
+        }
+    }
+    const TSamples stream = CloseAndReadStream();
+    EXPECT_TRUE(Contains(stream, Expected("tone_b.mp3")));
+    EXPECT_TRUE(Contains(stream, Expected("tone_c.mp3")));
+}
+
+TEST_F(EngineStream, VoiceSwitchTakesEffectWithTheNextSound)
+{
+    const QString female = Female(QStringLiteral("Фразы/Ты_справился_молодец.mp3"), "tone_a.mp3");
+    const QString male = Tree.Put(kMale + QStringLiteral("Фразы/Ты_справился_молодец.mp3"), TestSound("tone_c.mp3"));
+    Speech->SayWellDone();
+    ASSERT_TRUE(WaitUntil([&] { return Player1->Times().StartFrame >= 0; }));
+    Tree.Settings.VoiceFolder = kMale;
+    ASSERT_TRUE(WaitForEnds(1));
+    Speech->SayWellDone();
+    ASSERT_TRUE(WaitForEnds(2));
+    EXPECT_EQ(Ended[0].File, female);
+    EXPECT_EQ(Ended[1].File, male);
+    const TVoiceTimes f = Ended[0].Times, m = Ended[1].Times;
+    const TSamples stream = CloseAndReadStream();
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_a.mp3"), f.StartFrame)) << "the playing sound was not changed";
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_c.mp3"), m.StartFrame));
+}
+
+TEST_F(EngineStream, DestroyedPlayerIsNotToldOfItsEnd)
+{
+    const QString file = Female(QStringLiteral("Фразы/Звук.mp3"), "tone_c.mp3");
+    Speech.reset();
+    int told = 0;
+    Player1->OnEnded = [&] { ++told; };
+    Player1->SetFileName(file);
+    Player1->Open();
+    Player1->Play();
+    // Wait for the end without letting the queued report through, then drop the player.
+    QElapsedTimer clock;
+    clock.start();
+    while (Player1->Mode() == mpPlaying && clock.elapsed() < 3000) QThread::msleep(5);
+    ASSERT_EQ(Player1->Mode(), mpStopped);
+    Player1.reset();
+    QThread::msleep(30);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(told, 0);
+    EXPECT_TRUE(Ended.empty());
+}
+
+TEST_F(EngineStream, OverlappingSoundsAreSummedAndClipped)
+{
+    audio::TDeviceSound loud;
+    loud.Samples.assign(2 * 4000, 20000);
+    auto sound = std::make_shared<const audio::TDeviceSound>(loud);
+    const audio::TVoiceId x = Engine->CreateVoice({}), y = Engine->CreateVoice({});
+    Engine->Load(x, sound);
+    Engine->Load(y, sound);
+    Engine->Play(x);
+    ASSERT_TRUE(WaitUntil([&] { return Engine->Times(x).StartFrame >= 0; }));
+    Engine->Play(y);
+    ASSERT_TRUE(WaitUntil([&] { return Engine->State(x) == audio::TVoiceState::Stopped && Engine->State(y) == audio::TVoiceState::Stopped; }));
+    const TVoiceTimes tx = Engine->Times(x), ty = Engine->Times(y);
+    Engine->DestroyVoice(x);
+    Engine->DestroyVoice(y);
+    const TSamples stream = CloseAndReadStream();
+    ASSERT_LT(ty.StartFrame, tx.EndFrame) << "the two sounds did not overlap";
+    for (int64_t f = tx.StartFrame; f < ty.EndFrame; ++f) {
+        const int expected = (f >= ty.StartFrame && f < tx.EndFrame) ? 32767 : 20000;
+        ASSERT_EQ(stream.at(std::size_t(f) * 2), expected) << "frame " << f;
+        ASSERT_EQ(stream.at(std::size_t(f) * 2 + 1), expected) << "frame " << f;
+    }
+}
+
+TEST(EngineFallback, NoUsableDriverFallsBackToTheSilentOneWithOneWarning)
+{
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    const QString file = TestSound("tone_c.mp3");
+    ::testing::internal::CaptureStderr();
+    qint64 playedMs = -1;
+    QString driver;
+    for (int round = 0; round < 2; ++round) {
+        TEngineMediaPlayer player(audio::TAudioEngine::Acquire());
+        driver = player.Engine().DriverName();
+        player.SetFileName(file);
+        player.Open();
+        QElapsedTimer clock;
+        clock.start();
+        player.Play();
+        WaitUntil([&] { return player.Mode() == mpStopped; });
+        playedMs = clock.elapsed();
+    }
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    EXPECT_EQ(driver, QStringLiteral("dummy"));
+    // The silent driver keeps real time: the 0.2 s sound takes about 0.2 s.
+    EXPECT_GE(playedMs, 150);
+    std::size_t warnings = 0;
+    for (std::size_t at = err.find("no sound device"); at != std::string::npos; at = err.find("no sound device", at + 1)) ++warnings;
+    EXPECT_EQ(warnings, 1u) << err;
+}
+
+}  // namespace
