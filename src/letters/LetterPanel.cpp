@@ -9,110 +9,75 @@
 #include "platform/Fonts.h"
 #include "sound/Speech.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-
-// Provisional widgets until the toolkit's image and click label are in place.
-class TTileImage : public QWidget {
-public:
-    using QWidget::QWidget;
-    QImage Picture;
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (Picture.isNull()) return;
-        QPainter p(this);
-        p.drawImage(rect(), Picture);
-    }
-};
-
-class TTileClickLabel : public QWidget {
-public:
-    TTileClickLabel(QWidget* Parent, TLetterPanel* Tile) : QWidget(Parent), FTile(Tile) {}
-protected:
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        FPressedButton = e->button();
-        FTile->ClickLabelMouseDown();
-    }
-    void mouseReleaseEvent(QMouseEvent* e) override
-    {
-        const bool click = e->button() == Qt::LeftButton && FPressedButton == Qt::LeftButton && rect().contains(e->position().toPoint());
-        FPressedButton = Qt::NoButton;
-        FTile->ClickLabelMouseUp();
-        if (click) FTile->LetterClick();
-    }
-private:
-    TLetterPanel* FTile;
-    Qt::MouseButton FPressedButton = Qt::NoButton;
-};
+#include "platform/Align.h"
+#include "platform/Fonts.h"
 
 namespace {
+
 constexpr int kImageMargin = 2;
+
+// The caption font: "Arial" at a size in points, as characters of that height on a 96-dpi screen.
+QFont CaptionFont(int Points)
+{
+    return fonts::Design(QStringLiteral("Arial"), (Points * 96 + 36) / 72);
 }
+
+}  // namespace
 
 TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board)
 {
-    FPanel = new QFrame(Context().SourcePanel);
-    FPanel->setGeometry(20, 10, 60, 40);
-    FPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    FPanel->setLineWidth(1);
+    // Hidden in the parking panel until the board lays the tile out.
+    Panel = new TPanel(Context().SourcePanel);
+    Panel->setGeometry(20, 10, 60, 40);
+    Panel->SetDoubleBuffered(true);
 
-    FImage = new TTileImage(FPanel);
-    FImage->setGeometry(kImageMargin, kImageMargin, 60 - 2 * kImageMargin, 40 - 2 * kImageMargin);
+    Image = new TImage(Panel);
+    Image->setGeometry(kImageMargin, kImageMargin, Panel->width() - 2 * kImageMargin, Panel->height() - 2 * kImageMargin);
+    ui::SetAnchors(Image, akAll);
+    Image->SetStretch(true);
+    Image->SetCenter(true);
+    Image->SetProportional(false);
 
-    FLetterLabel = new QLabel(FPanel);
-    FLetterLabel->setGeometry(0, 0, 60, 40);
-    FLetterLabel->setFont(fonts::Design("Arial", 20 * 96 / 72));
-    FLetterLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LetterLabel = new TLabel(Panel);
+    LetterLabel->setGeometry(0, 0, Panel->width(), 40);
+    LetterLabel->setFont(CaptionFont(20));
+    LetterLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ui::SetAnchors(LetterLabel, akLeft | akRight);
 
-    FClickLabel = new TTileClickLabel(FPanel, this);
-    FClickLabel->setGeometry(FPanel->rect());
-    FClickLabel->setCursor(Qt::PointingHandCursor);
+    ClickLabel = new TLabel(Panel);
+    ui::SetAlign(ClickLabel, TAlign::Client);
+    ClickLabel->SetHandCursor(true);
+    QObject::connect(ClickLabel, &TLabel::Clicked, [this] { LetterClick(); });
+    QObject::connect(ClickLabel, &TLabel::MouseDown, [this] { ClickLabelMouseDown(); });
+    QObject::connect(ClickLabel, &TLabel::MouseUp, [this] { ClickLabelMouseUp(); });
 
-    FImage->raise();
-    FClickLabel->raise();
+    // Bottom to top: the caption, the picture over it, the click area over everything.
+    Image->raise();
+    ClickLabel->raise();
 }
 
 TLetterPanel::~TLetterPanel()
 {
-    delete FPanel.data();
+    delete Panel.data();
 }
-
-QWidget* TLetterPanel::Image() const { return FImage; }
-QWidget* TLetterPanel::ClickLabel() const { return FClickLabel; }
 
 void TLetterPanel::LetterClick() {}
 
-void TLetterPanel::ClickLabelMouseDown() { FPanel->setFrameShadow(QFrame::Sunken); }
-void TLetterPanel::ClickLabelMouseUp() { FPanel->setFrameShadow(QFrame::Raised); }
-bool TLetterPanel::Pressed() const { return FPanel->frameShadow() == QFrame::Sunken; }
-
-void TLetterPanel::SetCaption(const QString& Caption) { FLetterLabel->setText(Caption); }
-QString TLetterPanel::Caption() const { return FLetterLabel->text(); }
-void TLetterPanel::SetPicture(const QImage& Picture)
-{
-    FImage->Picture = Picture;
-    FImage->update();
-}
-QImage TLetterPanel::Picture() const { return FImage->Picture; }
+void TLetterPanel::ClickLabelMouseDown() { Panel->SetBevelOuter(TBevel::Lowered); }
+void TLetterPanel::ClickLabelMouseUp() { Panel->SetBevelOuter(TBevel::Raised); }
 
 void TLetterPanel::SetCaptionLayout(int FontPoints, int Height, int Top)
 {
-    FLetterLabel->setFont(fonts::Design("Arial", FontPoints * 96 / 72));
-    FLetterLabel->setGeometry(0, Top, FPanel->width(), Height);
+    LetterLabel->setFont(CaptionFont(FontPoints));
+    LetterLabel->setGeometry(0, Top, LetterLabel->width(), Height);
 }
 
 void TLetterPanel::Place(QWidget* Container, int Left, int Top, int Width, int Height)
 {
-    FPanel->setParent(Container);
-    FPanel->setGeometry(Left, Top, Width, Height);
-    FImage->setGeometry(kImageMargin, kImageMargin, Width - 2 * kImageMargin, Height - 2 * kImageMargin);
-    FLetterLabel->setGeometry(0, FLetterLabel->y(), Width, FLetterLabel->height());
-    FClickLabel->setGeometry(0, 0, Width, Height);
-    FPanel->show();
+    Panel->setParent(Container);
+    Panel->setGeometry(Left, Top, Width, Height);
+    ui::Realign(Panel);
+    Panel->show();
 }
 
 TRusLetterPanelCollection& TLetterPanel::Board() const

@@ -3,19 +3,15 @@
 // always stands for the letter at its own index in its board's catalogue, so when the board
 // shuffles its letters the tiles stay in place and show and speak other letters.
 #include "platform/Collection.h"
+#include "platform/Image.h"
+#include "platform/Label.h"
+#include "platform/Panel.h"
 
-#include <QImage>
 #include <QPointer>
-#include <QString>
 
-#include <QFrame>
-class QLabel;
-class QWidget;
 struct TAppContext;
 class TLetter;
 class TRusLetterPanelCollection;
-class TTileImage;
-class TTileClickLabel;
 
 class TLetterPanel : public TCollectionItem {
 public:
@@ -30,18 +26,6 @@ public:
     void ClickLabelMouseDown();
     void ClickLabelMouseUp();
 
-    // The widgets, owned by the main window's widget tree; all four go with the tile.
-    QFrame* Panel() const { return FPanel; }
-    QWidget* Image() const;
-    QLabel* LetterLabel() const { return FLetterLabel; }
-    QWidget* ClickLabel() const;
-
-    // What the tile shows: the capital letter as a caption, and the picture drawn over it.
-    void SetCaption(const QString& Caption);
-    QString Caption() const;
-    void SetPicture(const QImage& Picture);
-    QImage Picture() const;
-    bool Pressed() const;
     // The caption's font size in points, height and top inside the panel.
     void SetCaptionLayout(int FontPoints, int Height, int Top);
     // Moves the tile into Container at the given place and shows it.
@@ -52,11 +36,13 @@ public:
     TLetter& Letter() const;
     TAppContext& Context() const;
 
-private:
-    QPointer<QFrame> FPanel;
-    TTileImage* FImage = nullptr;
-    QLabel* FLetterLabel = nullptr;
-    TTileClickLabel* FClickLabel = nullptr;
+    // The tile's widgets. The main window's widget tree owns them (the panel's parent is first the
+    // parking panel, then the board's container); the tile frees them when it goes, unless the
+    // window has already taken them with it.
+    QPointer<TPanel> Panel;
+    TImage* Image = nullptr;         // the picture, stretched, 2 pixels inside the panel
+    TLabel* LetterLabel = nullptr;   // the capital letter, centred, under the picture
+    TLabel* ClickLabel = nullptr;    // transparent, over everything, takes the mouse
 };
 
 // The learning board's tile: a click tells the letter.

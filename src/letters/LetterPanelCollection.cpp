@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 #include "letters/ShuffleCollection.h"
 
+#include "platform/ScrollBox.h"
+
 #include <QWidget>
 
 TRusLetterPanelCollection::TRusLetterPanelCollection(TAppContext& Context, TItemClass TileClass)
@@ -43,9 +45,9 @@ void TRusLetterPanelCollection::FillTiles()
         const auto index = static_cast<unsigned short>(i);
         const TLetter& letter = *Letters->GetLetter(index);
         TLetterPanel& tile = *GetTile(index);
-        tile.SetCaption(cp1251::ToUnicode(cp1251::LetterString(letter.UpperLetter)));
+        tile.LetterLabel->setText(cp1251::ToUnicode(cp1251::LetterString(letter.UpperLetter)));
         // A copy of the letter's picture: shared with the catalogue until either side changes it.
-        if (TileStyle == tsPictures) tile.SetPicture(letter.Picture);
+        if (TileStyle == tsPictures) tile.Image->SetPicture(letter.Picture);
     }
 }
 
@@ -60,27 +62,28 @@ TLetterPanel* TRusLetterPanelCollection::GetTile(unsigned short Index) const
     return ItemAs<TLetterPanel>(Index);
 }
 
-// Cells of (width − 4) / columns by (height − 4) / rows, row by row; the 4 pixels are the scroll
-// box's border. Every division truncates toward zero.
-void TRusLetterPanelCollection::LayoutCells(QWidget* Container, unsigned short Columns, unsigned short Rows,
+// Cells of (width − 4) / columns by (height − 4) / rows of the scroll box, row by row; the 4 pixels
+// are the box's border. Every division truncates toward zero.
+void TRusLetterPanelCollection::LayoutCells(TScrollBox* ScrollBox, unsigned short Columns, unsigned short Rows,
                                             int CaptionPoints, int CaptionHeight)
 {
-    const int cellW = static_cast<int>(double(Container->width() - 4) / Columns);
-    const int cellH = static_cast<int>(double(Container->height() - 4) / Rows);
+    const int cellW = static_cast<int>(double(ScrollBox->width() - 4) / Columns);
+    const int cellH = static_cast<int>(double(ScrollBox->height() - 4) / Rows);
     for (int i = 0; i < Count(); ++i) {
         TLetterPanel& tile = *GetTile(static_cast<unsigned short>(i));
-        tile.Place(Container, (i % Columns) * cellW, (i / Columns) * cellH, cellW, cellH);
+        tile.Place(ScrollBox->Content(), (i % Columns) * cellW, (i / Columns) * cellH, cellW, cellH);
         tile.SetCaptionLayout(CaptionPoints, CaptionHeight, static_cast<int>(double(cellH - CaptionHeight) / 2));
     }
+    ScrollBox->Rearrange();
 }
 
-void TRusLetterPanelCollection::LayoutGrid(QWidget* ScrollBox)
+void TRusLetterPanelCollection::LayoutGrid(TScrollBox* ScrollBox)
 {
     FillTiles();
     LayoutCells(ScrollBox, SndColumns, SndRows, 30, 40);
 }
 
-void TRusLetterPanelCollection::LayoutShuffledGrid(QWidget* ScrollBox)
+void TRusLetterPanelCollection::LayoutShuffledGrid(TScrollBox* ScrollBox)
 {
     Shuffle();
     LayoutCells(ScrollBox, ExamColumns, ExamRows, 15, 25);

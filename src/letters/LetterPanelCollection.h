@@ -10,6 +10,7 @@
 #include <memory>
 
 class QWidget;
+class TScrollBox;
 struct TAppContext;
 
 class TRusLetterPanelCollection : public TCollection {
@@ -44,16 +45,16 @@ public:
     TLetterPanel* GetTile(unsigned short Index) const;
 
     // Alphabet order in SndColumns × SndRows cells of the scroll box (learning board).
-    void LayoutGrid(QWidget* ScrollBox);
+    void LayoutGrid(TScrollBox* ScrollBox);
     // Shuffle, then ExamColumns × ExamRows cells of the scroll box (examination).
-    void LayoutShuffledGrid(QWidget* ScrollBox);
+    void LayoutShuffledGrid(TScrollBox* ScrollBox);
     // The 33 letters as captions in two rows of 17 and 16 cells, the second offset by half a cell.
     void LayoutTwoRows(QWidget* Panel);
     // One row of 40 × 40 cells, 20 pixels in and 10 down; the panel's size is not looked at.
     void LayoutRow(QWidget* Panel);
 
 private:
-    void LayoutCells(QWidget* Container, unsigned short Columns, unsigned short Rows, int CaptionPoints, int CaptionHeight);
+    void LayoutCells(TScrollBox* ScrollBox, unsigned short Columns, unsigned short Rows, int CaptionPoints, int CaptionHeight);
     void PlaceTiles(QWidget* Panel, int First, int Last, int Left0, int Top, int CellW, int CellH);
 
     TAppContext& FContext;

@@ -23,7 +23,7 @@ TLetterPanel* TileOf(const TRusLetterPanelCollection& Board, unsigned char Lower
 
 void Click(TLetterPanel* Tile, Qt::MouseButton Button = Qt::LeftButton)
 {
-    QTest::mouseClick(Tile->ClickLabel(), Button);
+    QTest::mouseClick(Tile->ClickLabel, Button);
 }
 
 }  // namespace
@@ -34,17 +34,17 @@ TEST(LetterTile, AnyButtonSinksTheTileButOnlyALeftClickRunsIt)
     TRusSndLetterPanelCollection board(w.Context);
     board.Rebuild();
     TLetterPanel* tile = board.GetTile(0);
-    EXPECT_FALSE(tile->Pressed());
-    QTest::mousePress(tile->ClickLabel(), Qt::RightButton);
-    EXPECT_TRUE(tile->Pressed());
-    QTest::mouseRelease(tile->ClickLabel(), Qt::RightButton);
-    EXPECT_FALSE(tile->Pressed());
+    EXPECT_FALSE(tile->Panel->BevelOuter() == TBevel::Lowered);
+    QTest::mousePress(tile->ClickLabel, Qt::RightButton);
+    EXPECT_TRUE(tile->Panel->BevelOuter() == TBevel::Lowered);
+    QTest::mouseRelease(tile->ClickLabel, Qt::RightButton);
+    EXPECT_FALSE(tile->Panel->BevelOuter() == TBevel::Lowered);
     EXPECT_TRUE(w.Speech.Calls.empty()) << "a right click speaks nothing";
 
     // A left press released outside the tile is no click either.
-    QTest::mousePress(tile->ClickLabel(), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(tile->ClickLabel(), Qt::LeftButton, {}, QPoint(500, 500));
-    EXPECT_FALSE(tile->Pressed());
+    QTest::mousePress(tile->ClickLabel, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(tile->ClickLabel, Qt::LeftButton, {}, QPoint(500, 500));
+    EXPECT_FALSE(tile->Panel->BevelOuter() == TBevel::Lowered);
     EXPECT_TRUE(w.Speech.Calls.empty());
 
     Click(tile);
@@ -56,12 +56,12 @@ TEST(LetterTile, TheClickLabelLiesOverThePictureOverTheCaption)
     TLetterWorld w;
     TRusSndLetterPanelCollection board(w.Context);
     board.Rebuild();
-    const QObjectList& stack = board.GetTile(0)->Panel()->children();
+    const QList<QWidget*> stack = board.GetTile(0)->Panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(stack.size(), 3);
-    EXPECT_EQ(stack[0], static_cast<QObject*>(board.GetTile(0)->LetterLabel()));
-    EXPECT_EQ(stack[1], static_cast<QObject*>(board.GetTile(0)->Image()));
-    EXPECT_EQ(stack[2], static_cast<QObject*>(board.GetTile(0)->ClickLabel()));
-    EXPECT_EQ(board.GetTile(0)->ClickLabel()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(stack[0], static_cast<QWidget*>(board.GetTile(0)->LetterLabel));
+    EXPECT_EQ(stack[1], static_cast<QWidget*>(board.GetTile(0)->Image));
+    EXPECT_EQ(stack[2], static_cast<QWidget*>(board.GetTile(0)->ClickLabel));
+    EXPECT_EQ(board.GetTile(0)->ClickLabel->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST(LetterTileSpeech, TellPlaysTheLeadInAndTheLettersFileOfTheModeAndVoice)
