@@ -5,6 +5,7 @@
 #include "games/MakeWBuffer.h"
 #include "games/PicGameBuffer.h"
 #include "letters/LetterPanelCollection.h"
+#include "pictures/ImgPanelCollection.h"
 
 void LoadGameObjects(TAppContext& Context)
 {
@@ -17,14 +18,17 @@ void LoadGameObjects(TAppContext& Context)
     o.ExamLetterPanels = new TRusExamLetterPanelCollection(Context);
     o.PicLetterPanels = new TRusPicLetterPanelCollection(Context);
     o.MakeWLetterPanels = new TRusMakeWLetterPanelCollection(Context);
-    // The three picture strips follow here, in this order: FirstLImgPanels, MakeWImgPanels,
-    // RaskrasImgPanels.
+    o.FirstLImgPanels = new TFirstLImgPanelCollection(Context);
+    o.MakeWImgPanels = new TMakeWImgPanelCollection(Context);
+    o.RaskrasImgPanels = new TRaskrasImgPanelCollection(Context);
 }
 
 void FreeGameObjects(TAppContext& Context)
 {
     TGameObjects& o = Context.Objects;
-    // The picture strips go first (reverse order of creation).
+    delete o.RaskrasImgPanels;
+    delete o.MakeWImgPanels;
+    delete o.FirstLImgPanels;
     delete o.MakeWLetterPanels;
     delete o.PicLetterPanels;
     delete o.ExamLetterPanels;

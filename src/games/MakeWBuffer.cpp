@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
+#include "pictures/ImgPanelCollection.h"
 #include "sound/Speech.h"
 
 // The alphabet is built for the letter-set mode of the moment, which is the 33 letter names while
@@ -57,12 +58,14 @@ void TMakeWBuffer::BuildWordRow()
 void TMakeWBuffer::ShowWord(QWidget* Panel)
 {
     BuildWordRow();
-    WordRow->LayoutRow(Panel);
+    if (Panel) WordRow->LayoutRow(Panel);
 }
 
 void TMakeWBuffer::RightAnswer()
 {
     FContext.Speech->SayPraise();
+    // Once the box is closed: the next picture, with a new hidden letter, or the end of the game.
+    if (!FContext.Objects.MakeWImgPanels->NextPicture()) GameOver();
 }
 
 void TMakeWBuffer::WrongAnswer()

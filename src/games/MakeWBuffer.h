@@ -24,7 +24,7 @@ public:
     AnsiString MissingLetter() const;
     // Refills WordRow from CurrentWord and MissingPos.
     void BuildWordRow();
-    // BuildWordRow, then lays the row out in Panel.
+    // BuildWordRow, then lays the row out in Panel (when there is one).
     void ShowWord(QWidget* Panel);
     void RightAnswer();
     void WrongAnswer();

@@ -1,6 +1,7 @@
 #include "games/PicGameBuffer.h"
 
 #include "app/AppContext.h"
+#include "pictures/ImgPanelCollection.h"
 #include "sound/Speech.h"
 
 TPicGameBuffer::TPicGameBuffer(TAppContext& Context) : FContext(Context) {}
@@ -13,7 +14,8 @@ void TPicGameBuffer::Reset()
 void TPicGameBuffer::RightAnswer()
 {
     FContext.Speech->SayPraise();
-    // Moving on through the strip joins here once the strip exists.
+    // Once the box is closed: the solved picture leaves the strip and the next one is shown.
+    if (!FContext.Objects.FirstLImgPanels->NextPicture()) GameOver();
 }
 
 void TPicGameBuffer::WrongAnswer()

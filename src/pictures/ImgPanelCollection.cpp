@@ -1,0 +1,125 @@
+#include "pictures/ImgPanelCollection.h"
+
+#include "letters/ShuffleCollection.h"
+#include "pictures/TileGeometry.h"
+#include "platform/Image.h"
+#include "platform/Panel.h"
+#include "platform/ScrollBox.h"
+
+TImgPanelCollection::TImgPanelCollection(TAppContext& Context, TItemClass TileClass,
+                                         std::unique_ptr<TImageCollection> NewImages)
+    : TCollection(std::move(TileClass)), Images(std::move(NewImages)), FContext(Context)
+{
+}
+
+TImgPanelCollection::~TImgPanelCollection()
+{
+    Clear();  // the tiles reach the strip while they go
+}
+
+void TImgPanelCollection::LoadFromFolder(const QString& Folder)
+{
+    Clear();
+    SelectedIndex = -1;
+    Images->LoadFromFolder(Folder);
+    CreateTiles();
+    Loaded = true;
+}
+
+void TImgPanelCollection::CreateTiles()
+{
+    Clear();
+    for (int i = 0; i < Images->Count(); ++i) Add();
+}
+
+void TImgPanelCollection::PlaceInScrollBox(TScrollBox* Box)
+{
+    for (int i = 0; i < Count(); ++i) Box->DockTop(GetTile(static_cast<unsigned short>(i))->Panel());
+}
+
+void TImgPanelCollection::FillTiles()
+{
+    for (int i = 0; i < Count(); ++i) {
+        TImgPanel* tile = GetTile(static_cast<unsigned short>(i));
+        const TImageItem* item = Images->GetImage(static_cast<unsigned short>(i));
+        tile->SetTileVisible(true);
+        tile->Image()->SetPicture(item->Picture);  // shares the catalogue's pixels
+        tile->Name = item->Name;
+        const QImage& shown = tile->Image()->Picture();
+        TPanel* panel = tile->Panel();
+        panel->resize(panel->width(),
+                      ProportionalTileHeight(shown.width(), shown.height(), panel->width(), panel->height()));
+    }
+}
+
+TImgPanel* TImgPanelCollection::GetTile(unsigned short Index) const
+{
+    return ItemAs<TImgPanel>(Index);
+}
+
+void TImgPanelCollection::Shuffle()
+{
+    SelectedIndex = 0;
+    ShuffleCollection(*Images);
+    FillTiles();
+}
+
+bool TImgPanelCollection::NextPicture()
+{
+    if (SelectedIndex < 0 || SelectedIndex >= Count()) return false;
+    GetTile(static_cast<unsigned short>(SelectedIndex))->SetTileVisible(false);
+    // Search after the solved tile to the end, then once more from the start.
+    int start = SelectedIndex;
+    for (;;) {
+        while (SelectedIndex < Count() - 1) {
+            ++SelectedIndex;
+            TImgPanel* tile = GetTile(static_cast<unsigned short>(SelectedIndex));
+            if (tile->IsTileVisible()) {
+                tile->SelectPicture();
+                return true;
+            }
+        }
+        SelectedIndex = -1;
+        if (start == -1) return false;
+        start = -1;
+    }
+}
+
+TFirstLImgPanelCollection::TFirstLImgPanelCollection(TAppContext& Context)
+    : TImgPanelCollection(Context, TItemClass::Of<TFirstLImgPanel>(), std::make_unique<TImageCollection>(Context))
+{
+}
+
+TFirstLImgPanel* TFirstLImgPanelCollection::GetTile(int Index) const
+{
+    return static_cast<TFirstLImgPanel*>(TImgPanelCollection::GetTile(static_cast<unsigned short>(Index & 0xFFFF)));
+}
+
+TMakeWImgPanelCollection::TMakeWImgPanelCollection(TAppContext& Context)
+    : TImgPanelCollection(Context, TItemClass::Of<TMakeWImgPanel>(), std::make_unique<TImageCollection>(Context))
+{
+}
+
+TMakeWImgPanel* TMakeWImgPanelCollection::GetTile(int Index) const
+{
+    return static_cast<TMakeWImgPanel*>(TImgPanelCollection::GetTile(static_cast<unsigned short>(Index & 0xFFFF)));
+}
+
+TRaskrasImgPanelCollection::TRaskrasImgPanelCollection(TAppContext& Context)
+    : TImgPanelCollection(Context, TItemClass::Of<TRaskrasImgPanel>(),
+                          std::make_unique<TRaskrasImageCollection>(Context))
+{
+}
+
+void TRaskrasImgPanelCollection::LoadFromFolder(const QString& Folder)
+{
+    Clear();
+    SelectedIndex = -1;
+    Images->LoadFromFolder(Folder);
+    CreateTiles();
+}
+
+TRaskrasImgPanel* TRaskrasImgPanelCollection::GetTile(int Index) const
+{
+    return static_cast<TRaskrasImgPanel*>(TImgPanelCollection::GetTile(static_cast<unsigned short>(Index & 0xFFFF)));
+}

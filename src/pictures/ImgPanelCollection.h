@@ -1,0 +1,69 @@
+#pragma once
+// Picture strips: the tiles of one picture catalogue, stacked top to bottom in a scroll box, and
+// which of them is current. The two game strips are read once and reshuffled for every game;
+// the colouring strip is read anew for every theme.
+#include "pictures/ImageCollection.h"
+#include "pictures/ImgPanel.h"
+#include "platform/Collection.h"
+
+#include <memory>
+
+struct TAppContext;
+class TScrollBox;
+
+class TImgPanelCollection : public TCollection {
+public:
+    TImgPanelCollection(TAppContext& Context, TItemClass TileClass, std::unique_ptr<TImageCollection> Images);
+    ~TImgPanelCollection() override;
+
+    int SelectedIndex = 0;  // the current tile; -1 for none
+    bool Loaded = false;    // whether the pictures have been read
+    std::unique_ptr<TImageCollection> Images;  // the catalogue behind the tiles
+
+    TAppContext& Context() const { return FContext; }
+
+    // Frees the tiles, reads Folder into the catalogue and makes one blank tile per picture.
+    virtual void LoadFromFolder(const QString& Folder);
+    // Frees the tiles and makes one blank tile per catalogue item, parked in the hidden panel.
+    void CreateTiles();
+    // Docks every tile, in index order, to the top of Box.
+    void PlaceInScrollBox(TScrollBox* Box);
+    // Shows every tile with the picture and name of the catalogue item of its index, its height
+    // following the picture's proportions at the tile's present width.
+    void FillTiles();
+    // The tile at Index; EListError outside the strip.
+    TImgPanel* GetTile(unsigned short Index) const;
+    // A new random picture order, every tile shown again, the first tile current.
+    void Shuffle();
+    // Hides the current tile and selects the next visible one after it, wrapping once to the
+    // start. False when no visible tile is left (SelectedIndex is then -1), and also, changing
+    // nothing, when there is no current tile.
+    bool NextPicture();
+
+private:
+    TAppContext& FContext;
+};
+
+class TFirstLImgPanelCollection : public TImgPanelCollection {
+public:
+    explicit TFirstLImgPanelCollection(TAppContext& Context);
+    void Reshuffle() { Shuffle(); }
+    // The low 16 bits of Index address the tile.
+    TFirstLImgPanel* GetTile(int Index) const;
+};
+
+class TMakeWImgPanelCollection : public TImgPanelCollection {
+public:
+    explicit TMakeWImgPanelCollection(TAppContext& Context);
+    void Reshuffle() { Shuffle(); }
+    // The low 16 bits of Index address the tile.
+    TMakeWImgPanel* GetTile(int Index) const;
+};
+
+class TRaskrasImgPanelCollection : public TImgPanelCollection {
+public:
+    explicit TRaskrasImgPanelCollection(TAppContext& Context);
+    // Rebuilt on every call, so Loaded stays false.
+    void LoadFromFolder(const QString& Folder) override;
+    TRaskrasImgPanel* GetTile(int Index) const;
+};
