@@ -170,36 +170,67 @@ QImage TEmojiFontArt::Colour(const TPictureRef& Picture, QSize Size) const
 
 QImage TEmojiFontArt::Outline(const TPictureRef& Picture, QSize Size) const
 {
-    return OutlineFromColour(Colour(Picture, Size), std::max(3, Size.width() / 110));
+    return OutlineFromColour(RenderEmoji(Picture.EmojiText()), Size);
 }
 
-QImage OutlineFromColour(const QImage& Colour, int StrokePx)
+namespace {
+// A box blur of a grey image, run twice in each direction (close to a Gaussian): it rounds off the
+// steps an enlarged low-resolution mask would otherwise show.
+QImage Blurred(QImage Grey, int Radius)
 {
+    const int w = Grey.width(), h = Grey.height();
+    std::vector<int> line;
+    for (int pass = 0; pass < 4; ++pass) {
+        const bool across = pass % 2 == 0;
+        const int length = across ? w : h, count = across ? h : w;
+        line.resize(size_t(length));
+        for (int i = 0; i < count; ++i) {
+            const auto at = [&](int k) -> uchar& { return across ? Grey.scanLine(i)[k] : Grey.scanLine(k)[i]; };
+            for (int k = 0; k < length; ++k) line[size_t(k)] = at(k);
+            int sum = 0, n = 0;
+            for (int k = -Radius; k < length + Radius; ++k) {
+                if (k + Radius < length) sum += line[size_t(k + Radius)], ++n;
+                if (k - Radius - 1 >= 0) sum -= line[size_t(k - Radius - 1)], --n;
+                if (k >= 0 && k < length) at(k) = uchar(sum / std::max(1, n));
+            }
+        }
+    }
+    return Grey;
+}
+}  // namespace
+
+QImage OutlineFromColour(const QImage& Colour, QSize Size)
+{
+    // Edges are found at the picture's own resolution, where a colour boundary is a sharp step, and
+    // the line mask is then enlarged, which also makes the lines thick enough to colour up to.
     const QImage src = Colour.convertToFormat(QImage::Format_ARGB32);
     const int w = src.width(), h = src.height();
     const auto differs = [](QRgb a, QRgb b) {
         const bool solidA = qAlpha(a) >= 128, solidB = qAlpha(b) >= 128;
         if (solidA != solidB) return true;
         if (!solidA) return false;
-        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 48;
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 60;
     };
-    std::vector<char> edge(size_t(w) * h, 0);
+    QImage mask(w + 2, h + 2, QImage::Format_Grayscale8);  // a pixel of margin so edges at the rim stay whole
+    mask.fill(0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const QRgb c = src.pixel(x, y);
-            if ((x + 1 < w && differs(c, src.pixel(x + 1, y))) || (y + 1 < h && differs(c, src.pixel(x, y + 1))))
-                edge[size_t(y) * w + x] = 1;
+            const bool edge = (x + 1 < w && differs(c, src.pixel(x + 1, y))) || (y + 1 < h && differs(c, src.pixel(x, y + 1))) ||
+                              ((x == 0 || y == 0 || x == w - 1 || y == h - 1) && qAlpha(c) >= 128);
+            if (edge) mask.scanLine(y + 1)[x + 1] = 255;
         }
-    QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage big = mask.scaled(Size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    big = Blurred(big, std::max(1, big.width() / std::max(1, w) / 2));
+    QImage out(Size, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::white);
-    QPainter p(&out);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    const double r = StrokePx / 2.0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (edge[size_t(y) * w + x]) p.drawEllipse(QPointF(x + 0.5, y + 0.5), r, r);
+    const int left = (Size.width() - big.width()) / 2, top = (Size.height() - big.height()) / 2;
+    for (int y = 0; y < big.height(); ++y) {
+        const uchar* line = big.constScanLine(y);
+        QRgb* target = reinterpret_cast<QRgb*>(out.scanLine(y + top));
+        for (int x = 0; x < big.width(); ++x)
+            if (line[x] > 56) target[x + left] = qRgb(0, 0, 0);
+    }
     return out;
 }
 

@@ -56,9 +56,9 @@ public:
     QImage Outline(const TPictureRef& Picture, QSize Size) const override;
 };
 
-// Black outlines on white from a colour picture: a line wherever the colour changes sharply or the
-// picture meets its transparent ground, StrokePx thick.
-QImage OutlineFromColour(const QImage& Colour, int StrokePx);
+// Black outlines on white from a colour picture, fitted into Size: a line wherever the colour
+// changes sharply or the picture meets its transparent ground.
+QImage OutlineFromColour(const QImage& Colour, QSize Size);
 
 // Draws Image centred in Size on a transparent ground, scaled to fit with its aspect kept.
 QImage FitCentred(const QImage& Image, QSize Size);

@@ -12,7 +12,7 @@ namespace content {
 
 QString PictureRecipe()
 {
-    return QStringLiteral("pictures-v3");
+    return QStringLiteral("pictures-v4");
 }
 
 namespace {
@@ -49,7 +49,7 @@ QImage LetterCard(const TLetterEntry& Letter, int Index, const IIconArt& Art)
 
     // The letters on the left, white with a dark rim, as large as they fit.
     const QPainterPath letters =
-        FittedText(Letter.Capital + Letter.Small, fonts::Design(QStringLiteral("Arial Black"), 200), QRectF(14, 30, 206, 180));
+        FittedText(Letter.Capital + Letter.Small, fonts::Design(QStringLiteral("Arial Black"), 200), QRectF(12, 36, 200, 168));
     p.setPen(QPen(ground.darker(250), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(letters);
@@ -58,12 +58,12 @@ QImage LetterCard(const TLetterEntry& Letter, int Index, const IIconArt& Art)
     p.drawPath(letters);
 
     // The picture on a white disc on the right.
-    const QRectF disc(226, 50, 126, 126);
+    const QRectF disc(234, 60, 118, 118);
     p.setBrush(Qt::white);
     p.setPen(QPen(ground.darker(160), 4));
     p.drawEllipse(disc);
-    const QImage picture = Art.Colour(Letter.CardPicture, QSize(98, 98));
-    p.drawImage(disc.center() - QPointF(49, 49), picture);
+    const QImage picture = Art.Colour(Letter.CardPicture, QSize(92, 92));
+    p.drawImage(disc.center() - QPointF(46, 46), picture);
     return card;
 }
 
