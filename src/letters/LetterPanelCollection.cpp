@@ -28,7 +28,17 @@ bool TRusLetterPanelCollection::IsCurrentMode() const
 void TRusLetterPanelCollection::Rebuild()
 {
     TileStyle = tsPictures;
-    Letters->BuildAlphabet();
+    try {
+        Letters->BuildAlphabet();
+    } catch (...) {
+        // A picture that does not decode: leave no tile standing for a letter that is not there
+        // (or is not the one it showed), and no mode that would keep the next choice from
+        // rebuilding. The error goes on to the caller.
+        Letters->Clear();
+        CreateTiles();
+        BuiltMode = 0;
+        throw;
+    }
     CreateTiles();
     BuiltMode = static_cast<unsigned short>(FContext.Settings.LetterSetMode);
 }

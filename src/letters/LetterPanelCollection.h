@@ -33,7 +33,8 @@ public:
     // Whether the board was last rebuilt for the LetterSetMode in force now.
     bool IsCurrentMode() const;
     // A new alphabet for the current mode (names, sounds, pictures read from disk) and new tiles,
-    // hidden until a layout places them.
+    // hidden until a layout places them. When a picture does not decode, the error reaches the
+    // caller and the board is left empty and unbuilt, so that the next choice rebuilds it.
     void Rebuild();
     // Frees every tile and creates one (hidden) tile per letter.
     void CreateTiles();

@@ -8,6 +8,7 @@
 #include "platform/ScrollBox.h"
 #include "support/QtPrint.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <set>
@@ -293,4 +294,34 @@ TEST(LetterBoardShuffle, AnEmptyBoardStaysEmpty)
     board.Reshuffle();
     EXPECT_EQ(board.Count(), 0);
     EXPECT_EQ(board.Letters->Count(), 0);
+}
+
+TEST(LetterBoardFailure, APictureThatDoesNotDecodeLeavesTheBoardEmptyAndUnbuilt)
+{
+    TLetterWorld w;
+    TRusSndLetterPanelCollection board(w.Context);
+    auto box = Container<TScrollBox>(w, 1099, 672);
+    board.Rebuild();
+    board.LayoutGrid(box.get());
+    ASSERT_EQ(board.Count(), 33);
+
+    const QString broken = TLetterCollection::PictureFileName(w.Context.Settings, code::yo);
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("garbage");
+    f.close();
+    w.Context.Settings.LetterSetMode = lsSounds;
+    EXPECT_THROW(board.Rebuild(), EPictureDecodeError);
+    EXPECT_EQ(board.Count(), 0) << "no tile may stand for a letter that is gone";
+    EXPECT_EQ(board.Letters->Count(), 0);
+    EXPECT_EQ(box->Content()->findChildren<TPanel*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
+    // Neither mode counts as built, so choosing the old one again rebuilds too.
+    EXPECT_FALSE(board.IsCurrentMode());
+    w.Context.Settings.LetterSetMode = lsNames;
+    EXPECT_FALSE(board.IsCurrentMode());
+
+    QFile::remove(broken);
+    board.Rebuild();
+    EXPECT_EQ(board.Count(), 33);
+    EXPECT_TRUE(board.IsCurrentMode());
 }
