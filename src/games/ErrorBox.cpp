@@ -1,0 +1,23 @@
+#include "games/ErrorBox.h"
+
+#include "app/AppContext.h"
+#include "platform/Dialogs.h"
+
+#include <exception>
+
+namespace games {
+
+bool RunReportingErrors(IDialogs& Dialogs, const std::function<void()>& Work)
+{
+    try {
+        Work();
+        return true;
+    } catch (const std::exception& e) {
+        Dialogs.ShowMessage(QString::fromUtf8(kWindowCaption), QString::fromUtf8(e.what()));
+    } catch (...) {
+        Dialogs.ShowMessage(QString::fromUtf8(kWindowCaption), QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+}  // namespace games
