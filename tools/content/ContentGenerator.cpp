@@ -134,24 +134,28 @@ bool Current(const TJob& Job, const TManifest& Manifest, const QString& Root)
     return it != Manifest.constEnd() && it->RecipeHash == Job.RecipeHash && QFileInfo::exists(Root + Job.RelPath);
 }
 
-QString Credits(const QSet<QString>& Sources)
+QString Credits(const QSet<QString>& Sources, const QList<TVoiceEntry>& Voices)
 {
+    QStringList voices;
+    for (const TVoiceEntry& v : Voices) voices << v.EspeakVoice;
     QString text = QStringLiteral(
         "Кварнель demo content\n"
         "=====================\n\n"
         "This tree was generated at build time by tools/kvarnel_content_gen from the tables in tools/data.\n\n"
-        "Speech: synthesized with eSpeak NG (GPL-3.0-or-later), voices ru+f3 and ru+m3, encoded with LAME (LGPL-2.0).\n");
+        "Speech: synthesized with eSpeak NG (GPL-3.0-or-later), voices %1, encoded with LAME (LGPL-2.0).\n")
+        .arg(voices.join(QStringLiteral(", ")));
     if (Sources.contains(QStringLiteral("fluent-emoji-flat")))
         text += QStringLiteral(
             "Pictures: Fluent Emoji \"flat\" by Microsoft Corporation, MIT License,\n"
-            "  https://github.com/microsoft/fluentui-emoji (npm package %1@%2).\n").arg(kIconPackage, kIconPackageVersion);
+            "  https://github.com/microsoft/fluentui-emoji/blob/main/LICENSE (npm package %1@%2).\n")
+                    .arg(kIconPackage, kIconPackageVersion);
     if (Sources.contains(QStringLiteral("noto-color-emoji")))
         text += QStringLiteral(
-            "Pictures: Noto Color Emoji by Google, SIL Open Font License 1.1 (images: Apache License 2.0),\n"
+            "Pictures: Noto Color Emoji by Google, SIL Open Font License 1.1 (Debian fonts-noto-color-emoji),\n"
             "  https://github.com/googlefonts/noto-emoji.\n");
     text += QStringLiteral(
         "Colouring pages: outlines redrawn from the same pictures.\n"
-        "Fonts: Open Sans ExtraBold (Apache License 2.0, SIL OFL 1.1 in newer releases) for the letters and the page titles.\n");
+        "Fonts: Open Sans ExtraBold (Apache License 2.0, Debian fonts-open-sans) for the letters and the page titles.\n");
     return text;
 }
 
@@ -242,7 +246,7 @@ TGeneratorReport TContentGenerator::Run()
     }
     QString error;
     if (!WriteFileAtomically(manifestPath, manifestText, error) ||
-        !WriteFileAtomically(root + CreditsName(), Credits(sources).toUtf8(), error))
+        !WriteFileAtomically(root + CreditsName(), Credits(sources, Data.Voices).toUtf8(), error))
         report.Errors << error;
     return report;
 }

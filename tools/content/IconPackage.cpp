@@ -48,7 +48,7 @@ QString TIconPackage::IconsJson(QString& Why) const
     env.insert(QStringLiteral("npm_config_update_notifier"), QStringLiteral("false"));
     npm.setProcessEnvironment(env);
     npm.start(QStringLiteral("npm"), {QStringLiteral("pack"), kIconPackage + u'@' + kIconPackageVersion,
-                                      QStringLiteral("--silent"), QStringLiteral("--fetch-retries=0"),
+                                      QStringLiteral("--loglevel=error"), QStringLiteral("--fetch-retries=0"),
                                       QStringLiteral("--fetch-timeout=20000")});
     const bool ran = npm.waitForStarted() && npm.waitForFinished(60000) && npm.exitStatus() == QProcess::NormalExit &&
                      npm.exitCode() == 0;
@@ -61,7 +61,8 @@ QString TIconPackage::IconsJson(QString& Why) const
                  error) ||
         !QFileInfo::exists(json)) {
         Why = ran ? (error.isEmpty() ? QStringLiteral("the package could not be unpacked") : error)
-                  : QStringLiteral("npm pack failed: ") + QString::fromLocal8Bit(npm.readAllStandardError()).trimmed();
+                  : QStringLiteral("npm pack failed: ") +
+                        QString::fromLocal8Bit(npm.readAllStandardError()).trimmed().section(u'\n', 0, 0);
         QFile f(failedMark);
         if (f.open(QIODevice::WriteOnly)) f.write(Why.toUtf8());
         return {};
