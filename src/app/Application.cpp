@@ -1,16 +1,19 @@
 #include "app/Application.h"
 
+#include "app/MainForm.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int RunKvarnel(int argc, char** argv)
 {
     QApplication app(argc, argv);
     fonts::InstallBundled();
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Кварнель"));
+    TQtDialogs dialogs(nullptr);
+    TMainForm window(&dialogs, fs::ExeFolder());
+    dialogs = TQtDialogs(&window);  // the boxes belong to the window
     window.show();
     return app.exec();
 }

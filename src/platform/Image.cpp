@@ -74,11 +74,11 @@ const QImage& TImage::Drawn() const
     if (!FTransparent || FPicture.isNull()) return FPicture;
     if (FMasked.isNull()) {
         FMasked = FPicture.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = FPicture.pixel(0, FPicture.height() - 1) | 0xFF000000u;
+        const QRgb key = FMasked.pixel(0, FMasked.height() - 1);
         for (int y = 0; y < FMasked.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(FMasked.scanLine(y));
             for (int x = 0; x < FMasked.width(); ++x)
-                if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+                if (line[x] == key) line[x] = 0;
         }
     }
     return FMasked;

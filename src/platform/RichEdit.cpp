@@ -7,6 +7,7 @@ TRichEdit::TRichEdit(QWidget* Parent) : QTextEdit(Parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setLineWidth(2);
     setAcceptRichText(false);
+    document()->setDocumentMargin(0);  // the border width alone keeps the text off the edge
     QPalette pal = palette();
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Window, Qt::white);

@@ -15,4 +15,13 @@ public:
     // The glyph at its own size; a null image removes it.
     void SetGlyph(const QImage& Glyph);
     void SetHandCursor(bool On);
+    QImage Glyph() const { return FGlyph; }
+
+protected:
+    // Drawn by hand, not by the style: the caption is centred and never cut short by the
+    // style's padding, and the edge is the classic 1-px bevel.
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    QImage FGlyph;
 };

@@ -1,0 +1,196 @@
+#include "app/MainForm.h"
+
+#include "app/MainFormBuild.h"
+#include "app/Vendor.h"
+#include "platform/Dialogs.h"
+#include "platform/Fonts.h"
+#include "platform/Label.h"
+#include "platform/Panel.h"
+#include "platform/ScreenCursor.h"
+#include "platform/SpeedButton.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+QAction* NewAction(QObject* Manager, const char* Name, const char* Category, const QString& Caption)
+{
+    auto* a = new QAction(Caption, Manager);
+    a->setObjectName(QLatin1String(Name));
+    a->setProperty("category", QLatin1String(Category));
+    return a;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent)
+    : QWidget(Parent), FUrlOpener(ui::SystemUrlOpener())
+{
+    Context.Settings = TSettings::ForProgramFolder(ExeFolder);
+    Context.Dialogs = Dialogs;
+    Context.MainWindow = this;
+
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setFont(fonts::Design(QStringLiteral("MS Sans Serif"), 11));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ui::ButtonFace());
+    setPalette(pal);
+    setAutoFillBackground(true);
+    // The design's window is 1107 x 799 at 276,148; here the window's size is its client area.
+    setGeometry(276, 148, kDesignWidth, kDesignHeight);
+    ui::SetDesignSize(this, QSize(kDesignWidth, kDesignHeight));
+
+    CreateActions();
+    // The window's children, bottom to top in the order they are created.
+    CreateLoadingOverlay();
+    CreateTitleRibbon();
+    CreateContentArea();
+    CreatePopupMenu();
+    CreateThemeMenu();
+    Context.SourcePanel = SourcePanel;
+
+    UpdateGameActions();
+    ui::Realign(this);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateActions()
+{
+    ActionManager1 = new QObject(this);
+    ActionManager1->setObjectName(QStringLiteral("ActionManager1"));
+    ActionManager1->setProperty("style", QStringLiteral("XP Style"));
+
+    SoundLetters = NewAction(ActionManager1, "SoundLetters", "Games", QStringLiteral("Обучение"));
+    FindLetter = NewAction(ActionManager1, "FindLetter", "Games", QStringLiteral("Найди букву"));
+    MakeWord = NewAction(ActionManager1, "MakeWord", "Games", QStringLiteral("Дед Буквоед"));
+    Examination = NewAction(ActionManager1, "Examination", "Games", QStringLiteral("Экзамен"));
+    Raskraska = NewAction(ActionManager1, "Raskraska", "Games", QStringLiteral("Раскраска"));
+    ShowRulesPanel = NewAction(ActionManager1, "ShowRulesPanel", "RulesPanel", QStringLiteral("Открыть"));
+    CloseRulesPanel = NewAction(ActionManager1, "CloseRulesPanel", "RulesPanel", QStringLiteral("Закрыть"));
+    ShowSndGameRules = NewAction(ActionManager1, "ShowSndGameRules", "RulesPanel", QStringLiteral("ShowSndGameRules"));
+    ShowPicGameRules = NewAction(ActionManager1, "ShowPicGameRules", "RulesPanel", QStringLiteral("ShowPicGameRules"));
+    ShowMakeWGameRules = NewAction(ActionManager1, "ShowMakeWGameRules", "RulesPanel", QStringLiteral("ShowMakeWGameRules"));
+    ShowExamGameRules = NewAction(ActionManager1, "ShowExamGameRules", "RulesPanel", QStringLiteral("ShowExamGameRules"));
+    ShowRaskraskaRules = NewAction(ActionManager1, "ShowRaskraskaRules", "RulesPanel", QStringLiteral("ShowRaskraskaRules"));
+    ShowRaskraskaMenu = NewAction(ActionManager1, "ShowRaskraskaMenu", "Menu", QStringLiteral("ShowRaskraskaMenu"));
+    CreateRaskraskaMenu = NewAction(ActionManager1, "CreateRaskraskaMenu", "Menu", QStringLiteral("CreateRaskraskaMenu"));
+    MenuHide = NewAction(ActionManager1, "MenuHide", "Menu", QStringLiteral("MenuHide"));
+    PrintRaskraska = NewAction(ActionManager1, "PrintRaskraska", "Functons", QString());
+    StartPanelShow = NewAction(ActionManager1, "StartPanelShow", "", QStringLiteral("StartPanelShow"));
+
+    connect(SoundLetters, &QAction::triggered, this, [this] { SoundLettersExecute(); });
+    connect(FindLetter, &QAction::triggered, this, [this] { FindLetterExecute(); });
+    connect(MakeWord, &QAction::triggered, this, [this] { MakeWordExecute(); });
+    connect(Examination, &QAction::triggered, this, [this] { ExaminationExecute(); });
+    connect(ShowRulesPanel, &QAction::triggered, this, [this] { ShowRulesPanelExecute(); });
+    connect(CloseRulesPanel, &QAction::triggered, this, [this] { CloseRulesPanelExecute(); });
+    connect(ShowSndGameRules, &QAction::triggered, this, [this] { ShowSndGameRulesExecute(); });
+    connect(ShowPicGameRules, &QAction::triggered, this, [this] { ShowPicGameRulesExecute(); });
+    connect(ShowMakeWGameRules, &QAction::triggered, this, [this] { ShowMakeWGameRulesExecute(); });
+    connect(ShowExamGameRules, &QAction::triggered, this, [this] { ShowExamGameRulesExecute(); });
+    connect(ShowRaskraskaRules, &QAction::triggered, this, [this] { ShowRaskraskaRulesExecute(); });
+    connect(ShowRaskraskaMenu, &QAction::triggered, this, [this] { ShowRaskraskaMenuExecute(); });
+    connect(MenuHide, &QAction::triggered, this, [this] { MenuHideExecute(); });
+    connect(StartPanelShow, &QAction::triggered, this, [this] { StartPanelShowExecute(); });
+    // Raskraska runs from the theme buttons with the button as sender; CreateRaskraskaMenu and
+    // PrintRaskraska are connected by the colouring pages' code.
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(20);
+}
+
+void TMainForm::UpdateGameActions()
+{
+    const TGameObjects& o = Context.Objects;
+    SoundLetters->setEnabled(o.SndLetterPanels);
+    FindLetter->setEnabled(o.PicGameBuffer && o.PicLetterPanels && o.FirstLImgPanels);
+    MakeWord->setEnabled(o.MakeWBuffer && o.MakeWLetterPanels && o.MakeWImgPanels);
+    Examination->setEnabled(o.ExamGame && o.ExamLetterPanels);
+    ShowRaskraskaMenu->setEnabled(o.RaskrasImgPanels);
+    Raskraska->setEnabled(o.RaskrasImgPanels);
+}
+
+bool TMainForm::Runnable(QAction* Action) const { return Action->isEnabled(); }
+
+// --- Start-up ---
+
+void TMainForm::changeEvent(QEvent* Event)
+{
+    QWidget::changeEvent(Event);
+    if (Event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TMainForm::FormActivate()
+{
+    if (FActivated) return;
+    FActivated = true;
+    setWindowState(windowState() | Qt::WindowMaximized);
+    GamesPanel->raise();
+    StartPanelShowExecute();
+    StartLoading();
+}
+
+void TMainForm::StartLoading() {}
+
+// --- Shell actions ---
+
+void TMainForm::ToFront(QWidget* Screen)
+{
+    Screen->raise();
+    Screen->show();
+}
+
+void TMainForm::ShowRulesPanelExecute()
+{
+    RulesPanel->show();
+    RulesPanel->raise();
+}
+
+void TMainForm::CloseRulesPanelExecute() { RulesPanel->hide(); }
+
+void TMainForm::ShowRaskraskaMenuExecute()
+{
+    if (Runnable(CreateRaskraskaMenu)) CreateRaskraskaMenu->trigger();
+    RaskraskaPopupMenuPanel->show();
+}
+
+void TMainForm::MenuHideExecute()
+{
+    PopupMenuPanel->hide();
+    RaskraskaPopupMenuPanel->hide();
+}
+
+void TMainForm::StartPanelShowExecute()
+{
+    ToFront(StartPanel);
+    GenderVoiceRadioPanel->hide();
+}
+
+void TMainForm::LeaveGameTypeChooser()
+{
+    SysPanel->hide();
+    GameSndTypePanel->hide();
+    GameExamTypePanel->hide();
+}
+
+// --- The window's own widgets ---
+
+void TMainForm::MenuLabelMouseDown() { MenuPanel->SetBevelInner(TBevel::Lowered); }
+void TMainForm::MenuLabelMouseUp() { MenuPanel->SetBevelInner(TBevel::Raised); }
+void TMainForm::MenuLabelClick() { PopupMenuPanel->show(); }
+void TMainForm::SpeedButton1Click() { MenuHideExecute(); }
+
+void TMainForm::Label3Click()
+{
+    if (Context.Dialogs->AskYesNo(QString::fromUtf8(kSoundBoxTitle), QStringLiteral("Перейти на страничку детского сайта?")))
+        FUrlOpener(kVendorWebAddress);
+}
+
+void TMainForm::Label1MouseDown() { Panel1->SetBevelOuter(TBevel::Lowered); }
+void TMainForm::Label1MouseUp() { Panel1->SetBevelOuter(TBevel::Raised); }

@@ -1,0 +1,239 @@
+#pragma once
+// The program's one window: the title ribbon, the content area with every screen of the program
+// (each a panel that lives for the whole run and is shown by raising it), the pop-up menus, the
+// rules panel, the loading overlay and the hidden working widgets; the actions the menu runs and
+// the start-up on first activation.
+//
+// Widgets and actions are public members named as the program's own design names them, and each
+// widget's objectName is that name too, so that the games' code and the tests can reach them.
+// The game screens' widgets are built in the games' own folders (src/games/*Screen.cpp,
+// src/colouring/ColouringScreen.cpp), together with the actions that open them.
+#include "app/AppContext.h"
+#include "platform/Browser.h"
+
+#include <QWidget>
+
+class QAction;
+class QListWidget;
+class QRadioButton;
+class QTimer;
+class TImage;
+class TLabel;
+class TPanel;
+class TRichEdit;
+class TScrollBox;
+class TSpeedButton;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    // Dialogs answer every box the window and the games show; ExeFolder is the program's folder
+    // with a trailing separator, the root of every content path.
+    TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent = nullptr);
+    ~TMainForm() override;
+
+    TAppContext Context;
+
+    // The speech the games and the feedback use; the program wires its sound in here.
+    void SetSpeech(ISpeech* Speech) { Context.Speech = Speech; }
+    // Who opens the vendor's web address (the desktop's browser unless replaced, as tests do).
+    void SetUrlOpener(ui::TUrlOpener Opener) { FUrlOpener = std::move(Opener); }
+
+    // The game entries of the menu are enabled exactly when the objects their games need exist;
+    // call whenever Context.Objects changes.
+    void UpdateGameActions();
+
+    // First activation: maximised once, games area to front, start screen, then StartLoading.
+    // A later activation does nothing.
+    void FormActivate();
+    bool Activated() const { return FActivated; }
+    // The start of the background loading; for now nothing loads (the loader comes separately).
+    virtual void StartLoading();
+
+    // The design client area.
+    static constexpr int kDesignWidth = 1099;
+    static constexpr int kDesignHeight = 770;
+
+    // --- Action handlers (each action runs its handler; code may call them directly) ---
+    void SoundLettersExecute();
+    void FindLetterExecute();
+    void MakeWordExecute();
+    void ExaminationExecute();
+    void RaskraskaExecute(TSpeedButton* ThemeButton);
+    void ShowRulesPanelExecute();
+    void CloseRulesPanelExecute();
+    void ShowSndGameRulesExecute();
+    void ShowPicGameRulesExecute();
+    void ShowMakeWGameRulesExecute();
+    void ShowExamGameRulesExecute();
+    void ShowRaskraskaRulesExecute();
+    void ShowRaskraskaMenuExecute();
+    void MenuHideExecute();
+    void StartPanelShowExecute();
+    // CreateRaskraskaMenu and PrintRaskraska are handled by the colouring pages' own code.
+
+    // --- Event handlers of this window's own widgets ---
+    void MenuLabelMouseDown();
+    void MenuLabelMouseUp();
+    void MenuLabelClick();
+    void SpeedButton1Click();
+    void Label3Click();
+    void Label1MouseDown();
+    void Label1MouseUp();
+
+    // --- Actions (objectName = action name; property "category"; text = caption) ---
+    QObject* ActionManager1 = nullptr;
+    QAction* SoundLetters = nullptr;
+    QAction* FindLetter = nullptr;
+    QAction* MakeWord = nullptr;
+    QAction* Examination = nullptr;
+    QAction* Raskraska = nullptr;
+    QAction* ShowRulesPanel = nullptr;
+    QAction* CloseRulesPanel = nullptr;
+    QAction* ShowSndGameRules = nullptr;
+    QAction* ShowPicGameRules = nullptr;
+    QAction* ShowMakeWGameRules = nullptr;
+    QAction* ShowExamGameRules = nullptr;
+    QAction* ShowRaskraskaRules = nullptr;
+    QAction* ShowRaskraskaMenu = nullptr;
+    QAction* CreateRaskraskaMenu = nullptr;
+    QAction* MenuHide = nullptr;
+    QAction* PrintRaskraska = nullptr;
+    QAction* StartPanelShow = nullptr;
+    QTimer* Timer1 = nullptr;  // the loading bar's 20 ms step, off at start
+
+    // --- Loading overlay ---
+    TPanel* TimerPanel = nullptr;
+    TLabel* ProgressLabel = nullptr;
+    TPanel* ProgressConteinerPanel = nullptr;
+    TPanel* ProgressPanel = nullptr;
+
+    // --- Title ribbon ---
+    TPanel* MenuRibbon = nullptr;
+    TPanel* MenuPanel = nullptr;
+    TLabel* MenuLabel = nullptr;
+    TLabel* Label3 = nullptr;
+    TLabel* TitleLabel = nullptr;
+    TPanel* GenderVoiceRadioPanel = nullptr;
+    QRadioButton* FemaleVoiceRadioButton = nullptr;
+    QRadioButton* MaleVoiceRadioButton = nullptr;
+
+    // --- Content area ---
+    TPanel* ContentPanel = nullptr;
+    TPanel* SysPanel = nullptr;
+    TPanel* SourcePanel = nullptr;
+    QListWidget* FileListBox1 = nullptr;
+    QListWidget* FileListBox2 = nullptr;
+    QListWidget* DirectoryListBox1 = nullptr;
+    TPanel* Panel1 = nullptr;
+    TImage* Image1 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label1 = nullptr;
+    TPanel* GameSndTypePanel = nullptr;
+    TSpeedButton* LetterrsNamesSpeedButton = nullptr;
+    TSpeedButton* LettersSoundsSpeedButton = nullptr;
+    TPanel* GameExamTypePanel = nullptr;
+    TSpeedButton* SpeedButton8 = nullptr;
+    TSpeedButton* SpeedButton9 = nullptr;
+    TPanel* GamesPanel = nullptr;
+    TPanel* SystemPanel = nullptr;
+
+    // Learning screen
+    TPanel* GameSndPanel = nullptr;
+    TPanel* LettersSndPanel = nullptr;
+    TScrollBox* LettersSndScrollBox = nullptr;
+    // Find-letter screen
+    TPanel* GamePicPanel = nullptr;
+    TPanel* ScrollImgContentPanel = nullptr;
+    TScrollBox* ImgScrollBox = nullptr;
+    TPanel* GamePicContextPanel = nullptr;
+    TPanel* LetersPicPanel = nullptr;
+    TPanel* BigImagePanel = nullptr;
+    TImage* BigImage = nullptr;
+    // Missing-letter screen
+    TPanel* GameMakeWPanel = nullptr;
+    TPanel* ScrollMakeWImgContentPanel = nullptr;
+    TScrollBox* MakeWImgScrollBox = nullptr;
+    TPanel* MakeWContentPanel = nullptr;
+    TPanel* LettersMakeWPanel = nullptr;
+    TPanel* MakeWWordPanel = nullptr;
+    TPanel* MakeWImagePanel = nullptr;
+    TImage* MakeWImage = nullptr;
+    // Start screen
+    TPanel* StartPanel = nullptr;
+    TImage* Image2 = nullptr;
+    // Rules panel
+    TPanel* RulesPanel = nullptr;
+    TPanel* RulesCaptionPanel = nullptr;
+    TPanel* RulesActionPanel = nullptr;
+    TSpeedButton* RulesCloseButton = nullptr;
+    TPanel* RulesContextPanel = nullptr;
+    TPanel* RuleExamGamePanel = nullptr;
+    TRichEdit* RichEdit2 = nullptr;
+    TPanel* RuleRasPanel = nullptr;
+    TRichEdit* RichEdit4 = nullptr;
+    TPanel* RulePicGamePanel = nullptr;
+    TRichEdit* RichEdit1 = nullptr;
+    TPanel* RuleMakeWGamePanel = nullptr;
+    TRichEdit* RichEdit3 = nullptr;
+    TPanel* RuleSndGamePanel = nullptr;
+    TRichEdit* RulesGame1RichEdit = nullptr;
+    // Colouring screen
+    TPanel* RaskraskaPanel = nullptr;
+    TScrollBox* RasImgScrollBox = nullptr;
+    TImage* RasBigImage = nullptr;
+    TSpeedButton* SpeedButton2 = nullptr;
+    // Examination screen
+    TPanel* GameExamPanel = nullptr;
+    TPanel* ExamControlContentPanel = nullptr;
+    TSpeedButton* RepeatSndButton = nullptr;
+    TPanel* LettersExamPanel = nullptr;
+    TScrollBox* LettersExamScrollBox = nullptr;
+    TPanel* StartExamContentPanel = nullptr;
+    TPanel* StartExamPanel = nullptr;
+    TImage* StartExamImage = nullptr;
+
+    // --- Pop-up menus ---
+    TPanel* PopupMenuPanel = nullptr;
+    TPanel* PopupMenuTopPanel = nullptr;
+    TSpeedButton* SpeedButton1 = nullptr;
+    TSpeedButton* SpeedButton3 = nullptr;
+    TSpeedButton* SpeedButton4 = nullptr;
+    TSpeedButton* SpeedButton5 = nullptr;
+    TSpeedButton* SpeedButton6 = nullptr;
+    TSpeedButton* SpeedButton7 = nullptr;
+    TPanel* RaskraskaPopupMenuPanel = nullptr;
+
+protected:
+    void changeEvent(QEvent* Event) override;
+
+private:
+    void CreateActions();
+    void CreateLoadingOverlay();
+    void CreateTitleRibbon();
+    void CreateContentArea();
+    void CreateSystemScreen();
+    void CreateSampleTile();
+    TPanel* CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton, const char* NamesName,
+                                  TSpeedButton*& SoundsButton, const char* SoundsName);
+    void CreateStartScreen();
+    void CreateRulesPanel();
+    void CreatePopupMenu();
+    void CreateThemeMenu();
+    // The game screens, each built beside its game.
+    void CreateLearningScreen();
+    void CreateFindLetterScreen();
+    void CreateMakeWordScreen();
+    void CreateExamScreen();
+    void CreateColouringScreen();
+
+    // An activity chosen while a game-type chooser is up closes the chooser and its screen.
+    void LeaveGameTypeChooser();
+    // Raises Screen above its siblings and shows it.
+    static void ToFront(QWidget* Screen);
+    // A menu entry's action is disabled while its objects are missing: never run it then.
+    bool Runnable(QAction* Action) const;
+
+    ui::TUrlOpener FUrlOpener;
+    bool FActivated = false;
+};

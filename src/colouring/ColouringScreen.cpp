@@ -1,0 +1,49 @@
+// The colouring screen ("Раскраска") and the handler of the theme buttons.
+#include "app/MainForm.h"
+#include "app/MainFormBuild.h"
+#include "app/MainFormPictures.h"
+#include "platform/Image.h"
+#include "platform/ScrollBox.h"
+#include "platform/SpeedButton.h"
+
+#include <QAction>
+
+using namespace build;
+
+void TMainForm::CreateColouringScreen()
+{
+    RaskraskaPanel = Panel(GamesPanel, "RaskraskaPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+
+    // Right: the thumbnails, 4 px of deep blue and 4 px of sky blue around them.
+    TPanel* column = Panel(RaskraskaPanel, "RasImgContentPanel", QRect(866, 0, 233, 672), TAlign::Right, Flat(palette::DeepBlue, 4));
+    TPanel* strip = Panel(column, "RasImgScrollInnerPanel", QRect(4, 4, 225, 664), TAlign::Client, Flat(palette::LightSkyBlue, 4));
+    RasImgScrollBox = ScrollBox(strip, "RasImgScrollBox", QRect(4, 4, 217, 656), TAlign::Client, false, palette::LightSkyBlue);
+
+    // Left: the printer button above the large page.
+    TPanel* main = Panel(RaskraskaPanel, "RasContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
+    TPanel* toolBar = Panel(main, "RasToolBarPanel", QRect(0, 0, 866, 68), TAlign::Top, Flat(palette::DeepBlue, 4));
+    TPanel* tools = Panel(toolBar, "RasToolPanel", QRect(4, 4, 858, 60), TAlign::Client, Flat(palette::LightSkyBlue));
+    SpeedButton2 = SpeedButton(tools, "SpeedButton2", QRect(4, 4, 53, 49), akLeftTop, font(), Qt::black);
+    SpeedButton2->SetGlyph(pictures::PrinterGlyph());
+    SpeedButton2->SetHandCursor(false);
+    connect(SpeedButton2, &QToolButton::clicked, PrintRaskraska, &QAction::trigger);
+    TPanel* page = Panel(main, "RasImagePanel", QRect(4, 68, 858, 600), TAlign::None, akAll, Flat(palette::LightSkyBlue));
+    RasBigImage = Image(page, "RasBigImage", QRect(8, 8, 841, 584), TAlign::None, akAll);
+    RasBigImage->SetCenter(true);
+    RasBigImage->SetStretch(true);
+    RasBigImage->SetProportional(true);
+}
+
+void TMainForm::RaskraskaExecute(TSpeedButton* ThemeButton)
+{
+    // The thumbnails of the theme the button's caption names, and the loading overlay around
+    // their reading, come with the colouring pages' code.
+    Q_UNUSED(ThemeButton);
+    LeaveGameTypeChooser();
+    RaskraskaPanel->raise();
+    ShowRaskraskaRulesExecute();
+    ShowRulesPanelExecute();
+    MenuHideExecute();
+}
+
+void TMainForm::ShowRaskraskaRulesExecute() { RuleRasPanel->raise(); }

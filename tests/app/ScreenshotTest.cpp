@@ -1,0 +1,51 @@
+// Renders the main window offscreen at 1280 x 800 and writes PNG files under the build tree
+// (screenshots/), to be looked at: the start screen, the open pop-up menu with the rules panel.
+#include "app/MainForm.h"
+#include "platform/Label.h"
+#include "platform/Panel.h"
+#include "support/FakeDialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString ShotPath(const char* Name)
+{
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + QLatin1String(Name);
+}
+
+TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
+{
+    QTemporaryDir folder;
+    TFakeDialogs dialogs;
+    TMainForm form(&dialogs, folder.path() + QLatin1Char('/'));
+    form.FormActivate();
+    form.show();
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(1280, 800);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(form.size(), QSize(1280, 800));
+
+    const QImage start = form.grab().toImage();
+    ASSERT_TRUE(start.save(ShotPath("main_start.png")));
+    // The ribbon is deep blue, the start screen shows its picture under it.
+    EXPECT_EQ(QColor(start.pixel(900, 30)), QColor(0x08, 0x13, 0xF8));
+
+    QTest::mouseClick(form.MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
+    form.SoundLetters->setEnabled(true);  // to see an enabled entry beside the disabled ones
+    form.FindLetterExecute();
+    form.PopupMenuPanel->show();
+    const QImage menu = form.grab().toImage();
+    ASSERT_TRUE(menu.save(ShotPath("main_menu_rules.png")));
+
+    form.ExaminationExecute();
+    ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_chooser.png")));
+}
+
+}  // namespace
