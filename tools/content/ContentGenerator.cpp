@@ -144,12 +144,12 @@ QString Credits(const QSet<QString>& Sources, const QList<TVoiceEntry>& Voices)
         "This tree was generated at build time by tools/kvarnel_content_gen from the tables in tools/data.\n\n"
         "Speech: synthesized with eSpeak NG (GPL-3.0-or-later), voices %1, encoded with LAME (LGPL-2.0).\n")
         .arg(voices.join(QStringLiteral(", ")));
-    if (Sources.contains(QStringLiteral("fluent-emoji-flat")))
+    if (Sources.contains(TFluentIconArt::kId))
         text += QStringLiteral(
             "Pictures: Fluent Emoji \"flat\" by Microsoft Corporation, MIT License,\n"
             "  https://github.com/microsoft/fluentui-emoji/blob/main/LICENSE (npm package %1@%2).\n")
                     .arg(kIconPackage, kIconPackageVersion);
-    if (Sources.contains(QStringLiteral("noto-color-emoji")))
+    if (Sources.contains(TEmojiFontArt::kId))
         text += QStringLiteral(
             "Pictures: Noto Color Emoji by Google, SIL Open Font License 1.1 (Debian fonts-noto-color-emoji),\n"
             "  https://github.com/googlefonts/noto-emoji.\n");
@@ -157,6 +157,19 @@ QString Credits(const QSet<QString>& Sources, const QList<TVoiceEntry>& Voices)
         "Colouring pages: outlines redrawn from the same pictures.\n"
         "Fonts: Open Sans ExtraBold (Apache License 2.0, Debian fonts-open-sans) for the letters and the page titles.\n");
     return text;
+}
+
+// The SVG set if it is cached or can be fetched, else the colour emoji font (saying why in Notes).
+std::unique_ptr<IIconArt> ChoosePictureSource(const TGeneratorOptions& Options, QStringList& Notes)
+{
+    QString why;
+    const TIconPackage package(Options.CacheFolder);
+    const QString json = Options.Offline ? package.CachedIconsJson() : package.IconsJson(why);
+    if (json.isEmpty() && why.isEmpty()) why = QStringLiteral("offline and the picture package is not cached");
+    if (!json.isEmpty())
+        if (std::unique_ptr<TFluentIconArt> fluent = TFluentIconArt::FromFile(json, why)) return fluent;
+    Notes << QStringLiteral("pictures from the colour emoji font: ") + why;
+    return std::make_unique<TEmojiFontArt>();
 }
 
 }  // namespace
@@ -184,22 +197,9 @@ TGeneratorReport TContentGenerator::Run()
     // The picture source is looked for only when some picture must be drawn: the SVG set first,
     // the emoji font when it cannot be had (and pictures the font drew stay until the set is back).
     std::unique_ptr<IIconArt> art;
-    QList<TJob> pictures = PlanPictures(Data, TFluentIconArt().Id(), nullptr);
-    const bool picturesCurrent =
-        std::all_of(pictures.begin(), pictures.end(), [&](const TJob& j) { return Current(j, manifest, root); });
-    if (!picturesCurrent) {
-        QString why;
-        const TIconPackage package(Options.CacheFolder);
-        const QString cached = Options.Offline ? package.CachedIconsJson() : package.IconsJson(why);
-        if (cached.isEmpty() && why.isEmpty()) why = QStringLiteral("offline and the picture package is not cached");
-        std::unique_ptr<TFluentIconArt> loaded;
-        if (!cached.isEmpty()) loaded = TFluentIconArt::FromFile(cached, why);
-        if (loaded) {
-            art = std::move(loaded);
-        } else {
-            art = std::make_unique<TEmojiFontArt>();
-            report.Notes << QStringLiteral("pictures from the colour emoji font: ") + why;
-        }
+    QList<TJob> pictures = PlanPictures(Data, TFluentIconArt::kId, nullptr);
+    if (!std::all_of(pictures.begin(), pictures.end(), [&](const TJob& j) { return Current(j, manifest, root); })) {
+        art = ChoosePictureSource(Options, report.Notes);
         report.PictureSource = art->Id();
         pictures = PlanPictures(Data, art->Id(), art.get());
     }

@@ -29,7 +29,8 @@ public:
     // Reads the icons.json of the package; nothing (with Error) when it cannot be read.
     static std::unique_ptr<TFluentIconArt> FromFile(const QString& IconsJson, QString& Error);
 
-    QString Id() const override { return QStringLiteral("fluent-emoji-flat"); }
+    static inline const QString kId = QStringLiteral("fluent-emoji-flat");
+    QString Id() const override { return kId; }
     bool Has(const TPictureRef& Picture) const override;
     QImage Colour(const TPictureRef& Picture, QSize Size) const override;
     QImage Outline(const TPictureRef& Picture, QSize Size) const override;
@@ -50,7 +51,8 @@ private:
 // The colour emoji font (Noto Color Emoji), for when the SVG set is not at hand.
 class TEmojiFontArt : public IIconArt {
 public:
-    QString Id() const override { return QStringLiteral("noto-color-emoji"); }
+    static inline const QString kId = QStringLiteral("noto-color-emoji");
+    QString Id() const override { return kId; }
     bool Has(const TPictureRef& Picture) const override;
     QImage Colour(const TPictureRef& Picture, QSize Size) const override;
     QImage Outline(const TPictureRef& Picture, QSize Size) const override;
