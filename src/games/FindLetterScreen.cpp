@@ -1,6 +1,7 @@
 // The find-the-first-letter screen ("Найди букву") and the action that opens it.
 #include "app/MainForm.h"
 #include "app/MainFormBuild.h"
+#include "games/FindLetter.h"
 #include "platform/Image.h"
 #include "platform/ScreenCursor.h"
 #include "platform/ScrollBox.h"
@@ -35,10 +36,12 @@ void TMainForm::FindLetterExecute()
     MenuHideExecute();
     LeaveGameTypeChooser();
     Context.Settings.LetterSetMode = lsNames;
+    PrepareFindLetterGame(*this);
     GamePicPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowPicGameRulesExecute();
     ShowRulesPanelExecute();
+    SelectFirstFindLetterPicture(*this);
 }
 
 void TMainForm::ShowPicGameRulesExecute() { RulePicGamePanel->raise(); }

@@ -1,6 +1,7 @@
 // The missing-letter screen ("Дед Буквоед") and the action that opens it.
 #include "app/MainForm.h"
 #include "app/MainFormBuild.h"
+#include "games/MakeWord.h"
 #include "platform/Image.h"
 #include "platform/ScreenCursor.h"
 #include "platform/ScrollBox.h"
@@ -37,10 +38,12 @@ void TMainForm::MakeWordExecute()
     MenuHideExecute();
     LeaveGameTypeChooser();
     Context.Settings.LetterSetMode = lsNames;
+    PrepareMakeWordGame(*this);
     GameMakeWPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowMakeWGameRulesExecute();
     ShowRulesPanelExecute();
+    SelectFirstMakeWordPicture(*this);
 }
 
 void TMainForm::ShowMakeWGameRulesExecute() { RuleMakeWGamePanel->raise(); }

@@ -65,6 +65,9 @@ public:
 // that cannot be read or decoded gets the "Ошибка чтения файла" box and gives nothing.
 std::optional<QImage> LoadScrambledBitmap(const QString& Path, IDialogs& Dialogs);
 
+// The word pictures of both picture games, relative to the program's folder.
+inline const char* const kWordPicturesFolder = "Pic/Images/Rus/";
+
 // The texts of the catalogue's boxes, whose title is the window caption.
 QString MissingFolderMessage(const QString& FolderPath);
 inline const char* const kReadErrorMessage = "Ошибка чтения файла";

@@ -22,8 +22,6 @@ using namespace testpics;
 
 namespace {
 
-AnsiString Cp(const char* Utf8) { return cp1251::FromUnicode(QString::fromUtf8(Utf8)); }
-
 class PictureCatalogue : public ::testing::Test {
 protected:
     QTemporaryDir Root;

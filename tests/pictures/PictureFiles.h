@@ -1,6 +1,7 @@
 #pragma once
 // Small picture files for the picture tests: JPEG word pictures and scrambled colouring pages.
 #include "pictures/ScrambledBitmap.h"
+#include "platform/Cp1251.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -47,3 +48,9 @@ inline void WritePage(const QString& Path, const QImage& Image)
 }
 
 }  // namespace testpics
+
+// The program's cp1251 text of a UTF-8 literal.
+inline AnsiString Cp(const char* Utf8)
+{
+    return cp1251::FromUnicode(QString::fromUtf8(Utf8));
+}

@@ -83,8 +83,3 @@ private:
         return w;
     }
 };
-
-inline AnsiString Cp(const char* Utf8)
-{
-    return cp1251::FromUnicode(QString::fromUtf8(Utf8));
-}

@@ -1,0 +1,68 @@
+#pragma once
+// The main window with its program-wide objects made, over a program folder of its own with word
+// pictures: what the two picture games need to be played in a test.
+#include "PictureFiles.h"
+
+#include "app/LoadGameObjects.h"
+#include "app/MainForm.h"
+#include "games/MakeWBuffer.h"
+#include "games/PicGameBuffer.h"
+#include "letters/LetterPanelCollection.h"
+#include "pictures/ImgPanelCollection.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeSpeech.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+struct TPictureGameForm {
+    QTemporaryDir Dir;
+    TFakeDialogs Dialogs;
+    TFakeSpeech Speech;
+    std::unique_ptr<TMainForm> Form;
+
+    // Words: the names of the word pictures (UTF-8), each written as name + ".jpg"; with
+    // MakeFolder false the picture folder does not exist.
+    explicit TPictureGameForm(const std::vector<const char*>& Words, bool MakeFolder = true)
+    {
+        QDir(Dir.path()).mkpath("Pic/Alphabet/Rus");
+        if (MakeFolder) QDir(Dir.path()).mkpath("Pic/Images/Rus");
+        int i = 0;
+        for (const char* word : Words)
+            testpics::WriteJpeg(WordsFolder() + QString::fromUtf8(word) + ".jpg", 40 + 10 * i++, 30);
+        Form = std::make_unique<TMainForm>(&Dialogs, Dir.path() + "/");
+        Form->SetSpeech(&Speech);
+        Form->resize(TMainForm::kDesignWidth, TMainForm::kDesignHeight);
+        Form->show();
+        LoadGameObjects(Form->Context);
+        Form->UpdateGameActions();
+    }
+    ~TPictureGameForm() { FreeGameObjects(Form->Context); }
+
+    QString WordsFolder() const { return Dir.path() + "/Pic/Images/Rus/"; }
+    TGameObjects& Objects() { return Form->Context.Objects; }
+
+    // The strip's tile showing the picture of this name (UTF-8); fails the test when there is none.
+    template <class TStrip>
+    static auto* TileNamed(TStrip& Strip, const char* Word)
+    {
+        const AnsiString name = cp1251::FromUnicode(QString::fromUtf8(Word));
+        for (int i = 0; i < Strip.Count(); ++i)
+            if (Strip.GetTile(i)->Name == name) return Strip.GetTile(i);
+        ADD_FAILURE() << "no tile " << Word;
+        return Strip.GetTile(0);
+    }
+
+    // The board's tile of the letter whose small form is this (UTF-8) letter.
+    static TLetterPanel* LetterTile(TRusLetterPanelCollection& Board, const char* Small)
+    {
+        const auto code = static_cast<unsigned char>(cp1251::FromUnicode(QString::fromUtf8(Small)).at(0));
+        for (int i = 0; i < Board.Count(); ++i)
+            if (Board.Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter == code)
+                return Board.GetTile(static_cast<unsigned short>(i));
+        ADD_FAILURE() << "no letter " << Small;
+        return Board.GetTile(0);
+    }
+};
