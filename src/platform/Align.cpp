@@ -272,6 +272,16 @@ void Realign(QWidget* Parent)
     if (TAligner* a = TAligner::Of(Parent)) a->Realign();
 }
 
+bool DesignOf(const QWidget* Child, QRect* Bounds, QSize* ParentSize)
+{
+    TAligner* a = TAligner::Of(Child->parentWidget());
+    const TChildRules* r = a ? a->Find(Child) : nullptr;
+    if (!r) return false;
+    *Bounds = r->Design;
+    *ParentSize = r->OriginalParent;
+    return true;
+}
+
 TAlign AlignOf(const QWidget* Child)
 {
     TAligner* a = TAligner::Of(Child->parentWidget());

@@ -49,6 +49,10 @@ void SetDesignSize(QWidget* Parent, const QSize& Size);
 // Places Parent's children now, and theirs in turn.
 void Realign(QWidget* Parent);
 
+// The bounds Child was designed with (or last moved to by code) and the parent size they belong
+// to; false when the helper does not place Child.
+bool DesignOf(const QWidget* Child, QRect* Bounds, QSize* ParentSize);
+
 TAlign AlignOf(const QWidget* Child);
 TAnchors AnchorsOf(const QWidget* Child);
 

@@ -1,5 +1,6 @@
 // Renders the main window offscreen at 1280 x 800 and writes PNG files under the build tree
 // (screenshots/), to be looked at: the start screen, the open pop-up menu with the rules panel.
+#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -25,6 +26,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     QTemporaryDir folder;
     TFakeDialogs dialogs;
     TMainForm form(&dialogs, folder.path() + QLatin1Char('/'));
+    LoadGameObjects(form.Context);
     form.FormActivate();
     form.show();
     form.setWindowState(Qt::WindowNoState);
@@ -38,7 +40,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     EXPECT_EQ(QColor(start.pixel(900, 30)), QColor(0x08, 0x13, 0xF8));
 
     QTest::mouseClick(form.MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
-    form.SoundLetters->setEnabled(true);  // to see an enabled entry beside the disabled ones
+    form.SoundLetters->setEnabled(false);  // to see a disabled entry beside the enabled ones
     form.FindLetterExecute();
     form.PopupMenuPanel->show();
     const QImage menu = form.grab().toImage();
@@ -46,6 +48,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
 
     form.ExaminationExecute();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_chooser.png")));
+    FreeGameObjects(form.Context);
 }
 
 }  // namespace
