@@ -4,6 +4,8 @@
 
 #include <QMetaObject>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <limits>
@@ -23,6 +25,33 @@ void WarnOnce(const QString& Text)
     warned = true;
     std::fprintf(stderr, "kvarnel: %s\n", Text.toLocal8Bit().constData());
 }
+
+// ALSA prints a dozen lines of its own when a machine has no sound card, before SDL even reports
+// failure. While the device is looked for, its messages are silenced; our one warning says it all.
+class TQuietAlsa {
+public:
+    TQuietAlsa()
+    {
+        FLibrary = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+        if (FLibrary) FSetHandler = reinterpret_cast<TSetHandler>(dlsym(FLibrary, "snd_lib_error_set_handler"));
+        if (FSetHandler) FSetHandler(&Ignore);
+    }
+    ~TQuietAlsa()
+    {
+        if (FSetHandler) FSetHandler(nullptr);  // ALSA's own handler again
+        if (FLibrary) dlclose(FLibrary);
+    }
+    TQuietAlsa(const TQuietAlsa&) = delete;
+    TQuietAlsa& operator=(const TQuietAlsa&) = delete;
+
+private:
+    using THandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using TSetHandler = int (*)(THandler);
+    static void Ignore(const char*, int, const char*, int, const char*, ...) {}
+
+    void* FLibrary = nullptr;
+    TSetHandler FSetHandler = nullptr;
+};
 
 int16_t Clamp16(int32_t v)
 {
@@ -81,6 +110,7 @@ bool TAudioEngine::TryOpenDevice()
 
 void TAudioEngine::OpenDevice()
 {
+    TQuietAlsa quiet;
     if (TryOpenDevice()) return;
     const QString reason = QString::fromUtf8(SDL_GetError());
     // No sound hardware (a build server, a headless box): SDL's silent driver keeps real time, so
