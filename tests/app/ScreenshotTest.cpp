@@ -27,6 +27,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     TFakeDialogs dialogs;
     TMainForm form(&dialogs, folder.path() + QLatin1Char('/'));
     LoadGameObjects(form.Context);
+    form.UpdateGameActions();
     form.FormActivate();
     form.show();
     form.setWindowState(Qt::WindowNoState);
@@ -34,6 +35,9 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     QCoreApplication::processEvents();
     ASSERT_EQ(form.size(), QSize(1280, 800));
 
+    form.TimerPanel->raise();  // the loading overlay as loading shows it
+    ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_loading_overlay.png")));
+    form.TimerPanel->lower();
     const QImage start = form.grab().toImage();
     ASSERT_TRUE(start.save(ShotPath("main_start.png")));
     // The ribbon is deep blue, the start screen shows its picture under it.
@@ -48,6 +52,15 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
 
     form.ExaminationExecute();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_chooser.png")));
+    // The screens themselves, without the rules over them.
+    form.CloseRulesPanelExecute();
+    form.SysPanel->hide();
+    ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_screen.png")));
+    form.MakeWordExecute();
+    form.CloseRulesPanelExecute();
+    ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_makeword_screen.png")));
+    form.RaskraskaPanel->raise();
+    ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_colouring_screen.png")));
     FreeGameObjects(form.Context);
 }
 
