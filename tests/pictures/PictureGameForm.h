@@ -17,6 +17,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// The window without its own start-up loading: the tests make the objects themselves.
+class TFormWithoutLoader : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    void StartLoading() override {}
+};
+
 struct TPictureGameForm {
     QTemporaryDir Dir;
     TFakeDialogs Dialogs;
@@ -32,10 +39,12 @@ struct TPictureGameForm {
         int i = 0;
         for (const char* word : Words)
             testpics::WriteJpeg(WordsFolder() + QString::fromUtf8(word) + ".jpg", 40 + 10 * i++, 30);
-        Form = std::make_unique<TMainForm>(&Dialogs, Dir.path() + "/");
+        Form = std::make_unique<TFormWithoutLoader>(&Dialogs, Dir.path() + "/");
         Form->SetSpeech(&Speech);
-        Form->resize(TMainForm::kDesignWidth, TMainForm::kDesignHeight);
         Form->show();
+        Form->FormActivate();  // as at start: maximised, the start screen up
+        Form->setWindowState(Qt::WindowNoState);
+        Form->resize(1280, 800);
         LoadGameObjects(Form->Context);
         Form->UpdateGameActions();
     }
