@@ -9,6 +9,7 @@
 #include "platform/Mp3Decoder.h"
 #include "sound/EngineMediaPlayer.h"
 #include "sound/SoundFeedback.h"
+#include "sound/SoundSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -427,6 +428,31 @@ TEST(EngineFallback, AlsaDoesNotFillTheTerminalWhenThereIsNoSoundCard)
     EXPECT_EQ(driver, QStringLiteral("dummy"));
     EXPECT_EQ(err.find("ALSA lib"), std::string::npos) << err;
     EXPECT_LE(std::count(err.begin(), err.end(), '\n'), 1) << err;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SoundSystem, SpeechDrivesTheFirstPlayerAndChainsTheSecond)
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    TSoundTree tree;
+    TFakeDialogs dialogs;
+    int startScreens = 0;
+    auto system = MakeSoundSystem(dialogs, tree.Settings, [&] { ++startScreens; });
+    const QString lead = tree.Put(kFemale + QStringLiteral("Фразы/Буква.mp3"), TestSound("tone_a.mp3"));
+    const QString letter = tree.Put(kFemale + QStringLiteral("Буквы/а.mp3"), TestSound("tone_c.mp3"));
+    system->Speech->PlaySoundPair(lead, letter);
+    EXPECT_EQ(system->MediaPlayer1->FileName(), lead);
+    EXPECT_EQ(system->MediaPlayer1->Mode(), mpPlaying);
+    EXPECT_TRUE(system->MediaPlayer2->Waiting());
+    EXPECT_TRUE(WaitUntil([&] { return system->MediaPlayer2->Mode() == mpPlaying; }));
+    EXPECT_EQ(system->MediaPlayer1->Mode(), mpStopped);
+    system->Speech->SayWellDone();
+    EXPECT_EQ(startScreens, 1);
+    EXPECT_EQ(dialogs.Texts(), std::vector<QString>{QStringLiteral("Файл не найден: ") +
+                                                    system->Speech->PhrasePath(QStringLiteral("Ты_справился_молодец.mp3"))});
 }
 
 }  // namespace
