@@ -122,9 +122,14 @@ TEST_F(FindLetterGame, RightAnswerMovesOnAfterThePraiseBoxIsClosed)
 TEST_F(FindLetterGame, LastRightAnswerPraisesThenSaysWellDoneAndANewGameShowsEverythingAgain)
 {
     Open({"арбуз", "банан"});
+    TMainForm& f = *W->Form;
+    // The program's speech ends a game on the start screen; nothing may cover it afterwards.
+    W->Speech.OnWellDone = [&] { f.StartPanelShowExecute(); };
     Show("арбуз");
     Pick("а");
     Pick("б");
+    EXPECT_EQ(f.GamesPanel->children().last(), f.StartPanel);
+    EXPECT_FALSE(f.GenderVoiceRadioPanel->isVisible());
 
     ASSERT_GE(W->Speech.Calls.size(), 3u);
     const auto n = W->Speech.Calls.size();
@@ -136,9 +141,11 @@ TEST_F(FindLetterGame, LastRightAnswerPraisesThenSaysWellDoneAndANewGameShowsEve
     EXPECT_EQ(VisibleTiles(), 0);
 
     // Again: the pictures are not read a second time and the row is not rebuilt.
+    W->Speech.OnWellDone = nullptr;
     TLetterPanel* firstLetter = Row->GetTile(0);
     QDir(W->WordsFolder()).removeRecursively();
     W->Form->FindLetterExecute();
+    EXPECT_EQ(f.GamesPanel->children().last(), f.RulesPanel);
     EXPECT_TRUE(W->Dialogs.Calls.empty());
     EXPECT_EQ(Row->GetTile(0), firstLetter);
     ASSERT_EQ(Strip->Count(), 2);
