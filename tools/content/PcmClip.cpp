@@ -23,8 +23,13 @@ double TPcmClip::Rms() const
 
 std::optional<TPcmClip> ReadWav(const QByteArray& Bytes)
 {
-    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(Bytes.constData() + at); };
-    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(Bytes.constData() + at); };
+    // Fields read past the end come out as 0, which no valid header has.
+    const auto u16 = [&](qsizetype at) -> quint16 {
+        return at >= 0 && at + 2 <= Bytes.size() ? qFromLittleEndian<quint16>(Bytes.constData() + at) : 0;
+    };
+    const auto u32 = [&](qsizetype at) -> quint32 {
+        return at >= 0 && at + 4 <= Bytes.size() ? qFromLittleEndian<quint32>(Bytes.constData() + at) : 0;
+    };
     if (Bytes.size() < 12 || !Bytes.startsWith("RIFF") || Bytes.mid(8, 4) != "WAVE") return std::nullopt;
 
     int channels = 0, bits = 0, rate = 0;
