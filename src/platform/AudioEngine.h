@@ -28,8 +28,8 @@ enum class TVoiceState {
     Playing,
 };
 
-// Where the last sound of a voice lies in the device stream, in frames counted from the moment the
-// device was opened. -1 when it has not started or not ended yet.
+// Where the last sound of a voice lies in the device stream, in frames counted from the first buffer
+// the engine mixed. -1 when it has not started or not ended yet.
 struct TVoiceTimes {
     int64_t StartFrame = -1;
     int64_t EndFrame = -1;
@@ -51,7 +51,7 @@ public:
     // no device could be opened at all, in which case every sound ends the moment it starts.
     QString DriverName() const { return FDriverName; }
     bool HasDevice() const { return FDevice != 0; }
-    // Frames handed to the device so far.
+    // Frames mixed and handed to the device so far.
     int64_t FramesMixed() const;
 
     // A new, empty voice. OnEnded is called on the user-interface thread with the voice's times
