@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 
+#include "app/LoadGameObjects.h"
 #include "app/MainFormBuild.h"
 #include "app/Vendor.h"
+#include "games/ErrorBox.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
@@ -57,7 +59,10 @@ TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Paren
     ui::Realign(this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    FreeGameObjects(Context);
+}
 
 void TMainForm::CreateActions()
 {
@@ -136,7 +141,14 @@ void TMainForm::FormActivate()
     StartLoading();
 }
 
-void TMainForm::StartLoading() {}
+// Until the background loader takes this over, the game objects are made here, at once, and the
+// menu's game entries come alive with them. Objects that already exist are never made twice.
+void TMainForm::StartLoading()
+{
+    if (!Context.Objects.PicGameBuffer)
+        games::RunReportingErrors(*Context.Dialogs, [this] { LoadGameObjects(Context); });
+    UpdateGameActions();
+}
 
 // --- Shell actions ---
 

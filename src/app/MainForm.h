@@ -70,6 +70,17 @@ public:
     void ShowRaskraskaMenuExecute();
     void MenuHideExecute();
     void StartPanelShowExecute();
+
+    // --- Learning board (games/LearningBoard.cpp) ---
+    void LetterrsNamesSpeedButtonClick();
+    void LettersSoundsSpeedButtonClick();
+    // --- Examination (games/Examination.cpp) ---
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void StartExamImageClick();
+    void StartExamImageMouseDown();
+    void StartExamImageMouseUp();
+    void RepeatSndButtonClick();
     // CreateRaskraskaMenu and PrintRaskraska are handled by the colouring pages' own code.
 
     // --- Event handlers of this window's own widgets ---
@@ -226,6 +237,12 @@ private:
     void CreateMakeWordScreen();
     void CreateExamScreen();
     void CreateColouringScreen();
+    // The learning board's and the examination's handlers joined to their widgets.
+    void ConnectLearningBoard();
+    void ConnectExamination();
+    // A game type chosen: the letter set, and the board rebuilt when it was built for another.
+    void ChooseSndGameType(int Mode);
+    void ChooseExamGameType(int Mode);
 
     // An activity chosen while a game-type chooser is up closes the chooser and its screen.
     void LeaveGameTypeChooser();

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "app/MainFormBuild.h"
 #include "app/MainFormPictures.h"
+#include "letters/LetterPanelCollection.h"
 #include "platform/Image.h"
 #include "platform/ScreenCursor.h"
 #include "platform/ScrollBox.h"
@@ -32,6 +33,7 @@ void TMainForm::CreateExamScreen()
     StartExamImage->SetTransparent(true);
     StartExamImage->setCursor(Qt::PointingHandCursor);
     StartExamImage->SetPicture(pictures::PlayGlyph());
+    ConnectExamination();
 }
 
 void TMainForm::ExaminationExecute()
@@ -41,6 +43,8 @@ void TMainForm::ExaminationExecute()
     GameSndTypePanel->hide();  // one chooser at a time
     ToFront(GameExamTypePanel);
     ToFront(SysPanel);
+    // A new random order of the board's letters at every opening; the tiles are refilled.
+    Context.Objects.ExamLetterPanels->Reshuffle();
     GameExamPanel->raise();
     GenderVoiceRadioPanel->show();
     StartExamContentPanel->show();

@@ -12,6 +12,7 @@ void TMainForm::CreateLearningScreen()
     LettersSndPanel = Panel(GameSndPanel, "LettersSndPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
     LettersSndScrollBox = ScrollBox(LettersSndPanel, "LettersSndScrollBox", QRect(0, 0, 1099, 672), TAlign::Client, true,
                                     palette::LightSkyBlue);
+    ConnectLearningBoard();
 }
 
 void TMainForm::SoundLettersExecute()

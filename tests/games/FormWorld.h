@@ -1,0 +1,64 @@
+#pragma once
+// The main window with its program-wide objects, in a program folder of its own, with recording
+// speech and dialogs: what the learning board and the examination are driven through.
+#include "app/LoadGameObjects.h"
+#include "app/MainForm.h"
+#include "letters/Letter.h"
+#include "letters/LetterPanelCollection.h"
+#include "platform/Image.h"
+#include "platform/ScrollBox.h"
+#include "platform/SpeedButton.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeSpeech.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+struct TFormWorld {
+    QTemporaryDir Dir;
+    TFakeDialogs Dialogs;
+    TFakeSpeech Speech;
+    std::unique_ptr<TMainForm> Form;
+
+    explicit TFormWorld(const QString& ExeFolder = QString())
+    {
+        QDir(Dir.path()).mkpath("Pic/Alphabet/Rus");
+        Form = std::make_unique<TMainForm>(&Dialogs, ExeFolder.isEmpty() ? Dir.path() + "/" : ExeFolder);
+        Form->SetSpeech(&Speech);
+        LoadGameObjects(Form->Context);
+        Form->UpdateGameActions();
+    }
+    // The window frees the objects with itself.
+
+    TAppContext& Context() { return Form->Context; }
+    TSettings& Settings() { return Form->Context.Settings; }
+    QString Voice(const QString& Folder = kFemaleVoice) { return Settings().SoundRoot + Folder; }
+
+    void WritePicture(unsigned char Lower, QColor Colour) const
+    {
+        QImage img(400, 300, QImage::Format_RGB32);
+        img.fill(Colour);
+        img.save(TLetterCollection::PictureFileName(Form->Context.Settings, Lower), "JPG");
+    }
+
+    static void Click(QWidget* Widget) { QTest::mouseClick(Widget, Qt::LeftButton); }
+    static void Click(TLetterPanel* Tile) { QTest::mouseClick(Tile->ClickLabel, Qt::LeftButton); }
+
+    // The tiles a scroll box shows, as (caption, top-left) in the order of their board.
+    static std::vector<TLetterPanel*> Tiles(const TRusLetterPanelCollection& Board)
+    {
+        std::vector<TLetterPanel*> out;
+        for (int i = 0; i < Board.Count(); ++i) out.push_back(Board.GetTile(static_cast<unsigned short>(i)));
+        return out;
+    }
+    static TLetterPanel* TileOf(const TRusLetterPanelCollection& Board, unsigned char Lower)
+    {
+        for (int i = 0; i < Board.Count(); ++i)
+            if (Board.Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter == Lower)
+                return Board.GetTile(static_cast<unsigned short>(i));
+        return nullptr;
+    }
+};
