@@ -48,9 +48,16 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     }
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
     const QString caption = text();
-    const QFontMetrics metrics(font());
     const int spacing = (!FGlyph.isNull() && !caption.isEmpty()) ? 4 : 0;
-    const int textWidth = caption.isEmpty() ? 0 : metrics.horizontalAdvance(caption);
+    // The stand-in fonts run wider than the ones the buttons were sized for: a caption that would
+    // not fit is drawn a little smaller rather than cut off.
+    QFont captionFont = font();
+    const int room = r.width() - 2 - FGlyph.width() - spacing;
+    int textWidth = caption.isEmpty() ? 0 : QFontMetrics(captionFont).horizontalAdvance(caption);
+    while (textWidth > room && captionFont.pixelSize() > 8) {
+        captionFont.setPixelSize(captionFont.pixelSize() - 1);
+        textWidth = QFontMetrics(captionFont).horizontalAdvance(caption);
+    }
     const int total = FGlyph.width() + spacing + textWidth;
     int x = (r.width() - total) / 2;
     if (!FGlyph.isNull()) {
@@ -61,7 +68,7 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     }
     if (!caption.isEmpty()) {
         const QRect textRect(QPoint(x, 0) + shift, QSize(textWidth, r.height()));
-        p.setFont(font());
+        p.setFont(captionFont);
         if (isEnabled()) {
             p.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
             p.drawText(textRect, Qt::AlignCenter, caption);
