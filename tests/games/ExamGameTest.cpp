@@ -58,17 +58,6 @@ std::set<AnsiString> AlphabetOf(const TRusLetterCollection& Letters)
 
 }  // namespace
 
-TEST(ExamGame, StartsIdleWithEmptyPrompts)
-{
-    TExamWorld w;
-    EXPECT_TRUE(w.Game().TargetLetter.empty());
-    EXPECT_EQ(w.Game().Position, 0);
-    EXPECT_EQ(w.Game().Size, 0);
-    EXPECT_TRUE(w.Game().Order.empty());
-    EXPECT_TRUE(w.Game().PromptFirst.isEmpty());
-    EXPECT_TRUE(w.Game().PromptSecond.isEmpty());
-}
-
 TEST(ExamGame, NamesModeAsksEachOfThe33LettersExactlyOnceThenPraisesAndEnds)
 {
     TExamWorld w;
@@ -159,18 +148,6 @@ TEST(ExamGame, AnswersCompareTheSmallLetterByteExactly)
     w.Game().Answer(0xA8);  // Ё, the capital
     EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 2);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 0);
-}
-
-TEST(ExamGame, ANewStartBeginsAgainFromScratch)
-{
-    TExamWorld w;
-    w.Game().Start();
-    w.Click(w.Tile(true));
-    w.Click(w.Tile(true));
-    EXPECT_EQ(w.Game().Position, 3);
-    w.Game().Start();
-    EXPECT_EQ(w.Game().Position, 1);
-    EXPECT_EQ(w.PlayThrough().size(), 33u);
 }
 
 TEST(ExamGame, AnExamOnAnEmptyBoardEndsAtOnce)

@@ -87,25 +87,6 @@ TEST(LetterBoard, DestroyingABoardFreesItsTilesWidgets)
     EXPECT_EQ(w.SourcePanel->children().size(), 0);
 }
 
-TEST(LetterBoard, KindsSetTheirOwnFields)
-{
-    TLetterWorld w;
-    TRusSndLetterPanelCollection snd(w.Context);
-    TRusExamLetterPanelCollection exam(w.Context);
-    TRusPicLetterPanelCollection pic(w.Context);
-    TRusMakeWLetterPanelCollection makeW(w.Context);
-    EXPECT_EQ(snd.SndColumns * 10 + snd.SndRows, 66);
-    EXPECT_EQ(exam.ExamColumns * 10 + exam.ExamRows, 66);
-    EXPECT_EQ(snd.ExamColumns + exam.SndColumns + pic.SndColumns, 0);
-    EXPECT_EQ(pic.TileStyle, TRusLetterPanelCollection::tsCaptions);
-    EXPECT_EQ(makeW.TileStyle, 0);
-    exam.Rebuild();
-    EXPECT_NE(dynamic_cast<TExamLetterPanel*>(exam.GetTile(0)), nullptr);
-    pic.Rebuild();
-    EXPECT_NE(dynamic_cast<TPicLetterPanel*>(pic.GetTile(0)), nullptr);
-    EXPECT_EQ(pic.TileStyle, TRusLetterPanelCollection::tsPictures) << "Rebuild sets pictures; the two-row layout resets it";
-}
-
 TEST(LetterBoardLayout, GridAtTheDesignSizeGivesCellsOf182By111)
 {
     TLetterWorld w;

@@ -94,21 +94,6 @@ TEST(LetterTable, AnUnknownModeGivesAnEmptyCatalogueAndEmptiesAFullOne)
     }
 }
 
-TEST(LetterTable, TheModeIsReadAtEachCallAndARebuildMakesFreshLetters)
-{
-    TLetterFolder f;
-    TRusLetterCollection c(f.Settings);
-    c.BuildAlphabet();
-    c.GetLetter(0)->UpperLetter = 'X';
-    f.Settings.LetterSetMode = lsSounds;
-    c.BuildAlphabet();
-    ASSERT_EQ(c.Count(), 31);
-    EXPECT_EQ(c.GetLetter(0)->UpperLetter, 0xC0);
-    f.Settings.LetterSetMode = lsNames;
-    c.BuildAlphabet();
-    EXPECT_EQ(c.Count(), 33);
-}
-
 TEST(LetterTable, SoundFileNamesAreTheSmallLetterAndMp3)
 {
     TLetterFolder f;
@@ -159,18 +144,6 @@ TEST(LetterPictures, AMissingFolderLeavesEveryPictureEmpty)
     c.BuildAlphabet();
     ASSERT_EQ(c.Count(), 33);
     for (int i = 0; i < 33; ++i) EXPECT_TRUE(c.GetLetter(static_cast<unsigned short>(i))->Picture.isNull());
-}
-
-TEST(LetterPictures, ReloadingForgetsAPictureWhoseFileWentAway)
-{
-    TLetterFolder f;
-    f.WritePicture(0xE1, Qt::green);
-    TRusLetterCollection c(f.Settings);
-    c.BuildAlphabet();
-    ASSERT_FALSE(c.GetLetter(1)->Picture.isNull());
-    QFile::remove(f.PictureOf(0xE1));
-    c.LoadPictures();
-    EXPECT_TRUE(c.GetLetter(1)->Picture.isNull());
 }
 
 TEST(LetterPictures, AFileThatDoesNotDecodeReachesTheCallerAndEarlierLettersStay)
