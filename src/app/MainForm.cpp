@@ -3,7 +3,6 @@
 #include "app/LoadGameObjects.h"
 #include "app/MainFormBuild.h"
 #include "app/Vendor.h"
-#include "games/ErrorBox.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
@@ -145,8 +144,14 @@ void TMainForm::FormActivate()
 // menu's game entries come alive with them. Objects that already exist are never made twice.
 void TMainForm::StartLoading()
 {
-    if (!Context.Objects.PicGameBuffer)
-        games::RunReportingErrors(*Context.Dialogs, [this] { LoadGameObjects(Context); });
+    if (!Context.Objects.PicGameBuffer) {
+        try {
+            LoadGameObjects(Context);
+        } catch (...) {
+            // Whatever failed, the same words; the objects made before the failure stay.
+            Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), QStringLiteral("Ошибка загрузки. Недостаточно памяти"));
+        }
+    }
     UpdateGameActions();
 }
 

@@ -3,7 +3,9 @@
 #include "platform/Panel.h"
 #include "support/QtPrint.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -141,4 +143,40 @@ TEST(LearningBoard, AnUndecodablePictureIsReportedAndTheNextChoiceRebuilds)
     w.Names();
     EXPECT_EQ(w.Board().Count(), 33);
     EXPECT_FALSE(w.Form->GameSndTypePanel->isVisibleTo(w.Form.get()));
+}
+
+TEST(LearningBoardLoading, TheFirstActivationMakesTheObjectsOnceAndOpensTheMenusGames)
+{
+    QTemporaryDir dir;
+    TFakeDialogs dialogs;
+    TMainForm form(&dialogs, dir.path() + "/");
+    EXPECT_FALSE(form.SoundLetters->isEnabled());
+    form.FormActivate();
+    ASSERT_NE(form.Context.Objects.SndLetterPanels, nullptr);
+    EXPECT_TRUE(form.SoundLetters->isEnabled());
+    EXPECT_TRUE(form.Examination->isEnabled());
+    const auto* board = form.Context.Objects.SndLetterPanels;
+    form.StartLoading();
+    EXPECT_EQ(form.Context.Objects.SndLetterPanels, board) << "never made twice";
+    EXPECT_TRUE(dialogs.Calls.empty());
+}
+
+TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("Pic/Alphabet/Rus");
+    TFakeDialogs dialogs;
+    TMainForm form(&dialogs, dir.path() + "/");
+    QFile f(TLetterCollection::PictureFileName(form.Context.Settings, kSmallA));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("broken");
+    f.close();
+    form.FormActivate();  // the missing-letter state's alphabet fails to decode
+    ASSERT_EQ(dialogs.Calls.size(), 1u);
+    EXPECT_EQ(dialogs.Calls[0].Text, QString("Ошибка загрузки. Недостаточно памяти"));
+    EXPECT_NE(form.Context.Objects.PicGameBuffer, nullptr) << "made before the failure";
+    EXPECT_EQ(form.Context.Objects.MakeWBuffer, nullptr);
+    EXPECT_EQ(form.Context.Objects.SndLetterPanels, nullptr);
+    EXPECT_FALSE(form.SoundLetters->isEnabled());
+    EXPECT_FALSE(form.Examination->isEnabled());
 }
