@@ -47,7 +47,7 @@ struct TFormWorld {
     static void Click(QWidget* Widget) { QTest::mouseClick(Widget, Qt::LeftButton); }
     static void Click(TLetterPanel* Tile) { QTest::mouseClick(Tile->ClickLabel, Qt::LeftButton); }
 
-    // The tiles a scroll box shows, as (caption, top-left) in the order of their board.
+    // The tiles of a board, in index order.
     static std::vector<TLetterPanel*> Tiles(const TRusLetterPanelCollection& Board)
     {
         std::vector<TLetterPanel*> out;
