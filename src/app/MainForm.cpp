@@ -4,6 +4,7 @@
 #include "app/MainFormBuild.h"
 #include "app/Vendor.h"
 #include "platform/Dialogs.h"
+#include "app/StartupLoader.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -28,7 +29,7 @@ QAction* NewAction(QObject* Manager, const char* Name, const char* Category, con
 }  // namespace
 
 TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent)
-    : QWidget(Parent), FUrlOpener(ui::SystemUrlOpener())
+    : QWidget(Parent), FUrlOpener(ui::SystemUrlOpener()), FLoader(std::make_unique<TStartupLoader>(this))
 {
     Context.Settings = TSettings::ForProgramFolder(ExeFolder);
     Context.Dialogs = Dialogs;
@@ -60,6 +61,8 @@ TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Paren
 
 TMainForm::~TMainForm()
 {
+    // The loader may still be making objects: wait for it before they are freed.
+    FLoader->Join();
     FreeGameObjects(Context);
 }
 
@@ -101,12 +104,14 @@ void TMainForm::CreateActions()
     connect(ShowRaskraskaMenu, &QAction::triggered, this, [this] { ShowRaskraskaMenuExecute(); });
     connect(MenuHide, &QAction::triggered, this, [this] { MenuHideExecute(); });
     connect(StartPanelShow, &QAction::triggered, this, [this] { StartPanelShowExecute(); });
-    // Raskraska runs from the theme buttons with the button as sender; CreateRaskraskaMenu and
-    // PrintRaskraska are connected by the colouring pages' code.
+    connect(CreateRaskraskaMenu, &QAction::triggered, this, [this] { CreateRaskraskaMenuExecute(); });
+    connect(PrintRaskraska, &QAction::triggered, this, [this] { PrintRaskraskaExecute(); });
+    // Raskraska runs from the theme buttons, with the button as sender.
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(20);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }
 
 void TMainForm::UpdateGameActions()
@@ -138,21 +143,6 @@ void TMainForm::FormActivate()
     GamesPanel->raise();
     StartPanelShowExecute();
     StartLoading();
-}
-
-// Until the background loader takes this over, the game objects are made here, at once, and the
-// menu's game entries come alive with them. Objects that already exist are never made twice.
-void TMainForm::StartLoading()
-{
-    if (!Context.Objects.PicGameBuffer) {
-        try {
-            LoadGameObjects(Context);
-        } catch (...) {
-            // Whatever failed, the same words; the objects made before the failure stay.
-            Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), QStringLiteral("Ошибка загрузки. Недостаточно памяти"));
-        }
-    }
-    UpdateGameActions();
 }
 
 // --- Shell actions ---

@@ -12,8 +12,11 @@
 #include "platform/Browser.h"
 
 #include <QWidget>
+#include <memory>
 
 class QAction;
+class IPrinter;
+class TStartupLoader;
 class QListWidget;
 class QRadioButton;
 class QTimer;
@@ -47,8 +50,17 @@ public:
     // A later activation does nothing.
     void FormActivate();
     bool Activated() const { return FActivated; }
-    // The start of the background loading; for now nothing loads (the loader comes separately).
+    // The loading overlay with its sliding bar, raised above everything, and its hiding.
+    void ShowLoadingOverlay();
+    void HideLoadingOverlay();
+    // One 20 ms step of the bar: two pixels right, or back to the start past the right edge.
+    void Timer1Timer();
+    // Shows the overlay and makes the program-wide game objects on a background thread; the
+    // game entries of the menu come alive when it has ended. Runs once per run.
     virtual void StartLoading();
+    bool LoadingEnded() const { return FLoadingEnded; }
+    // Waits for the loader and runs what it handed to this window's thread (tests, benchmarks).
+    void WaitForLoading();
 
     // The design client area.
     static constexpr int kDesignWidth = 1099;
@@ -81,7 +93,12 @@ public:
     void StartExamImageMouseDown();
     void StartExamImageMouseUp();
     void RepeatSndButtonClick();
-    // CreateRaskraskaMenu and PrintRaskraska are handled by the colouring pages' own code.
+    void CreateRaskraskaMenuExecute();
+    void PrintRaskraskaExecute();
+    // One theme button of the theme menu, in row Row.
+    void AddThemeButton(TPanel* Menu, const QString& Caption, int Row, int Margin, int Height);
+    // Who prints the colouring pages (Qt's printer unless replaced, as tests do).
+    void SetPrinter(IPrinter* Printer) { FPrinter = Printer; }
 
     // --- Event handlers of this window's own widgets ---
     void MenuLabelMouseDown();
@@ -251,6 +268,13 @@ private:
     // A menu entry's action is disabled while its objects are missing: never run it then.
     bool Runnable(QAction* Action) const;
 
+    // The loader's work, on its own thread: everything it does to widgets goes through Post.
+    void LoaderBody();
+
     ui::TUrlOpener FUrlOpener;
     bool FActivated = false;
+    bool FLoadingEnded = false;
+    std::unique_ptr<TStartupLoader> FLoader;
+    IPrinter* FPrinter = nullptr;
+    std::unique_ptr<IPrinter> FOwnPrinter;
 };

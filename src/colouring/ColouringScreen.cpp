@@ -34,16 +34,4 @@ void TMainForm::CreateColouringScreen()
     RasBigImage->SetProportional(true);
 }
 
-void TMainForm::RaskraskaExecute(TSpeedButton* ThemeButton)
-{
-    // The thumbnails of the theme the button's caption names, and the loading overlay around
-    // their reading, come with the colouring pages' code.
-    Q_UNUSED(ThemeButton);
-    LeaveGameTypeChooser();
-    RaskraskaPanel->raise();
-    ShowRaskraskaRulesExecute();
-    ShowRulesPanelExecute();
-    MenuHideExecute();
-}
-
 void TMainForm::ShowRaskraskaRulesExecute() { RuleRasPanel->raise(); }
