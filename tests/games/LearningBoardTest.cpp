@@ -172,6 +172,7 @@ TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
     f.write("broken");
     f.close();
     form.FormActivate();  // the missing-letter state's alphabet fails to decode
+    form.WaitForLoading();
     ASSERT_EQ(dialogs.Calls.size(), 1u);
     EXPECT_EQ(dialogs.Calls[0].Text, QString("Ошибка загрузки. Недостаточно памяти"));
     EXPECT_NE(form.Context.Objects.PicGameBuffer, nullptr) << "made before the failure";
