@@ -152,6 +152,7 @@ TEST(LearningBoardLoading, TheFirstActivationMakesTheObjectsOnceAndOpensTheMenus
     TMainForm form(&dialogs, dir.path() + "/");
     EXPECT_FALSE(form.SoundLetters->isEnabled());
     form.FormActivate();
+    form.WaitForLoading();
     ASSERT_NE(form.Context.Objects.SndLetterPanels, nullptr);
     EXPECT_TRUE(form.SoundLetters->isEnabled());
     EXPECT_TRUE(form.Examination->isEnabled());
