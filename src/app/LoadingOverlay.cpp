@@ -53,7 +53,7 @@ void TMainForm::LoaderBody()
     });
     bool loaded = true;
     try {
-        LoadGameObjects(Context);
+        MakeGameObjects();
     } catch (...) {
         // Whatever went wrong, the user is told the same words; the objects made so far stay.
         loaded = false;
@@ -67,6 +67,11 @@ void TMainForm::LoaderBody()
         FLoadingEnded = true;
         UpdateGameActions();
     });
+}
+
+void TMainForm::MakeGameObjects()
+{
+    LoadGameObjects(Context);
 }
 
 void TMainForm::WaitForLoading()

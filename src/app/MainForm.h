@@ -234,6 +234,8 @@ public:
 
 protected:
     void changeEvent(QEvent* Event) override;
+    // The loader's work proper, on the loader thread: the program-wide game objects.
+    virtual void MakeGameObjects();
 
 private:
     void CreateActions();

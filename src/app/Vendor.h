@@ -5,4 +5,4 @@
 
 inline const QString kVendorWebAddress = QStringLiteral("https://kvarnel.example.org");
 inline const QString kPagesCopyrightLine =
-    QStringLiteral("© Кварнель, демонстрационные раскраски; рисунки Fluent Emoji © Microsoft, лицензия MIT");
+    QStringLiteral("© Кварнель, раскраски; рисунки: Fluent Emoji, Microsoft (MIT)");

@@ -42,8 +42,8 @@ void TMainForm::AddThemeButton(TPanel* Menu, const QString& Caption, int Row, in
     button->setPalette(pal);
     button->SetCaption(Caption);
     button->SetHandCursor(true);
-    ui::SetDesign(button, QRect(Margin, Margin + Row * (Height + 2), Menu->width() - 2 * Margin, Height),
-                  akLeft | akTop | akRight);
+    button->setGeometry(Margin, Margin + Row * (Height + 2), Menu->width() - 2 * Margin, Height);
+    ui::SetAnchors(button, akLeft | akTop | akRight);
     button->show();
     connect(button, &QToolButton::clicked, this, [this, button] {
         if (Raskraska->isEnabled()) RaskraskaExecute(button);

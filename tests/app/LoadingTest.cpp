@@ -1,0 +1,213 @@
+// The start-up loading: the overlay's sliding bar, the background loader and what the window
+// does once it has ended.
+#include "app/MainForm.h"
+#include "platform/Panel.h"
+#include "platform/ScreenCursor.h"
+#include "support/FakeDialogs.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <set>
+#include <thread>
+
+namespace {
+
+// A gate the loader waits at until the test opens it; it outlives the window.
+class TGate {
+public:
+    void Open()
+    {
+        std::lock_guard<std::mutex> lock(FMutex);
+        FOpen = true;
+        FWake.notify_all();
+    }
+    void Pass()
+    {
+        std::unique_lock<std::mutex> lock(FMutex);
+        FWake.wait(lock, [this] { return FOpen; });
+    }
+
+private:
+    std::mutex FMutex;
+    std::condition_variable FWake;
+    bool FOpen = false;
+};
+
+// A window whose loader can be held at its start, or made to fail at once.
+class TLoadingForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    enum class TWork { Real, FailAtOnce, WaitAtGate } Work = TWork::Real;
+    TGate* Gate = nullptr;
+    std::atomic<bool> RanOnWindowThread{false};
+    std::atomic<int> Runs{0};
+
+protected:
+    void MakeGameObjects() override
+    {
+        ++Runs;
+        RanOnWindowThread = QThread::currentThread() == thread();
+        if (Work == TWork::FailAtOnce) throw std::bad_alloc();
+        if (Work == TWork::WaitAtGate) Gate->Pass();
+        TMainForm::MakeGameObjects();
+    }
+};
+
+struct Loading : ::testing::Test {
+    QTemporaryDir Dir;
+    TFakeDialogs Dialogs;
+    TGate Gate;
+    std::unique_ptr<TLoadingForm> Form = std::make_unique<TLoadingForm>(&Dialogs, Dir.path() + "/");
+
+    void HoldLoader()
+    {
+        Form->Work = TLoadingForm::TWork::WaitAtGate;
+        Form->Gate = &Gate;
+    }
+
+    int BarLeft() const { return Form->ProgressPanel->x(); }
+    int BarWidth() const { return Form->ProgressPanel->width(); }
+    void TearDown() override
+    {
+        Gate.Open();
+        if (Form) Form->WaitForLoading();
+    }
+};
+
+bool AllGameEntriesDisabled(const TMainForm& f)
+{
+    return !f.SoundLetters->isEnabled() && !f.FindLetter->isEnabled() && !f.MakeWord->isEnabled() &&
+           !f.Examination->isEnabled() && !f.ShowRaskraskaMenu->isEnabled();
+}
+
+}  // namespace
+
+TEST_F(Loading, TheBarSweepsFromOutOfSightLeftToOutOfSightRightIn281Positions)
+{
+    Form->ShowLoadingOverlay();
+    const int w = BarWidth();
+    ASSERT_EQ(w, 280);
+    EXPECT_EQ(BarLeft(), -w) << "never visible at its start position";
+    EXPECT_TRUE(Form->Timer1->isActive());
+    EXPECT_EQ(Form->Timer1->interval(), 20);
+    EXPECT_TRUE(Form->TimerPanel->isVisibleTo(Form.get()));
+
+    std::set<int> positions{BarLeft()};
+    int ticks = 0;
+    do {
+        Form->Timer1Timer();
+        ++ticks;
+        positions.insert(BarLeft());
+    } while (BarLeft() != -w && ticks < 1000);
+    EXPECT_EQ(ticks, 281) << "one sweep, then back to the start";
+    EXPECT_EQ(positions.size(), 281u);
+    EXPECT_EQ(*positions.rbegin(), w) << "one tick wholly out of sight on the right";
+
+    // Hidden part-way, the bar keeps its place; showing again restarts it from the left.
+    for (int i = 0; i < 10; ++i) Form->Timer1Timer();
+    Form->HideLoadingOverlay();
+    EXPECT_FALSE(Form->Timer1->isActive());
+    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_EQ(BarLeft(), -w + 20);
+    Form->ShowLoadingOverlay();
+    EXPECT_EQ(BarLeft(), -w);
+}
+
+TEST_F(Loading, TheOverlayLiesAboveEverythingWhileShown)
+{
+    Form->MenuLabelClick();  // the pop-up menu is open too
+    Form->ShowLoadingOverlay();
+    EXPECT_EQ(Form->children().last(), Form->TimerPanel) << "raised above every other child";
+}
+
+TEST_F(Loading, RunsOnTheLoaderThreadAndHandsTheEndToTheWindow)
+{
+    HoldLoader();
+    Form->FormActivate();
+    EXPECT_TRUE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_TRUE(Form->Timer1->isActive());
+    // While the loader works, the window's loop runs and no game can be started.
+    ASSERT_TRUE(QTest::qWaitFor([] { return ui::ScreenCursor() == ui::TScreenCursor::HourGlass; }, 5000));
+    EXPECT_TRUE(AllGameEntriesDisabled(*Form));
+    Form->SoundLetters->trigger();
+    EXPECT_FALSE(Form->GameSndTypePanel->isVisibleTo(Form.get())) << "a game ran before loading ended";
+    EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::HourGlass) << "set through the window's loop";
+    EXPECT_TRUE(Form->Panel1->DoubleBuffered());
+    EXPECT_TRUE(Form->BigImagePanel->DoubleBuffered());
+    EXPECT_FALSE(Form->LoadingEnded());
+
+    Gate.Open();
+    Form->WaitForLoading();
+    EXPECT_FALSE(Form->RanOnWindowThread);
+    EXPECT_TRUE(Form->LoadingEnded());
+    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_FALSE(Form->Timer1->isActive());
+    EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::Default);
+    EXPECT_TRUE(Form->SoundLetters->isEnabled());
+    EXPECT_TRUE(Form->FindLetter->isEnabled());
+    EXPECT_TRUE(Form->MakeWord->isEnabled());
+    EXPECT_TRUE(Form->Examination->isEnabled());
+    EXPECT_TRUE(Form->ShowRaskraskaMenu->isEnabled());
+    EXPECT_TRUE(Dialogs.Calls.empty());
+}
+
+TEST_F(Loading, LoadingThatEndsWithinOneTickLeavesTheBarWhereItStarted)
+{
+    Form->FormActivate();
+    Form->WaitForLoading();  // no timer tick can have run: the window's loop did not
+    EXPECT_EQ(BarLeft(), -BarWidth());
+    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_NE(Form->Context.Objects.RaskrasImgPanels, nullptr);
+}
+
+TEST_F(Loading, AFailureAtTheFirstObjectLeavesEveryReferenceEmptyAndTellsOnce)
+{
+    Form->Work = TLoadingForm::TWork::FailAtOnce;
+    Form->FormActivate();
+    Form->WaitForLoading();
+    const TGameObjects& o = Form->Context.Objects;
+    EXPECT_TRUE(!o.PicGameBuffer && !o.MakeWBuffer && !o.ExamGame && !o.SndLetterPanels && !o.ExamLetterPanels &&
+                !o.PicLetterPanels && !o.MakeWLetterPanels && !o.FirstLImgPanels && !o.MakeWImgPanels &&
+                !o.RaskrasImgPanels);
+    ASSERT_EQ(Dialogs.Calls.size(), 1u);
+    EXPECT_EQ(Dialogs.Calls[0].Title, QStringLiteral("Кварнель"));
+    EXPECT_EQ(Dialogs.Calls[0].Text, QStringLiteral("Ошибка загрузки. Недостаточно памяти"));
+    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::Default);
+    EXPECT_TRUE(AllGameEntriesDisabled(*Form));
+}
+
+TEST_F(Loading, StartsOncePerRun)
+{
+    Form->FormActivate();
+    Form->WaitForLoading();
+    const auto* board = Form->Context.Objects.SndLetterPanels;
+    Form->FormActivate();
+    Form->StartLoading();
+    Form->WaitForLoading();
+    EXPECT_EQ(Form->Runs, 1);
+    EXPECT_EQ(Form->Context.Objects.SndLetterPanels, board);
+    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+}
+
+TEST_F(Loading, ClosingTheWindowWhileLoadingWaitsForTheLoader)
+{
+    HoldLoader();
+    Form->FormActivate();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form->Runs == 1; }, 5000));
+    // Freeing the objects must wait for the loader that is still making them (ASan catches the rest).
+    std::thread opener([this] {
+        QThread::msleep(30);
+        Gate.Open();
+    });
+    Form.reset();
+    opener.join();
+}
