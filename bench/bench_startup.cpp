@@ -1,0 +1,426 @@
+// Start-up: how long the background loader takes to make the program-wide game objects with the
+// demo content beside this program, and how long the program takes from its start to the first
+// painted frame of the start screen, against a minimal Qt Widgets window measured the same way.
+//
+// Program start is measured on fresh processes of this same file: one child runs the program's
+// own start (application, bundled fonts, main window, show), the other a minimal window (one
+// label) straight from its static initialisation, before this program's main. Each child writes
+// the monotonic clock at its first frame; the parent subtracts the moment it started the child.
+#include "app/AppContext.h"
+#include "app/LoadGameObjects.h"
+#include "app/MainForm.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Panel.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLabel>
+#include <QMetaObject>
+#include <QProcess>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+double Seconds(TClock::duration D) { return std::chrono::duration<double>(D).count(); }
+
+double Median(std::vector<double> Values)
+{
+    if (Values.empty()) return 0;
+    std::sort(Values.begin(), Values.end());
+    const size_t mid = Values.size() / 2;
+    return Values.size() % 2 ? Values[mid] : (Values[mid - 1] + Values[mid]) / 2;
+}
+
+// Remembers every box the window would show; a loading failure shows one.
+class TRecordingDialogs : public IDialogs {
+public:
+    void ShowMessage(const QString& Title, const QString& Text) override { Messages.push_back(Title + ": " + Text); }
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    bool ExecutePrintDialog(IPrinter&) override { return false; }
+    std::vector<QString> Messages;
+};
+
+// The main window that notes when its loading starts, so the measurement begins exactly there
+// while the start-up itself runs its ordinary course (first activation → StartLoading).
+class TTimedMainForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    void StartLoading() override
+    {
+        LoadingStartedAt = TClock::now();
+        TMainForm::StartLoading();
+    }
+    TClock::time_point LoadingStartedAt{};
+};
+
+// Runs the calling thread's event loop, sleeping between events, until Done or TimeoutMs.
+bool RunEventsUntil(const std::function<bool()>& Done, int TimeoutMs = 20000)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer wake;  // bounds each wait, so a lost wake-up cannot hang the benchmark
+    wake.start(50);
+    while (!Done()) {
+        if (elapsed.elapsed() > TimeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+bool AllObjectsMade(const TGameObjects& O)
+{
+    return O.PicGameBuffer && O.MakeWBuffer && O.ExamGame && O.SndLetterPanels && O.ExamLetterPanels && O.PicLetterPanels &&
+           O.MakeWLetterPanels && O.FirstLImgPanels && O.MakeWImgPanels && O.RaskrasImgPanels;
+}
+
+// The demo content the build writes beside this program; without it the figures mean nothing.
+bool DemoContentPresent(benchmark::State& State)
+{
+    const QString folder = fs::ExeFolder();
+    if (fs::DirectoryExists(folder + "Sound") && fs::DirectoryExists(folder + "Pic/Alphabet/Rus")) return true;
+    State.SkipWithError("no demo content beside the benchmark (build the demo_content target)");
+    return false;
+}
+
+// Shows a window and waits until its first frame has been painted and handed to the screen.
+// Painting a window is one synchronous pass over all its dirty widgets, top-level first; a call
+// queued from the top-level's first paint event runs once that pass (and its flush) is over.
+class TFirstFrameWatch : public QObject {
+public:
+    // OnFrame runs at the end of the first frame, before anything else can change the window.
+    explicit TFirstFrameWatch(QWidget* Window, std::function<void()> OnFrame = {})
+        : FWindow(Window), FOnFrame(std::move(OnFrame))
+    {
+        Window->installEventFilter(this);
+    }
+
+    // Seconds from Since to the end of the first frame; negative when none came in time.
+    double ShowAndWait(TClock::time_point Since)
+    {
+        FWindow->show();
+        if (!RunEventsUntil([this] { return FPainted; })) return -1;
+        return Seconds(FPaintedAt - Since);
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Watched == FWindow && Event->type() == QEvent::Paint && !FPaintQueued) {
+            FPaintQueued = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    FPaintedAt = TClock::now();
+                    FPainted = true;
+                    if (FOnFrame) FOnFrame();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* FWindow;
+    std::function<void()> FOnFrame;
+    bool FPaintQueued = false;
+    bool FPainted = false;
+    TClock::time_point FPaintedAt{};
+};
+
+// The reference: the smallest Qt Widgets window, one label, the size of the program's window.
+void BuildMinimalWindow(QWidget& Window)
+{
+    auto* layout = new QVBoxLayout(&Window);
+    layout->addWidget(new QLabel(QStringLiteral("Кварнель"), &Window));
+    Window.resize(TMainForm::kDesignWidth, TMainForm::kDesignHeight);
+}
+
+// Whether what the main window shows near the start screen's top-left corner is the start screen.
+bool StartScreenShown(TMainForm& Window)
+{
+    const QPoint probe = Window.StartPanel->mapTo(&Window, QPoint(10, 10));
+    QWidget* shown = Window.childAt(probe);
+    return shown && (shown == Window.StartPanel || Window.StartPanel->isAncestorOf(shown));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Child processes for the program-start measurement.
+
+constexpr const char* kChildVariable = "KV_STARTUP_BENCH_CHILD";
+constexpr const char* kFrameMarker = "KV_FIRST_FRAME_NS";
+
+long long Nanoseconds(TClock::time_point At)
+{
+    return static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(At.time_since_epoch()).count());
+}
+
+// Reports to the parent the monotonic clock when the child began to build its window and at its
+// first frame, then ends the process at once: nothing after the first frame belongs to the
+// measurement (the loader thread is simply cut off).
+[[noreturn]] void ReportFrameAndExit(TClock::time_point WindowBegun, bool StartScreen)
+{
+    std::printf("%s %lld %lld %d\n", kFrameMarker, Nanoseconds(WindowBegun), Nanoseconds(TClock::now()), StartScreen ? 1 : 0);
+    std::fflush(stdout);
+    _exit(0);
+}
+
+// The minimal program: runs before this program's main when the parent asks for it, so that it
+// pays for nothing but loading the process, the application object and its one window.
+[[noreturn]] void RunMinimalChild()
+{
+    static int argc = 1;
+    static char name[] = "minimal";
+    static char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    const auto begun = TClock::now();
+    QWidget window;
+    BuildMinimalWindow(window);
+    TFirstFrameWatch watch(&window, [&] { ReportFrameAndExit(begun, true); });
+    watch.ShowAndWait(TClock::now());
+    _exit(1);  // no frame in time
+}
+
+// The program's own start, after the application and the bundled fonts that main has made, as
+// the program's entry does: the window with the program's dialogs, shown; its first activation
+// starts the loader.
+void ChildMainWindowFirstFrame(benchmark::State& State)
+{
+    for (auto _ : State) {
+        const auto begun = TClock::now();
+        TQtDialogs dialogs(nullptr);
+        TMainForm window(&dialogs, fs::ExeFolder());
+        dialogs = TQtDialogs(&window);
+        TFirstFrameWatch watch(&window, [&] { ReportFrameAndExit(begun, StartScreenShown(window)); });
+        watch.ShowAndWait(TClock::now());
+        _exit(1);
+    }
+}
+
+const bool kChildRegistered = [] {
+    const QByteArray child = qgetenv(kChildVariable);
+    if (child == "minimal") RunMinimalChild();
+    if (child == "main") benchmark::RegisterBenchmark("ChildMainWindowFirstFrame", ChildMainWindowFirstFrame)->Iterations(1);
+    return !child.isEmpty();
+}();
+
+struct TChildFrame {
+    double Seconds = -1;          // from starting the process to its first frame; negative on failure
+    double BeforeWindow = 0;      // of which before the window began to be built (process, application, fonts)
+    bool StartScreen = false;
+};
+
+// Starts this program as Child ("main" or "minimal") and waits for its first frame.
+TChildFrame ChildFirstFrame(const char* Child)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), QString::fromLatin1(Child));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    const QStringList args{QStringLiteral("--benchmark_filter=^ChildMainWindowFirstFrame/")};
+    const auto started = TClock::now();
+    process.start(QCoreApplication::applicationFilePath(), args);
+    TChildFrame frame;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return frame;
+    }
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() != 4 || parts[0] != kFrameMarker) continue;
+        const TClock::time_point begun{std::chrono::nanoseconds(parts[1].toLongLong())};
+        const TClock::time_point painted{std::chrono::nanoseconds(parts[2].toLongLong())};
+        frame.BeforeWindow = Seconds(begun - started);
+        frame.Seconds = Seconds(painted - started);
+        frame.StartScreen = parts[3] == "1";
+    }
+    return frame;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Benchmarks.
+
+// Program start to the first frame of the start screen, the program against the minimal window,
+// the two started alternately in the same run; the counters give each median and their ratio
+// (target: at most 1.5), and how much of each came before the window began to be built.
+// The reported time is the program's.
+void BM_ProgramStartToFirstFrame(benchmark::State& State)
+{
+    if (kChildRegistered || !DemoContentPresent(State)) return;
+    // One of each first, so that the first start's cold caches fall on neither.
+    ChildFirstFrame("minimal");
+    ChildFirstFrame("main");
+
+    std::vector<double> mainTimes, minimalTimes, mainBefore, minimalBefore;
+    bool mainFirst = true;
+    for (auto _ : State) {
+        TChildFrame main, minimal;
+        if (mainFirst) {
+            main = ChildFirstFrame("main");
+            minimal = ChildFirstFrame("minimal");
+        } else {
+            minimal = ChildFirstFrame("minimal");
+            main = ChildFirstFrame("main");
+        }
+        mainFirst = !mainFirst;
+        if (main.Seconds < 0 || minimal.Seconds < 0) {
+            State.SkipWithError("a child process never painted its window");
+            return;
+        }
+        if (!main.StartScreen) {
+            State.SkipWithError("the start screen was not up at the program's first frame");
+            return;
+        }
+        State.SetIterationTime(main.Seconds);
+        mainTimes.push_back(main.Seconds);
+        minimalTimes.push_back(minimal.Seconds);
+        mainBefore.push_back(main.BeforeWindow);
+        minimalBefore.push_back(minimal.BeforeWindow);
+    }
+    const double mainMedian = Median(mainTimes), minimalMedian = Median(minimalTimes);
+    State.counters["main_median_ms"] = mainMedian * 1e3;
+    State.counters["minimal_median_ms"] = minimalMedian * 1e3;
+    State.counters["ratio"] = minimalMedian > 0 ? mainMedian / minimalMedian : 0;
+    State.counters["main_pre_window_ms"] = Median(mainBefore) * 1e3;
+    State.counters["minimal_pre_window_ms"] = Median(minimalBefore) * 1e3;
+}
+BENCHMARK(BM_ProgramStartToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+
+// The program's window from its construction to its first frame. Its first activation also
+// starts the loader, as in the program; the loader is let finish outside the measurement so
+// that it does not spill into the next sample.
+double MainWindowFirstFrameInProcess(bool* StartScreen)
+{
+    TRecordingDialogs dialogs;
+    const auto start = TClock::now();
+    TMainForm window(&dialogs, fs::ExeFolder());
+    TFirstFrameWatch watch(&window, [&] { *StartScreen = StartScreenShown(window); });
+    const double seconds = watch.ShowAndWait(start);
+    RunEventsUntil([&] { return window.LoadingEnded() || !window.Activated(); });
+    window.WaitForLoading();
+    return seconds;
+}
+
+double MinimalWindowFirstFrameInProcess()
+{
+    const auto start = TClock::now();
+    QWidget window;
+    BuildMinimalWindow(window);
+    TFirstFrameWatch watch(&window);
+    return watch.ShowAndWait(start);
+}
+
+// The windows alone, inside one running application: construction to first frame, the same
+// alternation, medians and ratio. This is the part of start-up the program's own code adds.
+void BM_WindowToFirstFrameInProcess(benchmark::State& State)
+{
+    if (kChildRegistered || !DemoContentPresent(State)) return;
+    // One of each first, so that one-time costs (style, fonts, the platform's first window) fall on neither.
+    bool startScreen = false;
+    MinimalWindowFirstFrameInProcess();
+    MainWindowFirstFrameInProcess(&startScreen);
+
+    std::vector<double> mainTimes, minimalTimes;
+    bool mainFirst = true;
+    for (auto _ : State) {
+        double main = 0, minimal = 0;
+        if (mainFirst) {
+            main = MainWindowFirstFrameInProcess(&startScreen);
+            minimal = MinimalWindowFirstFrameInProcess();
+        } else {
+            minimal = MinimalWindowFirstFrameInProcess();
+            main = MainWindowFirstFrameInProcess(&startScreen);
+        }
+        mainFirst = !mainFirst;
+        if (main < 0 || minimal < 0) {
+            State.SkipWithError("a window was never painted");
+            return;
+        }
+        if (!startScreen) {
+            State.SkipWithError("the start screen was not up at the first frame");
+            return;
+        }
+        State.SetIterationTime(main);
+        mainTimes.push_back(main);
+        minimalTimes.push_back(minimal);
+    }
+    const double mainMedian = Median(mainTimes), minimalMedian = Median(minimalTimes);
+    State.counters["main_median_ms"] = mainMedian * 1e3;
+    State.counters["minimal_median_ms"] = minimalMedian * 1e3;
+    State.counters["ratio"] = minimalMedian > 0 ? mainMedian / minimalMedian : 0;
+}
+BENCHMARK(BM_WindowToFirstFrameInProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30)->Repetitions(3);
+
+// From StartLoading, called by the first activation of the shown window, until the loader's last
+// queued call has run on the window's thread (overlay hidden, game entries enabled). The window's
+// event loop runs meanwhile, as it does in the program: the bar moves and the overlay repaints.
+void BM_StartLoadingToLoadingEnded(benchmark::State& State)
+{
+    if (kChildRegistered || !DemoContentPresent(State)) return;
+    std::vector<double> times;
+    for (auto _ : State) {
+        TRecordingDialogs dialogs;
+        TTimedMainForm window(&dialogs, fs::ExeFolder());
+        window.show();
+        // The offscreen platform activates a shown window, which starts the loading; should it not,
+        // start the way the first activation does.
+        RunEventsUntil([&] { return window.Activated(); }, 500);
+        if (!window.Activated()) window.FormActivate();
+        if (!RunEventsUntil([&] { return window.LoadingEnded(); })) {
+            State.SkipWithError("loading did not end");
+            window.WaitForLoading();
+            return;
+        }
+        const double seconds = Seconds(TClock::now() - window.LoadingStartedAt);
+        State.SetIterationTime(seconds);
+        times.push_back(seconds);
+        if (!dialogs.Messages.empty() || !AllObjectsMade(window.Context.Objects)) {
+            State.SkipWithError("loading failed with the demo content");
+            return;
+        }
+    }
+    State.counters["median_ms"] = Median(times) * 1e3;
+}
+BENCHMARK(BM_StartLoadingToLoadingEnded)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+
+// The same objects made on the calling thread with nothing else going on: the loader's own work,
+// without the thread, the queued calls and the event loop around it.
+void BM_LoadGameObjectsInline(benchmark::State& State)
+{
+    if (kChildRegistered || !DemoContentPresent(State)) return;
+    std::vector<double> times;
+    for (auto _ : State) {
+        TRecordingDialogs dialogs;
+        TMainForm window(&dialogs, fs::ExeFolder());
+        const auto start = TClock::now();
+        LoadGameObjects(window.Context);
+        const double seconds = Seconds(TClock::now() - start);
+        State.SetIterationTime(seconds);
+        times.push_back(seconds);
+        if (!AllObjectsMade(window.Context.Objects)) {
+            State.SkipWithError("objects missing");
+            return;
+        }
+    }
+    State.counters["median_ms"] = Median(times) * 1e3;
+}
+BENCHMARK(BM_LoadGameObjectsInline)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+
+}  // namespace
