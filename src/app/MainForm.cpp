@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include <QScreen>
+
 #include "app/LoadGameObjects.h"
 #include "app/MainFormBuild.h"
 #include "app/Vendor.h"
@@ -135,10 +137,20 @@ void TMainForm::changeEvent(QEvent* Event)
     if (Event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
+// Without a window manager (a kiosk, a bare X server) the window is shown but never activated;
+// the first showing then counts as the first activation, once the show has been handled.
+void TMainForm::showEvent(QShowEvent* Event)
+{
+    QWidget::showEvent(Event);
+    if (!FActivated) QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+}
+
 void TMainForm::FormActivate()
 {
     if (FActivated) return;
     FActivated = true;
+    // Where no window manager maximises windows, fill the screen by hand first.
+    if (QScreen* where = screen(); where && isVisible()) setGeometry(where->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     GamesPanel->raise();
     StartPanelShowExecute();

@@ -234,6 +234,7 @@ public:
 
 protected:
     void changeEvent(QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
     // The loader's work proper, on the loader thread: the program-wide game objects.
     virtual void MakeGameObjects();
 

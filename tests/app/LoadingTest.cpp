@@ -49,8 +49,14 @@ public:
     TGate* Gate = nullptr;
     std::atomic<bool> RanOnWindowThread{false};
     std::atomic<int> Runs{0};
+    bool NeverActivated = false;  // as under a bare X server with no window manager
 
 protected:
+    void changeEvent(QEvent* Event) override
+    {
+        if (NeverActivated && Event->type() == QEvent::ActivationChange) return QWidget::changeEvent(Event);
+        TMainForm::changeEvent(Event);
+    }
     void MakeGameObjects() override
     {
         ++Runs;
@@ -210,4 +216,20 @@ TEST_F(Loading, ClosingTheWindowWhileLoadingWaitsForTheLoader)
     });
     Form.reset();
     opener.join();
+}
+
+TEST_F(Loading, TheFirstShowingStartsTheProgramWhereNoWindowIsEverActivated)
+{
+    // A bare X server has no window manager to activate the window: showing it must be enough.
+    Form->NeverActivated = true;
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form->Activated(); }, 5000));
+    Form->WaitForLoading();
+    EXPECT_EQ(Form->Runs, 1);
+    EXPECT_EQ(Form->GamesPanel->children().last(), Form->StartPanel) << "the start screen is up";
+    EXPECT_TRUE(Form->SoundLetters->isEnabled());
+    Form->hide();
+    Form->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form->Runs, 1) << "a later showing starts nothing";
 }
