@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "games/PicGameBuffer.h"
+#include "games/PictureGameSetup.h"
 #include "letters/LetterPanelCollection.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/Image.h"
@@ -10,21 +11,10 @@ void PrepareFindLetterGame(TMainForm& Form)
 {
     TAppContext& context = Form.Context;
     TGameObjects& objects = context.Objects;
-    // This game always plays with the 33 letter names, so the row is built only on the first start.
-    context.Settings.LetterSetMode = lsNames;
-    TRusPicLetterPanelCollection& row = *objects.PicLetterPanels;
-    if (!row.IsCurrentMode()) {
-        row.Rebuild();
-        row.LayoutTwoRows(Form.LetersPicPanel);
-    }
+    PrepareLetterChoiceRow(context.Settings, *objects.PicLetterPanels, Form.LetersPicPanel);
     objects.PicGameBuffer->Reset();
-
-    TFirstLImgPanelCollection& strip = *objects.FirstLImgPanels;
-    if (!strip.Loaded) {
-        strip.LoadFromFolder(QString::fromLatin1(kWordPicturesFolder));
-        strip.PlaceInScrollBox(Form.ImgScrollBox);
-    }
-    strip.Reshuffle();
+    LoadWordPicturesOnce(*objects.FirstLImgPanels, Form.ImgScrollBox);
+    objects.FirstLImgPanels->Reshuffle();
 }
 
 void SelectFirstFindLetterPicture(TMainForm& Form)

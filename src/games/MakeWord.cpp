@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "games/MakeWBuffer.h"
+#include "games/PictureGameSetup.h"
 #include "letters/LetterPanelCollection.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/Image.h"
@@ -11,20 +12,9 @@ void PrepareMakeWordGame(TMainForm& Form)
 {
     TAppContext& context = Form.Context;
     TGameObjects& objects = context.Objects;
-    // This game always plays with the 33 letter names, so the row is built only on the first start.
-    context.Settings.LetterSetMode = lsNames;
-    TRusMakeWLetterPanelCollection& row = *objects.MakeWLetterPanels;
-    if (!row.IsCurrentMode()) {
-        row.Rebuild();
-        row.LayoutTwoRows(Form.LettersMakeWPanel);
-    }
-
-    TMakeWImgPanelCollection& strip = *objects.MakeWImgPanels;
-    if (!strip.Loaded) {
-        strip.LoadFromFolder(QString::fromLatin1(kWordPicturesFolder));
-        strip.PlaceInScrollBox(Form.MakeWImgScrollBox);
-    }
-    strip.Reshuffle();
+    PrepareLetterChoiceRow(context.Settings, *objects.MakeWLetterPanels, Form.LettersMakeWPanel);
+    LoadWordPicturesOnce(*objects.MakeWImgPanels, Form.MakeWImgScrollBox);
+    objects.MakeWImgPanels->Reshuffle();
 }
 
 void SelectFirstMakeWordPicture(TMainForm& Form)
