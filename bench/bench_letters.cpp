@@ -1,5 +1,6 @@
 // Letter boards: what a rebuild costs against plain decoding of the same pictures, what filling and
 // shuffling cost once the pictures are decoded, and how much memory the tiles' pictures add.
+#include "BenchSupport.h"
 #include "app/AppContext.h"
 #include "letters/LetterPanelCollection.h"
 #include "platform/ScrollBox.h"
@@ -14,18 +15,11 @@
 #include <chrono>
 #include <set>
 
-namespace {
+using bench::Median;
+using bench::TSilentDialogs;
+using bench::TSilentSpeech;
 
-class TSilentSpeech : public ISpeech {
-public:
-    void PlaySoundFile(const QString&) override {}
-    void PlaySoundPair(const QString&, const QString&) override {}
-    void SayPraise() override {}
-    void SayTryAgain() override {}
-    void SayWellDone() override {}
-    QString FirstPlayerFileName() const override { return {}; }
-    QString SecondPlayerFileName() const override { return {}; }
-};
+namespace {
 
 // A program folder with 33 letter pictures of 400 × 300 (noisy, so the JPEGs are of realistic size),
 // and a context with a parking panel and a learning scroll box of the design size.

@@ -1,6 +1,7 @@
 // The picture games' first opening: how long "Найди букву" blocks the window's thread while it
 // reads 60 word pictures of 400 × 300, with the folder decoded one file after the other against
 // decoded on every core; and the memory both picture games hold once open.
+#include "BenchSupport.h"
 #include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
 #include "letters/Letter.h"
@@ -24,25 +25,11 @@
 #include <set>
 #include <unistd.h>
 
+using bench::Median;
+using bench::TSilentDialogs;
+using bench::TSilentSpeech;
+
 namespace {
-
-class TSilentSpeech : public ISpeech {
-public:
-    void PlaySoundFile(const QString&) override {}
-    void PlaySoundPair(const QString&, const QString&) override {}
-    void SayPraise() override {}
-    void SayTryAgain() override {}
-    void SayWellDone() override {}
-    QString FirstPlayerFileName() const override { return {}; }
-    QString SecondPlayerFileName() const override { return {}; }
-};
-
-class TSilentDialogs : public IDialogs {
-public:
-    void ShowMessage(const QString&, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    bool ExecutePrintDialog(IPrinter&) override { return false; }
-};
 
 constexpr int kWordPictures = 60;
 
@@ -141,20 +128,14 @@ double CatalogueMs(TDecodeMode Mode)
     return std::chrono::duration<double, std::milli>(t1 - t0).count();
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // Serial and parallel alternate within the same iterations, so that both meet the same machine.
-void BM_FindLetterFirstOpening_SerialVsParallel(benchmark::State& state)
+void CompareSerialAndParallel(benchmark::State& state, double (*MeasureMs)(TDecodeMode))
 {
     Content();
     std::vector<double> serial, parallel, ratios;
     for (auto _ : state) {
-        const double s = FirstOpeningMs(TDecodeMode::Serial);
-        const double p = FirstOpeningMs(TDecodeMode::Parallel);
+        const double s = MeasureMs(TDecodeMode::Serial);
+        const double p = MeasureMs(TDecodeMode::Parallel);
         serial.push_back(s);
         parallel.push_back(p);
         ratios.push_back(p / s);
@@ -164,25 +145,17 @@ void BM_FindLetterFirstOpening_SerialVsParallel(benchmark::State& state)
     state.counters["parallel_ms"] = Median(parallel);
     state.counters["parallel_over_serial"] = Median(ratios);
     state.counters["cores"] = QThread::idealThreadCount();
+}
+
+void BM_FindLetterFirstOpening_SerialVsParallel(benchmark::State& state)
+{
+    CompareSerialAndParallel(state, FirstOpeningMs);
 }
 
 // The folder reading alone, the part the parallel decoding speeds up.
 void BM_WordCatalogue_SerialVsParallel(benchmark::State& state)
 {
-    Content();
-    std::vector<double> serial, parallel, ratios;
-    for (auto _ : state) {
-        const double s = CatalogueMs(TDecodeMode::Serial);
-        const double p = CatalogueMs(TDecodeMode::Parallel);
-        serial.push_back(s);
-        parallel.push_back(p);
-        ratios.push_back(p / s);
-        state.SetIterationTime(p / 1000.0);
-    }
-    state.counters["serial_ms"] = Median(serial);
-    state.counters["parallel_ms"] = Median(parallel);
-    state.counters["parallel_over_serial"] = Median(ratios);
-    state.counters["cores"] = QThread::idealThreadCount();
+    CompareSerialAndParallel(state, CatalogueMs);
 }
 
 double ResidentMiB()

@@ -6,6 +6,7 @@
 // own start (application, bundled fonts, main window, show), the other a minimal window (one
 // label) straight from its static initialisation, before this program's main. Each child writes
 // the monotonic clock at its first frame; the parent subtracts the moment it started the child.
+#include "BenchSupport.h"
 #include "app/AppContext.h"
 #include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
@@ -32,19 +33,15 @@
 #include <unistd.h>
 #include <vector>
 
+using bench::Median;
+using bench::TSilentDialogs;
+using bench::TSilentSpeech;
+
 namespace {
 
 using TClock = std::chrono::steady_clock;
 
 double Seconds(TClock::duration D) { return std::chrono::duration<double>(D).count(); }
-
-double Median(std::vector<double> Values)
-{
-    if (Values.empty()) return 0;
-    std::sort(Values.begin(), Values.end());
-    const size_t mid = Values.size() / 2;
-    return Values.size() % 2 ? Values[mid] : (Values[mid - 1] + Values[mid]) / 2;
-}
 
 // Remembers every box the window would show; a loading failure shows one.
 class TRecordingDialogs : public IDialogs {

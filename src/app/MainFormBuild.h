@@ -54,6 +54,14 @@ TImage* Image(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Ali
 
 TScrollBox* ScrollBox(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Align, bool Border, const QColor& Color);
 
+// The right-hand column of a picture screen: deep blue, then sky blue, 4 px each, around a
+// borderless scroll box for the thumbnails. Returns the scroll box; Column receives the column.
+TScrollBox* ThumbnailColumn(TPanel* Screen, const char* ColumnName, const char* InnerName, const char* BoxName,
+                            TPanel** Column = nullptr);
+
+// A big picture anchored to all sides, drawn centred and scaled to fit with its proportions kept.
+TImage* FittedImage(QWidget* Parent, const char* Name, const QRect& Bounds);
+
 TRichEdit* RichEdit(QWidget* Parent, const char* Name, const QRect& Bounds, TAnchors Anchors, const QStringList& Lines);
 
 }  // namespace build

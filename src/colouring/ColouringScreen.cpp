@@ -15,9 +15,7 @@ void TMainForm::CreateColouringScreen()
     RaskraskaPanel = Panel(GamesPanel, "RaskraskaPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
     // Right: the thumbnails, 4 px of deep blue and 4 px of sky blue around them.
-    TPanel* column = Panel(RaskraskaPanel, "RasImgContentPanel", QRect(866, 0, 233, 672), TAlign::Right, Flat(palette::DeepBlue, 4));
-    TPanel* strip = Panel(column, "RasImgScrollInnerPanel", QRect(4, 4, 225, 664), TAlign::Client, Flat(palette::LightSkyBlue, 4));
-    RasImgScrollBox = ScrollBox(strip, "RasImgScrollBox", QRect(4, 4, 217, 656), TAlign::Client, false, palette::LightSkyBlue);
+    RasImgScrollBox = ThumbnailColumn(RaskraskaPanel, "RasImgContentPanel", "RasImgScrollInnerPanel", "RasImgScrollBox");
 
     // Left: the printer button above the large page.
     TPanel* main = Panel(RaskraskaPanel, "RasContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
@@ -28,10 +26,7 @@ void TMainForm::CreateColouringScreen()
     SpeedButton2->SetHandCursor(false);
     connect(SpeedButton2, &QToolButton::clicked, PrintRaskraska, &QAction::trigger);
     TPanel* page = Panel(main, "RasImagePanel", QRect(4, 68, 858, 600), TAlign::None, akAll, Flat(palette::LightSkyBlue));
-    RasBigImage = Image(page, "RasBigImage", QRect(8, 8, 841, 584), TAlign::None, akAll);
-    RasBigImage->SetCenter(true);
-    RasBigImage->SetStretch(true);
-    RasBigImage->SetProportional(true);
+    RasBigImage = FittedImage(page, "RasBigImage", QRect(8, 8, 841, 584));
 }
 
 void TMainForm::ShowRaskraskaRulesExecute() { RuleRasPanel->raise(); }

@@ -13,11 +13,8 @@ void TMainForm::CreateMakeWordScreen()
     GameMakeWPanel = Panel(GamesPanel, "GameMakeWPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
     // Right: the picture strip, 4 px of deep blue and 4 px of sky blue around it.
-    ScrollMakeWImgContentPanel = Panel(GameMakeWPanel, "ScrollMakeWImgContentPanel", QRect(866, 0, 233, 672), TAlign::Right,
-                                       Flat(palette::DeepBlue, 4));
-    TPanel* strip = Panel(ScrollMakeWImgContentPanel, "MakeWImgScrollInnerPanel", QRect(4, 4, 225, 664), TAlign::Client,
-                          Flat(palette::LightSkyBlue, 4));
-    MakeWImgScrollBox = ScrollBox(strip, "MakeWImgScrollBox", QRect(4, 4, 217, 656), TAlign::Client, false, palette::LightSkyBlue);
+    MakeWImgScrollBox = ThumbnailColumn(GameMakeWPanel, "ScrollMakeWImgContentPanel", "MakeWImgScrollInnerPanel",
+                                        "MakeWImgScrollBox", &ScrollMakeWImgContentPanel);
 
     // Left: the choice row at the top, the word at the bottom, the picture between them.
     MakeWContentPanel = Panel(GameMakeWPanel, "MakeWContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
@@ -26,10 +23,7 @@ void TMainForm::CreateMakeWordScreen()
     TPanel* word = Panel(MakeWContentPanel, "MakeWWordStripPanel", QRect(0, 603, 866, 69), TAlign::Bottom, Flat(palette::DeepBlue));
     MakeWWordPanel = Panel(word, "MakeWWordPanel", QRect(4, 5, 858, 60), TAlign::None, akAll, Flat(palette::LightSkyBlue));
     MakeWImagePanel = Panel(MakeWContentPanel, "MakeWImagePanel", QRect(4, 78, 858, 525), TAlign::None, akAll, Flat(palette::LightSkyBlue));
-    MakeWImage = Image(MakeWImagePanel, "MakeWImage", QRect(8, 8, 842, 509), TAlign::None, akAll);
-    MakeWImage->SetCenter(true);
-    MakeWImage->SetStretch(true);
-    MakeWImage->SetProportional(true);
+    MakeWImage = FittedImage(MakeWImagePanel, "MakeWImage", QRect(8, 8, 842, 509));
 }
 
 void TMainForm::MakeWordExecute()
