@@ -2,3 +2,4 @@
 # program and the demo content targets exist.
 include(${CMAKE_CURRENT_LIST_DIR}/KvarnelAppInfo.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/KvarnelInstall.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/KvarnelInstallTests.cmake)
