@@ -3,3 +3,4 @@
 include(${CMAKE_CURRENT_LIST_DIR}/KvarnelAppInfo.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/KvarnelInstall.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/KvarnelInstallTests.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/KvarnelPackage.cmake)

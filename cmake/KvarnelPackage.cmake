@@ -1,0 +1,35 @@
+# The Debian package: `cpack -G DEB` in the build tree (scripts/build-deb.sh does the build first)
+# writes kvarnel_<version>_amd64.deb with the install component "kvarnel" under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kvarnel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Kvarnel team")
+set(CPACK_PACKAGE_CONTACT "The Kvarnel team <team@kvarnel.example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${KV_HOMEPAGE})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Russian alphabet for young children / Азбука для малышей")
+set(CPACK_PACKAGE_DESCRIPTION
+"Kvarnel teaches children from three to seven years old the letters of the
+Russian alphabet: a board of talking letters, three letter games with
+pictures and colouring pages to print. Speech comes in a female or a male
+voice; the program speaks and shows only Russian.
+
+Кварнель учит малышей от трёх до семи лет буквам русского алфавита: доска
+с говорящими буквами, три игры с картинками и раскраски для печати. Буквы
+и слова звучат женским или мужским голосом.")
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};kvarnel;/")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_NAME kvarnel)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the program links come from dpkg-shlibdeps. That also covers the Qt plugins it
+# loads at run time, since Debian 12 ships them in the libraries' own packages: the xcb platform
+# and JPEG image plugins in libqt6gui6, the CUPS print plugin in libqt6printsupport6
+# (scripts/check-deb.sh makes sure both stay in Depends). Only Qt's Russian translations
+# (qtbase_ru.qm, loaded by name) need a hand-written dependency.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+
+include(CPack)
