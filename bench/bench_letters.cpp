@@ -1,10 +1,11 @@
 // Letter boards: what a rebuild costs against plain decoding of the same pictures, what filling and
 // shuffling cost once the pictures are decoded, and how much memory the tiles' pictures add.
 #include "BenchSupport.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
+#include "core/Speech.h"
+#include "games/GameObjects.h"
 #include "letters/LetterPanelCollection.h"
 #include "platform/ScrollBox.h"
-#include "sound/Speech.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -36,7 +37,6 @@ struct TBenchWorld {
         QDir(Dir.path()).mkpath("Pic/Alphabet/Rus");
         Context.Settings = TSettings::ForProgramFolder(Dir.path() + "/");
         Context.Speech = &Speech;
-        Context.MainWindow = &Window;
         Context.SourcePanel = new QWidget(&Window);
         Context.SourcePanel->hide();
         Box = new TScrollBox(&Window);
@@ -147,7 +147,8 @@ BENCHMARK(BM_PartsOfARebuild)->Unit(benchmark::kMillisecond)->Iterations(15);
 void BM_ShuffleAndFillReadyPictures(benchmark::State& state)
 {
     TBenchWorld& w = World();
-    TRusExamLetterPanelCollection board(w.Context);
+    TGameObjects objects;
+    TRusExamLetterPanelCollection board(w.Context, objects);
     board.Rebuild();
     board.LayoutShuffledGrid(w.Box);
     for (auto _ : state) board.Shuffle();

@@ -2,13 +2,13 @@
 // reads 60 word pictures of 400 × 300, with the folder decoded one file after the other against
 // decoded on every core; and the memory both picture games hold once open.
 #include "BenchSupport.h"
-#include "app/LoadGameObjects.h"
+#include "games/GameObjects.h"
 #include "app/MainForm.h"
 #include "letters/Letter.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/Dialogs.h"
 #include "platform/Image.h"
-#include "sound/Speech.h"
+#include "core/Speech.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,10 +92,10 @@ struct TOpenWindow {
         Form->SetSpeech(&Speech);
         Form->resize(1280, 800);
         Form->show();
-        LoadGameObjects(Form->Context);
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
-    ~TOpenWindow() { FreeGameObjects(Form->Context); }
+    ~TOpenWindow() { Form->Objects.Reset(); }
 };
 
 using TClock = std::chrono::steady_clock;
@@ -104,7 +104,7 @@ using TClock = std::chrono::steady_clock;
 double FirstOpeningMs(TDecodeMode Mode)
 {
     TOpenWindow w;
-    w.Form->Context.Objects.FirstLImgPanels->Images->DecodeMode = Mode;
+    w.Form->Objects.FirstLImgPanels->Images->DecodeMode = Mode;
     const auto t0 = TClock::now();
     w.Form->FindLetterExecute();
     const auto t1 = TClock::now();
@@ -200,7 +200,7 @@ void BM_BothPictureGamesOpen_Memory(benchmark::State& state)
         w.Form->MakeWordExecute();
         QCoreApplication::processEvents();
         added = ResidentMiB() - before;
-        const TGameObjects& o = w.Form->Context.Objects;
+        const TGameObjects& o = w.Form->Objects;
         catalogues = (CataloguePixelBytes(*o.FirstLImgPanels) + CataloguePixelBytes(*o.MakeWImgPanels)) / (1 << 20);
         unshared = UnsharedTileBytes(*o.FirstLImgPanels) + UnsharedTileBytes(*o.MakeWImgPanels);
     }

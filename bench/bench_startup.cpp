@@ -7,10 +7,10 @@
 // label) straight from its static initialisation, before this program's main. Each child writes
 // the monotonic clock at its first frame; the parent subtracts the moment it started the child.
 #include "BenchSupport.h"
-#include "app/AppContext.h"
-#include "app/LoadGameObjects.h"
+#include "core/AppContext.h"
+#include "games/GameObjects.h"
 #include "app/MainForm.h"
-#include "app/MainFormPictures.h"
+#include "core/Artwork.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Panel.h"
@@ -400,7 +400,7 @@ void BM_StartLoadingToLoadingEnded(benchmark::State& State)
         const double seconds = Seconds(TClock::now() - window.LoadingStartedAt);
         State.SetIterationTime(seconds);
         times.push_back(seconds);
-        if (!dialogs.Messages.empty() || !AllObjectsMade(window.Context.Objects)) {
+        if (!dialogs.Messages.empty() || !AllObjectsMade(window.Objects)) {
             State.SkipWithError("loading failed with the demo content");
             return;
         }
@@ -419,11 +419,11 @@ void BM_LoadGameObjectsInline(benchmark::State& State)
         TRecordingDialogs dialogs;
         TMainForm window(&dialogs, fs::ExeFolder());
         const auto start = TClock::now();
-        LoadGameObjects(window.Context);
+        LoadGameObjects(window.Context, window.Objects);
         const double seconds = Seconds(TClock::now() - start);
         State.SetIterationTime(seconds);
         times.push_back(seconds);
-        if (!AllObjectsMade(window.Context.Objects)) {
+        if (!AllObjectsMade(window.Objects)) {
             State.SkipWithError("objects missing");
             return;
         }
@@ -437,7 +437,7 @@ BENCHMARK(BM_LoadGameObjectsInline)->UseManualTime()->Unit(benchmark::kMilliseco
 void BM_StartScreenPicture(benchmark::State& State)
 {
     if (kChildRegistered) return;
-    for (auto _ : State) benchmark::DoNotOptimize(pictures::StartScreen());
+    for (auto _ : State) benchmark::DoNotOptimize(artwork::StartScreen());
 }
 BENCHMARK(BM_StartScreenPicture)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 

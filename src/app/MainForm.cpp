@@ -1,21 +1,19 @@
 #include "app/MainForm.h"
 
-#include <QScreen>
-
-#include "app/LoadGameObjects.h"
-#include "app/MainFormBuild.h"
-#include "app/Vendor.h"
-#include "platform/Dialogs.h"
 #include "app/StartupLoader.h"
+#include "core/Texts.h"
+#include "core/Vendor.h"
+#include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
-#include "platform/ScreenCursor.h"
 #include "platform/SpeedButton.h"
+#include "platform/Style.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -35,7 +33,6 @@ TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Paren
 {
     Context.Settings = TSettings::ForProgramFolder(ExeFolder);
     Context.Dialogs = Dialogs;
-    Context.MainWindow = this;
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
@@ -65,7 +62,7 @@ TMainForm::~TMainForm()
 {
     // The loader may still be making objects: wait for it before they are freed.
     FLoader->Join();
-    FreeGameObjects(Context);
+    Objects.Reset();
 }
 
 void TMainForm::CreateActions()
@@ -118,13 +115,13 @@ void TMainForm::CreateActions()
 
 void TMainForm::UpdateGameActions()
 {
-    const TGameObjects& o = Context.Objects;
-    SoundLetters->setEnabled(o.SndLetterPanels);
+    const TGameObjects& o = Objects;
+    SoundLetters->setEnabled(o.SndLetterPanels != nullptr);
     FindLetter->setEnabled(o.PicGameBuffer && o.PicLetterPanels && o.FirstLImgPanels);
     MakeWord->setEnabled(o.MakeWBuffer && o.MakeWLetterPanels && o.MakeWImgPanels);
     Examination->setEnabled(o.ExamGame && o.ExamLetterPanels);
-    ShowRaskraskaMenu->setEnabled(o.RaskrasImgPanels);
-    Raskraska->setEnabled(o.RaskrasImgPanels);
+    ShowRaskraskaMenu->setEnabled(o.RaskrasImgPanels != nullptr);
+    Raskraska->setEnabled(o.RaskrasImgPanels != nullptr);
 }
 
 bool TMainForm::Runnable(QAction* Action) const { return Action->isEnabled(); }

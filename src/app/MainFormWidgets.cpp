@@ -2,15 +2,17 @@
 // screen and the games area, start screen, rules panel, pop-up menus, hidden working widgets.
 #include "app/MainForm.h"
 
-#include "app/MainFormBuild.h"
-#include "app/MainFormPictures.h"
-#include "app/Vendor.h"
+#include "core/Artwork.h"
+#include "core/Palette.h"
+#include "core/Texts.h"
+#include "core/Vendor.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/RichEdit.h"
 #include "platform/SpeedButton.h"
 #include "platform/Style.h"
+#include "platform/WidgetBuild.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -141,7 +143,7 @@ void TMainForm::CreateSampleTile()
     Image1->SetProportional(true);
     Image1->SetCenter(true);
     Image1->SetTransparent(true);
-    Image1->SetPicture(pictures::SampleTile());
+    Image1->SetPicture(artwork::SampleTile());
     Label6 = new TLabel(QStringLiteral("a"), Panel1);
     Label6->setObjectName(QStringLiteral("Label6"));
     ui::SetFont(Label6, Font("Arial", 32), Qt::black);
@@ -181,7 +183,7 @@ void TMainForm::CreateStartScreen()
     StartPanel = Panel(GamesPanel, "StartPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
     Image2 = Image(StartPanel, "Image2", QRect(0, 0, 1099, 672), TAlign::Client, akLeftTop);
     Image2->SetCenter(true);
-    Image2->SetPicture(pictures::StartScreen());
+    Image2->SetPicture(artwork::StartScreen());
 }
 
 void TMainForm::CreateRulesPanel()
@@ -234,7 +236,7 @@ void TMainForm::CreatePopupMenu()
     PopupMenuPanel = Panel(this, "PopupMenuPanel", QRect(46, 37, 140, 221), TAlign::None, Raised(palette::DeepBlue));
     PopupMenuTopPanel = Panel(PopupMenuPanel, "PopupMenuTopPanel", QRect(1, 1, 138, 21), TAlign::Top, Flat(palette::DeepBlue));
     SpeedButton1 = SpeedButton(PopupMenuTopPanel, "SpeedButton1", QRect(116, 0, 22, 22), akRight | akTop, font(), Qt::black);
-    SpeedButton1->SetGlyph(pictures::CloseGlyph());
+    SpeedButton1->SetGlyph(artwork::CloseGlyph());
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
 
     auto entry = [this](const char* Name, int Top, QAction* Action) {

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-#include "app/Vendor.h"
+#include "core/Vendor.h"
 
 class IDialogs;
 class IPrinter;

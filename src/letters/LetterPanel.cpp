@@ -1,14 +1,9 @@
 #include "letters/LetterPanel.h"
 
-#include "app/AppContext.h"
-#include "games/ExamGame.h"
-#include "games/MakeWBuffer.h"
-#include "games/PicGameBuffer.h"
+#include "core/AppContext.h"
+#include "core/Speech.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
-#include "platform/Fonts.h"
-#include "sound/Speech.h"
-
 #include "platform/Align.h"
 #include "platform/Fonts.h"
 
@@ -24,10 +19,9 @@ QFont CaptionFont(int Points)
 
 }  // namespace
 
-TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board)
+// Hidden in the parking panel until the board lays the tile out.
+TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board), Panel(new TPanel(Context().SourcePanel))
 {
-    // Hidden in the parking panel until the board lays the tile out.
-    Panel = new TPanel(Context().SourcePanel);
     Panel->setGeometry(20, 10, 60, 40);
     Panel->SetDoubleBuffered(true);
 
@@ -56,10 +50,7 @@ TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board)
     ClickLabel->raise();
 }
 
-TLetterPanel::~TLetterPanel()
-{
-    delete Panel.data();
-}
+TLetterPanel::~TLetterPanel() = default;
 
 void TLetterPanel::LetterClick() {}
 
@@ -111,29 +102,4 @@ void TSndLetterPanel::SayLetter(short Purpose)
     else
         return;
     Context().Speech->PlaySoundPair(phrases + phrase, letterFolder + letterFile);
-}
-
-void TExamLetterPanel::LetterClick()
-{
-    Context().Objects.ExamGame->Answer(Letter().LowerLetter);
-}
-
-void TPicLetterPanel::LetterClick()
-{
-    if (!dynamic_cast<TRusPicLetterPanelCollection*>(Collection())) throw EInvalidCast("Invalid class typecast");
-    TPicGameBuffer& game = *Context().Objects.PicGameBuffer;
-    if (cp1251::LetterString(Letter().LowerLetter) == game.TargetLetter)
-        game.RightAnswer();
-    else
-        game.WrongAnswer();
-}
-
-void TMakeWLetterPanel::LetterClick()
-{
-    if (!dynamic_cast<TRusMakeWLetterPanelCollection*>(Collection())) throw EInvalidCast("Invalid class typecast");
-    TMakeWBuffer& game = *Context().Objects.MakeWBuffer;
-    if (cp1251::LetterString(Letter().LowerLetter) == game.MissingLetter())
-        game.RightAnswer();
-    else
-        game.WrongAnswer();
 }

@@ -65,26 +65,3 @@ class TRusSndLetterPanelCollection : public TRusLetterPanelCollection {
 public:
     explicit TRusSndLetterPanelCollection(TAppContext& Context);
 };
-
-class TRusExamLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusExamLetterPanelCollection(TAppContext& Context);
-    // A new random order of the letters each time the examination opens.
-    void Reshuffle();
-    TExamLetterPanel* GetExamTile(unsigned short Index) const;
-};
-
-class TRusPicLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusPicLetterPanelCollection(TAppContext& Context);
-};
-
-class TRusMakeWLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusMakeWLetterPanelCollection(TAppContext& Context);
-};
-
-class TRusMakeWWordLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusMakeWWordLetterPanelCollection(TAppContext& Context);
-};

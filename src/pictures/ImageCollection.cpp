@@ -1,6 +1,7 @@
 #include "pictures/ImageCollection.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
+#include "core/Texts.h"
 #include "pictures/PictureName.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"

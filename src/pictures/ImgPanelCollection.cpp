@@ -1,6 +1,6 @@
 #include "pictures/ImgPanelCollection.h"
 
-#include "letters/ShuffleCollection.h"
+#include "core/ShuffleCollection.h"
 #include "pictures/TileGeometry.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
@@ -83,26 +83,6 @@ bool TImgPanelCollection::NextPicture()
         if (start == -1) return false;
         start = -1;
     }
-}
-
-TFirstLImgPanelCollection::TFirstLImgPanelCollection(TAppContext& Context)
-    : TImgPanelCollection(Context, TItemClass::Of<TFirstLImgPanel>(), std::make_unique<TImageCollection>(Context))
-{
-}
-
-TFirstLImgPanel* TFirstLImgPanelCollection::GetTile(int Index) const
-{
-    return static_cast<TFirstLImgPanel*>(TImgPanelCollection::GetTile(static_cast<unsigned short>(Index & 0xFFFF)));
-}
-
-TMakeWImgPanelCollection::TMakeWImgPanelCollection(TAppContext& Context)
-    : TImgPanelCollection(Context, TItemClass::Of<TMakeWImgPanel>(), std::make_unique<TImageCollection>(Context))
-{
-}
-
-TMakeWImgPanel* TMakeWImgPanelCollection::GetTile(int Index) const
-{
-    return static_cast<TMakeWImgPanel*>(TImgPanelCollection::GetTile(static_cast<unsigned short>(Index & 0xFFFF)));
 }
 
 TRaskrasImgPanelCollection::TRaskrasImgPanelCollection(TAppContext& Context)

@@ -1,6 +1,6 @@
 #include "sound/SoundFeedback.h"
 
-#include "app/AppContext.h"
+#include "core/Texts.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Random.h"

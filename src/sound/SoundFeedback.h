@@ -2,9 +2,9 @@
 // The main window's speech: one file on the first player, a pair of files one after the other on
 // the two players, a random phrase from a folder with the "Продолжить" box, and the well-done phrase.
 // Every path is built when the sound is asked for, so a change of voice applies from the next sound on.
-#include "app/Settings.h"
+#include "core/Settings.h"
+#include "core/Speech.h"
 #include "sound/MediaPlayer.h"
-#include "sound/Speech.h"
 
 #include <functional>
 

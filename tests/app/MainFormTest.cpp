@@ -1,8 +1,8 @@
 // The main window: its regions at the design size and maximised, which screen the user sees after
 // each action, the menu, the web-link question, the "Меню" bevel, the start-up and the settings.
-#include "app/LoadGameObjects.h"
+#include "games/GameObjects.h"
 #include "app/MainForm.h"
-#include "app/Vendor.h"
+#include "core/Vendor.h"
 #include "platform/Align.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -32,14 +32,6 @@ public:
     void StartLoading() override { ++LoadingStarts; }
 };
 
-// Stand-ins for the program-wide objects: only their presence matters to the menu.
-int FakeObjectStorage[10];
-template <class T>
-T* Fake(int i)
-{
-    return reinterpret_cast<T*>(&FakeObjectStorage[i]);
-}
-
 struct MainForm : ::testing::Test {
     QTemporaryDir Folder;
     TFakeDialogs Dialogs;
@@ -51,7 +43,7 @@ struct MainForm : ::testing::Test {
         Form = std::make_unique<TCountingForm>(&Dialogs, Folder.path() + QLatin1Char('/'));
         Form->SetUrlOpener([this](const QString& Url) { Opened << Url; });
     }
-    void TearDown() override { Form->Context.Objects = {}; }
+    void TearDown() override { Form->Objects.Reset(); }
 
     // The window on the (offscreen) screen at Size, not maximised.
     void ShowAt(const QSize& Size)
@@ -66,17 +58,8 @@ struct MainForm : ::testing::Test {
 
     void HaveAllObjects()
     {
-        TGameObjects& o = Form->Context.Objects;
-        o.PicGameBuffer = Fake<TPicGameBuffer>(0);
-        o.MakeWBuffer = Fake<TMakeWBuffer>(1);
-        o.ExamGame = Fake<TExamGame>(2);
-        o.SndLetterPanels = Fake<TRusSndLetterPanelCollection>(3);
-        o.ExamLetterPanels = Fake<TRusExamLetterPanelCollection>(4);
-        o.PicLetterPanels = Fake<TRusPicLetterPanelCollection>(5);
-        o.MakeWLetterPanels = Fake<TRusMakeWLetterPanelCollection>(6);
-        o.FirstLImgPanels = Fake<TFirstLImgPanelCollection>(7);
-        o.MakeWImgPanels = Fake<TMakeWImgPanelCollection>(8);
-        o.RaskrasImgPanels = Fake<TRaskrasImgPanelCollection>(9);
+        Form->Objects.Reset();
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
 
@@ -116,10 +99,10 @@ struct MainFormGames : MainForm {
     void SetUp() override
     {
         MainForm::SetUp();
-        LoadGameObjects(Form->Context);
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
-    void TearDown() override { FreeGameObjects(Form->Context); }
+    void TearDown() override { Form->Objects.Reset(); }
 };
 
 // --- Regions ---
@@ -356,7 +339,6 @@ TEST_F(MainForm, SettingsComeFromTheProgramFolder)
     EXPECT_EQ(s.VoiceFolder, kFemaleVoice);
     EXPECT_EQ(s.LetterSetMode, lsNames);
     EXPECT_EQ(Form->Context.SourcePanel, Form->SourcePanel);
-    EXPECT_EQ(Form->Context.MainWindow, Form.get());
     EXPECT_EQ(Form->Context.Dialogs, &Dialogs);
 }
 
@@ -548,9 +530,10 @@ TEST_F(MainForm, GameEntriesStayDisabledUntilTheirObjectsExist)
     EXPECT_FALSE(Form->PopupMenuPanel->isHidden());
 
     // Each entry needs its own objects.
-    Form->Context.Objects.SndLetterPanels = Fake<TRusSndLetterPanelCollection>(3);
-    Form->Context.Objects.PicGameBuffer = Fake<TPicGameBuffer>(0);
-    Form->Context.Objects.PicLetterPanels = Fake<TRusPicLetterPanelCollection>(5);
+    TGameObjects& o = Form->Objects;
+    o.SndLetterPanels = std::make_unique<TRusSndLetterPanelCollection>(Form->Context);
+    o.PicGameBuffer = std::make_unique<TPicGameBuffer>(Form->Context, o);
+    o.PicLetterPanels = std::make_unique<TRusPicLetterPanelCollection>(Form->Context, o);
     Form->UpdateGameActions();
     EXPECT_TRUE(Form->SpeedButton3->isEnabled());
     EXPECT_FALSE(Form->SpeedButton4->isEnabled());  // the picture strip is still missing

@@ -4,7 +4,7 @@
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/ScrambledBitmap.h"
 #include "platform/Cp1251.h"
-#include "app/Vendor.h"
+#include "core/Vendor.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
 #include "platform/ScrollBox.h"
@@ -71,7 +71,7 @@ struct Colouring : ::testing::Test {
             if (b->Caption() == Caption) return b;
         return nullptr;
     }
-    TRaskrasImgPanelCollection& Strip() const { return *Form->Context.Objects.RaskrasImgPanels; }
+    TRaskrasImgPanelCollection& Strip() const { return *Form->Objects.RaskrasImgPanels; }
 };
 
 }  // namespace

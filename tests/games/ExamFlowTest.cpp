@@ -13,8 +13,8 @@
 namespace {
 
 struct TExam : TFormWorld {
-    TRusExamLetterPanelCollection& Board() { return *Context().Objects.ExamLetterPanels; }
-    TExamGame& Game() { return *Context().Objects.ExamGame; }
+    TRusExamLetterPanelCollection& Board() { return *Objects().ExamLetterPanels; }
+    TExamGame& Game() { return *Objects().ExamGame; }
     void Open() { Form->Examination->trigger(); }
     void Names() { Click(Form->SpeedButton8); }
     void Sounds() { Click(Form->SpeedButton9); }

@@ -1,7 +1,7 @@
 // Both picture games rendered offscreen at 1280 × 800: the current picture must show in the big
 // picture and its thumbnail in the strip. The renderings are written under the build tree
 // (screenshots/), also with the demo content when the build has it beside the program.
-#include "pictures/PictureGameForm.h"
+#include "games/PictureGameForm.h"
 
 #include "platform/Image.h"
 #include "platform/Panel.h"
@@ -91,7 +91,7 @@ TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
     form.FormActivate();
     form.setWindowState(Qt::WindowNoState);
     form.resize(1280, 800);  // the rows are laid out at the size of their first opening
-    LoadGameObjects(form.Context);
+    LoadGameObjects(form.Context, form.Objects);
     form.UpdateGameActions();
 
     form.FindLetterExecute();
@@ -102,6 +102,6 @@ TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(Render(form).save(ShotPath("make_word_demo.png")));
     EXPECT_TRUE(dialogs.Calls.empty());
-    EXPECT_GT(form.Context.Objects.FirstLImgPanels->Count(), 0);
-    FreeGameObjects(form.Context);
+    EXPECT_GT(form.Objects.FirstLImgPanels->Count(), 0);
+    form.Objects.Reset();
 }

@@ -57,7 +57,7 @@ TEST(LearningBoardScreens, BothModesAndTheExamDrawEveryTileWithItsPicture)
     TFormWorld::Click(w.Form->LetterrsNamesSpeedButton);
     w.Form->CloseRulesPanel->trigger();
     QImage shot = w.Shot("learning-names");
-    auto& snd = *w.Context().Objects.SndLetterPanels;
+    auto& snd = *w.Objects().SndLetterPanels;
     ASSERT_EQ(snd.Count(), 33);
     for (TLetterPanel* t : TFormWorld::Tiles(snd)) EXPECT_GT(PicturedSamples(shot, t, w.Form.get()), 0) << t->LetterLabel->text().toStdString();
 
@@ -72,7 +72,7 @@ TEST(LearningBoardScreens, BothModesAndTheExamDrawEveryTileWithItsPicture)
     w.Shot("exam-before-start");
     TFormWorld::Click(w.Form->StartExamImage);
     shot = w.Shot("exam-asking");
-    auto& exam = *w.Context().Objects.ExamLetterPanels;
+    auto& exam = *w.Objects().ExamLetterPanels;
     ASSERT_EQ(exam.Count(), 33);
     for (TLetterPanel* t : TFormWorld::Tiles(exam)) EXPECT_GT(PicturedSamples(shot, t, w.Form.get()), 0);
 }

@@ -14,7 +14,7 @@ namespace {
 constexpr unsigned char kSmallA = 0xE0;
 
 struct TLearning : TFormWorld {
-    TRusSndLetterPanelCollection& Board() { return *Context().Objects.SndLetterPanels; }
+    TRusSndLetterPanelCollection& Board() { return *Objects().SndLetterPanels; }
     void Open() { Form->SoundLetters->trigger(); }
     void Names() { Click(Form->LetterrsNamesSpeedButton); }
     void Sounds() { Click(Form->LettersSoundsSpeedButton); }
@@ -153,12 +153,12 @@ TEST(LearningBoardLoading, TheFirstActivationMakesTheObjectsOnceAndOpensTheMenus
     EXPECT_FALSE(form.SoundLetters->isEnabled());
     form.FormActivate();
     form.WaitForLoading();
-    ASSERT_NE(form.Context.Objects.SndLetterPanels, nullptr);
+    ASSERT_NE(form.Objects.SndLetterPanels, nullptr);
     EXPECT_TRUE(form.SoundLetters->isEnabled());
     EXPECT_TRUE(form.Examination->isEnabled());
-    const auto* board = form.Context.Objects.SndLetterPanels;
+    const auto* board = form.Objects.SndLetterPanels.get();
     form.StartLoading();
-    EXPECT_EQ(form.Context.Objects.SndLetterPanels, board) << "never made twice";
+    EXPECT_EQ(form.Objects.SndLetterPanels.get(), board) << "never made twice";
     EXPECT_TRUE(dialogs.Calls.empty());
 }
 
@@ -176,9 +176,9 @@ TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
     form.WaitForLoading();
     ASSERT_EQ(dialogs.Calls.size(), 1u);
     EXPECT_EQ(dialogs.Calls[0].Text, QString("Ошибка загрузки. Недостаточно памяти"));
-    EXPECT_NE(form.Context.Objects.PicGameBuffer, nullptr) << "made before the failure";
-    EXPECT_EQ(form.Context.Objects.MakeWBuffer, nullptr);
-    EXPECT_EQ(form.Context.Objects.SndLetterPanels, nullptr);
+    EXPECT_NE(form.Objects.PicGameBuffer, nullptr) << "made before the failure";
+    EXPECT_EQ(form.Objects.MakeWBuffer, nullptr);
+    EXPECT_EQ(form.Objects.SndLetterPanels, nullptr);
     EXPECT_FALSE(form.SoundLetters->isEnabled());
     EXPECT_FALSE(form.Examination->isEnabled());
 }

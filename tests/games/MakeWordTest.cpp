@@ -1,6 +1,6 @@
 // "Дед Буквоед" played through the main window: the word row, judging the missing letter, moving
 // on, the end of a game, and pictures without names or without a folder.
-#include "pictures/PictureGameForm.h"
+#include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
 
 #include "platform/Image.h"
@@ -24,9 +24,9 @@ struct MakeWordGame : ::testing::Test {
     void Open(const std::vector<const char*>& Words, bool MakeFolder = true)
     {
         W = std::make_unique<TPictureGameForm>(Words, MakeFolder);
-        Strip = W->Objects().MakeWImgPanels;
-        Row = W->Objects().MakeWLetterPanels;
-        Game = W->Objects().MakeWBuffer;
+        Strip = W->Objects().MakeWImgPanels.get();
+        Row = W->Objects().MakeWLetterPanels.get();
+        Game = W->Objects().MakeWBuffer.get();
         W->Form->MakeWordExecute();
     }
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }

@@ -4,7 +4,7 @@
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "pictures/ImageCollection.h"
 #include "pictures/PictureName.h"
 

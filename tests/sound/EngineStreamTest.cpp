@@ -377,8 +377,8 @@ TEST_F(EngineStream, OverlappingSoundsAreSummedAndClipped)
     TStartSilence silence;
     ASSERT_TRUE(FindStartSilence(stream, TSamples(200, 20000), tx.StartFrame, silence));
     for (int64_t f = std::max<int64_t>(tx.StartFrame - 1, -silence.Frames); f <= ty.EndFrame; ++f) {
-        const bool x = f >= tx.StartFrame && f < tx.EndFrame, y = f >= ty.StartFrame && f < ty.EndFrame;
-        const int expected = x && y ? 32767 : (x || y ? 20000 : 0);
+        const bool inX = f >= tx.StartFrame && f < tx.EndFrame, inY = f >= ty.StartFrame && f < ty.EndFrame;
+        const int expected = inX && inY ? 32767 : (inX || inY ? 20000 : 0);
         const std::size_t at = std::size_t(f + silence.Frames) * 2;
         ASSERT_EQ(stream.at(at), expected) << "frame " << f;
         ASSERT_EQ(stream.at(at + 1), expected) << "frame " << f;

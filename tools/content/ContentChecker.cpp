@@ -19,9 +19,9 @@ bool IsAnswerablePictureName(const std::string& Name)
     return std::all_of(Name.begin(), Name.end(), [&](char c) { return letters.find(c) != std::string::npos; });
 }
 
-TContentChecker::TContentChecker(QString Root) : Root(std::move(Root))
+TContentChecker::TContentChecker(QString ContentRoot) : Root(std::move(ContentRoot))
 {
-    if (!this->Root.endsWith(u'/')) this->Root += u'/';
+    if (!Root.endsWith(u'/')) Root += u'/';
 }
 
 QStringList TContentChecker::Problems() const

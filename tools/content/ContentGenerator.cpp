@@ -174,10 +174,10 @@ std::unique_ptr<IIconArt> ChoosePictureSource(const TGeneratorOptions& Options, 
 
 }  // namespace
 
-TContentGenerator::TContentGenerator(TContentData Data, TGeneratorOptions Options)
-    : Data(std::move(Data)), Options(std::move(Options))
+TContentGenerator::TContentGenerator(TContentData ContentData, TGeneratorOptions GeneratorOptions)
+    : Data(std::move(ContentData)), Options(std::move(GeneratorOptions))
 {
-    if (!this->Options.OutputRoot.endsWith(u'/')) this->Options.OutputRoot += u'/';
+    if (!Options.OutputRoot.endsWith(u'/')) Options.OutputRoot += u'/';
 }
 
 QStringList TContentGenerator::PlannedFiles() const

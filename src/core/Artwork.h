@@ -4,7 +4,7 @@
 // transparent.
 #include <QImage>
 
-namespace pictures {
+namespace artwork {
 
 QImage StartScreen();      // 800 x 600
 QImage SampleTile();       // 106 x 69
@@ -12,4 +12,4 @@ QImage PlayGlyph();        // 30 x 30, a green triangle pointing right on a rais
 QImage PrinterGlyph();     // 38 x 38
 QImage CloseGlyph();       // 20 x 20
 
-}  // namespace pictures
+}  // namespace artwork
