@@ -2,14 +2,15 @@
 // reads 60 word pictures of 400 × 300, with the folder decoded one file after the other against
 // decoded on every core; and the memory both picture games hold once open.
 #include "BenchSupport.h"
-#include "games/GameObjects.h"
 #include "app/MainForm.h"
+#include "core/Speech.h"
+#include "games/GameObjects.h"
 #include "letters/Letter.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/Dialogs.h"
 #include "platform/Image.h"
-#include "core/Speech.h"
 
+#include <benchmark/benchmark.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,13 +18,12 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
-#include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <memory>
 #include <set>
-#include <unistd.h>
 
 using bench::Median;
 using bench::TSilentDialogs;
@@ -69,7 +69,8 @@ struct TContent {
         alphabet.MakeLetters();
         for (int i = 0; i < alphabet.Count(); ++i)
             NoisyPicture(200, 200, 100 + i)
-                .save(TLetterCollection::PictureFileName(settings, alphabet.GetLetter(static_cast<unsigned short>(i))->LowerLetter),
+                .save(TLetterCollection::PictureFileName(settings,
+                                                         alphabet.GetLetter(static_cast<unsigned short>(i))->LowerLetter),
                       "JPG", 85);
     }
 };
@@ -170,7 +171,8 @@ double ResidentMiB()
 double UnsharedTileBytes(const TImgPanelCollection& Strip)
 {
     std::set<const uchar*> catalogue;
-    for (int i = 0; i < Strip.Images->Count(); ++i) catalogue.insert(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.constBits());
+    for (int i = 0; i < Strip.Images->Count(); ++i)
+        catalogue.insert(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.constBits());
     double bytes = 0;
     for (int i = 0; i < Strip.Count(); ++i) {
         const QImage& p = Strip.GetTile(static_cast<unsigned short>(i))->Image()->Picture();
@@ -182,7 +184,8 @@ double UnsharedTileBytes(const TImgPanelCollection& Strip)
 double CataloguePixelBytes(const TImgPanelCollection& Strip)
 {
     double bytes = 0;
-    for (int i = 0; i < Strip.Images->Count(); ++i) bytes += double(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.sizeInBytes());
+    for (int i = 0; i < Strip.Images->Count(); ++i)
+        bytes += double(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.sizeInBytes());
     return bytes;
 }
 

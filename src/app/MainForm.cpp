@@ -124,7 +124,10 @@ void TMainForm::UpdateGameActions()
     Raskraska->setEnabled(o.RaskrasImgPanels != nullptr);
 }
 
-bool TMainForm::Runnable(QAction* Action) const { return Action->isEnabled(); }
+bool TMainForm::Runnable(QAction* Action) const
+{
+    return Action->isEnabled();
+}
 
 // --- Start-up ---
 
@@ -139,7 +142,9 @@ void TMainForm::changeEvent(QEvent* Event)
 void TMainForm::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
-    if (!FActivated) QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+    if (!FActivated)
+        QMetaObject::invokeMethod(
+            this, [this] { FormActivate(); }, Qt::QueuedConnection);
 }
 
 void TMainForm::FormActivate()
@@ -168,7 +173,10 @@ void TMainForm::ShowRulesPanelExecute()
     RulesPanel->raise();
 }
 
-void TMainForm::CloseRulesPanelExecute() { RulesPanel->hide(); }
+void TMainForm::CloseRulesPanelExecute()
+{
+    RulesPanel->hide();
+}
 
 void TMainForm::ShowRaskraskaMenuExecute()
 {
@@ -197,10 +205,22 @@ void TMainForm::LeaveGameTypeChooser()
 
 // --- The window's own widgets ---
 
-void TMainForm::MenuLabelMouseDown() { MenuPanel->SetBevelInner(TBevel::Lowered); }
-void TMainForm::MenuLabelMouseUp() { MenuPanel->SetBevelInner(TBevel::Raised); }
-void TMainForm::MenuLabelClick() { PopupMenuPanel->show(); }
-void TMainForm::SpeedButton1Click() { MenuHideExecute(); }
+void TMainForm::MenuLabelMouseDown()
+{
+    MenuPanel->SetBevelInner(TBevel::Lowered);
+}
+void TMainForm::MenuLabelMouseUp()
+{
+    MenuPanel->SetBevelInner(TBevel::Raised);
+}
+void TMainForm::MenuLabelClick()
+{
+    PopupMenuPanel->show();
+}
+void TMainForm::SpeedButton1Click()
+{
+    MenuHideExecute();
+}
 
 void TMainForm::Label3Click()
 {
@@ -208,5 +228,11 @@ void TMainForm::Label3Click()
         FUrlOpener(kVendorWebAddress);
 }
 
-void TMainForm::Label1MouseDown() { Panel1->SetBevelOuter(TBevel::Lowered); }
-void TMainForm::Label1MouseUp() { Panel1->SetBevelOuter(TBevel::Raised); }
+void TMainForm::Label1MouseDown()
+{
+    Panel1->SetBevelOuter(TBevel::Lowered);
+}
+void TMainForm::Label1MouseUp()
+{
+    Panel1->SetBevelOuter(TBevel::Raised);
+}

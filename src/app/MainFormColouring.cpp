@@ -40,7 +40,10 @@ void TMainForm::RaskraskaExecute(TSpeedButton* ThemeButton)
     HideLoadingOverlay();
 }
 
-void TMainForm::ShowRaskraskaRulesExecute() { RuleRasPanel->raise(); }
+void TMainForm::ShowRaskraskaRulesExecute()
+{
+    RuleRasPanel->raise();
+}
 
 void TMainForm::PrintRaskraskaExecute()
 {

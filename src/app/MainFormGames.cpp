@@ -34,10 +34,19 @@ void TMainForm::SoundLettersExecute()
     ShowRulesPanelExecute();
 }
 
-void TMainForm::ShowSndGameRulesExecute() { RuleSndGamePanel->raise(); }
+void TMainForm::ShowSndGameRulesExecute()
+{
+    RuleSndGamePanel->raise();
+}
 
-void TMainForm::LetterrsNamesSpeedButtonClick() { ChooseSndGameType(lsNames); }
-void TMainForm::LettersSoundsSpeedButtonClick() { ChooseSndGameType(lsSounds); }
+void TMainForm::LetterrsNamesSpeedButtonClick()
+{
+    ChooseSndGameType(lsNames);
+}
+void TMainForm::LettersSoundsSpeedButtonClick()
+{
+    ChooseSndGameType(lsSounds);
+}
 
 void TMainForm::ChooseSndGameType(int Mode)
 {
@@ -68,7 +77,10 @@ void TMainForm::FindLetterExecute()
     SelectFirstFindLetterPicture(Objects, *this);
 }
 
-void TMainForm::ShowPicGameRulesExecute() { RulePicGamePanel->raise(); }
+void TMainForm::ShowPicGameRulesExecute()
+{
+    RulePicGamePanel->raise();
+}
 
 // --- "Дед Буквоед" ---
 
@@ -91,7 +103,10 @@ void TMainForm::MakeWordExecute()
     SelectFirstMakeWordPicture(Objects, *this);
 }
 
-void TMainForm::ShowMakeWGameRulesExecute() { RuleMakeWGamePanel->raise(); }
+void TMainForm::ShowMakeWGameRulesExecute()
+{
+    RuleMakeWGamePanel->raise();
+}
 
 // --- "Экзамен" ---
 
@@ -124,10 +139,19 @@ void TMainForm::ExaminationExecute()
     LettersExamScrollBox->setEnabled(false);
 }
 
-void TMainForm::ShowExamGameRulesExecute() { RuleExamGamePanel->raise(); }
+void TMainForm::ShowExamGameRulesExecute()
+{
+    RuleExamGamePanel->raise();
+}
 
-void TMainForm::SpeedButton8Click() { ChooseExamGameType(lsNames); }
-void TMainForm::SpeedButton9Click() { ChooseExamGameType(lsSounds); }
+void TMainForm::SpeedButton8Click()
+{
+    ChooseExamGameType(lsNames);
+}
+void TMainForm::SpeedButton9Click()
+{
+    ChooseExamGameType(lsSounds);
+}
 
 void TMainForm::ChooseExamGameType(int Mode)
 {
@@ -138,10 +162,22 @@ void TMainForm::ChooseExamGameType(int Mode)
 }
 
 // The start control looks pressed while the mouse button is held on it.
-void TMainForm::StartExamImageMouseDown() { StartExamPanel->SetBevelInner(TBevel::Lowered); }
-void TMainForm::StartExamImageMouseUp() { StartExamPanel->SetBevelInner(TBevel::Raised); }
+void TMainForm::StartExamImageMouseDown()
+{
+    StartExamPanel->SetBevelInner(TBevel::Lowered);
+}
+void TMainForm::StartExamImageMouseUp()
+{
+    StartExamPanel->SetBevelInner(TBevel::Raised);
+}
 
-void TMainForm::StartExamImageClick() { StartExam(*this, *Objects.ExamGame); }
+void TMainForm::StartExamImageClick()
+{
+    StartExam(*this, *Objects.ExamGame);
+}
 
 // The question as it was asked, in the voice it was asked in: the paths were saved then.
-void TMainForm::RepeatSndButtonClick() { RepeatExamQuestion(*Objects.ExamGame, *Context.Speech); }
+void TMainForm::RepeatSndButtonClick()
+{
+    RepeatExamQuestion(*Objects.ExamGame, *Context.Speech);
+}

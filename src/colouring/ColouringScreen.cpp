@@ -15,13 +15,15 @@ using namespace build;
 TColouringScreen BuildColouringScreen(QWidget* GamesPanel)
 {
     TColouringScreen s;
-    s.RaskraskaPanel = Panel(GamesPanel, "RaskraskaPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    s.RaskraskaPanel =
+        Panel(GamesPanel, "RaskraskaPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
     // Right: the thumbnails, 4 px of deep blue and 4 px of sky blue around them.
     s.RasImgScrollBox = ThumbnailColumn(s.RaskraskaPanel, "RasImgContentPanel", "RasImgScrollInnerPanel", "RasImgScrollBox");
 
     // Left: the printer button above the large page.
-    TPanel* main = Panel(s.RaskraskaPanel, "RasContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
+    TPanel* main =
+        Panel(s.RaskraskaPanel, "RasContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
     TPanel* toolBar = Panel(main, "RasToolBarPanel", QRect(0, 0, 866, 68), TAlign::Top, Flat(palette::DeepBlue, 4));
     TPanel* tools = Panel(toolBar, "RasToolPanel", QRect(4, 4, 858, 60), TAlign::Client, Flat(palette::LightSkyBlue));
     s.SpeedButton2 = SpeedButton(tools, "SpeedButton2", QRect(4, 4, 53, 49), akLeftTop,

@@ -17,26 +17,27 @@ using namespace build;
 TExamScreen BuildExamScreen(QWidget* GamesPanel)
 {
     TExamScreen s;
-    s.GameExamPanel = Panel(GamesPanel, "GameExamPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    s.GameExamPanel =
+        Panel(GamesPanel, "GameExamPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
-    s.ExamControlContentPanel = Panel(s.GameExamPanel, "ExamControlContentPanel", QRect(0, 0, 1099, 47), TAlign::Top,
-                                      Flat(palette::DeepBlue, 4));
+    s.ExamControlContentPanel =
+        Panel(s.GameExamPanel, "ExamControlContentPanel", QRect(0, 0, 1099, 47), TAlign::Top, Flat(palette::DeepBlue, 4));
     TPanel* control = Panel(s.ExamControlContentPanel, "ExamControlPanel", QRect(4, 4, 1091, 39), TAlign::Client,
                             Flat(palette::LightSkyBlue));
     s.RepeatSndButton = SpeedButton(control, "RepeatSndButton", QRect(5, 3, 49, 33), akLeftTop,
                                     fonts::Design(QStringLiteral("MS Sans Serif"), 11), Qt::black);
     s.RepeatSndButton->SetGlyph(artwork::PlayGlyph());
 
-    s.LettersExamPanel = Panel(s.GameExamPanel, "LettersExamPanel", QRect(0, 47, 1099, 625), TAlign::Client,
-                               Flat(palette::LightSkyBlue));
+    s.LettersExamPanel =
+        Panel(s.GameExamPanel, "LettersExamPanel", QRect(0, 47, 1099, 625), TAlign::Client, Flat(palette::LightSkyBlue));
     s.LettersExamScrollBox = ScrollBox(s.LettersExamPanel, "LettersExamScrollBox", QRect(0, 0, 1099, 625), TAlign::Client,
                                        true, palette::LightSkyBlue);
     // The start control lies over the board, outside it, so that it stays clickable while the
     // board is disabled; it keeps its place at the centre.
     s.StartExamContentPanel = Panel(s.LettersExamPanel, "StartExamContentPanel", QRect(388, 224, 323, 177), TAlign::None,
                                     akNone, Flat(palette::DeepBlue, 4));
-    s.StartExamPanel = Panel(s.StartExamContentPanel, "StartExamPanel", QRect(4, 4, 315, 169), TAlign::Client,
-                             Flat(palette::LightSkyBlue));
+    s.StartExamPanel =
+        Panel(s.StartExamContentPanel, "StartExamPanel", QRect(4, 4, 315, 169), TAlign::Client, Flat(palette::LightSkyBlue));
     s.StartExamImage = Image(s.StartExamPanel, "StartExamImage", QRect(0, 0, 315, 169), TAlign::Client, akLeftTop);
     s.StartExamImage->SetCenter(true);
     s.StartExamImage->SetTransparent(true);

@@ -19,10 +19,10 @@ TFindLetterScreen BuildFindLetterScreen(QWidget* GamesPanel)
                                      &s.ScrollImgContentPanel);
 
     // Left: the letter row above the big picture.
-    s.GamePicContextPanel = Panel(s.GamePicPanel, "GamePicContextPanel", QRect(0, 0, 866, 672), TAlign::Client,
-                                  Flat(palette::DeepBlue));
-    TPanel* letters = Panel(s.GamePicContextPanel, "PicLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top,
-                            Flat(palette::DeepBlue, 4));
+    s.GamePicContextPanel =
+        Panel(s.GamePicPanel, "GamePicContextPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
+    TPanel* letters =
+        Panel(s.GamePicContextPanel, "PicLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top, Flat(palette::DeepBlue, 4));
     s.LetersPicPanel = Panel(letters, "LetersPicPanel", QRect(4, 4, 858, 70), TAlign::Client, Flat(palette::LightSkyBlue));
     s.BigImagePanel = Panel(s.GamePicContextPanel, "BigImagePanel", QRect(4, 78, 858, 590), TAlign::None, akAll,
                             Flat(palette::LightSkyBlue));

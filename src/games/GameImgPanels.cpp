@@ -49,8 +49,7 @@ void TMakeWImgPanel::SelectPicture()
 TFirstLImgPanelCollection::TFirstLImgPanelCollection(TAppContext& Context, TGameObjects& GameObjects)
     : TImgPanelCollection(Context, TItemClass::Of<TFirstLImgPanel>(), std::make_unique<TImageCollection>(Context)),
       Objects(GameObjects)
-{
-}
+{}
 
 TFirstLImgPanel* TFirstLImgPanelCollection::GetTile(int Index) const
 {
@@ -60,8 +59,7 @@ TFirstLImgPanel* TFirstLImgPanelCollection::GetTile(int Index) const
 TMakeWImgPanelCollection::TMakeWImgPanelCollection(TAppContext& Context, TGameObjects& GameObjects)
     : TImgPanelCollection(Context, TItemClass::Of<TMakeWImgPanel>(), std::make_unique<TImageCollection>(Context)),
       Objects(GameObjects)
-{
-}
+{}
 
 TMakeWImgPanel* TMakeWImgPanelCollection::GetTile(int Index) const
 {

@@ -55,10 +55,8 @@ TRusPicLetterPanelCollection::TRusPicLetterPanelCollection(TAppContext& Context,
 
 TRusMakeWLetterPanelCollection::TRusMakeWLetterPanelCollection(TAppContext& Context, TGameObjects& GameObjects)
     : TRusLetterPanelCollection(Context, TItemClass::Of<TMakeWLetterPanel>()), Objects(GameObjects)
-{
-}
+{}
 
 TRusMakeWWordLetterPanelCollection::TRusMakeWWordLetterPanelCollection(TAppContext& Context)
     : TRusLetterPanelCollection(Context, TItemClass::Of<TMakeWWordLetterPanel>())
-{
-}
+{}

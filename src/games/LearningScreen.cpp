@@ -12,10 +12,10 @@ TLearningScreen BuildLearningScreen(QWidget* GamesPanel)
 {
     TLearningScreen s;
     s.GameSndPanel = Panel(GamesPanel, "GameSndPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
-    s.LettersSndPanel = Panel(s.GameSndPanel, "LettersSndPanel", QRect(0, 0, 1099, 672), TAlign::Client,
-                              Flat(palette::LightSkyBlue));
-    s.LettersSndScrollBox = ScrollBox(s.LettersSndPanel, "LettersSndScrollBox", QRect(0, 0, 1099, 672), TAlign::Client,
-                                      true, palette::LightSkyBlue);
+    s.LettersSndPanel =
+        Panel(s.GameSndPanel, "LettersSndPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    s.LettersSndScrollBox = ScrollBox(s.LettersSndPanel, "LettersSndScrollBox", QRect(0, 0, 1099, 672), TAlign::Client, true,
+                                      palette::LightSkyBlue);
     return s;
 }
 

@@ -18,8 +18,7 @@ TMakeWBuffer::~TMakeWBuffer() = default;
 
 AnsiString TMakeWBuffer::MissingLetter() const
 {
-    if (MissingPos < 1 || MissingPos > static_cast<int>(CurrentWord.size()))
-        return AnsiString();
+    if (MissingPos < 1 || MissingPos > static_cast<int>(CurrentWord.size())) return AnsiString();
     return AnsiString(1, CurrentWord[MissingPos - 1]);
 }
 

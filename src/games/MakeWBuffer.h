@@ -18,9 +18,9 @@ public:
     TMakeWBuffer(const TMakeWBuffer&) = delete;
     TMakeWBuffer& operator=(const TMakeWBuffer&) = delete;
 
-    AnsiString CurrentWord;   // the current picture's name, cp1251
-    int MissingPos = 0;       // 1-based position of the hidden character; 0 before any picture
-    std::unique_ptr<TRusLetterCollection> Alphabet;               // the 33 letters that spell words
+    AnsiString CurrentWord;                          // the current picture's name, cp1251
+    int MissingPos = 0;                              // 1-based position of the hidden character; 0 before any picture
+    std::unique_ptr<TRusLetterCollection> Alphabet;  // the 33 letters that spell words
     std::unique_ptr<TRusMakeWWordLetterPanelCollection> WordRow;  // the cells of the word; goes first
 
     // The hidden character as a one-character string (empty when there is none).

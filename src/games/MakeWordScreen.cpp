@@ -12,20 +12,22 @@ using namespace build;
 TMakeWordScreen BuildMakeWordScreen(QWidget* GamesPanel)
 {
     TMakeWordScreen s;
-    s.GameMakeWPanel = Panel(GamesPanel, "GameMakeWPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    s.GameMakeWPanel =
+        Panel(GamesPanel, "GameMakeWPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
     // Right: the picture strip, 4 px of deep blue and 4 px of sky blue around it.
     s.MakeWImgScrollBox = ThumbnailColumn(s.GameMakeWPanel, "ScrollMakeWImgContentPanel", "MakeWImgScrollInnerPanel",
                                           "MakeWImgScrollBox", &s.ScrollMakeWImgContentPanel);
 
     // Left: the choice row at the top, the word at the bottom, the picture between them.
-    s.MakeWContentPanel = Panel(s.GameMakeWPanel, "MakeWContentPanel", QRect(0, 0, 866, 672), TAlign::Client,
-                                Flat(palette::DeepBlue));
-    TPanel* letters = Panel(s.MakeWContentPanel, "MakeWLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top,
-                            Flat(palette::DeepBlue, 4));
-    s.LettersMakeWPanel = Panel(letters, "LettersMakeWPanel", QRect(4, 4, 858, 70), TAlign::Client, Flat(palette::LightSkyBlue));
-    TPanel* word = Panel(s.MakeWContentPanel, "MakeWWordStripPanel", QRect(0, 603, 866, 69), TAlign::Bottom,
-                         Flat(palette::DeepBlue));
+    s.MakeWContentPanel =
+        Panel(s.GameMakeWPanel, "MakeWContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
+    TPanel* letters =
+        Panel(s.MakeWContentPanel, "MakeWLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top, Flat(palette::DeepBlue, 4));
+    s.LettersMakeWPanel =
+        Panel(letters, "LettersMakeWPanel", QRect(4, 4, 858, 70), TAlign::Client, Flat(palette::LightSkyBlue));
+    TPanel* word =
+        Panel(s.MakeWContentPanel, "MakeWWordStripPanel", QRect(0, 603, 866, 69), TAlign::Bottom, Flat(palette::DeepBlue));
     s.MakeWWordPanel = Panel(word, "MakeWWordPanel", QRect(4, 5, 858, 60), TAlign::None, akAll, Flat(palette::LightSkyBlue));
     s.MakeWImagePanel = Panel(s.MakeWContentPanel, "MakeWImagePanel", QRect(4, 78, 858, 525), TAlign::None, akAll,
                               Flat(palette::LightSkyBlue));

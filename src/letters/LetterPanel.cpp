@@ -54,8 +54,14 @@ TLetterPanel::~TLetterPanel() = default;
 
 void TLetterPanel::LetterClick() {}
 
-void TLetterPanel::ClickLabelMouseDown() { Panel->SetBevelOuter(TBevel::Lowered); }
-void TLetterPanel::ClickLabelMouseUp() { Panel->SetBevelOuter(TBevel::Raised); }
+void TLetterPanel::ClickLabelMouseDown()
+{
+    Panel->SetBevelOuter(TBevel::Lowered);
+}
+void TLetterPanel::ClickLabelMouseUp()
+{
+    Panel->SetBevelOuter(TBevel::Raised);
+}
 
 void TLetterPanel::SetCaptionLayout(int FontPoints, int Height, int Top)
 {
@@ -81,9 +87,15 @@ TLetter& TLetterPanel::Letter() const
     return *Board().Letters->GetLetter(static_cast<unsigned short>(Index()));
 }
 
-TAppContext& TLetterPanel::Context() const { return Board().Context(); }
+TAppContext& TLetterPanel::Context() const
+{
+    return Board().Context();
+}
 
-void TSndLetterPanel::LetterClick() { SayLetter(spTell); }
+void TSndLetterPanel::LetterClick()
+{
+    SayLetter(spTell);
+}
 
 void TSndLetterPanel::SayLetter(short Purpose)
 {

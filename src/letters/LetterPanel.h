@@ -39,9 +39,9 @@ public:
     // container; the tile frees the panel (and the rest with it) when it goes, unless the window
     // has already taken it along.
     TOwnedWidget<TPanel> Panel;
-    TImage* Image = nullptr;         // the picture, stretched, 2 pixels inside the panel
-    TLabel* LetterLabel = nullptr;   // the capital letter, centred, under the picture
-    TLabel* ClickLabel = nullptr;    // transparent, over everything, takes the mouse
+    TImage* Image = nullptr;        // the picture, stretched, 2 pixels inside the panel
+    TLabel* LetterLabel = nullptr;  // the capital letter, centred, under the picture
+    TLabel* ClickLabel = nullptr;   // transparent, over everything, takes the mouse
 };
 
 // The learning board's tile: a click tells the letter.

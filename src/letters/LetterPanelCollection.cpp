@@ -7,10 +7,8 @@
 #include <QWidget>
 
 TRusLetterPanelCollection::TRusLetterPanelCollection(TAppContext& Context, TItemClass TileClass)
-    : TCollection(std::move(TileClass)), Letters(std::make_unique<TRusLetterCollection>(Context.Settings)),
-      FContext(Context)
-{
-}
+    : TCollection(std::move(TileClass)), Letters(std::make_unique<TRusLetterCollection>(Context.Settings)), FContext(Context)
+{}
 
 TRusLetterPanelCollection::~TRusLetterPanelCollection()
 {

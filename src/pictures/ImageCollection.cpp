@@ -32,10 +32,7 @@ void TImageItem::Assign(const TCollectionItem& Source)
     Name = source.Name;
 }
 
-TImageCollection::TImageCollection(TAppContext& Context)
-    : TCollection(TItemClass::Of<TImageItem>()), FContext(Context)
-{
-}
+TImageCollection::TImageCollection(TAppContext& Context) : TCollection(TItemClass::Of<TImageItem>()), FContext(Context) {}
 
 void TImageCollection::LoadFromFolder(const QString& NewFolder)
 {

@@ -46,9 +46,18 @@ TImgPanel::TImgPanel(TCollection* Strip)
 
 TImgPanel::~TImgPanel() = default;
 
-TPanel* TImgPanel::Panel() const { return FPanel; }
-TImage* TImgPanel::Image() const { return FImage; }
-TLabel* TImgPanel::ClickLabel() const { return FClickLabel; }
+TPanel* TImgPanel::Panel() const
+{
+    return FPanel;
+}
+TImage* TImgPanel::Image() const
+{
+    return FImage;
+}
+TLabel* TImgPanel::ClickLabel() const
+{
+    return FClickLabel;
+}
 
 void TImgPanel::PictureClick() {}
 

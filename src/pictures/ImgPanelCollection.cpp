@@ -9,8 +9,7 @@
 TImgPanelCollection::TImgPanelCollection(TAppContext& Context, TItemClass TileClass,
                                          std::unique_ptr<TImageCollection> NewImages)
     : TCollection(std::move(TileClass)), Images(std::move(NewImages)), FContext(Context)
-{
-}
+{}
 
 TImgPanelCollection::~TImgPanelCollection()
 {
@@ -86,10 +85,8 @@ bool TImgPanelCollection::NextPicture()
 }
 
 TRaskrasImgPanelCollection::TRaskrasImgPanelCollection(TAppContext& Context)
-    : TImgPanelCollection(Context, TItemClass::Of<TRaskrasImgPanel>(),
-                          std::make_unique<TRaskrasImageCollection>(Context))
-{
-}
+    : TImgPanelCollection(Context, TItemClass::Of<TRaskrasImgPanel>(), std::make_unique<TRaskrasImageCollection>(Context))
+{}
 
 void TRaskrasImgPanelCollection::LoadFromFolder(const QString& Folder)
 {

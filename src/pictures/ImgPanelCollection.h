@@ -18,8 +18,8 @@ public:
     TImgPanelCollection(TAppContext& Context, TItemClass TileClass, std::unique_ptr<TImageCollection> Images);
     ~TImgPanelCollection() override;
 
-    int SelectedIndex = 0;  // the current tile; -1 for none
-    bool Loaded = false;    // whether the pictures have been read
+    int SelectedIndex = 0;                     // the current tile; -1 for none
+    bool Loaded = false;                       // whether the pictures have been read
     std::unique_ptr<TImageCollection> Images;  // the catalogue behind the tiles
     // The screen's big picture, where a selected tile shows its picture; handed over by whoever
     // puts the strip on a screen.

@@ -25,4 +25,3 @@ TImage* FittedImage(QWidget* Parent, const char* Name, const QRect& Bounds)
 }
 
 }  // namespace build
-

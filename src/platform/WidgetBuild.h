@@ -23,10 +23,17 @@ struct TPanelLook {
     TBevel Inner = TBevel::None;
     int BorderWidth = 0;
 };
-inline TPanelLook Flat(const QColor& Color, int BorderWidth = 0) { return {Color, TBevel::None, TBevel::None, BorderWidth}; }
-inline TPanelLook Raised(const QColor& Color) { return {Color, TBevel::Raised, TBevel::None, 0}; }
+inline TPanelLook Flat(const QColor& Color, int BorderWidth = 0)
+{
+    return {Color, TBevel::None, TBevel::None, BorderWidth};
+}
+inline TPanelLook Raised(const QColor& Color)
+{
+    return {Color, TBevel::Raised, TBevel::None, 0};
+}
 
-TPanel* Panel(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Align, TAnchors Anchors, const TPanelLook& Look);
+TPanel* Panel(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Align, TAnchors Anchors,
+              const TPanelLook& Look);
 inline TPanel* Panel(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Align, const TPanelLook& Look)
 {
     return Panel(Parent, Name, Bounds, Align, akLeftTop, Look);
@@ -41,7 +48,8 @@ TSpeedButton* SpeedButton(QWidget* Parent, const char* Name, const QRect& Bounds
 
 TImage* Image(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Align, TAnchors Anchors);
 
-TScrollBox* ScrollBox(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Align, bool Border, const QColor& Color);
+TScrollBox* ScrollBox(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Align, bool Border,
+                      const QColor& Color);
 
 TRichEdit* RichEdit(QWidget* Parent, const char* Name, const QRect& Bounds, TAnchors Anchors, const QStringList& Lines);
 

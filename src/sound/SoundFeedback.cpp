@@ -22,8 +22,7 @@ TSoundFeedback::TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IM
       FMediaPlayer2(MediaPlayer2),
       FSettings(Settings),
       FStartPanelShow(std::move(StartPanelShow))
-{
-}
+{}
 
 QString TSoundFeedback::PhrasePath(const QString& Name) const
 {

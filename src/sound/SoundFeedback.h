@@ -13,8 +13,8 @@ class IDialogs;
 class TSoundFeedback : public ISpeech {
 public:
     // StartPanelShow brings the start screen to the front (the main window's action).
-    TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2,
-                   const TSettings& Settings, std::function<void()> StartPanelShow);
+    TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2, const TSettings& Settings,
+                   std::function<void()> StartPanelShow);
 
     void PlaySoundFile(const QString& Path) override;
     void PlaySoundPair(const QString& First, const QString& Second) override;

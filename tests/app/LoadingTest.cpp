@@ -5,15 +5,15 @@
 #include "platform/ScreenCursor.h"
 #include "support/FakeDialogs.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <condition_variable>
-#include <gtest/gtest.h>
 #include <mutex>
 #include <set>
 #include <thread>

@@ -1,16 +1,16 @@
 // Renders the main window offscreen at 1280 x 800 and writes PNG files under the build tree
 // (screenshots/), to be looked at: the start screen, the open pop-up menu with the rules panel.
-#include "games/GameObjects.h"
 #include "app/MainForm.h"
+#include "games/GameObjects.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "support/FakeDialogs.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 

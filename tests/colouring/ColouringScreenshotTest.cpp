@@ -9,10 +9,10 @@
 #include "platform/SpeedButton.h"
 #include "support/FakeDialogs.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 
 namespace {
 QString ShotFolder()

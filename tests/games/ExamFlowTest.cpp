@@ -29,7 +29,8 @@ struct TExam : TFormWorld {
     std::vector<unsigned char> Lowers()
     {
         std::vector<unsigned char> out;
-        for (int i = 0; i < Board().Letters->Count(); ++i) out.push_back(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter);
+        for (int i = 0; i < Board().Letters->Count(); ++i)
+            out.push_back(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter);
         return out;
     }
 };

@@ -30,8 +30,9 @@ struct TExamWorld : TLetterWorld {
     TLetterPanel* Tile(bool Asked)
     {
         for (int i = 0; i < Board().Count(); ++i) {
-            const bool isAsked = cp1251::LetterString(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter) ==
-                                 Game().TargetLetter;
+            const bool isAsked =
+                cp1251::LetterString(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter) ==
+                Game().TargetLetter;
             if (isAsked == Asked) return Board().GetTile(static_cast<unsigned short>(i));
         }
         return nullptr;
@@ -53,7 +54,8 @@ struct TExamWorld : TLetterWorld {
 std::set<AnsiString> AlphabetOf(const TRusLetterCollection& Letters)
 {
     std::set<AnsiString> out;
-    for (int i = 0; i < Letters.Count(); ++i) out.insert(cp1251::LetterString(Letters.GetLetter(static_cast<unsigned short>(i))->LowerLetter));
+    for (int i = 0; i < Letters.Count(); ++i)
+        out.insert(cp1251::LetterString(Letters.GetLetter(static_cast<unsigned short>(i))->LowerLetter));
     return out;
 }
 

@@ -71,8 +71,13 @@ TEST_F(FindLetterGame, LettersAreJudgedExactlyByTheirSmallForm)
 {
     Open({"ёлка", "ель", "йод", "игла", "Юла"});
 
-    struct TCase { const char* Word; const char* Right; const char* Near; };
-    for (const TCase& c : {TCase{"ёлка", "ё", "е"}, TCase{"ель", "е", "ё"}, TCase{"йод", "й", "и"}, TCase{"игла", "и", "й"}}) {
+    struct TCase {
+        const char* Word;
+        const char* Right;
+        const char* Near;
+    };
+    for (const TCase& c :
+         {TCase{"ёлка", "ё", "е"}, TCase{"ель", "е", "ё"}, TCase{"йод", "й", "и"}, TCase{"игла", "и", "й"}}) {
         Show(c.Word);
         W->Speech.Calls.clear();
         Pick(c.Near);

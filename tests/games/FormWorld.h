@@ -1,8 +1,8 @@
 #pragma once
 // The main window with its program-wide objects, in a program folder of its own, with recording
 // speech and dialogs: what the learning board and the examination are driven through.
-#include "games/GameObjects.h"
 #include "app/MainForm.h"
+#include "games/GameObjects.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
 #include "platform/Image.h"
@@ -11,10 +11,10 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 struct TFormWorld {

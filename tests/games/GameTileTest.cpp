@@ -50,7 +50,7 @@ TEST(LetterTileGames, AFindLetterTileJudgesAgainstThePicturesFirstLetter)
     TRusPicLetterPanelCollection& board = *objects.PicLetterPanels;
     board.Rebuild();
     objects.PicGameBuffer->TargetLetter = cp1251::LetterString(0xE9);  // й
-    Click(TileOf(board, 0xE8));  // и
+    Click(TileOf(board, 0xE8));                                        // и
     EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 1);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 0);
     Click(TileOf(board, 0xE9));

@@ -5,9 +5,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -82,7 +82,8 @@ TEST(LearningBoard, SoundsRebuildWith31TilesAndYaAloneInTheSixthRow)
     EXPECT_EQ(w.SixthRow(), QStringList({"Я"}));
     EXPECT_EQ(TFormWorld::TileOf(w.Board(), 0xFA), nullptr);
     EXPECT_EQ(TFormWorld::TileOf(w.Board(), 0xFC), nullptr);
-    EXPECT_EQ(w.Form->LettersSndScrollBox->Content()->findChildren<TPanel*>(QString(), Qt::FindDirectChildrenOnly).size(), 31)
+    EXPECT_EQ(w.Form->LettersSndScrollBox->Content()->findChildren<TPanel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+              31)
         << "the names board's tiles are gone";
     TFormWorld::Click(TFormWorld::TileOf(w.Board(), kSmallA));
     EXPECT_EQ(w.Speech.Last().First, w.Voice() + "Фразы/Звук.mp3");

@@ -8,9 +8,9 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
 // The window without its own start-up loading: the tests make the objects themselves.

@@ -5,8 +5,8 @@
 
 #include "platform/Label.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 #include <set>
 
 namespace {

@@ -252,7 +252,9 @@ TEST(LetterBoardShuffle, TileIShowsAndSpeaksTheLetterNowAtIndexI)
     bool moved = false;
     for (int run = 0; run < 10 && !moved; ++run) {
         board.Shuffle();
-        for (int i = 0; i < 33 && !moved; ++i) moved = board.Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter != (i == 6 ? code::yo : (i < 6 ? 0xE0 + i : 0xE0 + i - 1));
+        for (int i = 0; i < 33 && !moved; ++i)
+            moved = board.Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter !=
+                    (i == 6 ? code::yo : (i < 6 ? 0xE0 + i : 0xE0 + i - 1));
     }
     ASSERT_TRUE(moved);
     ASSERT_EQ(board.Count(), 33);

@@ -6,11 +6,11 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <memory>
 
 struct TLetterWorld {
