@@ -1,17 +1,18 @@
 // Letter boards: what a rebuild costs against plain decoding of the same pictures, what filling and
 // shuffling cost once the pictures are decoded, and how much memory the tiles' pictures add.
 #include "BenchSupport.h"
-#include "app/AppContext.h"
+#include "core/AppContext.h"
+#include "core/Speech.h"
+#include "games/GameObjects.h"
 #include "letters/LetterPanelCollection.h"
 #include "platform/ScrollBox.h"
-#include "sound/Speech.h"
 
+#include <benchmark/benchmark.h>
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <set>
 
@@ -36,7 +37,6 @@ struct TBenchWorld {
         QDir(Dir.path()).mkpath("Pic/Alphabet/Rus");
         Context.Settings = TSettings::ForProgramFolder(Dir.path() + "/");
         Context.Speech = &Speech;
-        Context.MainWindow = &Window;
         Context.SourcePanel = new QWidget(&Window);
         Context.SourcePanel->hide();
         Box = new TScrollBox(&Window);
@@ -51,7 +51,8 @@ struct TBenchWorld {
                 for (int x = 0; x < 400; ++x) line[x] = qRgb((x + i * 7) & 255, (y * 2) & 255, int(rng.bounded(64)) + 96);
             }
             QPainter(&img).drawEllipse(50, 50, 300, 200);
-            const QString file = TLetterCollection::PictureFileName(Context.Settings, letters.GetLetter(static_cast<unsigned short>(i))->LowerLetter);
+            const QString file = TLetterCollection::PictureFileName(
+                Context.Settings, letters.GetLetter(static_cast<unsigned short>(i))->LowerLetter);
             img.save(file, "JPG", 85);
             Files << file;
         }
@@ -82,7 +83,8 @@ void BM_PlainDecode33(benchmark::State& state)
 {
     TBenchWorld& w = World();
     for (auto _ : state) DecodePlain(w.Files);
-    state.counters["per_picture"] = benchmark::Counter(33 * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_picture"] =
+        benchmark::Counter(33 * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PlainDecode33)->Unit(benchmark::kMillisecond);
 
@@ -94,7 +96,8 @@ void BM_RebuildAndLayoutGrid(benchmark::State& state)
         board.Rebuild();
         board.LayoutGrid(w.Box);
     }
-    state.counters["per_picture"] = benchmark::Counter(33 * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_picture"] =
+        benchmark::Counter(33 * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_RebuildAndLayoutGrid)->Unit(benchmark::kMillisecond);
 
@@ -147,7 +150,8 @@ BENCHMARK(BM_PartsOfARebuild)->Unit(benchmark::kMillisecond)->Iterations(15);
 void BM_ShuffleAndFillReadyPictures(benchmark::State& state)
 {
     TBenchWorld& w = World();
-    TRusExamLetterPanelCollection board(w.Context);
+    TGameObjects objects;
+    TRusExamLetterPanelCollection board(w.Context, objects);
     board.Rebuild();
     board.LayoutShuffledGrid(w.Box);
     for (auto _ : state) board.Shuffle();

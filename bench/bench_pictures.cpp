@@ -2,14 +2,15 @@
 // reads 60 word pictures of 400 × 300, with the folder decoded one file after the other against
 // decoded on every core; and the memory both picture games hold once open.
 #include "BenchSupport.h"
-#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
+#include "core/Speech.h"
+#include "games/GameObjects.h"
 #include "letters/Letter.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/Dialogs.h"
 #include "platform/Image.h"
-#include "sound/Speech.h"
 
+#include <benchmark/benchmark.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,13 +18,12 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
-#include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <memory>
 #include <set>
-#include <unistd.h>
 
 using bench::Median;
 using bench::TSilentDialogs;
@@ -69,7 +69,8 @@ struct TContent {
         alphabet.MakeLetters();
         for (int i = 0; i < alphabet.Count(); ++i)
             NoisyPicture(200, 200, 100 + i)
-                .save(TLetterCollection::PictureFileName(settings, alphabet.GetLetter(static_cast<unsigned short>(i))->LowerLetter),
+                .save(TLetterCollection::PictureFileName(settings,
+                                                         alphabet.GetLetter(static_cast<unsigned short>(i))->LowerLetter),
                       "JPG", 85);
     }
 };
@@ -92,10 +93,10 @@ struct TOpenWindow {
         Form->SetSpeech(&Speech);
         Form->resize(1280, 800);
         Form->show();
-        LoadGameObjects(Form->Context);
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
-    ~TOpenWindow() { FreeGameObjects(Form->Context); }
+    ~TOpenWindow() { Form->Objects.Reset(); }
 };
 
 using TClock = std::chrono::steady_clock;
@@ -104,7 +105,7 @@ using TClock = std::chrono::steady_clock;
 double FirstOpeningMs(TDecodeMode Mode)
 {
     TOpenWindow w;
-    w.Form->Context.Objects.FirstLImgPanels->Images->DecodeMode = Mode;
+    w.Form->Objects.FirstLImgPanels->Images->DecodeMode = Mode;
     const auto t0 = TClock::now();
     w.Form->FindLetterExecute();
     const auto t1 = TClock::now();
@@ -170,7 +171,8 @@ double ResidentMiB()
 double UnsharedTileBytes(const TImgPanelCollection& Strip)
 {
     std::set<const uchar*> catalogue;
-    for (int i = 0; i < Strip.Images->Count(); ++i) catalogue.insert(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.constBits());
+    for (int i = 0; i < Strip.Images->Count(); ++i)
+        catalogue.insert(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.constBits());
     double bytes = 0;
     for (int i = 0; i < Strip.Count(); ++i) {
         const QImage& p = Strip.GetTile(static_cast<unsigned short>(i))->Image()->Picture();
@@ -182,7 +184,8 @@ double UnsharedTileBytes(const TImgPanelCollection& Strip)
 double CataloguePixelBytes(const TImgPanelCollection& Strip)
 {
     double bytes = 0;
-    for (int i = 0; i < Strip.Images->Count(); ++i) bytes += double(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.sizeInBytes());
+    for (int i = 0; i < Strip.Images->Count(); ++i)
+        bytes += double(Strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.sizeInBytes());
     return bytes;
 }
 
@@ -200,7 +203,7 @@ void BM_BothPictureGamesOpen_Memory(benchmark::State& state)
         w.Form->MakeWordExecute();
         QCoreApplication::processEvents();
         added = ResidentMiB() - before;
-        const TGameObjects& o = w.Form->Context.Objects;
+        const TGameObjects& o = w.Form->Objects;
         catalogues = (CataloguePixelBytes(*o.FirstLImgPanels) + CataloguePixelBytes(*o.MakeWImgPanels)) / (1 << 20);
         unshared = UnsharedTileBytes(*o.FirstLImgPanels) + UnsharedTileBytes(*o.MakeWImgPanels);
     }

@@ -2,10 +2,10 @@
 // cost of the idle engine. Runs on SDL's silent driver, which keeps the pace of a real device.
 #include "platform/AudioEngine.h"
 #include "platform/AudioFormat.h"
+#include "platform/Dialogs.h"
 #include "platform/Mp3Decoder.h"
 #include "sound/EngineMediaPlayer.h"
 #include "sound/SoundFeedback.h"
-#include "platform/Dialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,7 +24,8 @@ namespace {
 // The committed test sounds, found beside this file's folder.
 QString Sound(const char* Name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../tests/sound/data/") + QString::fromUtf8(Name);
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../tests/sound/data/") +
+           QString::fromUtf8(Name);
 }
 
 class TNoDialogs : public IDialogs {

@@ -7,14 +7,15 @@
 // label) straight from its static initialisation, before this program's main. Each child writes
 // the monotonic clock at its first frame; the parent subtracts the moment it started the child.
 #include "BenchSupport.h"
-#include "app/AppContext.h"
-#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
-#include "app/MainFormPictures.h"
+#include "core/AppContext.h"
+#include "core/Artwork.h"
+#include "games/GameObjects.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Panel.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,13 +25,12 @@
 #include <QProcess>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <unistd.h>
 #include <vector>
 
 using bench::Median;
@@ -41,7 +41,10 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 
-double Seconds(TClock::duration D) { return std::chrono::duration<double>(D).count(); }
+double Seconds(TClock::duration D)
+{
+    return std::chrono::duration<double>(D).count();
+}
 
 // Remembers every box the window would show; a loading failure shows one.
 class TRecordingDialogs : public IDialogs {
@@ -219,9 +222,9 @@ const bool kChildRegistered = [] {
 }();
 
 struct TChildFrame {
-    double Seconds = -1;          // from starting the process to its first frame; negative on failure
-    double BeforeWindow = 0;      // of which before the window began to be built (process, application, fonts)
-    double Building = 0;          // and building the window, up to showing it
+    double Seconds = -1;      // from starting the process to its first frame; negative on failure
+    double BeforeWindow = 0;  // of which before the window began to be built (process, application, fonts)
+    double Building = 0;      // and building the window, up to showing it
     bool StartScreen = false;
 };
 
@@ -400,7 +403,7 @@ void BM_StartLoadingToLoadingEnded(benchmark::State& State)
         const double seconds = Seconds(TClock::now() - window.LoadingStartedAt);
         State.SetIterationTime(seconds);
         times.push_back(seconds);
-        if (!dialogs.Messages.empty() || !AllObjectsMade(window.Context.Objects)) {
+        if (!dialogs.Messages.empty() || !AllObjectsMade(window.Objects)) {
             State.SkipWithError("loading failed with the demo content");
             return;
         }
@@ -419,11 +422,11 @@ void BM_LoadGameObjectsInline(benchmark::State& State)
         TRecordingDialogs dialogs;
         TMainForm window(&dialogs, fs::ExeFolder());
         const auto start = TClock::now();
-        LoadGameObjects(window.Context);
+        LoadGameObjects(window.Context, window.Objects);
         const double seconds = Seconds(TClock::now() - start);
         State.SetIterationTime(seconds);
         times.push_back(seconds);
-        if (!AllObjectsMade(window.Context.Objects)) {
+        if (!AllObjectsMade(window.Objects)) {
             State.SkipWithError("objects missing");
             return;
         }
@@ -437,7 +440,7 @@ BENCHMARK(BM_LoadGameObjectsInline)->UseManualTime()->Unit(benchmark::kMilliseco
 void BM_StartScreenPicture(benchmark::State& State)
 {
     if (kChildRegistered) return;
-    for (auto _ : State) benchmark::DoNotOptimize(pictures::StartScreen());
+    for (auto _ : State) benchmark::DoNotOptimize(artwork::StartScreen());
 }
 BENCHMARK(BM_StartScreenPicture)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 

@@ -1,8 +1,8 @@
 // Benchmark entry: a headless application, then every benchmark of the program.
 #include "platform/Fonts.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

@@ -22,10 +22,12 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Generates the demo content tree of Кварнель."));
     parser.addHelpOption();
-    const QCommandLineOption data(QStringLiteral("data"), QStringLiteral("Folder of the data tables."), QStringLiteral("dir"));
+    const QCommandLineOption data(QStringLiteral("data"), QStringLiteral("Folder of the data tables."),
+                                  QStringLiteral("dir"));
     const QCommandLineOption cache(QStringLiteral("cache"), QStringLiteral("Download cache folder."), QStringLiteral("dir"));
     const QCommandLineOption offline(QStringLiteral("offline"), QStringLiteral("Do not fetch the picture package."));
-    const QCommandLineOption sheet(QStringLiteral("contact-sheet"), QStringLiteral("Write a contact sheet PNG when something changed."),
+    const QCommandLineOption sheet(QStringLiteral("contact-sheet"),
+                                   QStringLiteral("Write a contact sheet PNG when something changed."),
                                    QStringLiteral("file"));
     parser.addOptions({data, cache, offline, sheet});
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The program's folder."));
@@ -40,13 +42,15 @@ int main(int argc, char** argv)
     }
     QElapsedTimer clock;
     clock.start();
-    content::TContentGenerator generator(tables, {parser.positionalArguments().first(), parser.value(cache), parser.isSet(offline)});
+    content::TContentGenerator generator(tables,
+                                         {parser.positionalArguments().first(), parser.value(cache), parser.isSet(offline)});
     const content::TGeneratorReport report = generator.Run();
     for (const QString& note : report.Notes) std::printf("note: %s\n", qPrintable(note));
     for (const QString& e : report.Errors) std::fprintf(stderr, "error: %s\n", qPrintable(e));
-    std::printf("demo content: %d files, %d made, %d removed in %.1f s%s\n", report.Planned, report.Made, report.Removed,
-                clock.elapsed() / 1000.0,
-                report.PictureSource.isEmpty() ? "" : qPrintable(QStringLiteral(" (pictures: ") + report.PictureSource + u')'));
+    std::printf(
+        "demo content: %d files, %d made, %d removed in %.1f s%s\n", report.Planned, report.Made, report.Removed,
+        clock.elapsed() / 1000.0,
+        report.PictureSource.isEmpty() ? "" : qPrintable(QStringLiteral(" (pictures: ") + report.PictureSource + u')'));
 
     if (parser.isSet(sheet) && (report.Made > 0 || report.Removed > 0 || !QFileInfo::exists(parser.value(sheet))))
         content::ContactSheet(parser.positionalArguments().first()).save(parser.value(sheet));

@@ -1,8 +1,8 @@
 // The loading overlay with its sliding bar, and the start-up loading behind it: the program-wide
 // game objects are made on a background thread while the start screen is up and the bar moves.
-#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
 #include "app/StartupLoader.h"
+#include "core/Texts.h"
 #include "platform/Dialogs.h"
 #include "platform/Panel.h"
 #include "platform/ScreenCursor.h"
@@ -35,7 +35,7 @@ void TMainForm::Timer1Timer()
 void TMainForm::StartLoading()
 {
     if (FLoader->Started() || FLoadingEnded) return;
-    if (Context.Objects.PicGameBuffer) {  // made beforehand, as tests and benchmarks do: nothing to load
+    if (Objects.PicGameBuffer) {  // made beforehand, as tests and benchmarks do: nothing to load
         FLoadingEnded = true;
         UpdateGameActions();
         return;
@@ -71,7 +71,7 @@ void TMainForm::LoaderBody()
 
 void TMainForm::MakeGameObjects()
 {
-    LoadGameObjects(Context);
+    LoadGameObjects(Context, Objects);
 }
 
 void TMainForm::WaitForLoading()

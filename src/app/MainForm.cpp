@@ -1,21 +1,19 @@
 #include "app/MainForm.h"
 
-#include <QScreen>
-
-#include "app/LoadGameObjects.h"
-#include "app/MainFormBuild.h"
-#include "app/Vendor.h"
-#include "platform/Dialogs.h"
 #include "app/StartupLoader.h"
+#include "core/Texts.h"
+#include "core/Vendor.h"
+#include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
-#include "platform/ScreenCursor.h"
 #include "platform/SpeedButton.h"
+#include "platform/Style.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -35,7 +33,6 @@ TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Paren
 {
     Context.Settings = TSettings::ForProgramFolder(ExeFolder);
     Context.Dialogs = Dialogs;
-    Context.MainWindow = this;
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
@@ -65,7 +62,7 @@ TMainForm::~TMainForm()
 {
     // The loader may still be making objects: wait for it before they are freed.
     FLoader->Join();
-    FreeGameObjects(Context);
+    Objects.Reset();
 }
 
 void TMainForm::CreateActions()
@@ -118,16 +115,19 @@ void TMainForm::CreateActions()
 
 void TMainForm::UpdateGameActions()
 {
-    const TGameObjects& o = Context.Objects;
-    SoundLetters->setEnabled(o.SndLetterPanels);
+    const TGameObjects& o = Objects;
+    SoundLetters->setEnabled(o.SndLetterPanels != nullptr);
     FindLetter->setEnabled(o.PicGameBuffer && o.PicLetterPanels && o.FirstLImgPanels);
     MakeWord->setEnabled(o.MakeWBuffer && o.MakeWLetterPanels && o.MakeWImgPanels);
     Examination->setEnabled(o.ExamGame && o.ExamLetterPanels);
-    ShowRaskraskaMenu->setEnabled(o.RaskrasImgPanels);
-    Raskraska->setEnabled(o.RaskrasImgPanels);
+    ShowRaskraskaMenu->setEnabled(o.RaskrasImgPanels != nullptr);
+    Raskraska->setEnabled(o.RaskrasImgPanels != nullptr);
 }
 
-bool TMainForm::Runnable(QAction* Action) const { return Action->isEnabled(); }
+bool TMainForm::Runnable(QAction* Action) const
+{
+    return Action->isEnabled();
+}
 
 // --- Start-up ---
 
@@ -142,7 +142,9 @@ void TMainForm::changeEvent(QEvent* Event)
 void TMainForm::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
-    if (!FActivated) QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+    if (!FActivated)
+        QMetaObject::invokeMethod(
+            this, [this] { FormActivate(); }, Qt::QueuedConnection);
 }
 
 void TMainForm::FormActivate()
@@ -171,7 +173,10 @@ void TMainForm::ShowRulesPanelExecute()
     RulesPanel->raise();
 }
 
-void TMainForm::CloseRulesPanelExecute() { RulesPanel->hide(); }
+void TMainForm::CloseRulesPanelExecute()
+{
+    RulesPanel->hide();
+}
 
 void TMainForm::ShowRaskraskaMenuExecute()
 {
@@ -200,10 +205,22 @@ void TMainForm::LeaveGameTypeChooser()
 
 // --- The window's own widgets ---
 
-void TMainForm::MenuLabelMouseDown() { MenuPanel->SetBevelInner(TBevel::Lowered); }
-void TMainForm::MenuLabelMouseUp() { MenuPanel->SetBevelInner(TBevel::Raised); }
-void TMainForm::MenuLabelClick() { PopupMenuPanel->show(); }
-void TMainForm::SpeedButton1Click() { MenuHideExecute(); }
+void TMainForm::MenuLabelMouseDown()
+{
+    MenuPanel->SetBevelInner(TBevel::Lowered);
+}
+void TMainForm::MenuLabelMouseUp()
+{
+    MenuPanel->SetBevelInner(TBevel::Raised);
+}
+void TMainForm::MenuLabelClick()
+{
+    PopupMenuPanel->show();
+}
+void TMainForm::SpeedButton1Click()
+{
+    MenuHideExecute();
+}
 
 void TMainForm::Label3Click()
 {
@@ -211,5 +228,11 @@ void TMainForm::Label3Click()
         FUrlOpener(kVendorWebAddress);
 }
 
-void TMainForm::Label1MouseDown() { Panel1->SetBevelOuter(TBevel::Lowered); }
-void TMainForm::Label1MouseUp() { Panel1->SetBevelOuter(TBevel::Raised); }
+void TMainForm::Label1MouseDown()
+{
+    Panel1->SetBevelOuter(TBevel::Lowered);
+}
+void TMainForm::Label1MouseUp()
+{
+    Panel1->SetBevelOuter(TBevel::Raised);
+}

@@ -5,10 +5,16 @@
 // the start-up on first activation.
 //
 // Widgets and actions are public members named as the program's own design names them, and each
-// widget's objectName is that name too, so that the games' code and the tests can reach them.
-// The game screens' widgets are built in the games' own folders (src/games/*Screen.cpp,
-// src/colouring/ColouringScreen.cpp), together with the actions that open them.
-#include "app/AppContext.h"
+// widget's objectName is that name too, so that the tests can reach them. The game screens'
+// widgets are built in the games' own folders (src/games/*Screen.cpp,
+// src/colouring/ColouringScreen.cpp); the window holds them as the screens' widget sets.
+#include "colouring/ColouringScreen.h"
+#include "core/AppContext.h"
+#include "games/ExamScreen.h"
+#include "games/FindLetterScreen.h"
+#include "games/GameObjects.h"
+#include "games/LearningScreen.h"
+#include "games/MakeWordScreen.h"
 #include "platform/Browser.h"
 
 #include <QWidget>
@@ -27,7 +33,12 @@ class TRichEdit;
 class TScrollBox;
 class TSpeedButton;
 
-class TMainForm : public QWidget {
+class TMainForm : public QWidget,
+                  public TFindLetterScreen,
+                  public TLearningScreen,
+                  public TMakeWordScreen,
+                  public TColouringScreen,
+                  public TExamScreen {
     Q_OBJECT
 public:
     // Dialogs answer every box the window and the games show; ExeFolder is the program's folder
@@ -36,6 +47,8 @@ public:
     ~TMainForm() override;
 
     TAppContext Context;
+    // The program-wide game objects, made by the loader; empty until loading has ended.
+    TGameObjects Objects;
 
     // The speech the games and the feedback use; the program wires its sound in here.
     void SetSpeech(ISpeech* Speech) { Context.Speech = Speech; }
@@ -43,7 +56,7 @@ public:
     void SetUrlOpener(ui::TUrlOpener Opener) { FUrlOpener = std::move(Opener); }
 
     // The game entries of the menu are enabled exactly when the objects their games need exist;
-    // call whenever Context.Objects changes.
+    // call whenever Objects changes.
     void UpdateGameActions();
 
     // First activation: maximised once, games area to front, start screen, then StartLoading.
@@ -83,10 +96,10 @@ public:
     void MenuHideExecute();
     void StartPanelShowExecute();
 
-    // --- Learning board (games/LearningBoard.cpp) ---
+    // --- Learning board ---
     void LetterrsNamesSpeedButtonClick();
     void LettersSoundsSpeedButtonClick();
-    // --- Examination (games/Examination.cpp) ---
+    // --- Examination ---
     void SpeedButton8Click();
     void SpeedButton9Click();
     void StartExamImageClick();
@@ -95,8 +108,6 @@ public:
     void RepeatSndButtonClick();
     void CreateRaskraskaMenuExecute();
     void PrintRaskraskaExecute();
-    // One theme button of the theme menu, in row Row.
-    void AddThemeButton(TPanel* Menu, const QString& Caption, int Row, int Margin, int Height);
     // Who prints the colouring pages (Qt's printer unless replaced, as tests do).
     void SetPrinter(IPrinter* Printer) { FPrinter = Printer; }
 
@@ -166,27 +177,6 @@ public:
     TPanel* GamesPanel = nullptr;
     TPanel* SystemPanel = nullptr;
 
-    // Learning screen
-    TPanel* GameSndPanel = nullptr;
-    TPanel* LettersSndPanel = nullptr;
-    TScrollBox* LettersSndScrollBox = nullptr;
-    // Find-letter screen
-    TPanel* GamePicPanel = nullptr;
-    TPanel* ScrollImgContentPanel = nullptr;
-    TScrollBox* ImgScrollBox = nullptr;
-    TPanel* GamePicContextPanel = nullptr;
-    TPanel* LetersPicPanel = nullptr;
-    TPanel* BigImagePanel = nullptr;
-    TImage* BigImage = nullptr;
-    // Missing-letter screen
-    TPanel* GameMakeWPanel = nullptr;
-    TPanel* ScrollMakeWImgContentPanel = nullptr;
-    TScrollBox* MakeWImgScrollBox = nullptr;
-    TPanel* MakeWContentPanel = nullptr;
-    TPanel* LettersMakeWPanel = nullptr;
-    TPanel* MakeWWordPanel = nullptr;
-    TPanel* MakeWImagePanel = nullptr;
-    TImage* MakeWImage = nullptr;
     // Start screen
     TPanel* StartPanel = nullptr;
     TImage* Image2 = nullptr;
@@ -206,21 +196,6 @@ public:
     TRichEdit* RichEdit3 = nullptr;
     TPanel* RuleSndGamePanel = nullptr;
     TRichEdit* RulesGame1RichEdit = nullptr;
-    // Colouring screen
-    TPanel* RaskraskaPanel = nullptr;
-    TScrollBox* RasImgScrollBox = nullptr;
-    TImage* RasBigImage = nullptr;
-    TSpeedButton* SpeedButton2 = nullptr;
-    // Examination screen
-    TPanel* GameExamPanel = nullptr;
-    TPanel* ExamControlContentPanel = nullptr;
-    TSpeedButton* RepeatSndButton = nullptr;
-    TPanel* LettersExamPanel = nullptr;
-    TScrollBox* LettersExamScrollBox = nullptr;
-    TPanel* StartExamContentPanel = nullptr;
-    TPanel* StartExamPanel = nullptr;
-    TImage* StartExamImage = nullptr;
-
     // --- Pop-up menus ---
     TPanel* PopupMenuPanel = nullptr;
     TPanel* PopupMenuTopPanel = nullptr;
@@ -251,15 +226,12 @@ private:
     void CreateRulesPanel();
     void CreatePopupMenu();
     void CreateThemeMenu();
-    // The game screens, each built beside its game.
+    // The game screens, each built beside its game, and their handlers joined to their widgets.
     void CreateLearningScreen();
     void CreateFindLetterScreen();
     void CreateMakeWordScreen();
     void CreateExamScreen();
     void CreateColouringScreen();
-    // The learning board's and the examination's handlers joined to their widgets.
-    void ConnectLearningBoard();
-    void ConnectExamination();
     // A game type chosen: the letter set, and the board rebuilt when it was built for another.
     void ChooseSndGameType(int Mode);
     void ChooseExamGameType(int Mode);

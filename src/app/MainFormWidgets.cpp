@@ -2,15 +2,17 @@
 // screen and the games area, start screen, rules panel, pop-up menus, hidden working widgets.
 #include "app/MainForm.h"
 
-#include "app/MainFormBuild.h"
-#include "app/MainFormPictures.h"
-#include "app/Vendor.h"
+#include "core/Artwork.h"
+#include "core/Palette.h"
+#include "core/Texts.h"
+#include "core/Vendor.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/RichEdit.h"
 #include "platform/SpeedButton.h"
 #include "platform/Style.h"
+#include "platform/WidgetBuild.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -20,7 +22,10 @@ using namespace build;
 
 namespace {
 
-QFont Font(const char* Name, int Pixels, bool Bold = false) { return fonts::Design(QLatin1String(Name), Pixels, Bold); }
+QFont Font(const char* Name, int Pixels, bool Bold = false)
+{
+    return fonts::Design(QLatin1String(Name), Pixels, Bold);
+}
 
 // A flat button that runs Action; it shows the action's caption unless it has its own, and is
 // enabled with the action.
@@ -58,9 +63,10 @@ void TMainForm::CreateLoadingOverlay()
                        {palette::DeepBlue, TBevel::Raised, TBevel::Lowered, 0});
     ProgressLabel = Label(TimerPanel, "ProgressLabel", QPoint(45, 8), QStringLiteral("Подождите идет загрузка..."),
                           Font("Arial", 15, true), palette::Yellow);
-    ProgressConteinerPanel = Panel(TimerPanel, "ProgressConteinerPanel", QRect(2, 40, 280, 31), TAlign::Bottom, Raised(palette::DeepBlue));
-    ProgressPanel = Panel(ProgressConteinerPanel, "ProgressPanel", QRect(0, 7, 280, 18), TAlign::None, akLeft | akRight | akBottom,
-                          Flat(palette::LightBlue));
+    ProgressConteinerPanel =
+        Panel(TimerPanel, "ProgressConteinerPanel", QRect(2, 40, 280, 31), TAlign::Bottom, Raised(palette::DeepBlue));
+    ProgressPanel = Panel(ProgressConteinerPanel, "ProgressPanel", QRect(0, 7, 280, 18), TAlign::None,
+                          akLeft | akRight | akBottom, Flat(palette::LightBlue));
 }
 
 void TMainForm::CreateTitleRibbon()
@@ -69,7 +75,8 @@ void TMainForm::CreateTitleRibbon()
 
     MenuPanel = Panel(MenuRibbon, "MenuPanel", QRect(1, 1, 112, 55), TAlign::Left,
                       {palette::DeepBlue, TBevel::None, TBevel::Raised, 0});
-    MenuLabel = Label(MenuPanel, "MenuLabel", QPoint(20, 11), QStringLiteral("Меню"), Font("Arial Black", 21), palette::Yellow);
+    MenuLabel =
+        Label(MenuPanel, "MenuLabel", QPoint(20, 11), QStringLiteral("Меню"), Font("Arial Black", 21), palette::Yellow);
     MenuLabel->SetHandCursor(true);
     connect(MenuLabel, &TLabel::MouseDown, this, [this] { MenuLabelMouseDown(); });
     connect(MenuLabel, &TLabel::MouseUp, this, [this] { MenuLabelMouseUp(); });
@@ -82,9 +89,12 @@ void TMainForm::CreateTitleRibbon()
     TitleLabel = Label(MenuRibbon, "TitleLabel", QPoint(422, 8), QString::fromUtf8(kWindowCaption), Font("Arial Black", 27),
                        palette::Yellow, akNone);
 
-    GenderVoiceRadioPanel = Panel(MenuRibbon, "GenderVoiceRadioPanel", QRect(1008, 1, 90, 55), TAlign::Right, Flat(palette::DeepBlue));
-    FemaleVoiceRadioButton = VoiceButton(GenderVoiceRadioPanel, "FemaleVoiceRadioButton", QStringLiteral("Женский"), QPoint(17, 8));
-    MaleVoiceRadioButton = VoiceButton(GenderVoiceRadioPanel, "MaleVoiceRadioButton", QStringLiteral("Мужской"), QPoint(17, 30));
+    GenderVoiceRadioPanel =
+        Panel(MenuRibbon, "GenderVoiceRadioPanel", QRect(1008, 1, 90, 55), TAlign::Right, Flat(palette::DeepBlue));
+    FemaleVoiceRadioButton =
+        VoiceButton(GenderVoiceRadioPanel, "FemaleVoiceRadioButton", QStringLiteral("Женский"), QPoint(17, 8));
+    MaleVoiceRadioButton =
+        VoiceButton(GenderVoiceRadioPanel, "MaleVoiceRadioButton", QStringLiteral("Мужской"), QPoint(17, 30));
     FemaleVoiceRadioButton->setChecked(true);
     connect(FemaleVoiceRadioButton, &QRadioButton::toggled, this, [this](bool On) {
         if (On) Context.Settings.VoiceFolder = kFemaleVoice;
@@ -127,8 +137,9 @@ void TMainForm::CreateSystemScreen()
     DirectoryListBox1 = WorkingList(SourcePanel, "DirectoryListBox1", QRect(8, 218, 177, 97));
     CreateSampleTile();
 
-    GameSndTypePanel = CreateGameTypeChooser("GameSndTypePanel", QRect(397, 260, 305, 66), LetterrsNamesSpeedButton,
-                                             "LetterrsNamesSpeedButton", LettersSoundsSpeedButton, "LettersSoundsSpeedButton");
+    GameSndTypePanel =
+        CreateGameTypeChooser("GameSndTypePanel", QRect(397, 260, 305, 66), LetterrsNamesSpeedButton,
+                              "LetterrsNamesSpeedButton", LettersSoundsSpeedButton, "LettersSoundsSpeedButton");
     GameExamTypePanel = CreateGameTypeChooser("GameExamTypePanel", QRect(405, 268, 305, 66), SpeedButton8, "SpeedButton8",
                                               SpeedButton9, "SpeedButton9");
 }
@@ -141,7 +152,7 @@ void TMainForm::CreateSampleTile()
     Image1->SetProportional(true);
     Image1->SetCenter(true);
     Image1->SetTransparent(true);
-    Image1->SetPicture(pictures::SampleTile());
+    Image1->SetPicture(artwork::SampleTile());
     Label6 = new TLabel(QStringLiteral("a"), Panel1);
     Label6->setObjectName(QStringLiteral("Label6"));
     ui::SetFont(Label6, Font("Arial", 32), Qt::black);
@@ -155,8 +166,8 @@ void TMainForm::CreateSampleTile()
     connect(Label1, &TLabel::MouseUp, this, [this] { Label1MouseUp(); });
 }
 
-TPanel* TMainForm::CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton, const char* NamesName,
-                                         TSpeedButton*& SoundsButton, const char* SoundsName)
+TPanel* TMainForm::CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton,
+                                         const char* NamesName, TSpeedButton*& SoundsButton, const char* SoundsName)
 {
     const QString name = QLatin1String(Name);
     TPanel* chooser = Panel(SysPanel, Name, Bounds, TAlign::None, akNone, Raised(palette::Teal));
@@ -164,12 +175,14 @@ TPanel* TMainForm::CreateGameTypeChooser(const char* Name, const QRect& Bounds, 
     const QByteArray labelName = (name.chopped(5) + QStringLiteral("CaptionLabel")).toLatin1();
     const QByteArray bodyName = (name.chopped(5) + QStringLiteral("ButtonPanel")).toLatin1();
     TPanel* caption = Panel(chooser, captionName.constData(), QRect(1, 1, 303, 24), TAlign::Top, Raised(palette::Teal));
-    Label(caption, labelName.constData(), QPoint(7, 1), QStringLiteral("Тип игры"), Font("Comic Sans MS", 15, true), palette::Yellow);
+    Label(caption, labelName.constData(), QPoint(7, 1), QStringLiteral("Тип игры"), Font("Comic Sans MS", 15, true),
+          palette::Yellow);
     TPanel* body = Panel(chooser, bodyName.constData(), QRect(1, 25, 303, 40), TAlign::Client, Raised(palette::Teal));
     NamesButton = SpeedButton(body, NamesName, QRect(58, 8, 98, 25), akRight | akTop, Font("Comic Sans MS", 13), Qt::black);
     NamesButton->SetCaption(QStringLiteral("Название букв"));
     NamesButton->SetHandCursor(true);
-    SoundsButton = SpeedButton(body, SoundsName, QRect(178, 7, 65, 25), akRight | akTop, Font("Comic Sans MS", 13), Qt::black);
+    SoundsButton =
+        SpeedButton(body, SoundsName, QRect(178, 7, 65, 25), akRight | akTop, Font("Comic Sans MS", 13), Qt::black);
     SoundsButton->SetCaption(QStringLiteral("Звуки"));
     SoundsButton->SetHandCursor(true);
     chooser->hide();
@@ -181,7 +194,7 @@ void TMainForm::CreateStartScreen()
     StartPanel = Panel(GamesPanel, "StartPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
     Image2 = Image(StartPanel, "Image2", QRect(0, 0, 1099, 672), TAlign::Client, akLeftTop);
     Image2->SetCenter(true);
-    Image2->SetPicture(pictures::StartScreen());
+    Image2->SetPicture(artwork::StartScreen());
 }
 
 void TMainForm::CreateRulesPanel()
@@ -189,8 +202,8 @@ void TMainForm::CreateRulesPanel()
     RulesPanel = Panel(GamesPanel, "RulesPanel", QRect(311, 137, 468, 328), TAlign::None, akNone, Raised(palette::Teal));
 
     RulesCaptionPanel = Panel(RulesPanel, "RulesCaptionPanel", QRect(1, 1, 466, 24), TAlign::Top, Raised(palette::Teal));
-    Label(RulesCaptionPanel, "RulesCaptionLabel", QPoint(7, 1), QStringLiteral("Правила игры"), Font("Comic Sans MS", 15, true),
-          palette::Yellow);
+    Label(RulesCaptionPanel, "RulesCaptionLabel", QPoint(7, 1), QStringLiteral("Правила игры"),
+          Font("Comic Sans MS", 15, true), palette::Yellow);
 
     RulesActionPanel = Panel(RulesPanel, "RulesActionPanel", QRect(1, 287, 466, 40), TAlign::Bottom, Raised(palette::Teal));
     RulesCloseButton = SpeedButton(RulesActionPanel, "RulesCloseButton", QRect(395, 8, 65, 25), akRight | akTop,
@@ -198,16 +211,18 @@ void TMainForm::CreateRulesPanel()
     RulesCloseButton->SetHandCursor(true);
     Bind(RulesCloseButton, CloseRulesPanel);
 
-    RulesContextPanel = Panel(RulesPanel, "RulesContextPanel", QRect(1, 25, 466, 262), TAlign::Client, Raised(palette::LightSkyBlue));
+    RulesContextPanel =
+        Panel(RulesPanel, "RulesContextPanel", QRect(1, 25, 466, 262), TAlign::Client, Raised(palette::LightSkyBlue));
     // The pages, bottom to top; each holds one text box 4 px inside it.
     auto page = [this](const char* PageName, const char* BoxName, const QStringList& Lines, TRichEdit*& Box) {
         TPanel* p = Panel(RulesContextPanel, PageName, QRect(1, 1, 464, 260), TAlign::Client, Flat(palette::LightSkyBlue));
         Box = RichEdit(p, BoxName, QRect(4, 4, 456, 252), akAll, Lines);
         return p;
     };
-    RuleExamGamePanel = page("RuleExamGamePanel", "RichEdit2",
-                             {QStringLiteral("Необходимо чтоб ребенок выбрал изображение "), QStringLiteral("буквы, которую он слышит.")},
-                             RichEdit2);
+    RuleExamGamePanel =
+        page("RuleExamGamePanel", "RichEdit2",
+             {QStringLiteral("Необходимо чтоб ребенок выбрал изображение "), QStringLiteral("буквы, которую он слышит.")},
+             RichEdit2);
     RuleRasPanel = page("RuleRasPanel", "RichEdit4",
                         {QStringLiteral("Здесь вы можете выбрать понравившуюся "),
                          QStringLiteral("картинку, распечатать ее и раскрашивать в свое "), QStringLiteral("удовольствие.")},
@@ -221,25 +236,26 @@ void TMainForm::CreateRulesPanel()
                                QStringLiteral("рисунке с одной пропущеной буквой. Необходимо "),
                                QStringLiteral("чтоб ребенок выбрал эту букву среди набора "), QStringLiteral("букв.")},
                               RichEdit3);
-    RuleSndGamePanel = page("RuleSndGamePanel", "RulesGame1RichEdit",
-                            {QStringLiteral("Ребенок может находить соответствие между "),
-                             QStringLiteral("изображением буквы и ее звуком. При нажатии "),
-                             QStringLiteral("на букву проигрывается звук.")},
-                            RulesGame1RichEdit);
+    RuleSndGamePanel = page(
+        "RuleSndGamePanel", "RulesGame1RichEdit",
+        {QStringLiteral("Ребенок может находить соответствие между "),
+         QStringLiteral("изображением буквы и ее звуком. При нажатии "), QStringLiteral("на букву проигрывается звук.")},
+        RulesGame1RichEdit);
     RulesPanel->hide();
 }
 
 void TMainForm::CreatePopupMenu()
 {
     PopupMenuPanel = Panel(this, "PopupMenuPanel", QRect(46, 37, 140, 221), TAlign::None, Raised(palette::DeepBlue));
-    PopupMenuTopPanel = Panel(PopupMenuPanel, "PopupMenuTopPanel", QRect(1, 1, 138, 21), TAlign::Top, Flat(palette::DeepBlue));
+    PopupMenuTopPanel =
+        Panel(PopupMenuPanel, "PopupMenuTopPanel", QRect(1, 1, 138, 21), TAlign::Top, Flat(palette::DeepBlue));
     SpeedButton1 = SpeedButton(PopupMenuTopPanel, "SpeedButton1", QRect(116, 0, 22, 22), akRight | akTop, font(), Qt::black);
-    SpeedButton1->SetGlyph(pictures::CloseGlyph());
+    SpeedButton1->SetGlyph(artwork::CloseGlyph());
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
 
     auto entry = [this](const char* Name, int Top, QAction* Action) {
-        TSpeedButton* b = SpeedButton(PopupMenuPanel, Name, QRect(3, Top, 133, 34), akLeft | akTop | akRight, Font("Arial", 19, true),
-                                      palette::Yellow);
+        TSpeedButton* b = SpeedButton(PopupMenuPanel, Name, QRect(3, Top, 133, 34), akLeft | akTop | akRight,
+                                      Font("Arial", 19, true), palette::Yellow);
         b->SetHandCursor(true);
         Bind(b, Action);
         return b;
@@ -258,7 +274,8 @@ void TMainForm::CreatePopupMenu()
 
 void TMainForm::CreateThemeMenu()
 {
-    RaskraskaPopupMenuPanel = Panel(this, "RaskraskaPopupMenuPanel", QRect(184, 232, 117, 81), TAlign::None, Raised(palette::DeepBlue));
+    RaskraskaPopupMenuPanel =
+        Panel(this, "RaskraskaPopupMenuPanel", QRect(184, 232, 117, 81), TAlign::None, Raised(palette::DeepBlue));
     ui::SetFont(RaskraskaPopupMenuPanel, Font("MS Sans Serif", 13), palette::Yellow);
     RaskraskaPopupMenuPanel->hide();
 }

@@ -26,6 +26,5 @@ void TStartupLoader::Post(std::function<void()> Call) const
 {
     // QPointer is read here from the loader thread; the window outlives the loader (its destructor
     // joins the thread first), so the pointer cannot change underneath.
-    if (QObject* window = FWindow.data())
-        QMetaObject::invokeMethod(window, std::move(Call), Qt::QueuedConnection);
+    if (QObject* window = FWindow.data()) QMetaObject::invokeMethod(window, std::move(Call), Qt::QueuedConnection);
 }

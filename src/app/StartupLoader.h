@@ -2,8 +2,8 @@
 // The start-up loader: one background thread that runs once per run, while the window's thread
 // keeps its message loop going. Whatever the loader does to widgets it hands to the window's
 // thread with Post, as a queued call.
-#include <QPointer>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <thread>

@@ -26,8 +26,8 @@ TPrintPlan PlanPrint(int PageWidthBefore, int PageWidth, int PageHeight, QSize P
         fullW = pw;
         fullH = h * pw / w;
     }
-    plan.PictureRect = QRect(plan.Left, plan.Top, static_cast<int>(fullW - 2LL * plan.Left),
-                             static_cast<int>(fullH - 2LL * plan.Top));
+    plan.PictureRect =
+        QRect(plan.Left, plan.Top, static_cast<int>(fullW - 2LL * plan.Left), static_cast<int>(fullH - 2LL * plan.Top));
     plan.TitleAt = QPoint(plan.Left, 0);
     plan.CopyrightAt = QPoint(plan.Left, PageHeight - plan.Top);
     return plan;

@@ -5,20 +5,19 @@
 #include <QRect>
 #include <QString>
 
-#include "app/Vendor.h"
+#include "core/Vendor.h"
 
 class IDialogs;
 class IPrinter;
 
-
 // Where things go on the sheet, worked out from the page sizes and the picture size.
 struct TPrintPlan {
-    int Left = 0;          // margins, from the page width before the orientation was set
+    int Left = 0;  // margins, from the page width before the orientation was set
     int Top = 0;
     bool Landscape = false;
-    QRect PictureRect;     // where the whole picture is stretched to
-    QPoint TitleAt;        // top-left of the title line
-    QPoint CopyrightAt;    // top-left of the copyright line
+    QRect PictureRect;   // where the whole picture is stretched to
+    QPoint TitleAt;      // top-left of the title line
+    QPoint CopyrightAt;  // top-left of the copyright line
 };
 
 // The margins come from PageWidthBefore (the page width in the orientation the printer had);
@@ -28,5 +27,4 @@ TPrintPlan PlanPrint(int PageWidthBefore, int PageWidth, int PageHeight, QSize P
 // Prints Picture after the print dialog: nothing for an empty picture or a cancelled dialog.
 // Returns true when a sheet was printed.
 bool PrintColouringPage(const QImage& Picture, IDialogs& Dialogs, IPrinter& Printer,
-                        const QString& TitleLine = kVendorWebAddress,
-                        const QString& CopyrightLine = kPagesCopyrightLine);
+                        const QString& TitleLine = kVendorWebAddress, const QString& CopyrightLine = kPagesCopyrightLine);

@@ -17,8 +17,8 @@ TThemeMenuLayout LayoutThemeMenu(const QStringList& Themes)
     // Buttons step by 36 pixels while the menu counts 37 a row, so a few pixels stay free below.
     const int n = static_cast<int>(Themes.size());
     for (int k = 0; k < n; ++k)
-        menu.Buttons.emplace_back(kThemeMargin, kThemeMargin + k * (kThemeButtonHeight + 2),
-                                  menu.Width - 2 * kThemeMargin, kThemeButtonHeight);
+        menu.Buttons.emplace_back(kThemeMargin, kThemeMargin + k * (kThemeButtonHeight + 2), menu.Width - 2 * kThemeMargin,
+                                  kThemeButtonHeight);
     menu.Height = n * (kThemeMargin + kThemeButtonHeight) + kThemeMargin;
     return menu;
 }

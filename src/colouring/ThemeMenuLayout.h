@@ -9,8 +9,8 @@
 struct TThemeMenuLayout {
     int Width = 0;
     int Height = 0;
-    QString Caption;              // "Пусто" when there are no themes, otherwise empty
-    std::vector<QRect> Buttons;   // one per theme, in list order
+    QString Caption;             // "Пусто" when there are no themes, otherwise empty
+    std::vector<QRect> Buttons;  // one per theme, in list order
 };
 
 inline constexpr int kThemeCharWidth = 14;

@@ -1,18 +1,18 @@
 #include "games/ExamGame.h"
 
-#include "app/AppContext.h"
-#include "letters/LetterPanelCollection.h"
+#include "core/AppContext.h"
+#include "core/Speech.h"
+#include "games/GameObjects.h"
 #include "platform/Random.h"
-#include "sound/Speech.h"
 
 #include <numeric>
 #include <utility>
 
-TExamGame::TExamGame(TAppContext& Context) : FContext(Context) {}
+TExamGame::TExamGame(TAppContext& Context, TGameObjects& Objects) : FContext(Context), FObjects(Objects) {}
 
 void TExamGame::Start()
 {
-    TRusExamLetterPanelCollection& board = *FContext.Objects.ExamLetterPanels;
+    TRusExamLetterPanelCollection& board = *FObjects.ExamLetterPanels;
     Position = 0;
     Size = board.Letters->Count();
     Order.resize(static_cast<size_t>(Size));
@@ -34,7 +34,7 @@ void TExamGame::AskNext()
         GameOver();
         return;
     }
-    TRusExamLetterPanelCollection& board = *FContext.Objects.ExamLetterPanels;
+    TRusExamLetterPanelCollection& board = *FObjects.ExamLetterPanels;
     const auto k = static_cast<unsigned short>(Order[static_cast<size_t>(Position)]);
     TargetLetter = cp1251::LetterString(board.Letters->GetLetter(k)->LowerLetter);
     board.GetExamTile(k)->SayLetter(TSndLetterPanel::spAsk);

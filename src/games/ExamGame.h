@@ -7,10 +7,11 @@
 #include <vector>
 
 struct TAppContext;
+struct TGameObjects;
 
 class TExamGame {
 public:
-    explicit TExamGame(TAppContext& Context);
+    TExamGame(TAppContext& Context, TGameObjects& Objects);
 
     AnsiString TargetLetter;  // small form of the letter asked now (one cp1251 character)
     int Position = 0;         // questions asked in this exam, 0 .. Size
@@ -35,4 +36,5 @@ public:
 
 private:
     TAppContext& FContext;
+    TGameObjects& FObjects;
 };

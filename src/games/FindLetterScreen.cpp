@@ -1,41 +1,52 @@
-// The find-the-first-letter screen ("Найди букву") and the action that opens it.
-#include "app/MainForm.h"
-#include "app/MainFormBuild.h"
-#include "games/FindLetter.h"
+#include "games/FindLetterScreen.h"
+
+#include "core/Palette.h"
+#include "games/GameObjects.h"
+#include "games/PictureGameSetup.h"
+#include "pictures/PictureScreen.h"
 #include "platform/Image.h"
-#include "platform/ScreenCursor.h"
-#include "platform/ScrollBox.h"
+#include "platform/WidgetBuild.h"
 
 using namespace build;
 
-void TMainForm::CreateFindLetterScreen()
+TFindLetterScreen BuildFindLetterScreen(QWidget* GamesPanel)
 {
-    GamePicPanel = Panel(GamesPanel, "GamePicPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    TFindLetterScreen s;
+    s.GamePicPanel = Panel(GamesPanel, "GamePicPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
     // Right: the picture strip, 4 px of deep blue and 4 px of sky blue around it.
-    ImgScrollBox = ThumbnailColumn(GamePicPanel, "ScrollImgContentPanel", "ImgScrollInnerPanel", "ImgScrollBox",
-                                   &ScrollImgContentPanel);
+    s.ImgScrollBox = ThumbnailColumn(s.GamePicPanel, "ScrollImgContentPanel", "ImgScrollInnerPanel", "ImgScrollBox",
+                                     &s.ScrollImgContentPanel);
 
     // Left: the letter row above the big picture.
-    GamePicContextPanel = Panel(GamePicPanel, "GamePicContextPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
-    TPanel* letters = Panel(GamePicContextPanel, "PicLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top, Flat(palette::DeepBlue, 4));
-    LetersPicPanel = Panel(letters, "LetersPicPanel", QRect(4, 4, 858, 70), TAlign::Client, Flat(palette::LightSkyBlue));
-    BigImagePanel = Panel(GamePicContextPanel, "BigImagePanel", QRect(4, 78, 858, 590), TAlign::None, akAll, Flat(palette::LightSkyBlue));
-    BigImage = FittedImage(BigImagePanel, "BigImage", QRect(8, 8, 842, 574));
+    s.GamePicContextPanel =
+        Panel(s.GamePicPanel, "GamePicContextPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
+    TPanel* letters =
+        Panel(s.GamePicContextPanel, "PicLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top, Flat(palette::DeepBlue, 4));
+    s.LetersPicPanel = Panel(letters, "LetersPicPanel", QRect(4, 4, 858, 70), TAlign::Client, Flat(palette::LightSkyBlue));
+    s.BigImagePanel = Panel(s.GamePicContextPanel, "BigImagePanel", QRect(4, 78, 858, 590), TAlign::None, akAll,
+                            Flat(palette::LightSkyBlue));
+    s.BigImage = FittedImage(s.BigImagePanel, "BigImage", QRect(8, 8, 842, 574));
+    return s;
 }
 
-void TMainForm::FindLetterExecute()
+void PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFindLetterScreen& Screen)
 {
-    ui::TCursorGuard hourGlass;
-    MenuHideExecute();
-    LeaveGameTypeChooser();
-    Context.Settings.LetterSetMode = lsNames;
-    PrepareFindLetterGame(*this);
-    GamePicPanel->raise();
-    GenderVoiceRadioPanel->show();
-    ShowPicGameRulesExecute();
-    ShowRulesPanelExecute();
-    SelectFirstFindLetterPicture(*this);
+    PrepareLetterChoiceRow(Settings, *Objects.PicLetterPanels, Screen.LetersPicPanel);
+    Objects.PicGameBuffer->Reset();
+    TFirstLImgPanelCollection& strip = *Objects.FirstLImgPanels;
+    strip.BigImage = Screen.BigImage;
+    LoadWordPicturesOnce(strip, Screen.ImgScrollBox);
+    strip.Reshuffle();
 }
 
-void TMainForm::ShowPicGameRulesExecute() { RulePicGamePanel->raise(); }
+void SelectFirstFindLetterPicture(TGameObjects& Objects, const TFindLetterScreen& Screen)
+{
+    TFirstLImgPanelCollection& strip = *Objects.FirstLImgPanels;
+    if (strip.Count() > 0) {
+        strip.GetTile(0)->PictureClick();
+        return;
+    }
+    strip.SelectedIndex = -1;
+    Screen.BigImage->SetPicture(QImage());
+}

@@ -1,32 +1,28 @@
-// The learning board's screen ("Обучение") and the action that opens it.
-#include "app/MainForm.h"
-#include "app/MainFormBuild.h"
-#include "platform/ScreenCursor.h"
+#include "games/LearningScreen.h"
+
+#include "core/ErrorBox.h"
+#include "core/Palette.h"
+#include "letters/LetterPanelCollection.h"
 #include "platform/ScrollBox.h"
+#include "platform/WidgetBuild.h"
 
 using namespace build;
 
-void TMainForm::CreateLearningScreen()
+TLearningScreen BuildLearningScreen(QWidget* GamesPanel)
 {
-    GameSndPanel = Panel(GamesPanel, "GameSndPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
-    LettersSndPanel = Panel(GameSndPanel, "LettersSndPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
-    LettersSndScrollBox = ScrollBox(LettersSndPanel, "LettersSndScrollBox", QRect(0, 0, 1099, 672), TAlign::Client, true,
-                                    palette::LightSkyBlue);
-    ConnectLearningBoard();
+    TLearningScreen s;
+    s.GameSndPanel = Panel(GamesPanel, "GameSndPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    s.LettersSndPanel =
+        Panel(s.GameSndPanel, "LettersSndPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    s.LettersSndScrollBox = ScrollBox(s.LettersSndPanel, "LettersSndScrollBox", QRect(0, 0, 1099, 672), TAlign::Client, true,
+                                      palette::LightSkyBlue);
+    return s;
 }
 
-void TMainForm::SoundLettersExecute()
+bool PrepareLearningBoard(TRusSndLetterPanelCollection& Board, TScrollBox* Box, IDialogs& Dialogs)
 {
-    ui::TCursorGuard hourGlass;
-    MenuHideExecute();
-    GameExamTypePanel->hide();  // one chooser at a time
-    ToFront(GameSndTypePanel);
-    ToFront(SysPanel);
-    // The board and the rules stay under the system screen until a game type is chosen.
-    GameSndPanel->raise();
-    GenderVoiceRadioPanel->show();
-    ShowSndGameRulesExecute();
-    ShowRulesPanelExecute();
+    if (Board.IsCurrentMode()) return true;
+    if (!core::RunReportingErrors(Dialogs, [&] { Board.Rebuild(); })) return false;
+    Board.LayoutGrid(Box);
+    return true;
 }
-
-void TMainForm::ShowSndGameRulesExecute() { RuleSndGamePanel->raise(); }

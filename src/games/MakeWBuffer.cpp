@@ -1,35 +1,24 @@
 #include "games/MakeWBuffer.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
+#include "core/Speech.h"
+#include "games/GameObjects.h"
 #include "letters/Letter.h"
-#include "letters/LetterPanelCollection.h"
-#include "pictures/ImgPanelCollection.h"
-#include "sound/Speech.h"
 
 // The alphabet is built for the letter-set mode of the moment, which is the 33 letter names while
 // the program loads; building it reads the letter pictures from disk.
-TMakeWBuffer::TMakeWBuffer(TAppContext& Context)
-    : Alphabet(new TRusLetterCollection(Context.Settings)), FContext(Context)
+TMakeWBuffer::TMakeWBuffer(TAppContext& Context, TGameObjects& Objects)
+    : Alphabet(std::make_unique<TRusLetterCollection>(Context.Settings)), FContext(Context), FObjects(Objects)
 {
-    try {
-        Alphabet->BuildAlphabet();
-        WordRow = new TRusMakeWWordLetterPanelCollection(Context);
-    } catch (...) {
-        delete Alphabet;  // the destructor does not run for a half-made buffer
-        throw;
-    }
+    Alphabet->BuildAlphabet();
+    WordRow = std::make_unique<TRusMakeWWordLetterPanelCollection>(Context);
 }
 
-TMakeWBuffer::~TMakeWBuffer()
-{
-    delete WordRow;
-    delete Alphabet;
-}
+TMakeWBuffer::~TMakeWBuffer() = default;
 
 AnsiString TMakeWBuffer::MissingLetter() const
 {
-    if (MissingPos < 1 || MissingPos > static_cast<int>(CurrentWord.size()))
-        return AnsiString();
+    if (MissingPos < 1 || MissingPos > static_cast<int>(CurrentWord.size())) return AnsiString();
     return AnsiString(1, CurrentWord[MissingPos - 1]);
 }
 
@@ -65,7 +54,7 @@ void TMakeWBuffer::RightAnswer()
 {
     FContext.Speech->SayPraise();
     // Once the box is closed: the next picture, with a new hidden letter, or the end of the game.
-    if (!FContext.Objects.MakeWImgPanels->NextPicture()) GameOver();
+    if (!FObjects.MakeWImgPanels->NextPicture()) GameOver();
 }
 
 void TMakeWBuffer::WrongAnswer()

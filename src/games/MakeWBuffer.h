@@ -3,22 +3,25 @@
 // that spells it and the row of cells that shows it.
 #include "platform/Cp1251.h"
 
+#include <memory>
+
 struct TAppContext;
+struct TGameObjects;
 class QWidget;
 class TRusLetterCollection;
 class TRusMakeWWordLetterPanelCollection;
 
 class TMakeWBuffer {
 public:
-    explicit TMakeWBuffer(TAppContext& Context);
+    TMakeWBuffer(TAppContext& Context, TGameObjects& Objects);
     ~TMakeWBuffer();
     TMakeWBuffer(const TMakeWBuffer&) = delete;
     TMakeWBuffer& operator=(const TMakeWBuffer&) = delete;
 
-    AnsiString CurrentWord;   // the current picture's name, cp1251
-    int MissingPos = 0;       // 1-based position of the hidden character; 0 before any picture
-    TRusLetterCollection* Alphabet = nullptr;               // owned: the 33 letters that spell words
-    TRusMakeWWordLetterPanelCollection* WordRow = nullptr;  // owned: the cells of the word
+    AnsiString CurrentWord;                          // the current picture's name, cp1251
+    int MissingPos = 0;                              // 1-based position of the hidden character; 0 before any picture
+    std::unique_ptr<TRusLetterCollection> Alphabet;  // the 33 letters that spell words
+    std::unique_ptr<TRusMakeWWordLetterPanelCollection> WordRow;  // the cells of the word; goes first
 
     // The hidden character as a one-character string (empty when there is none).
     AnsiString MissingLetter() const;
@@ -32,4 +35,5 @@ public:
 
 private:
     TAppContext& FContext;
+    TGameObjects& FObjects;
 };

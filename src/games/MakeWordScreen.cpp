@@ -1,43 +1,61 @@
-// The missing-letter screen ("Дед Буквоед") and the action that opens it.
-#include "app/MainForm.h"
-#include "app/MainFormBuild.h"
-#include "games/MakeWord.h"
+#include "games/MakeWordScreen.h"
+
+#include "core/Palette.h"
+#include "games/GameObjects.h"
+#include "games/PictureGameSetup.h"
+#include "pictures/PictureScreen.h"
 #include "platform/Image.h"
-#include "platform/ScreenCursor.h"
-#include "platform/ScrollBox.h"
+#include "platform/WidgetBuild.h"
 
 using namespace build;
 
-void TMainForm::CreateMakeWordScreen()
+TMakeWordScreen BuildMakeWordScreen(QWidget* GamesPanel)
 {
-    GameMakeWPanel = Panel(GamesPanel, "GameMakeWPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
+    TMakeWordScreen s;
+    s.GameMakeWPanel =
+        Panel(GamesPanel, "GameMakeWPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
     // Right: the picture strip, 4 px of deep blue and 4 px of sky blue around it.
-    MakeWImgScrollBox = ThumbnailColumn(GameMakeWPanel, "ScrollMakeWImgContentPanel", "MakeWImgScrollInnerPanel",
-                                        "MakeWImgScrollBox", &ScrollMakeWImgContentPanel);
+    s.MakeWImgScrollBox = ThumbnailColumn(s.GameMakeWPanel, "ScrollMakeWImgContentPanel", "MakeWImgScrollInnerPanel",
+                                          "MakeWImgScrollBox", &s.ScrollMakeWImgContentPanel);
 
     // Left: the choice row at the top, the word at the bottom, the picture between them.
-    MakeWContentPanel = Panel(GameMakeWPanel, "MakeWContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
-    TPanel* letters = Panel(MakeWContentPanel, "MakeWLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top, Flat(palette::DeepBlue, 4));
-    LettersMakeWPanel = Panel(letters, "LettersMakeWPanel", QRect(4, 4, 858, 70), TAlign::Client, Flat(palette::LightSkyBlue));
-    TPanel* word = Panel(MakeWContentPanel, "MakeWWordStripPanel", QRect(0, 603, 866, 69), TAlign::Bottom, Flat(palette::DeepBlue));
-    MakeWWordPanel = Panel(word, "MakeWWordPanel", QRect(4, 5, 858, 60), TAlign::None, akAll, Flat(palette::LightSkyBlue));
-    MakeWImagePanel = Panel(MakeWContentPanel, "MakeWImagePanel", QRect(4, 78, 858, 525), TAlign::None, akAll, Flat(palette::LightSkyBlue));
-    MakeWImage = FittedImage(MakeWImagePanel, "MakeWImage", QRect(8, 8, 842, 509));
+    s.MakeWContentPanel =
+        Panel(s.GameMakeWPanel, "MakeWContentPanel", QRect(0, 0, 866, 672), TAlign::Client, Flat(palette::DeepBlue));
+    TPanel* letters =
+        Panel(s.MakeWContentPanel, "MakeWLettersStripPanel", QRect(0, 0, 866, 78), TAlign::Top, Flat(palette::DeepBlue, 4));
+    s.LettersMakeWPanel =
+        Panel(letters, "LettersMakeWPanel", QRect(4, 4, 858, 70), TAlign::Client, Flat(palette::LightSkyBlue));
+    TPanel* word =
+        Panel(s.MakeWContentPanel, "MakeWWordStripPanel", QRect(0, 603, 866, 69), TAlign::Bottom, Flat(palette::DeepBlue));
+    s.MakeWWordPanel = Panel(word, "MakeWWordPanel", QRect(4, 5, 858, 60), TAlign::None, akAll, Flat(palette::LightSkyBlue));
+    s.MakeWImagePanel = Panel(s.MakeWContentPanel, "MakeWImagePanel", QRect(4, 78, 858, 525), TAlign::None, akAll,
+                              Flat(palette::LightSkyBlue));
+    s.MakeWImage = FittedImage(s.MakeWImagePanel, "MakeWImage", QRect(8, 8, 842, 509));
+    return s;
 }
 
-void TMainForm::MakeWordExecute()
+void PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMakeWordScreen& Screen)
 {
-    ui::TCursorGuard hourGlass;
-    MenuHideExecute();
-    LeaveGameTypeChooser();
-    Context.Settings.LetterSetMode = lsNames;
-    PrepareMakeWordGame(*this);
-    GameMakeWPanel->raise();
-    GenderVoiceRadioPanel->show();
-    ShowMakeWGameRulesExecute();
-    ShowRulesPanelExecute();
-    SelectFirstMakeWordPicture(*this);
+    PrepareLetterChoiceRow(Settings, *Objects.MakeWLetterPanels, Screen.LettersMakeWPanel);
+    TMakeWImgPanelCollection& strip = *Objects.MakeWImgPanels;
+    strip.BigImage = Screen.MakeWImage;
+    strip.WordPanel = Screen.MakeWWordPanel;
+    LoadWordPicturesOnce(strip, Screen.MakeWImgScrollBox);
+    strip.Reshuffle();
 }
 
-void TMainForm::ShowMakeWGameRulesExecute() { RuleMakeWGamePanel->raise(); }
+void SelectFirstMakeWordPicture(TGameObjects& Objects, const TMakeWordScreen& Screen)
+{
+    TMakeWImgPanelCollection& strip = *Objects.MakeWImgPanels;
+    if (strip.Count() > 0) {
+        strip.GetTile(0)->PictureClick();
+        return;
+    }
+    strip.SelectedIndex = -1;
+    Screen.MakeWImage->SetPicture(QImage());
+    TMakeWBuffer& game = *Objects.MakeWBuffer;
+    game.CurrentWord.clear();
+    game.MissingPos = 0;
+    game.ShowWord(Screen.MakeWWordPanel);
+}

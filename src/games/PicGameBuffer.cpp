@@ -1,10 +1,10 @@
 #include "games/PicGameBuffer.h"
 
-#include "app/AppContext.h"
-#include "pictures/ImgPanelCollection.h"
-#include "sound/Speech.h"
+#include "core/AppContext.h"
+#include "core/Speech.h"
+#include "games/GameObjects.h"
 
-TPicGameBuffer::TPicGameBuffer(TAppContext& Context) : FContext(Context) {}
+TPicGameBuffer::TPicGameBuffer(TAppContext& Context, TGameObjects& Objects) : FContext(Context), FObjects(Objects) {}
 
 void TPicGameBuffer::Reset()
 {
@@ -15,7 +15,7 @@ void TPicGameBuffer::RightAnswer()
 {
     FContext.Speech->SayPraise();
     // Once the box is closed: the solved picture leaves the strip and the next one is shown.
-    if (!FContext.Objects.FirstLImgPanels->NextPicture()) GameOver();
+    if (!FObjects.FirstLImgPanels->NextPicture()) GameOver();
 }
 
 void TPicGameBuffer::WrongAnswer()

@@ -3,10 +3,11 @@
 #include "platform/Cp1251.h"
 
 struct TAppContext;
+struct TGameObjects;
 
 class TPicGameBuffer {
 public:
-    explicit TPicGameBuffer(TAppContext& Context);
+    TPicGameBuffer(TAppContext& Context, TGameObjects& Objects);
 
     // Empty, or the first cp1251 character of the current picture's name.
     AnsiString TargetLetter;
@@ -21,4 +22,5 @@ public:
 
 private:
     TAppContext& FContext;
+    TGameObjects& FObjects;
 };

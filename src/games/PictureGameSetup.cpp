@@ -1,6 +1,6 @@
 #include "games/PictureGameSetup.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "letters/LetterPanelCollection.h"
 #include "pictures/ImageCollection.h"
 #include "pictures/ImgPanelCollection.h"

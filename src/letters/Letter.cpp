@@ -17,14 +17,14 @@ struct TLetterRow {
 // The whole alphabet in lsNames order. Ё stands after Е although its codes lie outside the
 // contiguous block 0xC0..0xFF; Й counts as a consonant and Ы as a vowel.
 constexpr std::array<TLetterRow, 33> kAlphabet = {{
-    {0xC0, 0xE0, lkVowel},      {0xC1, 0xE1, lkConsonant}, {0xC2, 0xE2, lkConsonant}, {0xC3, 0xE3, lkConsonant},
-    {0xC4, 0xE4, lkConsonant},  {0xC5, 0xE5, lkVowel},     {0xA8, 0xB8, lkVowel},     {0xC6, 0xE6, lkConsonant},
-    {0xC7, 0xE7, lkConsonant},  {0xC8, 0xE8, lkVowel},     {0xC9, 0xE9, lkConsonant}, {0xCA, 0xEA, lkConsonant},
-    {0xCB, 0xEB, lkConsonant},  {0xCC, 0xEC, lkConsonant}, {0xCD, 0xED, lkConsonant}, {0xCE, 0xEE, lkVowel},
-    {0xCF, 0xEF, lkConsonant},  {0xD0, 0xF0, lkConsonant}, {0xD1, 0xF1, lkConsonant}, {0xD2, 0xF2, lkConsonant},
-    {0xD3, 0xF3, lkVowel},      {0xD4, 0xF4, lkConsonant}, {0xD5, 0xF5, lkConsonant}, {0xD6, 0xF6, lkConsonant},
-    {0xD7, 0xF7, lkConsonant},  {0xD8, 0xF8, lkConsonant}, {0xD9, 0xF9, lkConsonant}, {0xDA, 0xFA, lkSign},
-    {0xDB, 0xFB, lkVowel},      {0xDC, 0xFC, lkSign},      {0xDD, 0xFD, lkVowel},     {0xDE, 0xFE, lkVowel},
+    {0xC0, 0xE0, lkVowel},     {0xC1, 0xE1, lkConsonant}, {0xC2, 0xE2, lkConsonant}, {0xC3, 0xE3, lkConsonant},
+    {0xC4, 0xE4, lkConsonant}, {0xC5, 0xE5, lkVowel},     {0xA8, 0xB8, lkVowel},     {0xC6, 0xE6, lkConsonant},
+    {0xC7, 0xE7, lkConsonant}, {0xC8, 0xE8, lkVowel},     {0xC9, 0xE9, lkConsonant}, {0xCA, 0xEA, lkConsonant},
+    {0xCB, 0xEB, lkConsonant}, {0xCC, 0xEC, lkConsonant}, {0xCD, 0xED, lkConsonant}, {0xCE, 0xEE, lkVowel},
+    {0xCF, 0xEF, lkConsonant}, {0xD0, 0xF0, lkConsonant}, {0xD1, 0xF1, lkConsonant}, {0xD2, 0xF2, lkConsonant},
+    {0xD3, 0xF3, lkVowel},     {0xD4, 0xF4, lkConsonant}, {0xD5, 0xF5, lkConsonant}, {0xD6, 0xF6, lkConsonant},
+    {0xD7, 0xF7, lkConsonant}, {0xD8, 0xF8, lkConsonant}, {0xD9, 0xF9, lkConsonant}, {0xDA, 0xFA, lkSign},
+    {0xDB, 0xFB, lkVowel},     {0xDC, 0xFC, lkSign},      {0xDD, 0xFD, lkVowel},     {0xDE, 0xFE, lkVowel},
     {0xDF, 0xFF, lkVowel},
 }};
 
@@ -54,8 +54,7 @@ void TLetter::Assign(const TCollectionItem& Source)
 
 TLetterCollection::TLetterCollection(TItemClass ItemClass, const TSettings& Settings)
     : TCollection(std::move(ItemClass)), FSettings(Settings)
-{
-}
+{}
 
 TLetter* TLetterCollection::AddLetter()
 {
@@ -69,8 +68,8 @@ TLetter* TLetterCollection::GetLetter(unsigned short Index) const
 
 QString TLetterCollection::PictureFileName(const TSettings& Settings, unsigned char LowerLetter)
 {
-    return Settings.ExeFolder + QStringLiteral("Pic/Alphabet/Rus/") +
-           cp1251::ToUnicode(cp1251::LetterString(LowerLetter)) + QStringLiteral(".jpg");
+    return Settings.ExeFolder + QStringLiteral("Pic/Alphabet/Rus/") + cp1251::ToUnicode(cp1251::LetterString(LowerLetter)) +
+           QStringLiteral(".jpg");
 }
 
 bool TLetterCollection::LoadPictures()
@@ -84,8 +83,7 @@ bool TLetterCollection::LoadPictures()
         if (!fs::FileExists(path)) continue;
         reader.setFileName(path);
         QImage decoded = reader.read();
-        if (decoded.isNull())
-            throw EPictureDecodeError((path + QStringLiteral(": ") + reader.errorString()).toStdString());
+        if (decoded.isNull()) throw EPictureDecodeError((path + QStringLiteral(": ") + reader.errorString()).toStdString());
         letter->Picture = std::move(decoded);
     }
     return true;
@@ -93,8 +91,7 @@ bool TLetterCollection::LoadPictures()
 
 TRusLetterCollection::TRusLetterCollection(const TSettings& Settings)
     : TLetterCollection(TItemClass::Of<TLetter>(), Settings)
-{
-}
+{}
 
 void TRusLetterCollection::MakeLetters()
 {

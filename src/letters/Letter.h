@@ -1,7 +1,7 @@
 #pragma once
 // The alphabet in memory: the letter record and the catalogue that builds the Russian alphabet for
 // the current letter-set mode, with each letter's sound file name and decoded picture.
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "platform/Collection.h"
 #include "platform/Cp1251.h"
 

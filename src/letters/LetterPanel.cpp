@@ -1,14 +1,9 @@
 #include "letters/LetterPanel.h"
 
-#include "app/AppContext.h"
-#include "games/ExamGame.h"
-#include "games/MakeWBuffer.h"
-#include "games/PicGameBuffer.h"
+#include "core/AppContext.h"
+#include "core/Speech.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
-#include "platform/Fonts.h"
-#include "sound/Speech.h"
-
 #include "platform/Align.h"
 #include "platform/Fonts.h"
 
@@ -24,10 +19,9 @@ QFont CaptionFont(int Points)
 
 }  // namespace
 
-TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board)
+// Hidden in the parking panel until the board lays the tile out.
+TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board), Panel(new TPanel(Context().SourcePanel))
 {
-    // Hidden in the parking panel until the board lays the tile out.
-    Panel = new TPanel(Context().SourcePanel);
     Panel->setGeometry(20, 10, 60, 40);
     Panel->SetDoubleBuffered(true);
 
@@ -56,15 +50,18 @@ TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board)
     ClickLabel->raise();
 }
 
-TLetterPanel::~TLetterPanel()
-{
-    delete Panel.data();
-}
+TLetterPanel::~TLetterPanel() = default;
 
 void TLetterPanel::LetterClick() {}
 
-void TLetterPanel::ClickLabelMouseDown() { Panel->SetBevelOuter(TBevel::Lowered); }
-void TLetterPanel::ClickLabelMouseUp() { Panel->SetBevelOuter(TBevel::Raised); }
+void TLetterPanel::ClickLabelMouseDown()
+{
+    Panel->SetBevelOuter(TBevel::Lowered);
+}
+void TLetterPanel::ClickLabelMouseUp()
+{
+    Panel->SetBevelOuter(TBevel::Raised);
+}
 
 void TLetterPanel::SetCaptionLayout(int FontPoints, int Height, int Top)
 {
@@ -90,9 +87,15 @@ TLetter& TLetterPanel::Letter() const
     return *Board().Letters->GetLetter(static_cast<unsigned short>(Index()));
 }
 
-TAppContext& TLetterPanel::Context() const { return Board().Context(); }
+TAppContext& TLetterPanel::Context() const
+{
+    return Board().Context();
+}
 
-void TSndLetterPanel::LetterClick() { SayLetter(spTell); }
+void TSndLetterPanel::LetterClick()
+{
+    SayLetter(spTell);
+}
 
 void TSndLetterPanel::SayLetter(short Purpose)
 {
@@ -111,29 +114,4 @@ void TSndLetterPanel::SayLetter(short Purpose)
     else
         return;
     Context().Speech->PlaySoundPair(phrases + phrase, letterFolder + letterFile);
-}
-
-void TExamLetterPanel::LetterClick()
-{
-    Context().Objects.ExamGame->Answer(Letter().LowerLetter);
-}
-
-void TPicLetterPanel::LetterClick()
-{
-    if (!dynamic_cast<TRusPicLetterPanelCollection*>(Collection())) throw EInvalidCast("Invalid class typecast");
-    TPicGameBuffer& game = *Context().Objects.PicGameBuffer;
-    if (cp1251::LetterString(Letter().LowerLetter) == game.TargetLetter)
-        game.RightAnswer();
-    else
-        game.WrongAnswer();
-}
-
-void TMakeWLetterPanel::LetterClick()
-{
-    if (!dynamic_cast<TRusMakeWLetterPanelCollection*>(Collection())) throw EInvalidCast("Invalid class typecast");
-    TMakeWBuffer& game = *Context().Objects.MakeWBuffer;
-    if (cp1251::LetterString(Letter().LowerLetter) == game.MissingLetter())
-        game.RightAnswer();
-    else
-        game.WrongAnswer();
 }

@@ -5,9 +5,8 @@
 #include "platform/Collection.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
+#include "platform/OwnedWidget.h"
 #include "platform/Panel.h"
-
-#include <QPointer>
 
 struct TAppContext;
 class TLetter;
@@ -36,13 +35,13 @@ public:
     TLetter& Letter() const;
     TAppContext& Context() const;
 
-    // The tile's widgets. The main window's widget tree owns them (the panel's parent is first the
-    // parking panel, then the board's container); the tile frees them when it goes, unless the
-    // window has already taken them with it.
-    QPointer<TPanel> Panel;
-    TImage* Image = nullptr;         // the picture, stretched, 2 pixels inside the panel
-    TLabel* LetterLabel = nullptr;   // the capital letter, centred, under the picture
-    TLabel* ClickLabel = nullptr;    // transparent, over everything, takes the mouse
+    // The tile's widgets. The panel's parent is first the parking panel, then the board's
+    // container; the tile frees the panel (and the rest with it) when it goes, unless the window
+    // has already taken it along.
+    TOwnedWidget<TPanel> Panel;
+    TImage* Image = nullptr;        // the picture, stretched, 2 pixels inside the panel
+    TLabel* LetterLabel = nullptr;  // the capital letter, centred, under the picture
+    TLabel* ClickLabel = nullptr;   // transparent, over everything, takes the mouse
 };
 
 // The learning board's tile: a click tells the letter.
@@ -55,31 +54,4 @@ public:
     // Speaks the tile's letter as a pair of recordings: a lead-in phrase, then the letter's name
     // (lsNames) or sound (lsSounds). Tell is a click on the learning board, ask an exam question.
     void SayLetter(short Purpose);
-};
-
-// The examination board's tile: a click answers the question asked.
-class TExamLetterPanel : public TSndLetterPanel {
-public:
-    using TSndLetterPanel::TSndLetterPanel;
-    void LetterClick() override;
-};
-
-// The find-the-first-letter choice: a click judges the letter against the picture's first letter.
-class TPicLetterPanel : public TLetterPanel {
-public:
-    using TLetterPanel::TLetterPanel;
-    void LetterClick() override;
-};
-
-// The missing-letter choice: a click judges the letter against the one left out of the word.
-class TMakeWLetterPanel : public TLetterPanel {
-public:
-    using TLetterPanel::TLetterPanel;
-    void LetterClick() override;
-};
-
-// A cell of the missing-letter game's word: it only shows its letter.
-class TMakeWWordLetterPanel : public TLetterPanel {
-public:
-    using TLetterPanel::TLetterPanel;
 };

@@ -1,17 +1,14 @@
 #include "letters/LetterPanelCollection.h"
 
-#include "app/AppContext.h"
-#include "letters/ShuffleCollection.h"
-
+#include "core/AppContext.h"
+#include "core/ShuffleCollection.h"
 #include "platform/ScrollBox.h"
 
 #include <QWidget>
 
 TRusLetterPanelCollection::TRusLetterPanelCollection(TAppContext& Context, TItemClass TileClass)
-    : TCollection(std::move(TileClass)), Letters(std::make_unique<TRusLetterCollection>(Context.Settings)),
-      FContext(Context)
-{
-}
+    : TCollection(std::move(TileClass)), Letters(std::make_unique<TRusLetterCollection>(Context.Settings)), FContext(Context)
+{}
 
 TRusLetterPanelCollection::~TRusLetterPanelCollection()
 {
@@ -133,37 +130,4 @@ TRusSndLetterPanelCollection::TRusSndLetterPanelCollection(TAppContext& Context)
 {
     SndColumns = 6;
     SndRows = 6;
-}
-
-TRusExamLetterPanelCollection::TRusExamLetterPanelCollection(TAppContext& Context)
-    : TRusLetterPanelCollection(Context, TItemClass::Of<TExamLetterPanel>())
-{
-    ExamColumns = 6;
-    ExamRows = 6;
-}
-
-void TRusExamLetterPanelCollection::Reshuffle()
-{
-    Shuffle();
-}
-
-TExamLetterPanel* TRusExamLetterPanelCollection::GetExamTile(unsigned short Index) const
-{
-    return static_cast<TExamLetterPanel*>(GetTile(Index));
-}
-
-TRusPicLetterPanelCollection::TRusPicLetterPanelCollection(TAppContext& Context)
-    : TRusLetterPanelCollection(Context, TItemClass::Of<TPicLetterPanel>())
-{
-    TileStyle = tsCaptions;
-}
-
-TRusMakeWLetterPanelCollection::TRusMakeWLetterPanelCollection(TAppContext& Context)
-    : TRusLetterPanelCollection(Context, TItemClass::Of<TMakeWLetterPanel>())
-{
-}
-
-TRusMakeWWordLetterPanelCollection::TRusMakeWWordLetterPanelCollection(TAppContext& Context)
-    : TRusLetterPanelCollection(Context, TItemClass::Of<TMakeWWordLetterPanel>())
-{
 }

@@ -22,8 +22,8 @@ public:
     unsigned short SndRows = 0;
     unsigned short ExamColumns = 0;  // columns and rows of LayoutShuffledGrid
     unsigned short ExamRows = 0;
-    short TileStyle = 0;             // tsPictures: FillTiles copies pictures; tsCaptions: captions only
-    unsigned short BuiltMode = 0;    // the LetterSetMode of the last Rebuild; 0 before the first
+    short TileStyle = 0;                            // tsPictures: FillTiles copies pictures; tsCaptions: captions only
+    unsigned short BuiltMode = 0;                   // the LetterSetMode of the last Rebuild; 0 before the first
     std::unique_ptr<TRusLetterCollection> Letters;  // the board's own alphabet
 
     enum : short { tsPictures = 1, tsCaptions = 2 };
@@ -55,7 +55,8 @@ public:
     void LayoutRow(QWidget* Panel);
 
 private:
-    void LayoutCells(TScrollBox* ScrollBox, unsigned short Columns, unsigned short Rows, int CaptionPoints, int CaptionHeight);
+    void LayoutCells(TScrollBox* ScrollBox, unsigned short Columns, unsigned short Rows, int CaptionPoints,
+                     int CaptionHeight);
     void PlaceTiles(QWidget* Panel, int First, int Last, int Left0, int Top, int CellW, int CellH);
 
     TAppContext& FContext;
@@ -64,27 +65,4 @@ private:
 class TRusSndLetterPanelCollection : public TRusLetterPanelCollection {
 public:
     explicit TRusSndLetterPanelCollection(TAppContext& Context);
-};
-
-class TRusExamLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusExamLetterPanelCollection(TAppContext& Context);
-    // A new random order of the letters each time the examination opens.
-    void Reshuffle();
-    TExamLetterPanel* GetExamTile(unsigned short Index) const;
-};
-
-class TRusPicLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusPicLetterPanelCollection(TAppContext& Context);
-};
-
-class TRusMakeWLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusMakeWLetterPanelCollection(TAppContext& Context);
-};
-
-class TRusMakeWWordLetterPanelCollection : public TRusLetterPanelCollection {
-public:
-    explicit TRusMakeWWordLetterPanelCollection(TAppContext& Context);
 };

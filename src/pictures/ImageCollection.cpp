@@ -1,6 +1,7 @@
 #include "pictures/ImageCollection.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
+#include "core/Texts.h"
 #include "pictures/PictureName.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -31,10 +32,7 @@ void TImageItem::Assign(const TCollectionItem& Source)
     Name = source.Name;
 }
 
-TImageCollection::TImageCollection(TAppContext& Context)
-    : TCollection(TItemClass::Of<TImageItem>()), FContext(Context)
-{
-}
+TImageCollection::TImageCollection(TAppContext& Context) : TCollection(TItemClass::Of<TImageItem>()), FContext(Context) {}
 
 void TImageCollection::LoadFromFolder(const QString& NewFolder)
 {

@@ -1,14 +1,11 @@
 #include "pictures/ImgPanel.h"
 
-#include "app/AppContext.h"
-#include "games/MakeWBuffer.h"
-#include "games/PicGameBuffer.h"
+#include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/Align.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
-#include "platform/Random.h"
 
 namespace {
 
@@ -17,35 +14,24 @@ const QRect kNewTileBounds(20, 100, 60, 40);
 const int kImageSideMargin = 3;
 const int kImageTopMargin = 4;
 
-template <class T>
-T* FindInWindow(const TAppContext& Context, const char* Name)
-{
-    return Context.MainWindow ? Context.MainWindow->findChild<T*>(QString::fromLatin1(Name)) : nullptr;
-}
-
-// Shows Picture as the current picture of the screen whose big image is called ImageName.
-void ShowBig(const TAppContext& Context, const char* ImageName, const QImage& Picture)
-{
-    if (TImage* big = FindInWindow<TImage>(Context, ImageName)) big->SetPicture(Picture);
-}
-
 }  // namespace
 
-TImgPanel::TImgPanel(TCollection* Strip) : TCollectionItem(Strip)
+TImgPanel::TImgPanel(TCollection* Strip)
+    : TCollectionItem(Strip),
+      FPanel(new TPanel(Context().SourcePanel)),
+      FClickLabel(new TLabel(FPanel)),
+      FImage(new TImage(FPanel))
 {
-    FPanel = new TPanel(Context().SourcePanel);
     FPanel->setGeometry(kNewTileBounds);
     FPanel->SetColor(kTileColour);
     FPanel->SetDoubleBuffered(true);
 
-    FImage = new TImage(FPanel);
     FImage->setGeometry(kImageSideMargin, kImageTopMargin, kNewTileBounds.width() - 2 * kImageSideMargin,
                         kNewTileBounds.height() - 2 * kImageTopMargin);
     ui::SetAnchors(FImage, akAll);  // keeps its margins when the strip resizes the tile
     FImage->SetStretch(true);
     FImage->SetCenter(true);
 
-    FClickLabel = new TLabel(FPanel);
     FClickLabel->setGeometry(FPanel->rect());
     ui::SetAlign(FClickLabel, TAlign::Client);
     FClickLabel->SetHandCursor(true);
@@ -58,17 +44,20 @@ TImgPanel::TImgPanel(TCollection* Strip) : TCollectionItem(Strip)
     FPanel->show();
 }
 
-TImgPanel::~TImgPanel()
-{
-    // The window may already have destroyed the widgets at program end.
-    delete FImage.data();
-    delete FClickLabel.data();
-    delete FPanel.data();
-}
+TImgPanel::~TImgPanel() = default;
 
-TPanel* TImgPanel::Panel() const { return FPanel; }
-TImage* TImgPanel::Image() const { return FImage; }
-TLabel* TImgPanel::ClickLabel() const { return FClickLabel; }
+TPanel* TImgPanel::Panel() const
+{
+    return FPanel;
+}
+TImage* TImgPanel::Image() const
+{
+    return FImage;
+}
+TLabel* TImgPanel::ClickLabel() const
+{
+    return FClickLabel;
+}
 
 void TImgPanel::PictureClick() {}
 
@@ -104,36 +93,6 @@ TAppContext& TImgPanel::Context() const
     return Strip().Context();
 }
 
-void TFirstLImgPanel::PictureClick()
-{
-    SelectPicture();
-}
-
-void TFirstLImgPanel::SelectPicture()
-{
-    ShowBig(Context(), kFirstLBigImageName, Image()->Picture());
-    Strip().SelectedIndex = Index();
-    // A picture without a name has no first letter: no pick can then be right.
-    Context().Objects.PicGameBuffer->TargetLetter = Name.empty() ? AnsiString() : Name.substr(0, 1);
-}
-
-void TMakeWImgPanel::PictureClick()
-{
-    SelectPicture();
-}
-
-void TMakeWImgPanel::SelectPicture()
-{
-    ShowBig(Context(), kMakeWBigImageName, Image()->Picture());
-    Strip().SelectedIndex = Index();
-    Randomize();
-    MissingPos = Random(static_cast<int>(Name.size())) + 1;
-    TMakeWBuffer& game = *Context().Objects.MakeWBuffer;
-    game.MissingPos = MissingPos;
-    game.CurrentWord = Name;
-    game.ShowWord(FindInWindow<QWidget>(Context(), kMakeWWordPanelName));
-}
-
 void TRaskrasImgPanel::PictureClick()
 {
     SelectPicture();
@@ -141,5 +100,5 @@ void TRaskrasImgPanel::PictureClick()
 
 void TRaskrasImgPanel::SelectPicture()
 {
-    ShowBig(Context(), kRasBigImageName, Image()->Picture());
+    if (TImage* big = Strip().BigImage) big->SetPicture(Image()->Picture());
 }

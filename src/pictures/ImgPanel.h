@@ -1,11 +1,10 @@
 #pragma once
 // Picture tiles: a small red-framed panel that shows one picture of a strip's catalogue and makes
-// it the current picture when clicked. Each game has its own kind, which decides what
-// "current" means for that game.
+// it the current picture when clicked. Each screen has its own kind, which decides what
+// "current" means there (the games' kinds live with the games).
 #include "platform/Collection.h"
 #include "platform/Cp1251.h"
-
-#include <QPointer>
+#include "platform/OwnedWidget.h"
 
 struct TAppContext;
 class TImgPanelCollection;
@@ -42,26 +41,10 @@ public:
     TAppContext& Context() const;
 
 private:
-    QPointer<TPanel> FPanel;
-    QPointer<TImage> FImage;
-    QPointer<TLabel> FClickLabel;
-};
-
-// "Найди букву": the selected picture's first letter becomes the letter to find.
-class TFirstLImgPanel : public TImgPanel {
-public:
-    using TImgPanel::TImgPanel;
-    void PictureClick() override;
-    void SelectPicture() override;
-};
-
-// "Дед Буквоед": each selection hides a newly drawn letter of the picture's word.
-class TMakeWImgPanel : public TImgPanel {
-public:
-    using TImgPanel::TImgPanel;
-    int MissingPos = 0;  // 1-based position of the hidden letter in Name, drawn at each selection
-    void PictureClick() override;
-    void SelectPicture() override;
+    // Freed in the reverse order: the image, the click label, then the panel.
+    TOwnedWidget<TPanel> FPanel;
+    TOwnedWidget<TLabel> FClickLabel;
+    TOwnedWidget<TImage> FImage;
 };
 
 // "Раскраска": a selection only shows the page large.
@@ -71,9 +54,3 @@ public:
     void PictureClick() override;
     void SelectPicture() override;
 };
-
-// The screens' big pictures and the word panel, found in the main window by their names.
-inline const char* const kFirstLBigImageName = "BigImage";
-inline const char* const kMakeWBigImageName = "MakeWImage";
-inline const char* const kMakeWWordPanelName = "MakeWWordPanel";
-inline const char* const kRasBigImageName = "RasBigImage";

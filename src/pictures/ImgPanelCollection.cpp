@@ -1,6 +1,6 @@
 #include "pictures/ImgPanelCollection.h"
 
-#include "letters/ShuffleCollection.h"
+#include "core/ShuffleCollection.h"
 #include "pictures/TileGeometry.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
@@ -9,8 +9,7 @@
 TImgPanelCollection::TImgPanelCollection(TAppContext& Context, TItemClass TileClass,
                                          std::unique_ptr<TImageCollection> NewImages)
     : TCollection(std::move(TileClass)), Images(std::move(NewImages)), FContext(Context)
-{
-}
+{}
 
 TImgPanelCollection::~TImgPanelCollection()
 {
@@ -85,31 +84,9 @@ bool TImgPanelCollection::NextPicture()
     }
 }
 
-TFirstLImgPanelCollection::TFirstLImgPanelCollection(TAppContext& Context)
-    : TImgPanelCollection(Context, TItemClass::Of<TFirstLImgPanel>(), std::make_unique<TImageCollection>(Context))
-{
-}
-
-TFirstLImgPanel* TFirstLImgPanelCollection::GetTile(int Index) const
-{
-    return static_cast<TFirstLImgPanel*>(TImgPanelCollection::GetTile(static_cast<unsigned short>(Index & 0xFFFF)));
-}
-
-TMakeWImgPanelCollection::TMakeWImgPanelCollection(TAppContext& Context)
-    : TImgPanelCollection(Context, TItemClass::Of<TMakeWImgPanel>(), std::make_unique<TImageCollection>(Context))
-{
-}
-
-TMakeWImgPanel* TMakeWImgPanelCollection::GetTile(int Index) const
-{
-    return static_cast<TMakeWImgPanel*>(TImgPanelCollection::GetTile(static_cast<unsigned short>(Index & 0xFFFF)));
-}
-
 TRaskrasImgPanelCollection::TRaskrasImgPanelCollection(TAppContext& Context)
-    : TImgPanelCollection(Context, TItemClass::Of<TRaskrasImgPanel>(),
-                          std::make_unique<TRaskrasImageCollection>(Context))
-{
-}
+    : TImgPanelCollection(Context, TItemClass::Of<TRaskrasImgPanel>(), std::make_unique<TRaskrasImageCollection>(Context))
+{}
 
 void TRaskrasImgPanelCollection::LoadFromFolder(const QString& Folder)
 {

@@ -6,9 +6,11 @@
 #include "pictures/ImgPanel.h"
 #include "platform/Collection.h"
 
+#include <QPointer>
 #include <memory>
 
 struct TAppContext;
+class TImage;
 class TScrollBox;
 
 class TImgPanelCollection : public TCollection {
@@ -16,9 +18,12 @@ public:
     TImgPanelCollection(TAppContext& Context, TItemClass TileClass, std::unique_ptr<TImageCollection> Images);
     ~TImgPanelCollection() override;
 
-    int SelectedIndex = 0;  // the current tile; -1 for none
-    bool Loaded = false;    // whether the pictures have been read
+    int SelectedIndex = 0;                     // the current tile; -1 for none
+    bool Loaded = false;                       // whether the pictures have been read
     std::unique_ptr<TImageCollection> Images;  // the catalogue behind the tiles
+    // The screen's big picture, where a selected tile shows its picture; handed over by whoever
+    // puts the strip on a screen.
+    QPointer<TImage> BigImage;
 
     TAppContext& Context() const { return FContext; }
 
@@ -42,22 +47,6 @@ public:
 
 private:
     TAppContext& FContext;
-};
-
-class TFirstLImgPanelCollection : public TImgPanelCollection {
-public:
-    explicit TFirstLImgPanelCollection(TAppContext& Context);
-    void Reshuffle() { Shuffle(); }
-    // The low 16 bits of Index address the tile.
-    TFirstLImgPanel* GetTile(int Index) const;
-};
-
-class TMakeWImgPanelCollection : public TImgPanelCollection {
-public:
-    explicit TMakeWImgPanelCollection(TAppContext& Context);
-    void Reshuffle() { Shuffle(); }
-    // The low 16 bits of Index address the tile.
-    TMakeWImgPanel* GetTile(int Index) const;
 };
 
 class TRaskrasImgPanelCollection : public TImgPanelCollection {

@@ -47,8 +47,7 @@ TDecodedPicture DecodeScrambledFile(const QString& Path)
 }
 
 std::vector<TDecodedPicture> DecodeFiles(const QStringList& Paths,
-                                         const std::function<TDecodedPicture(const QString&)>& Decode,
-                                         TDecodeMode Mode)
+                                         const std::function<TDecodedPicture(const QString&)>& Decode, TDecodeMode Mode)
 {
     std::vector<TDecodedPicture> out;
     if (Mode == TDecodeMode::Serial || Paths.size() < 2) {

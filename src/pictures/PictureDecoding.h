@@ -26,5 +26,4 @@ enum class TDecodeMode {
 
 // Decodes every path with Decode; the results stand in the order of Paths whatever the mode.
 std::vector<TDecodedPicture> DecodeFiles(const QStringList& Paths,
-                                         const std::function<TDecodedPicture(const QString&)>& Decode,
-                                         TDecodeMode Mode);
+                                         const std::function<TDecodedPicture(const QString&)>& Decode, TDecodeMode Mode);

@@ -22,7 +22,10 @@ struct TChildRules {
     QRect Last;            // bounds as last placed or seen; a difference means code moved the child
 };
 
-int MulDiv(int A, int B, int C) { return C == 0 ? 0 : int(std::lround(double(A) * B / C)); }
+int MulDiv(int A, int B, int C)
+{
+    return C == 0 ? 0 : int(std::lround(double(A) * B / C));
+}
 
 // A child's bounds at ParentSize by its anchors.
 QRect Anchored(const TChildRules& r, const QSize& ParentSize)
@@ -32,14 +35,18 @@ QRect Anchored(const TChildRules& r, const QSize& ParentSize)
     const int dw = ParentSize.width() - r.OriginalParent.width();
     const int dh = ParentSize.height() - r.OriginalParent.height();
     if (r.Anchors & akRight) {
-        if (r.Anchors & akLeft) width += dw;
-        else left += dw;
+        if (r.Anchors & akLeft)
+            width += dw;
+        else
+            left += dw;
     } else if (!(r.Anchors & akLeft)) {
         left = MulDiv(d.left() + d.width() / 2, ParentSize.width(), r.OriginalParent.width()) - width / 2;
     }
     if (r.Anchors & akBottom) {
-        if (r.Anchors & akTop) height += dh;
-        else top += dh;
+        if (r.Anchors & akTop)
+            height += dh;
+        else
+            top += dh;
     } else if (!(r.Anchors & akTop)) {
         top = MulDiv(d.top() + d.height() / 2, ParentSize.height(), r.OriginalParent.height()) - height / 2;
     }
@@ -51,15 +58,23 @@ QRect Anchored(const TChildRules& r, const QSize& ParentSize)
 bool GoesBefore(const QRect& a, const QRect& b, TAlign Align)
 {
     switch (Align) {
-    case TAlign::Top: return a.top() < b.top();
-    case TAlign::Bottom: return a.top() + a.height() >= b.top() + b.height();
-    case TAlign::Left: return a.left() < b.left();
-    case TAlign::Right: return a.left() + a.width() >= b.left() + b.width();
-    default: return false;
+        case TAlign::Top:
+            return a.top() < b.top();
+        case TAlign::Bottom:
+            return a.top() + a.height() >= b.top() + b.height();
+        case TAlign::Left:
+            return a.left() < b.left();
+        case TAlign::Right:
+            return a.left() + a.width() >= b.left() + b.width();
+        default:
+            return false;
     }
 }
 
-bool IsHiddenChild(const QWidget* w) { return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide); }
+bool IsHiddenChild(const QWidget* w)
+{
+    return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
 
 QSize DesignSizeOf(const QWidget* w)
 {
@@ -120,22 +135,22 @@ public:
             for (size_t i : InAlignOrder(kind)) {
                 QRect g = placed[i];
                 switch (kind) {
-                case TAlign::Top:
-                    g = QRect(rest.left(), rest.top(), rest.width(), g.height());
-                    rest.setTop(rest.top() + g.height());
-                    break;
-                case TAlign::Bottom:
-                    g = QRect(rest.left(), rest.bottom() + 1 - g.height(), rest.width(), g.height());
-                    rest.setBottom(rest.bottom() - g.height());
-                    break;
-                case TAlign::Left:
-                    g = QRect(rest.left(), rest.top(), g.width(), rest.height());
-                    rest.setLeft(rest.left() + g.width());
-                    break;
-                default:
-                    g = QRect(rest.right() + 1 - g.width(), rest.top(), g.width(), rest.height());
-                    rest.setRight(rest.right() - g.width());
-                    break;
+                    case TAlign::Top:
+                        g = QRect(rest.left(), rest.top(), rest.width(), g.height());
+                        rest.setTop(rest.top() + g.height());
+                        break;
+                    case TAlign::Bottom:
+                        g = QRect(rest.left(), rest.bottom() + 1 - g.height(), rest.width(), g.height());
+                        rest.setBottom(rest.bottom() - g.height());
+                        break;
+                    case TAlign::Left:
+                        g = QRect(rest.left(), rest.top(), g.width(), rest.height());
+                        rest.setLeft(rest.left() + g.width());
+                        break;
+                    default:
+                        g = QRect(rest.right() + 1 - g.width(), rest.top(), g.width(), rest.height());
+                        rest.setRight(rest.right() - g.width());
+                        break;
                 }
                 placed[i] = g;
             }
@@ -143,7 +158,8 @@ public:
         for (size_t i = 0; i < FRules.size(); ++i) {
             const TChildRules& r = FRules[i];
             if (r.Align == TAlign::Client) {
-                if (!IsHiddenChild(r.Widget)) placed[i] = QRect(rest.topLeft(), QSize(std::max(rest.width(), 0), std::max(rest.height(), 0)));
+                if (!IsHiddenChild(r.Widget))
+                    placed[i] = QRect(rest.topLeft(), QSize(std::max(rest.width(), 0), std::max(rest.height(), 0)));
             } else if (r.Align == TAlign::None) {
                 placed[i] = Anchored(r, parentSize);
             }
@@ -168,18 +184,21 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
         if (Watched == FParent) {
-            if (Event->type() == QEvent::Resize) Realign();
-            else if (Event->type() == QEvent::ChildRemoved) DropStrays();
+            if (Event->type() == QEvent::Resize)
+                Realign();
+            else if (Event->type() == QEvent::ChildRemoved)
+                DropStrays();
             return false;
         }
         switch (Event->type()) {
-        case QEvent::ShowToParent:
-        case QEvent::HideToParent:
-        case QEvent::Resize:
-            if (const TChildRules* r = Find(static_cast<QWidget*>(Watched)); r && r->Align != TAlign::None && !FBusy)
-                if (Event->type() != QEvent::Resize || static_cast<QWidget*>(Watched)->geometry() != r->Last) Realign();
-            break;
-        default: break;
+            case QEvent::ShowToParent:
+            case QEvent::HideToParent:
+            case QEvent::Resize:
+                if (const TChildRules* r = Find(static_cast<QWidget*>(Watched)); r && r->Align != TAlign::None && !FBusy)
+                    if (Event->type() != QEvent::Resize || static_cast<QWidget*>(Watched)->geometry() != r->Last) Realign();
+                break;
+            default:
+                break;
         }
         return false;
     }
@@ -265,7 +284,10 @@ void SetAnchors(QWidget* Child, TAnchors Anchors)
     }
 }
 
-void SetDesignSize(QWidget* Parent, const QSize& Size) { Parent->setProperty(kDesignSizeProperty, Size); }
+void SetDesignSize(QWidget* Parent, const QSize& Size)
+{
+    Parent->setProperty(kDesignSizeProperty, Size);
+}
 
 void Realign(QWidget* Parent)
 {

@@ -35,7 +35,10 @@ namespace ui {
 // Bounds.size() also becomes Child's own design size for its children.
 void SetDesign(QWidget* Child, const QRect& Bounds, TAlign Align = TAlign::None, TAnchors Anchors = akLeftTop);
 // The same for a child that is not aligned.
-inline void SetDesign(QWidget* Child, const QRect& Bounds, TAnchors Anchors) { SetDesign(Child, Bounds, TAlign::None, Anchors); }
+inline void SetDesign(QWidget* Child, const QRect& Bounds, TAnchors Anchors)
+{
+    SetDesign(Child, Bounds, TAlign::None, Anchors);
+}
 
 // Alignment or anchors for a child at its current bounds and its parent's current size, as code
 // that creates widgets at run time (tiles) sets them.

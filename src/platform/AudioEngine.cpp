@@ -244,7 +244,8 @@ bool TAudioEngine::IsWaiting(TVoiceId Voice) const
 
 void TAudioEngine::MixCallback(void* Engine, uint8_t* Stream, int Bytes)
 {
-    static_cast<TAudioEngine*>(Engine)->Mix(reinterpret_cast<int16_t*>(Stream), Bytes / int(kDeviceChannels * sizeof(int16_t)));
+    static_cast<TAudioEngine*>(Engine)->Mix(reinterpret_cast<int16_t*>(Stream),
+                                            Bytes / int(kDeviceChannels * sizeof(int16_t)));
 }
 
 void TAudioEngine::Mix(int16_t* Out, int Frames)
@@ -315,7 +316,8 @@ void TAudioEngine::PlayWithoutDeviceLocked(TVoiceId Id, TVoice& Voice, std::vect
 
 void TAudioEngine::PostEnded(std::vector<TEnded> Ended)
 {
-    QMetaObject::invokeMethod(this, [this, Ended = std::move(Ended)] { DeliverEnded(Ended); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, Ended = std::move(Ended)] { DeliverEnded(Ended); }, Qt::QueuedConnection);
 }
 
 void TAudioEngine::DeliverEnded(const std::vector<TEnded>& Ended)

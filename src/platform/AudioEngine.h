@@ -80,8 +80,8 @@ private:
         std::shared_ptr<const TDeviceSound> Sound;
         std::size_t Position = 0;  // next frame to play
         TVoiceState State = TVoiceState::Empty;
-        TVoiceId Leader = -1;      // the voice this one waits for, or -1
-        uint64_t Serial = 0;       // changes with every Load and start, so stale end reports are dropped
+        TVoiceId Leader = -1;  // the voice this one waits for, or -1
+        uint64_t Serial = 0;   // changes with every Load and start, so stale end reports are dropped
         TVoiceTimes Times;
         // Shared so that handing it out under the lock costs no allocation.
         std::shared_ptr<const std::function<void(const TVoiceTimes&)>> OnEnded;

@@ -5,8 +5,14 @@
 
 namespace ui {
 
-void OpenInBrowser(const QString& Url) { QDesktopServices::openUrl(QUrl(Url)); }
+void OpenInBrowser(const QString& Url)
+{
+    QDesktopServices::openUrl(QUrl(Url));
+}
 
-TUrlOpener SystemUrlOpener() { return [](const QString& Url) { OpenInBrowser(Url); }; }
+TUrlOpener SystemUrlOpener()
+{
+    return [](const QString& Url) { OpenInBrowser(Url); };
+}
 
 }  // namespace ui

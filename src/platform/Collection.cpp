@@ -38,8 +38,7 @@ TCollectionItem* TCollection::Add()
 
 TCollectionItem* TCollection::Item(int Index) const
 {
-    if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index >= Count()) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     return FItems[static_cast<size_t>(Index)];
 }
 

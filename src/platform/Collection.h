@@ -75,7 +75,10 @@ public:
 protected:
     // Typed access for derived collections; the index is 16-bit unsigned as the program's accessors take it.
     template <class T>
-    T* ItemAs(unsigned short Index) const { return static_cast<T*>(Item(Index)); }
+    T* ItemAs(unsigned short Index) const
+    {
+        return static_cast<T*>(Item(Index));
+    }
 
 private:
     friend class TCollectionItem;

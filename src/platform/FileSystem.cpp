@@ -42,13 +42,16 @@ QList<QRegularExpression> MaskPatterns(const QString& Masks)
     for (const QString& m : Masks.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         QString re;
         for (QChar c : m.trimmed()) {
-            if (c == QLatin1Char('*')) re += QStringLiteral(".*");
-            else if (c == QLatin1Char('?')) re += QLatin1Char('.');
-            else re += QRegularExpression::escape(QString(c));
+            if (c == QLatin1Char('*'))
+                re += QStringLiteral(".*");
+            else if (c == QLatin1Char('?'))
+                re += QLatin1Char('.');
+            else
+                re += QRegularExpression::escape(QString(c));
         }
-        out.append(QRegularExpression(QRegularExpression::anchoredPattern(re),
-                                      QRegularExpression::CaseInsensitiveOption |
-                                          QRegularExpression::DotMatchesEverythingOption));
+        out.append(
+            QRegularExpression(QRegularExpression::anchoredPattern(re),
+                               QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption));
     }
     return out;
 }

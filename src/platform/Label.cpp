@@ -12,8 +12,10 @@ TLabel::TLabel(const QString& Caption, QWidget* Parent) : QLabel(Caption, Parent
 
 void TLabel::SetHandCursor(bool On)
 {
-    if (On) setCursor(Qt::PointingHandCursor);
-    else unsetCursor();
+    if (On)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
 }
 
 void TLabel::mousePressEvent(QMouseEvent* Event)
@@ -24,7 +26,10 @@ void TLabel::mousePressEvent(QMouseEvent* Event)
 }
 
 // A second press in quick succession arrives as a double click; it is a press all the same.
-void TLabel::mouseDoubleClickEvent(QMouseEvent* Event) { mousePressEvent(Event); }
+void TLabel::mouseDoubleClickEvent(QMouseEvent* Event)
+{
+    mousePressEvent(Event);
+}
 
 void TLabel::mouseReleaseEvent(QMouseEvent* Event)
 {

@@ -63,10 +63,14 @@ THandle NewHandle(QString& Error)
 const char* Mp3FailureName(TMp3Failure Failure)
 {
     switch (Failure) {
-    case TMp3Failure::None: return "";
-    case TMp3Failure::Missing: return "missing file";
-    case TMp3Failure::NotMp3: return "not an MP3 file";
-    case TMp3Failure::Corrupt: return "damaged MP3 file";
+        case TMp3Failure::None:
+            return "";
+        case TMp3Failure::Missing:
+            return "missing file";
+        case TMp3Failure::NotMp3:
+            return "not an MP3 file";
+        case TMp3Failure::Corrupt:
+            return "damaged MP3 file";
     }
     return "";
 }
@@ -80,8 +84,7 @@ QString TMp3Result::Describe() const
 TMp3Result Mp3DecodeFile(const QString& Path)
 {
     const QFileInfo info(Path);
-    if (!info.exists() || !info.isFile())
-        return Failed(TMp3Failure::Missing, QStringLiteral("no such file"));
+    if (!info.exists() || !info.isFile()) return Failed(TMp3Failure::Missing, QStringLiteral("no such file"));
 
     InitLibraryOnce();
     QString error;
@@ -118,7 +121,6 @@ TMp3Result Mp3DecodeFile(const QString& Path)
         const QString message = QString::fromUtf8(mpg123_strerror(h.get()));
         return Failed(formatKnown ? TMp3Failure::Corrupt : TMp3Failure::NotMp3, message);
     }
-    if (!formatKnown)
-        return Failed(TMp3Failure::NotMp3, QStringLiteral("no MPEG audio frame found"));
+    if (!formatKnown) return Failed(TMp3Failure::NotMp3, QStringLiteral("no MPEG audio frame found"));
     return result;
 }

@@ -3,9 +3,18 @@
 #include <QPainter>
 
 namespace ui {
-QColor ButtonFace() { return QColor(0xF0, 0xF0, 0xF0); }
-QColor ButtonHighlight() { return QColor(0xFF, 0xFF, 0xFF); }
-QColor ButtonShadow() { return QColor(0xA0, 0xA0, 0xA0); }
+QColor ButtonFace()
+{
+    return QColor(0xF0, 0xF0, 0xF0);
+}
+QColor ButtonHighlight()
+{
+    return QColor(0xFF, 0xFF, 0xFF);
+}
+QColor ButtonShadow()
+{
+    return QColor(0xA0, 0xA0, 0xA0);
+}
 }  // namespace ui
 
 namespace {

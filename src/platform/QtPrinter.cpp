@@ -26,8 +26,7 @@ int TQtPrinter::PageHeight() const
 
 void TQtPrinter::SetOrientation(TOrientation Orientation)
 {
-    FPrinter.setPageOrientation(Orientation == TOrientation::Landscape ? QPageLayout::Landscape
-                                                                       : QPageLayout::Portrait);
+    FPrinter.setPageOrientation(Orientation == TOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void TQtPrinter::BeginDoc()

@@ -22,7 +22,10 @@ void TRichEdit::SetBorderWidth(int Width)
     setViewportMargins(Width, Width, Width, Width);
 }
 
-void TRichEdit::SetLines(const QStringList& Lines) { setPlainText(Lines.join(QLatin1Char('\n'))); }
+void TRichEdit::SetLines(const QStringList& Lines)
+{
+    setPlainText(Lines.join(QLatin1Char('\n')));
+}
 
 QStringList TRichEdit::Lines() const
 {

@@ -13,10 +13,15 @@ void SetScreenCursor(TScreenCursor Cursor)
 {
     if (Cursor == current) return;
     current = Cursor;
-    if (Cursor == TScreenCursor::HourGlass) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    else QApplication::restoreOverrideCursor();
+    if (Cursor == TScreenCursor::HourGlass)
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    else
+        QApplication::restoreOverrideCursor();
 }
 
-TScreenCursor ScreenCursor() { return current; }
+TScreenCursor ScreenCursor()
+{
+    return current;
+}
 
 }  // namespace ui

@@ -38,7 +38,10 @@ void TScrollBox::DockTop(QWidget* Child)
     Rearrange();
 }
 
-int TScrollBox::VertScrollPos() const { return verticalScrollBar()->value(); }
+int TScrollBox::VertScrollPos() const
+{
+    return verticalScrollBar()->value();
+}
 
 void TScrollBox::SetVertScrollPos(int Pos)
 {
@@ -96,11 +99,14 @@ bool TScrollBox::eventFilter(QObject* Watched, QEvent* Event)
     }
     if (auto* w = qobject_cast<QWidget*>(Watched); w && w->parentWidget() == FContent) {
         switch (Event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::ShowToParent:
-        case QEvent::HideToParent: Rearrange(); break;
-        default: break;
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::ShowToParent:
+            case QEvent::HideToParent:
+                Rearrange();
+                break;
+            default:
+                break;
         }
     }
     return QScrollArea::eventFilter(Watched, Event);

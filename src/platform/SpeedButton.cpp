@@ -29,8 +29,10 @@ void TSpeedButton::SetGlyph(const QImage& Glyph)
 
 void TSpeedButton::SetHandCursor(bool On)
 {
-    if (On) setCursor(Qt::PointingHandCursor);
-    else unsetCursor();
+    if (On)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
 }
 
 void TSpeedButton::paintEvent(QPaintEvent*)

@@ -5,15 +5,16 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+
 bool InstallRussianTranslations()
 {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    // Owned by the application, so it lives as long as the texts it translates.
-    auto* translator = new QTranslator(QCoreApplication::instance());
+    auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    // Owned by the application from here on, so it lives as long as the texts it translates.
+    translator->setParent(QCoreApplication::instance());
+    return QCoreApplication::installTranslator(translator.release());
 }

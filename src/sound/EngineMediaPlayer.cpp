@@ -3,8 +3,7 @@
 #include "platform/AudioFormat.h"
 #include "platform/Mp3Decoder.h"
 
-TEngineMediaPlayer::TEngineMediaPlayer(std::shared_ptr<audio::TAudioEngine> Engine)
-    : FEngine(std::move(Engine))
+TEngineMediaPlayer::TEngineMediaPlayer(std::shared_ptr<audio::TAudioEngine> Engine) : FEngine(std::move(Engine))
 {
     FVoice = FEngine->CreateVoice([this](const audio::TVoiceTimes&) {
         if (OnEnded) OnEnded();
@@ -41,9 +40,12 @@ void TEngineMediaPlayer::Close()
 TMPModes TEngineMediaPlayer::Mode() const
 {
     switch (FEngine->State(FVoice)) {
-    case audio::TVoiceState::Playing: return mpPlaying;
-    case audio::TVoiceState::Stopped: return mpStopped;
-    case audio::TVoiceState::Empty: break;
+        case audio::TVoiceState::Playing:
+            return mpPlaying;
+        case audio::TVoiceState::Stopped:
+            return mpStopped;
+        case audio::TVoiceState::Empty:
+            break;
     }
     return mpNotReady;
 }

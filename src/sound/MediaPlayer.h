@@ -18,8 +18,8 @@ enum TMPModes : int {
     mpOpen = 6,
 };
 
-inline constexpr std::array<const char*, 7> ModeNames = {
-    "Not ready", "Stopped", "Playing", "Recording", "Seeking", "Paused", "Open"};
+inline constexpr std::array<const char*, 7> ModeNames = {"Not ready", "Stopped", "Playing", "Recording",
+                                                         "Seeking",   "Paused",  "Open"};
 
 // Opening a file failed: it is missing, not an MP3 file, or damaged. what() tells which.
 class EMediaPlayerError : public std::runtime_error {

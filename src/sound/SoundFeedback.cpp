@@ -1,6 +1,6 @@
 #include "sound/SoundFeedback.h"
 
-#include "app/AppContext.h"
+#include "core/Texts.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Random.h"
@@ -22,8 +22,7 @@ TSoundFeedback::TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IM
       FMediaPlayer2(MediaPlayer2),
       FSettings(Settings),
       FStartPanelShow(std::move(StartPanelShow))
-{
-}
+{}
 
 QString TSoundFeedback::PhrasePath(const QString& Name) const
 {

@@ -2,9 +2,9 @@
 // The main window's speech: one file on the first player, a pair of files one after the other on
 // the two players, a random phrase from a folder with the "Продолжить" box, and the well-done phrase.
 // Every path is built when the sound is asked for, so a change of voice applies from the next sound on.
-#include "app/Settings.h"
+#include "core/Settings.h"
+#include "core/Speech.h"
 #include "sound/MediaPlayer.h"
-#include "sound/Speech.h"
 
 #include <functional>
 
@@ -13,8 +13,8 @@ class IDialogs;
 class TSoundFeedback : public ISpeech {
 public:
     // StartPanelShow brings the start screen to the front (the main window's action).
-    TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2,
-                   const TSettings& Settings, std::function<void()> StartPanelShow);
+    TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2, const TSettings& Settings,
+                   std::function<void()> StartPanelShow);
 
     void PlaySoundFile(const QString& Path) override;
     void PlaySoundPair(const QString& First, const QString& Second) override;

@@ -9,7 +9,7 @@ std::unique_ptr<TSoundSystem> MakeSoundSystem(IDialogs& Dialogs, const TSettings
     auto system = std::make_unique<TSoundSystem>();
     system->MediaPlayer1 = std::make_unique<TEngineMediaPlayer>(engine);
     system->MediaPlayer2 = std::make_unique<TEngineMediaPlayer>(engine);
-    system->Speech = std::make_unique<TSoundFeedback>(Dialogs, *system->MediaPlayer1, *system->MediaPlayer2,
-                                                      Settings, std::move(StartPanelShow));
+    system->Speech = std::make_unique<TSoundFeedback>(Dialogs, *system->MediaPlayer1, *system->MediaPlayer2, Settings,
+                                                      std::move(StartPanelShow));
     return system;
 }

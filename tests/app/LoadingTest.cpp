@@ -5,15 +5,15 @@
 #include "platform/ScreenCursor.h"
 #include "support/FakeDialogs.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <condition_variable>
-#include <gtest/gtest.h>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -171,7 +171,7 @@ TEST_F(Loading, LoadingThatEndsWithinOneTickLeavesTheBarWhereItStarted)
     Form->WaitForLoading();  // no timer tick can have run: the window's loop did not
     EXPECT_EQ(BarLeft(), -BarWidth());
     EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
-    EXPECT_NE(Form->Context.Objects.RaskrasImgPanels, nullptr);
+    EXPECT_NE(Form->Objects.RaskrasImgPanels, nullptr);
 }
 
 TEST_F(Loading, AFailureAtTheFirstObjectLeavesEveryReferenceEmptyAndTellsOnce)
@@ -179,7 +179,7 @@ TEST_F(Loading, AFailureAtTheFirstObjectLeavesEveryReferenceEmptyAndTellsOnce)
     Form->Work = TLoadingForm::TWork::FailAtOnce;
     Form->FormActivate();
     Form->WaitForLoading();
-    const TGameObjects& o = Form->Context.Objects;
+    const TGameObjects& o = Form->Objects;
     EXPECT_TRUE(!o.PicGameBuffer && !o.MakeWBuffer && !o.ExamGame && !o.SndLetterPanels && !o.ExamLetterPanels &&
                 !o.PicLetterPanels && !o.MakeWLetterPanels && !o.FirstLImgPanels && !o.MakeWImgPanels &&
                 !o.RaskrasImgPanels);
@@ -195,12 +195,12 @@ TEST_F(Loading, StartsOncePerRun)
 {
     Form->FormActivate();
     Form->WaitForLoading();
-    const auto* board = Form->Context.Objects.SndLetterPanels;
+    const auto* board = Form->Objects.SndLetterPanels.get();
     Form->FormActivate();
     Form->StartLoading();
     Form->WaitForLoading();
     EXPECT_EQ(Form->Runs, 1);
-    EXPECT_EQ(Form->Context.Objects.SndLetterPanels, board);
+    EXPECT_EQ(Form->Objects.SndLetterPanels.get(), board);
     EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
 }
 

@@ -1,8 +1,8 @@
 // The main window: its regions at the design size and maximised, which screen the user sees after
 // each action, the menu, the web-link question, the "Меню" bevel, the start-up and the settings.
-#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
-#include "app/Vendor.h"
+#include "core/Vendor.h"
+#include "games/GameObjects.h"
 #include "platform/Align.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -14,12 +14,12 @@
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -32,14 +32,6 @@ public:
     void StartLoading() override { ++LoadingStarts; }
 };
 
-// Stand-ins for the program-wide objects: only their presence matters to the menu.
-int FakeObjectStorage[10];
-template <class T>
-T* Fake(int i)
-{
-    return reinterpret_cast<T*>(&FakeObjectStorage[i]);
-}
-
 struct MainForm : ::testing::Test {
     QTemporaryDir Folder;
     TFakeDialogs Dialogs;
@@ -51,7 +43,7 @@ struct MainForm : ::testing::Test {
         Form = std::make_unique<TCountingForm>(&Dialogs, Folder.path() + QLatin1Char('/'));
         Form->SetUrlOpener([this](const QString& Url) { Opened << Url; });
     }
-    void TearDown() override { Form->Context.Objects = {}; }
+    void TearDown() override { Form->Objects.Reset(); }
 
     // The window on the (offscreen) screen at Size, not maximised.
     void ShowAt(const QSize& Size)
@@ -66,17 +58,8 @@ struct MainForm : ::testing::Test {
 
     void HaveAllObjects()
     {
-        TGameObjects& o = Form->Context.Objects;
-        o.PicGameBuffer = Fake<TPicGameBuffer>(0);
-        o.MakeWBuffer = Fake<TMakeWBuffer>(1);
-        o.ExamGame = Fake<TExamGame>(2);
-        o.SndLetterPanels = Fake<TRusSndLetterPanelCollection>(3);
-        o.ExamLetterPanels = Fake<TRusExamLetterPanelCollection>(4);
-        o.PicLetterPanels = Fake<TRusPicLetterPanelCollection>(5);
-        o.MakeWLetterPanels = Fake<TRusMakeWLetterPanelCollection>(6);
-        o.FirstLImgPanels = Fake<TFirstLImgPanelCollection>(7);
-        o.MakeWImgPanels = Fake<TMakeWImgPanelCollection>(8);
-        o.RaskrasImgPanels = Fake<TRaskrasImgPanelCollection>(9);
+        Form->Objects.Reset();
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
 
@@ -116,10 +99,10 @@ struct MainFormGames : MainForm {
     void SetUp() override
     {
         MainForm::SetUp();
-        LoadGameObjects(Form->Context);
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
-    void TearDown() override { FreeGameObjects(Form->Context); }
+    void TearDown() override { Form->Objects.Reset(); }
 };
 
 // --- Regions ---
@@ -224,11 +207,11 @@ TEST_F(MainForm, StackingOrderAtCreation)
     EXPECT_LT(at(Form->MenuRibbon), at(Form->ContentPanel));
     EXPECT_LT(at(Form->ContentPanel), at(Form->PopupMenuPanel));
     EXPECT_LT(at(Form->PopupMenuPanel), at(Form->RaskraskaPopupMenuPanel));
-    const QList<QWidget*> screens = {Form->GamePicPanel, Form->GameSndPanel, Form->GameMakeWPanel, Form->StartPanel,
+    const QList<QWidget*> screens = {Form->GamePicPanel, Form->GameSndPanel,   Form->GameMakeWPanel, Form->StartPanel,
                                      Form->RulesPanel,   Form->RaskraskaPanel, Form->GameExamPanel};
     for (int i = 1; i < screens.size(); ++i) EXPECT_TRUE(Above(screens[i], screens[i - 1])) << i;
-    const QList<QWidget*> pages = {Form->RuleExamGamePanel, Form->RuleRasPanel, Form->RulePicGamePanel, Form->RuleMakeWGamePanel,
-                                   Form->RuleSndGamePanel};
+    const QList<QWidget*> pages = {Form->RuleExamGamePanel, Form->RuleRasPanel, Form->RulePicGamePanel,
+                                   Form->RuleMakeWGamePanel, Form->RuleSndGamePanel};
     for (int i = 1; i < pages.size(); ++i) EXPECT_TRUE(Above(pages[i], pages[i - 1])) << i;
     EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
     EXPECT_TRUE(Form->RaskraskaPopupMenuPanel->isHidden());
@@ -261,8 +244,9 @@ TEST_F(MainForm, CaptionsFontsAndColours)
     EXPECT_EQ(Form->RepeatSndButton->Glyph().size(), QSize(30, 30));
     EXPECT_EQ(Form->SpeedButton2->Glyph().size(), QSize(38, 38));
 
-    const QStringList captions = {Form->SpeedButton3->Caption(), Form->SpeedButton4->Caption(), Form->SpeedButton5->Caption(),
-                                  Form->SpeedButton6->Caption(), Form->SpeedButton7->Caption()};
+    const QStringList captions = {Form->SpeedButton3->Caption(), Form->SpeedButton4->Caption(),
+                                  Form->SpeedButton5->Caption(), Form->SpeedButton6->Caption(),
+                                  Form->SpeedButton7->Caption()};
     EXPECT_EQ(captions, QStringList({"Обучение", "Найди букву", "Дед Буквоед", "Экзамен", "Раскраска"}));
     EXPECT_EQ(Form->SpeedButton7->geometry().top() - Form->SpeedButton6->geometry().top(), 39);
     EXPECT_EQ(Form->RulesCloseButton->Caption(), QStringLiteral("Закрыть"));
@@ -275,15 +259,15 @@ TEST_F(MainForm, RulesPagesHoldTheirLinesExactly)
     EXPECT_EQ(Form->RulesGame1RichEdit->Lines(),
               QStringList({"Ребенок может находить соответствие между ", "изображением буквы и ее звуком. При нажатии ",
                            "на букву проигрывается звук."}));
-    EXPECT_EQ(Form->RichEdit1->Lines(),
-              QStringList({"Ребенку нужно найти букву с которой начинается ", "слово изображенное на рисунке и нажать на нее."}));
+    EXPECT_EQ(Form->RichEdit1->Lines(), QStringList({"Ребенку нужно найти букву с которой начинается ",
+                                                     "слово изображенное на рисунке и нажать на нее."}));
     EXPECT_EQ(Form->RichEdit3->Lines(),
               QStringList({"Под картинкой написано слово изображенное на ", "рисунке с одной пропущеной буквой. Необходимо ",
                            "чтоб ребенок выбрал эту букву среди набора ", "букв."}));
-    EXPECT_EQ(Form->RichEdit2->Lines(), QStringList({"Необходимо чтоб ребенок выбрал изображение ", "буквы, которую он слышит."}));
-    EXPECT_EQ(Form->RichEdit4->Lines(),
-              QStringList({"Здесь вы можете выбрать понравившуюся ", "картинку, распечатать ее и раскрашивать в свое ",
-                           "удовольствие."}));
+    EXPECT_EQ(Form->RichEdit2->Lines(),
+              QStringList({"Необходимо чтоб ребенок выбрал изображение ", "буквы, которую он слышит."}));
+    EXPECT_EQ(Form->RichEdit4->Lines(), QStringList({"Здесь вы можете выбрать понравившуюся ",
+                                                     "картинку, распечатать ее и раскрашивать в свое ", "удовольствие."}));
     EXPECT_FALSE(Form->RichEdit1->isReadOnly());
     EXPECT_EQ(Form->RichEdit1->BorderWidth(), 5);
     EXPECT_EQ(Form->RichEdit1->font().pixelSize(), 19);
@@ -356,7 +340,6 @@ TEST_F(MainForm, SettingsComeFromTheProgramFolder)
     EXPECT_EQ(s.VoiceFolder, kFemaleVoice);
     EXPECT_EQ(s.LetterSetMode, lsNames);
     EXPECT_EQ(Form->Context.SourcePanel, Form->SourcePanel);
-    EXPECT_EQ(Form->Context.MainWindow, Form.get());
     EXPECT_EQ(Form->Context.Dialogs, &Dialogs);
 }
 
@@ -537,7 +520,8 @@ TEST_F(MainForm, MenuLabelOpensTheMenuInPlaceAndTheCloseButtonHidesBothMenus)
 TEST_F(MainForm, GameEntriesStayDisabledUntilTheirObjectsExist)
 {
     ShowAt({1099, 770});
-    for (TSpeedButton* b : {Form->SpeedButton3, Form->SpeedButton4, Form->SpeedButton5, Form->SpeedButton6, Form->SpeedButton7})
+    for (TSpeedButton* b :
+         {Form->SpeedButton3, Form->SpeedButton4, Form->SpeedButton5, Form->SpeedButton6, Form->SpeedButton7})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 
     // A click on a disabled entry runs nothing.
@@ -548,16 +532,18 @@ TEST_F(MainForm, GameEntriesStayDisabledUntilTheirObjectsExist)
     EXPECT_FALSE(Form->PopupMenuPanel->isHidden());
 
     // Each entry needs its own objects.
-    Form->Context.Objects.SndLetterPanels = Fake<TRusSndLetterPanelCollection>(3);
-    Form->Context.Objects.PicGameBuffer = Fake<TPicGameBuffer>(0);
-    Form->Context.Objects.PicLetterPanels = Fake<TRusPicLetterPanelCollection>(5);
+    TGameObjects& o = Form->Objects;
+    o.SndLetterPanels = std::make_unique<TRusSndLetterPanelCollection>(Form->Context);
+    o.PicGameBuffer = std::make_unique<TPicGameBuffer>(Form->Context, o);
+    o.PicLetterPanels = std::make_unique<TRusPicLetterPanelCollection>(Form->Context, o);
     Form->UpdateGameActions();
     EXPECT_TRUE(Form->SpeedButton3->isEnabled());
     EXPECT_FALSE(Form->SpeedButton4->isEnabled());  // the picture strip is still missing
     EXPECT_FALSE(Form->SpeedButton6->isEnabled());
 
     HaveAllObjects();
-    for (TSpeedButton* b : {Form->SpeedButton3, Form->SpeedButton4, Form->SpeedButton5, Form->SpeedButton6, Form->SpeedButton7})
+    for (TSpeedButton* b :
+         {Form->SpeedButton3, Form->SpeedButton4, Form->SpeedButton5, Form->SpeedButton6, Form->SpeedButton7})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
 

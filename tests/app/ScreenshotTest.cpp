@@ -1,16 +1,16 @@
 // Renders the main window offscreen at 1280 x 800 and writes PNG files under the build tree
 // (screenshots/), to be looked at: the start screen, the open pop-up menu with the rules panel.
-#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
+#include "games/GameObjects.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "support/FakeDialogs.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -26,7 +26,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     QTemporaryDir folder;
     TFakeDialogs dialogs;
     TMainForm form(&dialogs, folder.path() + QLatin1Char('/'));
-    LoadGameObjects(form.Context);
+    LoadGameObjects(form.Context, form.Objects);
     form.UpdateGameActions();
     form.FormActivate();
     form.show();
@@ -61,7 +61,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_makeword_screen.png")));
     form.RaskraskaPanel->raise();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_colouring_screen.png")));
-    FreeGameObjects(form.Context);
+    form.Objects.Reset();
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "app/StartupLoader.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QThread>
 #include <atomic>
-#include <gtest/gtest.h>
 #include <vector>
 
 TEST(StartupLoader, RunsOnceOnAnotherThreadAndHandsWidgetWorkToTheWindowThread)
@@ -44,7 +44,7 @@ TEST(StartupLoader, DestructionWaitsForTheThreadAndDropsCallsForAGoneWindow)
         });
         loader.Post([&] { called = true; });
         delete window;  // the queued call goes with its receiver
-    }  // ~TStartupLoader joins here
+    }                   // ~TStartupLoader joins here
     EXPECT_TRUE(finished);
     QCoreApplication::processEvents();
     EXPECT_FALSE(called);

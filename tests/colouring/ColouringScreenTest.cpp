@@ -1,10 +1,10 @@
 // The colouring book in the main window: the theme menu, a theme's pages, the big page, the wheel
 // on the thumbnails and printing.
 #include "app/MainForm.h"
+#include "core/Vendor.h"
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/ScrambledBitmap.h"
 #include "platform/Cp1251.h"
-#include "app/Vendor.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
 #include "platform/ScrollBox.h"
@@ -13,16 +13,16 @@
 #include "support/FakePrinter.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
-#include <QCoreApplication>
-#include "platform/Label.h"
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
+#include "platform/Label.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ struct Colouring : ::testing::Test {
             if (b->Caption() == Caption) return b;
         return nullptr;
     }
-    TRaskrasImgPanelCollection& Strip() const { return *Form->Context.Objects.RaskrasImgPanels; }
+    TRaskrasImgPanelCollection& Strip() const { return *Form->Objects.RaskrasImgPanels; }
 };
 
 }  // namespace

@@ -9,10 +9,10 @@
 #include "platform/SpeedButton.h"
 #include "support/FakeDialogs.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 
 namespace {
 QString ShotFolder()
@@ -43,7 +43,7 @@ TEST(ColouringScreenshots, OverlayThemeMenuColouringScreenAndPrintedPage)
     auto buttons = form.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
     ASSERT_FALSE(buttons.isEmpty());
     buttons.front()->click();
-    TRaskrasImgPanelCollection& strip = *form.Context.Objects.RaskrasImgPanels;
+    TRaskrasImgPanelCollection& strip = *form.Objects.RaskrasImgPanels;
     ASSERT_GT(strip.Count(), 0);
     strip.GetTile(0)->PictureClick();
     form.CloseRulesPanelExecute();

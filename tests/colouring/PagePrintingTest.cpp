@@ -3,10 +3,10 @@
 #include "support/FakeDialogs.h"
 #include "support/FakePrinter.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 QImage Picture(int w, int h)

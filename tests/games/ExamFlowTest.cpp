@@ -13,8 +13,8 @@
 namespace {
 
 struct TExam : TFormWorld {
-    TRusExamLetterPanelCollection& Board() { return *Context().Objects.ExamLetterPanels; }
-    TExamGame& Game() { return *Context().Objects.ExamGame; }
+    TRusExamLetterPanelCollection& Board() { return *Objects().ExamLetterPanels; }
+    TExamGame& Game() { return *Objects().ExamGame; }
     void Open() { Form->Examination->trigger(); }
     void Names() { Click(Form->SpeedButton8); }
     void Sounds() { Click(Form->SpeedButton9); }
@@ -29,7 +29,8 @@ struct TExam : TFormWorld {
     std::vector<unsigned char> Lowers()
     {
         std::vector<unsigned char> out;
-        for (int i = 0; i < Board().Letters->Count(); ++i) out.push_back(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter);
+        for (int i = 0; i < Board().Letters->Count(); ++i)
+            out.push_back(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter);
         return out;
     }
 };

@@ -1,6 +1,6 @@
 #include "games/ExamGame.h"
 
-#include "app/LoadGameObjects.h"
+#include "games/GameObjects.h"
 #include "letters/LetterFixture.h"
 #include "letters/LetterPanelCollection.h"
 #include "support/QtPrint.h"
@@ -13,24 +13,26 @@ namespace {
 
 // The examination board and state, as the program makes them, in a program folder of their own.
 struct TExamWorld : TLetterWorld {
+    TGameObjects Objects;
+
     TExamWorld(int Mode = lsNames)
     {
         Context.Settings.LetterSetMode = Mode;
-        LoadGameObjects(Context);
+        LoadGameObjects(Context, Objects);
         Board().Rebuild();
         Board().Shuffle();
     }
-    ~TExamWorld() { FreeGameObjects(Context); }
 
-    TRusExamLetterPanelCollection& Board() { return *Context.Objects.ExamLetterPanels; }
-    TExamGame& Game() { return *Context.Objects.ExamGame; }
+    TRusExamLetterPanelCollection& Board() { return *Objects.ExamLetterPanels; }
+    TExamGame& Game() { return *Objects.ExamGame; }
 
     // The tile whose letter is (or is not) the one asked now.
     TLetterPanel* Tile(bool Asked)
     {
         for (int i = 0; i < Board().Count(); ++i) {
-            const bool isAsked = cp1251::LetterString(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter) ==
-                                 Game().TargetLetter;
+            const bool isAsked =
+                cp1251::LetterString(Board().Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter) ==
+                Game().TargetLetter;
             if (isAsked == Asked) return Board().GetTile(static_cast<unsigned short>(i));
         }
         return nullptr;
@@ -52,7 +54,8 @@ struct TExamWorld : TLetterWorld {
 std::set<AnsiString> AlphabetOf(const TRusLetterCollection& Letters)
 {
     std::set<AnsiString> out;
-    for (int i = 0; i < Letters.Count(); ++i) out.insert(cp1251::LetterString(Letters.GetLetter(static_cast<unsigned short>(i))->LowerLetter));
+    for (int i = 0; i < Letters.Count(); ++i)
+        out.insert(cp1251::LetterString(Letters.GetLetter(static_cast<unsigned short>(i))->LowerLetter));
     return out;
 }
 
@@ -153,10 +156,10 @@ TEST(ExamGame, AnswersCompareTheSmallLetterByteExactly)
 TEST(ExamGame, AnExamOnAnEmptyBoardEndsAtOnce)
 {
     TLetterWorld w;
-    LoadGameObjects(w.Context);
-    w.Context.Objects.ExamGame->Start();
-    EXPECT_EQ(w.Context.Objects.ExamGame->Size, 0);
+    TGameObjects objects;
+    LoadGameObjects(w.Context, objects);
+    objects.ExamGame->Start();
+    EXPECT_EQ(objects.ExamGame->Size, 0);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Pair), 0);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::WellDone), 1);
-    FreeGameObjects(w.Context);
 }

@@ -1,15 +1,15 @@
 // Both picture games rendered offscreen at 1280 × 800: the current picture must show in the big
 // picture and its thumbnail in the strip. The renderings are written under the build tree
 // (screenshots/), also with the demo content when the build has it beside the program.
-#include "pictures/PictureGameForm.h"
+#include "games/PictureGameForm.h"
 
 #include "platform/Image.h"
 #include "platform/Panel.h"
 #include "platform/ScrollBox.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -35,8 +35,10 @@ QColor CentreColour(const QImage& Shot, TMainForm& Form, QWidget* Widget)
 }
 
 // Solid pictures of distinct colours, named after their words.
-const std::vector<std::pair<const char*, QColor>> kWords = {
-    {"арбуз", QColor(200, 30, 30)}, {"банан", QColor(230, 210, 20)}, {"вишня", QColor(120, 0, 60)}, {"груша", QColor(40, 170, 40)}};
+const std::vector<std::pair<const char*, QColor>> kWords = {{"арбуз", QColor(200, 30, 30)},
+                                                            {"банан", QColor(230, 210, 20)},
+                                                            {"вишня", QColor(120, 0, 60)},
+                                                            {"груша", QColor(40, 170, 40)}};
 
 void ExpectShowsCurrentPicture(TMainForm& Form, TImgPanelCollection& Strip, TImage* Big, const QString& File)
 {
@@ -48,7 +50,8 @@ void ExpectShowsCurrentPicture(TMainForm& Form, TImgPanelCollection& Strip, TIma
         if (current->Name == Cp(word)) expected = colour;
     ASSERT_TRUE(expected.isValid());
     auto near = [](QColor a, QColor b) {
-        return std::abs(a.red() - b.red()) < 16 && std::abs(a.green() - b.green()) < 16 && std::abs(a.blue() - b.blue()) < 16;
+        return std::abs(a.red() - b.red()) < 16 && std::abs(a.green() - b.green()) < 16 &&
+               std::abs(a.blue() - b.blue()) < 16;
     };
     EXPECT_TRUE(near(CentreColour(shot, Form, Big), expected)) << CentreColour(shot, Form, Big).name().toStdString();
     EXPECT_TRUE(near(CentreColour(shot, Form, current->Image()), expected));
@@ -63,7 +66,8 @@ TEST(PictureGameScreens, BothGamesShowTheCurrentPictureLargeAndInTheStrip)
 {
     TPictureGameForm w({});
     for (const auto& [word, colour] : kWords)
-        testpics::WriteBytes(w.WordsFolder() + QString::fromUtf8(word) + ".jpg", testpics::Encode(testpics::Solid(400, 300, colour), "JPG"));
+        testpics::WriteBytes(w.WordsFolder() + QString::fromUtf8(word) + ".jpg",
+                             testpics::Encode(testpics::Solid(400, 300, colour), "JPG"));
     TMainForm& f = *w.Form;
 
     f.FindLetterExecute();
@@ -91,7 +95,7 @@ TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
     form.FormActivate();
     form.setWindowState(Qt::WindowNoState);
     form.resize(1280, 800);  // the rows are laid out at the size of their first opening
-    LoadGameObjects(form.Context);
+    LoadGameObjects(form.Context, form.Objects);
     form.UpdateGameActions();
 
     form.FindLetterExecute();
@@ -102,6 +106,6 @@ TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(Render(form).save(ShotPath("make_word_demo.png")));
     EXPECT_TRUE(dialogs.Calls.empty());
-    EXPECT_GT(form.Context.Objects.FirstLImgPanels->Count(), 0);
-    FreeGameObjects(form.Context);
+    EXPECT_GT(form.Objects.FirstLImgPanels->Count(), 0);
+    form.Objects.Reset();
 }

@@ -1,6 +1,6 @@
 // "Найди букву" played through the main window: opening, judging, moving on, the end of a game,
 // and a folder without pictures.
-#include "pictures/PictureGameForm.h"
+#include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
 
 #include "platform/Image.h"
@@ -23,9 +23,9 @@ struct FindLetterGame : ::testing::Test {
     void Open(const std::vector<const char*>& Words, bool MakeFolder = true)
     {
         W = std::make_unique<TPictureGameForm>(Words, MakeFolder);
-        Strip = W->Objects().FirstLImgPanels;
-        Row = W->Objects().PicLetterPanels;
-        Game = W->Objects().PicGameBuffer;
+        Strip = W->Objects().FirstLImgPanels.get();
+        Row = W->Objects().PicLetterPanels.get();
+        Game = W->Objects().PicGameBuffer.get();
         W->Form->FindLetterExecute();
     }
     // A left click on the letter tile of this small letter.
@@ -71,8 +71,13 @@ TEST_F(FindLetterGame, LettersAreJudgedExactlyByTheirSmallForm)
 {
     Open({"ёлка", "ель", "йод", "игла", "Юла"});
 
-    struct TCase { const char* Word; const char* Right; const char* Near; };
-    for (const TCase& c : {TCase{"ёлка", "ё", "е"}, TCase{"ель", "е", "ё"}, TCase{"йод", "й", "и"}, TCase{"игла", "и", "й"}}) {
+    struct TCase {
+        const char* Word;
+        const char* Right;
+        const char* Near;
+    };
+    for (const TCase& c :
+         {TCase{"ёлка", "ё", "е"}, TCase{"ель", "е", "ё"}, TCase{"йод", "й", "и"}, TCase{"игла", "и", "й"}}) {
         Show(c.Word);
         W->Speech.Calls.clear();
         Pick(c.Near);

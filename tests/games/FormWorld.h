@@ -1,8 +1,8 @@
 #pragma once
 // The main window with its program-wide objects, in a program folder of its own, with recording
 // speech and dialogs: what the learning board and the examination are driven through.
-#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
+#include "games/GameObjects.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
 #include "platform/Image.h"
@@ -11,10 +11,10 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 struct TFormWorld {
@@ -28,12 +28,13 @@ struct TFormWorld {
         QDir(Dir.path()).mkpath("Pic/Alphabet/Rus");
         Form = std::make_unique<TMainForm>(&Dialogs, ExeFolder.isEmpty() ? Dir.path() + "/" : ExeFolder);
         Form->SetSpeech(&Speech);
-        LoadGameObjects(Form->Context);
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
     // The window frees the objects with itself.
 
     TAppContext& Context() { return Form->Context; }
+    TGameObjects& Objects() { return Form->Objects; }
     TSettings& Settings() { return Form->Context.Settings; }
     QString Voice(const QString& Folder = kFemaleVoice) { return Settings().SoundRoot + Folder; }
 

@@ -5,9 +5,9 @@
 
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,7 +21,8 @@ struct TPictured : TFormWorld {
             const unsigned char lower = letters.GetLetter(static_cast<unsigned short>(i))->LowerLetter;
             const QString target = TLetterCollection::PictureFileName(Settings(), lower);
             const QString source = demo + "/" + QFileInfo(target).fileName();
-            if (demo.isEmpty() || !QFile::copy(source, target)) WritePicture(lower, QColor::fromHsv((i * 37) % 360, 200, 230));
+            if (demo.isEmpty() || !QFile::copy(source, target))
+                WritePicture(lower, QColor::fromHsv((i * 37) % 360, 200, 230));
         }
         Form->resize(TMainForm::kDesignWidth, TMainForm::kDesignHeight);
     }
@@ -57,9 +58,10 @@ TEST(LearningBoardScreens, BothModesAndTheExamDrawEveryTileWithItsPicture)
     TFormWorld::Click(w.Form->LetterrsNamesSpeedButton);
     w.Form->CloseRulesPanel->trigger();
     QImage shot = w.Shot("learning-names");
-    auto& snd = *w.Context().Objects.SndLetterPanels;
+    auto& snd = *w.Objects().SndLetterPanels;
     ASSERT_EQ(snd.Count(), 33);
-    for (TLetterPanel* t : TFormWorld::Tiles(snd)) EXPECT_GT(PicturedSamples(shot, t, w.Form.get()), 0) << t->LetterLabel->text().toStdString();
+    for (TLetterPanel* t : TFormWorld::Tiles(snd))
+        EXPECT_GT(PicturedSamples(shot, t, w.Form.get()), 0) << t->LetterLabel->text().toStdString();
 
     w.Form->SoundLetters->trigger();
     TFormWorld::Click(w.Form->LettersSoundsSpeedButton);
@@ -72,7 +74,7 @@ TEST(LearningBoardScreens, BothModesAndTheExamDrawEveryTileWithItsPicture)
     w.Shot("exam-before-start");
     TFormWorld::Click(w.Form->StartExamImage);
     shot = w.Shot("exam-asking");
-    auto& exam = *w.Context().Objects.ExamLetterPanels;
+    auto& exam = *w.Objects().ExamLetterPanels;
     ASSERT_EQ(exam.Count(), 33);
     for (TLetterPanel* t : TFormWorld::Tiles(exam)) EXPECT_GT(PicturedSamples(shot, t, w.Form.get()), 0);
 }

@@ -5,16 +5,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 namespace {
 
 constexpr unsigned char kSmallA = 0xE0;
 
 struct TLearning : TFormWorld {
-    TRusSndLetterPanelCollection& Board() { return *Context().Objects.SndLetterPanels; }
+    TRusSndLetterPanelCollection& Board() { return *Objects().SndLetterPanels; }
     void Open() { Form->SoundLetters->trigger(); }
     void Names() { Click(Form->LetterrsNamesSpeedButton); }
     void Sounds() { Click(Form->LettersSoundsSpeedButton); }
@@ -82,7 +82,8 @@ TEST(LearningBoard, SoundsRebuildWith31TilesAndYaAloneInTheSixthRow)
     EXPECT_EQ(w.SixthRow(), QStringList({"Я"}));
     EXPECT_EQ(TFormWorld::TileOf(w.Board(), 0xFA), nullptr);
     EXPECT_EQ(TFormWorld::TileOf(w.Board(), 0xFC), nullptr);
-    EXPECT_EQ(w.Form->LettersSndScrollBox->Content()->findChildren<TPanel*>(QString(), Qt::FindDirectChildrenOnly).size(), 31)
+    EXPECT_EQ(w.Form->LettersSndScrollBox->Content()->findChildren<TPanel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+              31)
         << "the names board's tiles are gone";
     TFormWorld::Click(TFormWorld::TileOf(w.Board(), kSmallA));
     EXPECT_EQ(w.Speech.Last().First, w.Voice() + "Фразы/Звук.mp3");
@@ -153,12 +154,12 @@ TEST(LearningBoardLoading, TheFirstActivationMakesTheObjectsOnceAndOpensTheMenus
     EXPECT_FALSE(form.SoundLetters->isEnabled());
     form.FormActivate();
     form.WaitForLoading();
-    ASSERT_NE(form.Context.Objects.SndLetterPanels, nullptr);
+    ASSERT_NE(form.Objects.SndLetterPanels, nullptr);
     EXPECT_TRUE(form.SoundLetters->isEnabled());
     EXPECT_TRUE(form.Examination->isEnabled());
-    const auto* board = form.Context.Objects.SndLetterPanels;
+    const auto* board = form.Objects.SndLetterPanels.get();
     form.StartLoading();
-    EXPECT_EQ(form.Context.Objects.SndLetterPanels, board) << "never made twice";
+    EXPECT_EQ(form.Objects.SndLetterPanels.get(), board) << "never made twice";
     EXPECT_TRUE(dialogs.Calls.empty());
 }
 
@@ -176,9 +177,9 @@ TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
     form.WaitForLoading();
     ASSERT_EQ(dialogs.Calls.size(), 1u);
     EXPECT_EQ(dialogs.Calls[0].Text, QString("Ошибка загрузки. Недостаточно памяти"));
-    EXPECT_NE(form.Context.Objects.PicGameBuffer, nullptr) << "made before the failure";
-    EXPECT_EQ(form.Context.Objects.MakeWBuffer, nullptr);
-    EXPECT_EQ(form.Context.Objects.SndLetterPanels, nullptr);
+    EXPECT_NE(form.Objects.PicGameBuffer, nullptr) << "made before the failure";
+    EXPECT_EQ(form.Objects.MakeWBuffer, nullptr);
+    EXPECT_EQ(form.Objects.SndLetterPanels, nullptr);
     EXPECT_FALSE(form.SoundLetters->isEnabled());
     EXPECT_FALSE(form.Examination->isEnabled());
 }

@@ -1,6 +1,6 @@
 // "Дед Буквоед" played through the main window: the word row, judging the missing letter, moving
 // on, the end of a game, and pictures without names or without a folder.
-#include "pictures/PictureGameForm.h"
+#include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
 
 #include "platform/Image.h"
@@ -24,9 +24,9 @@ struct MakeWordGame : ::testing::Test {
     void Open(const std::vector<const char*>& Words, bool MakeFolder = true)
     {
         W = std::make_unique<TPictureGameForm>(Words, MakeFolder);
-        Strip = W->Objects().MakeWImgPanels;
-        Row = W->Objects().MakeWLetterPanels;
-        Game = W->Objects().MakeWBuffer;
+        Strip = W->Objects().MakeWImgPanels.get();
+        Row = W->Objects().MakeWLetterPanels.get();
+        Game = W->Objects().MakeWBuffer.get();
         W->Form->MakeWordExecute();
     }
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }
@@ -41,7 +41,8 @@ struct MakeWordGame : ::testing::Test {
     QStringList Cells() const
     {
         QStringList out;
-        for (int i = 0; i < Game->WordRow->Count(); ++i) out << Game->WordRow->GetTile(static_cast<unsigned short>(i))->LetterLabel->text();
+        for (int i = 0; i < Game->WordRow->Count(); ++i)
+            out << Game->WordRow->GetTile(static_cast<unsigned short>(i))->LetterLabel->text();
         return out;
     }
     int VisibleTiles() const
@@ -99,7 +100,12 @@ TEST_F(MakeWordGame, TheHiddenLetterIsJudgedExactly)
     Pick("н");
     EXPECT_EQ(W->Speech.Count(TKind::TryAgain), 2);
     // A hidden ё only by Ё, е only by Е, likewise й and и.
-    struct TCase { const char* Word; int Pos; const char* Right; const char* Near; };
+    struct TCase {
+        const char* Word;
+        int Pos;
+        const char* Right;
+        const char* Near;
+    };
     for (const TCase& c : {TCase{"ёжик", 1, "ё", "е"}, TCase{"белка", 2, "е", "ё"}, TCase{"йогурт", 1, "й", "и"},
                            TCase{"кит", 2, "и", "й"}}) {
         Hide(c.Word, c.Pos);

@@ -1,8 +1,5 @@
 #include "letters/LetterPanelCollection.h"
 
-#include "games/ExamGame.h"
-#include "games/MakeWBuffer.h"
-#include "games/PicGameBuffer.h"
 #include "letters/LetterFixture.h"
 #include "platform/Fonts.h"
 #include "platform/ScrollBox.h"
@@ -14,6 +11,16 @@
 #include <set>
 
 namespace {
+
+// A board of plain tiles with the examination's 6 × 6 grid: the layouts treat every board alike.
+class TPlainBoard : public TRusLetterPanelCollection {
+public:
+    explicit TPlainBoard(TAppContext& Context) : TRusLetterPanelCollection(Context, TItemClass::Of<TLetterPanel>())
+    {
+        ExamColumns = 6;
+        ExamRows = 6;
+    }
+};
 
 // A container of the design size for the board under test.
 template <class T = QWidget>
@@ -80,7 +87,7 @@ TEST(LetterBoard, DestroyingABoardFreesItsTilesWidgets)
 {
     TLetterWorld w;
     {
-        TRusExamLetterPanelCollection board(w.Context);
+        TPlainBoard board(w.Context);
         board.Rebuild();
         EXPECT_EQ(w.SourcePanel->children().size(), 33);
     }
@@ -133,7 +140,7 @@ TEST(LetterBoardLayout, SoundsGridLeavesYaAloneInTheSixthRow)
 TEST(LetterBoardLayout, CellSizesTruncateTowardZero)
 {
     TLetterWorld w;
-    TRusExamLetterPanelCollection board(w.Context);
+    TPlainBoard board(w.Context);
     auto box = Container<TScrollBox>(w, 700, 500);  // (696 / 6, 496 / 6) = (116, 82.67)
     board.Rebuild();
     board.LayoutShuffledGrid(box.get());
@@ -146,7 +153,7 @@ TEST(LetterBoardLayout, TwoRowsOffsetTheSecondRowByHalfACellAndShowCaptionsOnly)
 {
     TLetterWorld w;
     w.WritePicture(code::a, Qt::red);
-    TRusPicLetterPanelCollection board(w.Context);
+    TPlainBoard board(w.Context);
     auto strip = Container(w, 858, 70);
     board.Rebuild();
     board.LayoutTwoRows(strip.get());
@@ -164,7 +171,7 @@ TEST(LetterBoardLayout, TwoRowsOnAShortBoardIsAListError)
 {
     TLetterWorld w;
     w.Context.Settings.LetterSetMode = lsSounds;
-    TRusMakeWLetterPanelCollection board(w.Context);
+    TPlainBoard board(w.Context);
     auto strip = Container(w, 858, 70);
     board.Rebuild();
     EXPECT_THROW(board.LayoutTwoRows(strip.get()), EListError);
@@ -173,7 +180,7 @@ TEST(LetterBoardLayout, TwoRowsOnAShortBoardIsAListError)
 TEST(LetterBoardLayout, RowPlacesFortyPixelCellsWhateverThePanelSize)
 {
     TLetterWorld w;
-    TRusMakeWWordLetterPanelCollection row(w.Context);
+    TPlainBoard row(w.Context);
     auto panel = Container(w, 100, 30);
     for (unsigned char c : {code::a, code::b, code::ya}) {
         TLetter* l = row.Letters->AddLetter();
@@ -245,7 +252,9 @@ TEST(LetterBoardShuffle, TileIShowsAndSpeaksTheLetterNowAtIndexI)
     bool moved = false;
     for (int run = 0; run < 10 && !moved; ++run) {
         board.Shuffle();
-        for (int i = 0; i < 33 && !moved; ++i) moved = board.Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter != (i == 6 ? code::yo : (i < 6 ? 0xE0 + i : 0xE0 + i - 1));
+        for (int i = 0; i < 33 && !moved; ++i)
+            moved = board.Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter !=
+                    (i == 6 ? code::yo : (i < 6 ? 0xE0 + i : 0xE0 + i - 1));
     }
     ASSERT_TRUE(moved);
     ASSERT_EQ(board.Count(), 33);
@@ -271,8 +280,8 @@ TEST(LetterBoardShuffle, TileIShowsAndSpeaksTheLetterNowAtIndexI)
 TEST(LetterBoardShuffle, AnEmptyBoardStaysEmpty)
 {
     TLetterWorld w;
-    TRusExamLetterPanelCollection board(w.Context);
-    board.Reshuffle();
+    TPlainBoard board(w.Context);
+    board.Shuffle();
     EXPECT_EQ(board.Count(), 0);
     EXPECT_EQ(board.Letters->Count(), 0);
 }

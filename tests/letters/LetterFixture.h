@@ -1,16 +1,16 @@
 #pragma once
 // A program folder of its own (letter pictures written on demand), a context with a hidden
 // parking panel, a recording speech and dialogs: what letter boards and tiles need to run.
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "letters/Letter.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <memory>
 
 struct TLetterWorld {
@@ -27,7 +27,6 @@ struct TLetterWorld {
         Context.Settings = TSettings::ForProgramFolder(Dir.path() + "/");
         Context.Speech = &Speech;
         Context.Dialogs = &Dialogs;
-        Context.MainWindow = Window.get();
         Context.SourcePanel = SourcePanel;
         SourcePanel->hide();
     }

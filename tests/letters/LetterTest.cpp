@@ -2,10 +2,10 @@
 
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -44,7 +44,7 @@ TEST(LetterTable, NamesModeHoldsTheWholeAlphabetWithYoAfterYe)
     EXPECT_EQ(c.GetLetter(5)->UpperLetter, 0xC5);
     EXPECT_EQ(c.GetLetter(6)->UpperLetter, 0xA8);  // Ё
     EXPECT_EQ(c.GetLetter(6)->LowerLetter, 0xB8);
-    EXPECT_EQ(c.GetLetter(7)->LowerLetter, 0xE6);  // Ж
+    EXPECT_EQ(c.GetLetter(7)->LowerLetter, 0xE6);   // Ж
     EXPECT_EQ(c.GetLetter(27)->UpperLetter, 0xDA);  // Ъ
     EXPECT_EQ(c.GetLetter(28)->UpperLetter, 0xDB);  // Ы
     EXPECT_EQ(c.GetLetter(29)->UpperLetter, 0xDC);  // Ь
@@ -122,7 +122,7 @@ TEST(LetterPictures, AreReadByTheSmallLettersUtf8NameAndMissingOnesStayEmpty)
 {
     TLetterFolder f;
     EXPECT_TRUE(f.PictureOf(0xB8).endsWith("Pic/Alphabet/Rus/ё.jpg")) << f.PictureOf(0xB8).toStdString();
-    f.WritePicture(0xE0, Qt::red);            // а
+    f.WritePicture(0xE0, Qt::red);             // а
     f.WritePicture(0xB8, Qt::blue, {64, 48});  // ё
     TRusLetterCollection c(f.Settings);
     c.BuildAlphabet();

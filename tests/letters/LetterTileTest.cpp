@@ -1,9 +1,5 @@
 #include "letters/LetterPanelCollection.h"
 
-#include "app/LoadGameObjects.h"
-#include "games/ExamGame.h"
-#include "games/MakeWBuffer.h"
-#include "games/PicGameBuffer.h"
 #include "letters/LetterFixture.h"
 #include "support/QtPrint.h"
 
@@ -11,15 +7,6 @@
 #include <QTest>
 
 namespace {
-
-// The tile of a small letter on a board.
-TLetterPanel* TileOf(const TRusLetterPanelCollection& Board, unsigned char Lower)
-{
-    for (int i = 0; i < Board.Count(); ++i)
-        if (Board.Letters->GetLetter(static_cast<unsigned short>(i))->LowerLetter == Lower)
-            return Board.GetTile(static_cast<unsigned short>(i));
-    return nullptr;
-}
 
 void Click(TLetterPanel* Tile, Qt::MouseButton Button = Qt::LeftButton)
 {
@@ -102,69 +89,4 @@ TEST(LetterTileSpeech, AskUsesTheQuestionPhrasesAndOtherPurposesOrModesPlayNothi
     w.Context.Settings.LetterSetMode = 0;
     ya->SayLetter(TSndLetterPanel::spTell);
     EXPECT_EQ(w.Speech.Calls.size(), 2u);
-}
-
-TEST(LetterTileGames, AnExamTileAnswersWithItsOwnLetterExactly)
-{
-    TLetterWorld w;
-    LoadGameObjects(w.Context);
-    TRusExamLetterPanelCollection& board = *w.Context.Objects.ExamLetterPanels;
-    board.Rebuild();
-    w.Context.Objects.ExamGame->TargetLetter = cp1251::LetterString(code::yo);
-    w.Context.Objects.ExamGame->Size = w.Context.Objects.ExamGame->Position = 1;  // last question: praise, then the end
-    Click(TileOf(board, code::ye));
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 1) << "Е is not Ё";
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 0);
-    Click(TileOf(board, code::yo));
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 1);
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::WellDone), 1);
-    FreeGameObjects(w.Context);
-}
-
-TEST(LetterTileGames, AFindLetterTileJudgesAgainstThePicturesFirstLetter)
-{
-    TLetterWorld w;
-    LoadGameObjects(w.Context);
-    TRusPicLetterPanelCollection& board = *w.Context.Objects.PicLetterPanels;
-    board.Rebuild();
-    w.Context.Objects.PicGameBuffer->TargetLetter = cp1251::LetterString(0xE9);  // й
-    Click(TileOf(board, 0xE8));  // и
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 1);
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 0);
-    Click(TileOf(board, 0xE9));
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 1);
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 1);
-    FreeGameObjects(w.Context);
-}
-
-TEST(LetterTileGames, AMissingLetterTileJudgesAgainstTheHiddenLetter)
-{
-    TLetterWorld w;
-    LoadGameObjects(w.Context);
-    TRusMakeWLetterPanelCollection& board = *w.Context.Objects.MakeWLetterPanels;
-    board.Rebuild();
-    TMakeWBuffer& game = *w.Context.Objects.MakeWBuffer;
-    game.CurrentWord = "\xEC\xFF\xF7";  // мяч
-    game.MissingPos = 2;
-    Click(TileOf(board, 0xE0));
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 1);
-    Click(TileOf(board, code::ya));
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 1);
-    EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 1);
-    FreeGameObjects(w.Context);
-}
-
-TEST(LetterTileGames, ChoiceTilesOnAForeignBoardAreAnInvalidCast)
-{
-    TLetterWorld w;
-    TRusLetterPanelCollection pic(w.Context, TItemClass::Of<TPicLetterPanel>());
-    TRusLetterPanelCollection makeW(w.Context, TItemClass::Of<TMakeWLetterPanel>());
-    pic.Rebuild();
-    makeW.Rebuild();
-    EXPECT_THROW(pic.GetTile(0)->LetterClick(), EInvalidCast);
-    EXPECT_THROW(makeW.GetTile(0)->LetterClick(), EInvalidCast);
-    TRusLetterPanelCollection plain(w.Context, TItemClass::Of<TLetterPanel>());
-    plain.Rebuild();
-    plain.GetTile(0)->LetterClick();
-    EXPECT_TRUE(w.Speech.Calls.empty());
 }

@@ -1,4 +1,4 @@
-#include "letters/ShuffleCollection.h"
+#include "core/ShuffleCollection.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>

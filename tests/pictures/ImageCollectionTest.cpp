@@ -4,19 +4,19 @@
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "pictures/ImageCollection.h"
 #include "pictures/PictureName.h"
 
+#include <gtest/gtest.h>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-#include <map>
 #include <sys/stat.h>
+#include <map>
 
 using namespace testpics;
 
@@ -191,9 +191,9 @@ TEST_F(PictureCatalogue, WordPicturesComeInCaseInsensitiveOrderWithTheirNames)
     WriteJpeg(Words() + "банан.JPG", 31, 20);
     WriteJpeg(Words() + "Арбуз.jpg", 32, 20);
     WriteJpeg(Words() + "ёж.02.jpg", 33, 20);
-    WriteJpeg(Words() + "котjpeg", 34, 20);     // listed by "*jpeg" without a dot
-    WriteJpeg(Words() + "слон.png", 35, 20);    // not listed
-    QDir(Words()).mkdir("папка.jpg");           // a folder is never a picture
+    WriteJpeg(Words() + "котjpeg", 34, 20);   // listed by "*jpeg" without a dot
+    WriteJpeg(Words() + "слон.png", 35, 20);  // not listed
+    QDir(Words()).mkdir("папка.jpg");         // a folder is never a picture
 
     TImageCollection words(Context);
     words.LoadFromFolder("Pic/Images/Rus/");
@@ -250,8 +250,10 @@ TEST_F(PictureCatalogue, UndecodableAndOversizedJpegsAreSkippedWithABox)
     QByteArray huge = Encode(Solid(16, 16, Qt::green), "JPG");
     const qsizetype sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
     ASSERT_GT(sof, 0);
-    huge[sof + 5] = char(0x75); huge[sof + 6] = char(0x30);  // height 30000
-    huge[sof + 7] = char(0x75); huge[sof + 8] = char(0x30);  // width 30000
+    huge[sof + 5] = char(0x75);
+    huge[sof + 6] = char(0x30);  // height 30000
+    huge[sof + 7] = char(0x75);
+    huge[sof + 8] = char(0x30);  // width 30000
     WriteBytes(Words() + "в.jpg", huge);
     WriteBytes(Words() + "г.jpg", Encode(Solid(20, 20, Qt::red), "PNG"));  // not a JPEG inside
     WriteJpeg(Words() + "д.jpg", 21, 20);

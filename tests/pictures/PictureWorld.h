@@ -1,12 +1,10 @@
 #pragma once
 // What picture strips need to run, without the main window: a program folder of its own, a
-// window with the parking panel, the big pictures and the word panel under their screen names,
-// the two game states, a recording speech and dialogs.
+// window with the parking panel, the big pictures and the word panel of the screens, a recording
+// speech and dialogs.
 #include "PictureFiles.h"
 
-#include "app/AppContext.h"
-#include "games/MakeWBuffer.h"
-#include "games/PicGameBuffer.h"
+#include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
@@ -30,8 +28,6 @@ struct TPictureWorld {
     TPanel* MakeWWordPanel = Named<TPanel>("MakeWWordPanel");
     TImage* RasBigImage = Named<TImage>("RasBigImage");
     TAppContext Context;
-    std::unique_ptr<TPicGameBuffer> PicGame;
-    std::unique_ptr<TMakeWBuffer> MakeW;
 
     TPictureWorld()
     {
@@ -40,15 +36,10 @@ struct TPictureWorld {
         Context.Settings = TSettings::ForProgramFolder(Dir.path() + "/");
         Context.Speech = &Speech;
         Context.Dialogs = &Dialogs;
-        Context.MainWindow = Window.get();
         Context.SourcePanel = SourcePanel;
         SourcePanel->hide();
         Window->resize(1200, 900);
         Window->show();  // hidden widgets get their resize events only when shown
-        PicGame = std::make_unique<TPicGameBuffer>(Context);
-        MakeW = std::make_unique<TMakeWBuffer>(Context);
-        Context.Objects.PicGameBuffer = PicGame.get();
-        Context.Objects.MakeWBuffer = MakeW.get();
     }
 
     QString Words() const { return Dir.path() + "/Pic/Images/Rus/"; }

@@ -3,8 +3,8 @@
 #include "platform/Align.h"
 #include "platform/Panel.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
+#include <QWidget>
 #include <memory>
 
 namespace {
@@ -16,7 +16,10 @@ QWidget* Child(QWidget* Parent, const QRect& Bounds, TAlign Align = TAlign::None
     return w;
 }
 
-QWidget* Child(QWidget* Parent, const QRect& Bounds, TAnchors Anchors) { return Child(Parent, Bounds, TAlign::None, Anchors); }
+QWidget* Child(QWidget* Parent, const QRect& Bounds, TAnchors Anchors)
+{
+    return Child(Parent, Bounds, TAlign::None, Anchors);
+}
 
 // A parent at its design size 200 x 100 with one child of each alignment.
 struct AlignedFamily : ::testing::Test {

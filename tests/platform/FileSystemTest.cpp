@@ -1,10 +1,10 @@
 #include "platform/FileSystem.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 void Touch(const QString& path)

@@ -1,7 +1,7 @@
 #include "platform/Translations.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 TEST(Translations, TheStandardButtonsSpeakRussian)
 {

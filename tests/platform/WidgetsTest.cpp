@@ -6,11 +6,11 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScrollBox.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,8 +25,12 @@ struct LabelEvents : ::testing::Test {
         Window.resize(200, 100);
         Label->setGeometry(10, 10, 80, 30);
         QObject::connect(Label, &TLabel::Clicked, [this] { Log << "click"; });
-        QObject::connect(Label, &TLabel::MouseDown, [this](Qt::MouseButton b, const QPoint&) { Log << (b == Qt::LeftButton ? "down-left" : "down-other"); });
-        QObject::connect(Label, &TLabel::MouseUp, [this](Qt::MouseButton b, const QPoint&) { Log << (b == Qt::LeftButton ? "up-left" : "up-other"); });
+        QObject::connect(Label, &TLabel::MouseDown, [this](Qt::MouseButton b, const QPoint&) {
+            Log << (b == Qt::LeftButton ? "down-left" : "down-other");
+        });
+        QObject::connect(Label, &TLabel::MouseUp, [this](Qt::MouseButton b, const QPoint&) {
+            Log << (b == Qt::LeftButton ? "up-left" : "up-other");
+        });
         Window.show();
     }
 };

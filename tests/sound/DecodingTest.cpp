@@ -51,8 +51,11 @@ TEST_F(Mp3Decoding, KeepsRateChannelsAndTheExactEncodedLength)
 {
     // 0.3 s at 44.1 kHz stereo, 0.25 s at 22.05 kHz mono, 0.2 s at 44.1 kHz mono. Exact frame counts
     // mean the encoder's delay and padding were dropped.
-    struct { const char* File; int Rate, Channels; std::size_t Frames; } cases[] = {
-        {"tone_a.mp3", 44100, 2, 13230}, {"tone_b.mp3", 22050, 1, 5512}, {"tone_c.mp3", 44100, 1, 8820}};
+    struct {
+        const char* File;
+        int Rate, Channels;
+        std::size_t Frames;
+    } cases[] = {{"tone_a.mp3", 44100, 2, 13230}, {"tone_b.mp3", 22050, 1, 5512}, {"tone_c.mp3", 44100, 1, 8820}};
     for (const auto& c : cases) {
         const TMp3Result r = Mp3DecodeFile(TestSound(c.File));
         ASSERT_TRUE(r.Ok()) << c.File << ": " << r.Describe().toStdString();
@@ -88,12 +91,16 @@ TEST_F(Mp3Decoding, NamesTheReasonItCannotDecode)
     }
     noise += tone.mid(1500);
 
-    struct { QString Path; TMp3Failure Failure; } cases[] = {
+    struct {
+        QString Path;
+        TMp3Failure Failure;
+    } cases[] = {
         {Dir.path() + QStringLiteral("/нет.mp3"), TMp3Failure::Missing},
         {Dir.path(), TMp3Failure::Missing},  // a folder is not a sound file
         {Write(QStringLiteral("text.mp3"), QByteArray("not a sound at all\n").repeated(200)), TMp3Failure::NotMp3},
         {Write(QStringLiteral("empty.mp3"), QByteArray()), TMp3Failure::NotMp3},
-        {Write(QStringLiteral("wave.mp3"), QByteArray("RIFF\x24\x10\0\0WAVEfmt ", 16) + QByteArray(4096, '\x11')), TMp3Failure::NotMp3},
+        {Write(QStringLiteral("wave.mp3"), QByteArray("RIFF\x24\x10\0\0WAVEfmt ", 16) + QByteArray(4096, '\x11')),
+         TMp3Failure::NotMp3},
         {Write(QStringLiteral("zeroed.mp3"), zeroed), TMp3Failure::Corrupt},
         {Write(QStringLiteral("noise.mp3"), noise), TMp3Failure::Corrupt},
     };
@@ -148,9 +155,9 @@ TEST(DeviceFormat, ResamplingKeepsTheWholeSoundInPlace)
 TEST(DeviceFormat, LengthsRoundToTheNearestDeviceFrame)
 {
     EXPECT_EQ(audio::DeviceFrames(5512, 22050), 11024u);
-    EXPECT_EQ(audio::DeviceFrames(1, 48000), 1u);    // 0.91875 frames
+    EXPECT_EQ(audio::DeviceFrames(1, 48000), 1u);  // 0.91875 frames
     EXPECT_EQ(audio::DeviceFrames(48000, 48000), 44100u);
-    EXPECT_EQ(audio::DeviceFrames(3, 32000), 4u);    // 4.134
+    EXPECT_EQ(audio::DeviceFrames(3, 32000), 4u);  // 4.134
     EXPECT_EQ(audio::DeviceFrames(0, 22050), 0u);
     EXPECT_EQ(audio::DeviceFrames(10, 0), 0u);
 }

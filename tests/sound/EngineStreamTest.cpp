@@ -57,7 +57,8 @@ TSamples Expected(const char* Name)
         return ::testing::AssertionFailure() << "the stream ends before the sound (frame " << At << ")";
     const auto diff = std::mismatch(Sound.begin(), Sound.end(), Stream.begin() + std::ptrdiff_t(from));
     if (diff.first != Sound.end())
-        return ::testing::AssertionFailure() << "differs at sample " << (diff.first - Sound.begin()) << " of the sound at frame " << At;
+        return ::testing::AssertionFailure()
+               << "differs at sample " << (diff.first - Sound.begin()) << " of the sound at frame " << At;
     return ::testing::AssertionSuccess();
 }
 
@@ -78,13 +79,15 @@ struct TStartSilence {
 
 // Finds where the whole of Sound, which the engine started at frame Start, lies in Stream, and
 // from it the silent start: a whole number of device buffers.
-::testing::AssertionResult FindStartSilence(const TSamples& Stream, const TSamples& Sound, int64_t Start, TStartSilence& Silence)
+::testing::AssertionResult FindStartSilence(const TSamples& Stream, const TSamples& Sound, int64_t Start,
+                                            TStartSilence& Silence)
 {
     const auto at = std::search(Stream.begin(), Stream.end(), Sound.begin(), Sound.end());
     if (at == Stream.end()) return ::testing::AssertionFailure() << "the sound is not in the stream";
     Silence.Frames = (at - Stream.begin()) / 2 - Start;
     if (Silence.Frames < 0 || Silence.Frames % 512 != 0)
-        return ::testing::AssertionFailure() << "the sound lies " << Silence.Frames << " frames from where the engine put it";
+        return ::testing::AssertionFailure()
+               << "the sound lies " << Silence.Frames << " frames from where the engine put it";
     return ::testing::AssertionSuccess();
 }
 
@@ -136,7 +139,10 @@ protected:
             if (e.File == File) return &e;
         return nullptr;
     }
-    bool WaitForEnds(std::size_t Count) { return WaitUntil([&] { return Ended.size() >= Count; }); }
+    bool WaitForEnds(std::size_t Count)
+    {
+        return WaitUntil([&] { return Ended.size() >= Count; });
+    }
 
     // Closes the device and reads back every sample it was given.
     TSamples CloseAndReadStream()
@@ -278,14 +284,17 @@ TEST_F(EngineStream, BoxesNameTheMissingOrBrokenFileOfEitherPlayer)
     const QString good1 = Female(QStringLiteral("Фразы/Буква.mp3"), "tone_c.mp3");
     const QString good2 = Female(QStringLiteral("Буквы/д.mp3"), "tone_b.mp3");
     const QString missing = Tree.Path(kFemale + QStringLiteral("Буквы/нет.mp3"));
-    const QString broken = Tree.Put(kFemale + QStringLiteral("Буквы/текст.mp3"), QString(), QByteArray("not a sound\n").repeated(100));
+    const QString broken =
+        Tree.Put(kFemale + QStringLiteral("Буквы/текст.mp3"), QString(), QByteArray("not a sound\n").repeated(100));
     int64_t boxClosedAt = -1;
     Dialogs.WhileUp = [&](const TDialogCall&) {
         QThread::msleep(50);
         boxClosedAt = Engine->FramesMixed();
     };
 
-    struct { QString First, Second, Box; } cases[] = {
+    struct {
+        QString First, Second, Box;
+    } cases[] = {
         {missing, good2, QStringLiteral("Файл не найден: ") + missing},
         {broken, good2, QStringLiteral("Ошыбка открытия файла: ") + broken},
         {good1, missing, QStringLiteral("Файл не найден: ") + missing},
@@ -331,7 +340,8 @@ TEST_F(EngineStream, VoiceSwitchTakesEffectWithTheNextSound)
     const TVoiceTimes f = Ended[0].Times, m = Ended[1].Times;
     const TSamples stream = CloseAndReadStream();
     TStartSilence silence;
-    ASSERT_TRUE(FindStartSilence(stream, Expected("tone_a.mp3"), f.StartFrame, silence)) << "the playing sound was not changed";
+    ASSERT_TRUE(FindStartSilence(stream, Expected("tone_a.mp3"), f.StartFrame, silence))
+        << "the playing sound was not changed";
     EXPECT_TRUE(SoundAt(stream, Expected("tone_c.mp3"), m.StartFrame, silence));
 }
 
@@ -367,7 +377,8 @@ TEST_F(EngineStream, OverlappingSoundsAreSummedAndClipped)
     Engine->Play(x);
     ASSERT_TRUE(WaitUntil([&] { return Engine->Times(x).StartFrame >= 0; }));
     Engine->Play(y);
-    ASSERT_TRUE(WaitUntil([&] { return Engine->State(x) == audio::TVoiceState::Stopped && Engine->State(y) == audio::TVoiceState::Stopped; }));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return Engine->State(x) == audio::TVoiceState::Stopped && Engine->State(y) == audio::TVoiceState::Stopped; }));
     const TVoiceTimes tx = Engine->Times(x), ty = Engine->Times(y);
     ASSERT_TRUE(WaitUntil([&] { return Engine->FramesMixed() > ty.EndFrame + 1024; }));
     Engine->DestroyVoice(x);
@@ -377,8 +388,8 @@ TEST_F(EngineStream, OverlappingSoundsAreSummedAndClipped)
     TStartSilence silence;
     ASSERT_TRUE(FindStartSilence(stream, TSamples(200, 20000), tx.StartFrame, silence));
     for (int64_t f = std::max<int64_t>(tx.StartFrame - 1, -silence.Frames); f <= ty.EndFrame; ++f) {
-        const bool x = f >= tx.StartFrame && f < tx.EndFrame, y = f >= ty.StartFrame && f < ty.EndFrame;
-        const int expected = x && y ? 32767 : (x || y ? 20000 : 0);
+        const bool inX = f >= tx.StartFrame && f < tx.EndFrame, inY = f >= ty.StartFrame && f < ty.EndFrame;
+        const int expected = inX && inY ? 32767 : (inX || inY ? 20000 : 0);
         const std::size_t at = std::size_t(f + silence.Frames) * 2;
         ASSERT_EQ(stream.at(at), expected) << "frame " << f;
         ASSERT_EQ(stream.at(at + 1), expected) << "frame " << f;
@@ -409,7 +420,8 @@ TEST(EngineFallback, NoUsableDriverFallsBackToTheSilentOneWithOneWarning)
     // The silent driver keeps real time: the 0.2 s sound takes about 0.2 s.
     EXPECT_GE(playedMs, 150);
     std::size_t warnings = 0;
-    for (std::size_t at = err.find("no sound device"); at != std::string::npos; at = err.find("no sound device", at + 1)) ++warnings;
+    for (std::size_t at = err.find("no sound device"); at != std::string::npos; at = err.find("no sound device", at + 1))
+        ++warnings;
     EXPECT_EQ(warnings, 1u) << err;
 }
 

@@ -59,7 +59,9 @@ TEST_F(SoundFeedback, MissingFileStopsTheFirstPlayerAndNamesThePath)
     const QString a = Female(QStringLiteral("Буквы/а.mp3"));
     const QString missing = Tree.Path(kFemale + QStringLiteral("Буквы/я.mp3"));
     Speech.PlaySoundFile(a);
-    WhileBoxUp = [&](const TDialogCall&) { EXPECT_EQ(Player1.Mode(), mpNotReady) << "the old sound must stop before the box"; };
+    WhileBoxUp = [&](const TDialogCall&) {
+        EXPECT_EQ(Player1.Mode(), mpNotReady) << "the old sound must stop before the box";
+    };
     Speech.PlaySoundFile(missing);
     ASSERT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_EQ(Dialogs.Calls[0].Title, QStringLiteral("Вельмок"));
@@ -92,8 +94,8 @@ TEST_F(SoundFeedback, PairPlaysTheSecondFileOnlyWhenTheFirstHasEnded)
     Player1.Finish();
     EXPECT_EQ(Player2.Mode(), mpPlaying);
     EXPECT_FALSE(Player2.Waiting());
-    EXPECT_THAT(Journal, ElementsAre("1 open " + lead, "1 play " + lead, "2 open " + letter, "1 end " + lead,
-                                     "2 play " + letter));
+    EXPECT_THAT(Journal,
+                ElementsAre("1 open " + lead, "1 play " + lead, "2 open " + letter, "1 end " + lead, "2 play " + letter));
     EXPECT_TRUE(Dialogs.Calls.empty());
 }
 
@@ -252,7 +254,8 @@ TEST_F(SoundFeedback, VoiceChoiceAppliesFromTheNextSoundOn)
     EXPECT_EQ(Player1.OpenFile, male);
     Speech.SayPraise();
     EXPECT_EQ(Player1.OpenFile, malePraise);
-    EXPECT_EQ(Speech.PhrasePath(QStringLiteral("Буква.mp3")), Tree.Settings.SoundRoot + kMale + QStringLiteral("Фразы/Буква.mp3"));
+    EXPECT_EQ(Speech.PhrasePath(QStringLiteral("Буква.mp3")),
+              Tree.Settings.SoundRoot + kMale + QStringLiteral("Фразы/Буква.mp3"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // A throw-away program folder with a sound tree, for the speech tests, and the committed test sounds.
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 #include <QDir>
 #include <QFile>

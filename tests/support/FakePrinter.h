@@ -24,7 +24,10 @@ public:
     int FontPoints = 0;
 
     int PageWidth() const override { return Orientation == TOrientation::Portrait ? FPortrait.width() : FPortrait.height(); }
-    int PageHeight() const override { return Orientation == TOrientation::Portrait ? FPortrait.height() : FPortrait.width(); }
+    int PageHeight() const override
+    {
+        return Orientation == TOrientation::Portrait ? FPortrait.height() : FPortrait.width();
+    }
     void SetOrientation(TOrientation O) override
     {
         Orientation = O;

@@ -1,7 +1,7 @@
 #pragma once
 // A recording stand-in for the speech: nothing plays, every request is kept in order. The two
 // "players" hold a path only when Exists says the file is there, as the real players do.
-#include "sound/Speech.h"
+#include "core/Speech.h"
 
 #include <QString>
 #include <functional>

@@ -1,8 +1,8 @@
 // Test entry: a headless application with the program's fonts, then every test.
 #include "platform/Fonts.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

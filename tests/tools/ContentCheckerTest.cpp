@@ -7,16 +7,19 @@
 #include "content/SpeechSynthesizer.h"
 #include "support/QtPrint.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace content;
 
-MATCHER_P(BeginsWith, Prefix, "a line beginning with " + std::string(Prefix)) { return arg.startsWith(QString::fromUtf8(Prefix)); }
+MATCHER_P(BeginsWith, Prefix, "a line beginning with " + std::string(Prefix))
+{
+    return arg.startsWith(QString::fromUtf8(Prefix));
+}
 using ::testing::Contains;
 using ::testing::IsEmpty;
 
@@ -34,7 +37,8 @@ const QByteArray& ToneMp3()
         wav.write(WriteWav(tone));
         wav.close();
         QString error;
-        EXPECT_TRUE(RunTool(QStringLiteral("lame"), {QStringLiteral("--quiet"), wav.fileName(), dir.filePath(QStringLiteral("t.mp3"))}, error))
+        EXPECT_TRUE(RunTool(QStringLiteral("lame"),
+                            {QStringLiteral("--quiet"), wav.fileName(), dir.filePath(QStringLiteral("t.mp3"))}, error))
             << error.toStdString();
         QFile mp3File(dir.filePath(QStringLiteral("t.mp3")));
         mp3File.open(QIODevice::ReadOnly);
@@ -69,7 +73,8 @@ protected:
             const QString v = layout::kSoundRoot + voice + u'/';
             for (QChar letter : kSmallLetters) {
                 Put(v + layout::kLetterNames + letter + QStringLiteral(".mp3"), ToneMp3());
-                if (!layout::kSilentLetters.contains(letter)) Put(v + layout::kLetterSounds + letter + QStringLiteral(".mp3"), ToneMp3());
+                if (!layout::kSilentLetters.contains(letter))
+                    Put(v + layout::kLetterSounds + letter + QStringLiteral(".mp3"), ToneMp3());
             }
             for (const QString& phrase : layout::kNamedPhrases) Put(v + layout::kPhrases + phrase, ToneMp3());
             Put(v + layout::kPraise + QStringLiteral("Молодец.mp3"), ToneMp3());

@@ -4,12 +4,12 @@
 #include "content/IconPackage.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QTemporaryDir>
 #include <QSet>
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 using namespace content;
 

@@ -6,25 +6,38 @@
 #include "platform/Mp3Decoder.h"
 #include "support/QtPrint.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace content;
 
-MATCHER_P(BeginsWith, Prefix, "a line beginning with " + std::string(Prefix)) { return arg.startsWith(QString::fromUtf8(Prefix)); }
+MATCHER_P(BeginsWith, Prefix, "a line beginning with " + std::string(Prefix))
+{
+    return arg.startsWith(QString::fromUtf8(Prefix));
+}
 
 namespace {
 TContentData SmallTables()
 {
     TContentData d;
     d.Voices = {{QStringLiteral("Женский голос"), QStringLiteral("ru+f3")}};
-    d.Letters = {{QStringLiteral("а"), QStringLiteral("А"), QStringLiteral("vowel"), QStringLiteral("[['A:]]"), QStringLiteral("'AAA"),
-                  QStringLiteral("арбуз"), {QStringLiteral("watermelon"), QStringLiteral("1f349")}},
-                 {QStringLiteral("ъ"), QStringLiteral("Ъ"), QStringLiteral("sign"), QStringLiteral("твёрдый знак"), QString(),
-                  QStringLiteral("подъём"), {QStringLiteral("crane"), QStringLiteral("1f3d7")}}};
+    d.Letters = {{QStringLiteral("а"),
+                  QStringLiteral("А"),
+                  QStringLiteral("vowel"),
+                  QStringLiteral("[['A:]]"),
+                  QStringLiteral("'AAA"),
+                  QStringLiteral("арбуз"),
+                  {QStringLiteral("watermelon"), QStringLiteral("1f349")}},
+                 {QStringLiteral("ъ"),
+                  QStringLiteral("Ъ"),
+                  QStringLiteral("sign"),
+                  QStringLiteral("твёрдый знак"),
+                  QString(),
+                  QStringLiteral("подъём"),
+                  {QStringLiteral("crane"), QStringLiteral("1f3d7")}}};
     d.Phrases = {{QStringLiteral("Буква.mp3"), QStringLiteral("Буква")}};
     d.Words = {{QStringLiteral("кот"), {QStringLiteral("cat"), QStringLiteral("1f408")}},
                {QStringLiteral("ёж"), {QStringLiteral("hedgehog"), QStringLiteral("1f994")}}};

@@ -3,10 +3,10 @@
 #include "content/PictureMaker.h"
 #include "pictures/ScrambledBitmap.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace content;
 
@@ -76,7 +76,8 @@ TEST(ContentPictures, SvgRedrawnForColouringHasNoColourLeft)
     QTemporaryDir dir;
     QFile json(dir.filePath(QStringLiteral("icons.json")));
     ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-    json.write(R"({"prefix":"x","width":32,"height":32,"icons":{"dot":{"body":"<g fill=\"none\"><circle cx=\"16\" cy=\"16\" r=\"12\" fill=\"#ff0000\" fill-opacity=\".5\"/><path stroke=\"#00ff00\" d=\"M4 4L28 28\"/></g>"}},"aliases":{"spot":{"parent":"dot"}}})");
+    json.write(
+        R"({"prefix":"x","width":32,"height":32,"icons":{"dot":{"body":"<g fill=\"none\"><circle cx=\"16\" cy=\"16\" r=\"12\" fill=\"#ff0000\" fill-opacity=\".5\"/><path stroke=\"#00ff00\" d=\"M4 4L28 28\"/></g>"}},"aliases":{"spot":{"parent":"dot"}}})");
     json.close();
     QString error;
     const auto art = TFluentIconArt::FromFile(json.fileName(), error);
@@ -101,8 +102,13 @@ TEST(ContentPictures, SvgRedrawnForColouringHasNoColourLeft)
 TEST(ContentPictures, CardsAndWordPicturesHaveTheirSizes)
 {
     const TEmojiFontArt art;
-    TLetterEntry letter{QStringLiteral("к"), QStringLiteral("К"), QStringLiteral("consonant"), QStringLiteral("ка"),
-                        QStringLiteral("k@"), QStringLiteral("кот"), kCat};
+    TLetterEntry letter{QStringLiteral("к"),
+                        QStringLiteral("К"),
+                        QStringLiteral("consonant"),
+                        QStringLiteral("ка"),
+                        QStringLiteral("k@"),
+                        QStringLiteral("кот"),
+                        kCat};
     const QImage card = LetterCard(letter, 0, art);
     EXPECT_EQ(card.size(), kLetterCardSize);
     EXPECT_NE(card.pixel(5, 5), LetterCard(letter, 1, art).pixel(5, 5)) << "neighbouring cards differ in colour";

@@ -1,8 +1,8 @@
 // The clean-up of speech clips: silence trimmed, padding added, loudness evened out, WAV in and out.
 #include "content/PcmClip.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+#include <cmath>
 
 using namespace content;
 

@@ -2,8 +2,8 @@
 
 #include "content/ContentLayout.h"
 #include "pictures/PictureDecoding.h"
-#include "platform/Fonts.h"
 #include "platform/FileSystem.h"
+#include "platform/Fonts.h"
 
 #include <QPainter>
 
@@ -59,7 +59,9 @@ QImage ContactSheet(const QString& Root)
         }
 
     const int width = 20 + 10 * (180 + 12);
-    const auto height = [](qsizetype n, int columns, int cell) { return 50 + int((n + columns - 1) / columns) * (cell + 34) + 20; };
+    const auto height = [](qsizetype n, int columns, int cell) {
+        return 50 + int((n + columns - 1) / columns) * (cell + 34) + 20;
+    };
     QImage sheet(width, height(letters.size(), 10, 120) + height(words.size(), 10, 135) + height(pages.size(), 8, 320),
                  QImage::Format_RGB32);
     sheet.fill(Qt::white);

@@ -19,9 +19,9 @@ bool IsAnswerablePictureName(const std::string& Name)
     return std::all_of(Name.begin(), Name.end(), [&](char c) { return letters.find(c) != std::string::npos; });
 }
 
-TContentChecker::TContentChecker(QString Root) : Root(std::move(Root))
+TContentChecker::TContentChecker(QString ContentRoot) : Root(std::move(ContentRoot))
 {
-    if (!this->Root.endsWith(u'/')) this->Root += u'/';
+    if (!Root.endsWith(u'/')) Root += u'/';
 }
 
 QStringList TContentChecker::Problems() const
@@ -108,8 +108,9 @@ void TContentChecker::CheckWordPictures(QStringList& Out) const
         if (!decoded[size_t(i)]) Out << folder + names[i] + QStringLiteral(": not a readable JPEG picture");
         if (!IsAnswerablePictureName(PictureNameFromFileName(names[i])))
             Out << folder + names[i] +
-                       QStringLiteral(": the word before the first \".\" is not spelled with the 33 small letters only, "
-                                      "so no game can ask for it");
+                       QStringLiteral(
+                           ": the word before the first \".\" is not spelled with the 33 small letters only, "
+                           "so no game can ask for it");
     }
 }
 
@@ -130,8 +131,7 @@ void TContentChecker::CheckColouringPages(QStringList& Out) const
         for (const QString& name : names) paths << Root + folder + name;
         const std::vector<TDecodedPicture> decoded = DecodeFiles(paths, DecodeScrambledFile, TDecodeMode::Parallel);
         for (qsizetype i = 0; i < names.size(); ++i)
-            if (!decoded[size_t(i)])
-                Out << folder + names[i] + QStringLiteral(": does not unscramble to a readable bitmap");
+            if (!decoded[size_t(i)]) Out << folder + names[i] + QStringLiteral(": does not unscramble to a readable bitmap");
     }
 }
 

@@ -44,7 +44,10 @@ QList<QStringList> ReadTable(const QString& Folder, const QString& Name, int Col
         const QStringList fields = line.split(u'\t');
         if (fields.size() != Columns) {
             Error += QStringLiteral("%1:%2: expected %3 tab-separated fields, found %4\n")
-                         .arg(Name).arg(lineNo).arg(Columns).arg(fields.size());
+                         .arg(Name)
+                         .arg(lineNo)
+                         .arg(Columns)
+                         .arg(fields.size());
             continue;
         }
         rows.append(fields);
@@ -65,8 +68,7 @@ TContentData TContentData::Load(const QString& Folder, QString& Error)
         data.Words.append({f[0], {f[1], f[2]}});
     for (const QStringList& f : ReadTable(Folder, QStringLiteral("phrases.txt"), 2, Error))
         data.Phrases.append({f[0], f[1]});
-    for (const QStringList& f : ReadTable(Folder, QStringLiteral("voices.txt"), 2, Error))
-        data.Voices.append({f[0], f[1]});
+    for (const QStringList& f : ReadTable(Folder, QStringLiteral("voices.txt"), 2, Error)) data.Voices.append({f[0], f[1]});
     for (const QStringList& f : ReadTable(Folder, QStringLiteral("themes.txt"), 4, Error))
         data.Pages.append({f[0], f[1], {f[2], f[3]}});
     return data;

@@ -83,14 +83,15 @@ QList<TJob> PlanPictures(const TContentData& Data, const QString& ArtId, const I
     QList<TJob> jobs;
     const auto add = [&](const QString& RelPath, const TPictureRef& Picture, const QString& Recipe,
                          std::function<QByteArray()> Bytes) {
-        jobs.append({RelPath, ArtId, Hash(PictureRecipe() + u'|' + ArtId + u'|' + Recipe),
-                     [Bytes, Picture, Art](const QString& Path, QString& Error) {
-                         if (!Art->Has(Picture)) {
-                             Error = QStringLiteral("%1 has no picture %2 (%3)").arg(Art->Id(), Picture.Icon, Picture.CodePoints);
-                             return false;
-                         }
-                         return WriteFileAtomically(Path, Bytes(), Error);
-                     }});
+        jobs.append(
+            {RelPath, ArtId, Hash(PictureRecipe() + u'|' + ArtId + u'|' + Recipe),
+             [Bytes, Picture, Art](const QString& Path, QString& Error) {
+                 if (!Art->Has(Picture)) {
+                     Error = QStringLiteral("%1 has no picture %2 (%3)").arg(Art->Id(), Picture.Icon, Picture.CodePoints);
+                     return false;
+                 }
+                 return WriteFileAtomically(Path, Bytes(), Error);
+             }});
     };
     for (int i = 0; i < Data.Letters.size(); ++i) {
         const TLetterEntry& l = Data.Letters[i];
@@ -138,16 +139,17 @@ QString Credits(const QSet<QString>& Sources, const QList<TVoiceEntry>& Voices)
 {
     QStringList voices;
     for (const TVoiceEntry& v : Voices) voices << v.EspeakVoice;
-    QString text = QStringLiteral(
-        "Кварнель demo content\n"
-        "=====================\n\n"
-        "This tree was generated at build time by tools/kvarnel_content_gen from the tables in tools/data.\n\n"
-        "Speech: synthesized with eSpeak NG (GPL-3.0-or-later), voices %1, encoded with LAME (LGPL-2.0).\n")
-        .arg(voices.join(QStringLiteral(", ")));
+    QString text =
+        QStringLiteral(
+            "Кварнель demo content\n"
+            "=====================\n\n"
+            "This tree was generated at build time by tools/kvarnel_content_gen from the tables in tools/data.\n\n"
+            "Speech: synthesized with eSpeak NG (GPL-3.0-or-later), voices %1, encoded with LAME (LGPL-2.0).\n")
+            .arg(voices.join(QStringLiteral(", ")));
     if (Sources.contains(TFluentIconArt::kId))
         text += QStringLiteral(
-            "Pictures: Fluent Emoji \"flat\" by Microsoft Corporation, MIT License,\n"
-            "  https://github.com/microsoft/fluentui-emoji/blob/main/LICENSE (npm package %1@%2).\n")
+                    "Pictures: Fluent Emoji \"flat\" by Microsoft Corporation, MIT License,\n"
+                    "  https://github.com/microsoft/fluentui-emoji/blob/main/LICENSE (npm package %1@%2).\n")
                     .arg(kIconPackage, kIconPackageVersion);
     if (Sources.contains(TEmojiFontArt::kId))
         text += QStringLiteral(
@@ -174,10 +176,10 @@ std::unique_ptr<IIconArt> ChoosePictureSource(const TGeneratorOptions& Options, 
 
 }  // namespace
 
-TContentGenerator::TContentGenerator(TContentData Data, TGeneratorOptions Options)
-    : Data(std::move(Data)), Options(std::move(Options))
+TContentGenerator::TContentGenerator(TContentData ContentData, TGeneratorOptions GeneratorOptions)
+    : Data(std::move(ContentData)), Options(std::move(GeneratorOptions))
 {
-    if (!this->Options.OutputRoot.endsWith(u'/')) this->Options.OutputRoot += u'/';
+    if (!Options.OutputRoot.endsWith(u'/')) Options.OutputRoot += u'/';
 }
 
 QStringList TContentGenerator::PlannedFiles() const

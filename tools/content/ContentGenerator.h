@@ -17,7 +17,7 @@ struct TGeneratorOptions {
 struct TGeneratorReport {
     int Planned = 0;
     int Made = 0;
-    int Removed = 0;  // files of an earlier run that are no longer part of the content
+    int Removed = 0;        // files of an earlier run that are no longer part of the content
     QString PictureSource;  // the picture source used this run, empty when no picture was drawn
     QStringList Notes;      // things worth knowing that are not errors (e.g. the font fallback)
     QStringList Errors;

@@ -13,9 +13,9 @@ inline const QString kPhrases = QStringLiteral("Фразы/");
 inline const QString kPraise = QStringLiteral("Фразы/Правильно/");
 inline const QString kTryAgain = QStringLiteral("Фразы/Неправильно/");
 // The single phrase files the program asks for by name.
-inline const QStringList kNamedPhrases = {
-    QStringLiteral("Буква.mp3"), QStringLiteral("Звук.mp3"), QStringLiteral("Покажи_букву.mp3"),
-    QStringLiteral("Звучит_как.mp3"), QStringLiteral("Ты_справился_молодец.mp3")};
+inline const QStringList kNamedPhrases = {QStringLiteral("Буква.mp3"), QStringLiteral("Звук.mp3"),
+                                          QStringLiteral("Покажи_букву.mp3"), QStringLiteral("Звучит_как.mp3"),
+                                          QStringLiteral("Ты_справился_молодец.mp3")};
 
 inline const QString kLetterPictures = QStringLiteral("Pic/Alphabet/Rus/");
 inline const QString kWordPictures = QStringLiteral("Pic/Images/Rus/");

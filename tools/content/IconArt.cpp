@@ -44,9 +44,9 @@ std::unique_ptr<TFluentIconArt> TFluentIconArt::FromFile(const QString& IconsJso
     const QJsonObject icons = root.value(QStringLiteral("icons")).toObject();
     for (auto it = icons.begin(); it != icons.end(); ++it) {
         const QJsonObject o = it.value().toObject();
-        art->Icons.insert(it.key(), {o.value(QStringLiteral("body")).toString(),
-                                     o.value(QStringLiteral("width")).toInt(width),
-                                     o.value(QStringLiteral("height")).toInt(height)});
+        art->Icons.insert(it.key(),
+                          {o.value(QStringLiteral("body")).toString(), o.value(QStringLiteral("width")).toInt(width),
+                           o.value(QStringLiteral("height")).toInt(height)});
     }
     // An alias draws its parent icon.
     const QJsonObject aliases = root.value(QStringLiteral("aliases")).toObject();
@@ -87,13 +87,15 @@ QByteArray TFluentIconArt::Svg(const QString& Icon, bool ForColouring) const
         body.replace(fill, QStringLiteral("fill=\"#fff\""));
         body.replace(stroke, QStringLiteral("stroke=\"#000\""));
         body.replace(opacity, QString());
-        wrapped = QStringLiteral(R"(<g stroke="#000" stroke-width="%1" stroke-linejoin="round" stroke-linecap="round">%2</g>)")
-                      .arg(icon->Width / 80.0)
-                      .arg(body);
+        wrapped =
+            QStringLiteral(R"(<g stroke="#000" stroke-width="%1" stroke-linejoin="round" stroke-linecap="round">%2</g>)")
+                .arg(icon->Width / 80.0)
+                .arg(body);
     } else {
         wrapped = body;
     }
-    return QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" viewBox="0 0 %1 %2">%3</svg>)")
+    return QStringLiteral(
+               R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" viewBox="0 0 %1 %2">%3</svg>)")
         .arg(icon->Width)
         .arg(icon->Height)
         .arg(wrapped)
@@ -216,7 +218,8 @@ QImage OutlineFromColour(const QImage& Colour, QSize Size)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const QRgb c = src.pixel(x, y);
-            const bool edge = (x + 1 < w && differs(c, src.pixel(x + 1, y))) || (y + 1 < h && differs(c, src.pixel(x, y + 1))) ||
+            const bool edge = (x + 1 < w && differs(c, src.pixel(x + 1, y))) ||
+                              (y + 1 < h && differs(c, src.pixel(x, y + 1))) ||
                               ((x == 0 || y == 0 || x == w - 1 || y == h - 1) && qAlpha(c) >= 128);
             if (edge) mask.scanLine(y + 1)[x + 1] = 255;
         }

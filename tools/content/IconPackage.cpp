@@ -14,7 +14,7 @@ namespace {
 // After a failed fetch, builds within this time do not try again (an offline machine would
 // otherwise wait for npm on every build).
 constexpr qint64 kRetryAfterSeconds = 15 * 60;
-}
+}  // namespace
 
 QString TIconPackage::Folder() const
 {
@@ -47,17 +47,19 @@ QString TIconPackage::IconsJson(QString& Why) const
     env.insert(QStringLiteral("npm_config_cache"), Cache + QStringLiteral("/npm"));
     env.insert(QStringLiteral("npm_config_update_notifier"), QStringLiteral("false"));
     npm.setProcessEnvironment(env);
-    npm.start(QStringLiteral("npm"), {QStringLiteral("pack"), kIconPackage + u'@' + kIconPackageVersion,
-                                      QStringLiteral("--loglevel=error"), QStringLiteral("--fetch-retries=0"),
-                                      QStringLiteral("--fetch-timeout=20000")});
+    npm.start(QStringLiteral("npm"),
+              {QStringLiteral("pack"), kIconPackage + u'@' + kIconPackageVersion, QStringLiteral("--loglevel=error"),
+               QStringLiteral("--fetch-retries=0"), QStringLiteral("--fetch-timeout=20000")});
     const bool ran = npm.waitForStarted() && npm.waitForFinished(60000) && npm.exitStatus() == QProcess::NormalExit &&
                      npm.exitCode() == 0;
     if (!ran) npm.kill();
-    const QString tarball = Folder() + QStringLiteral("/iconify-json-fluent-emoji-flat-") + kIconPackageVersion + QStringLiteral(".tgz");
+    const QString tarball =
+        Folder() + QStringLiteral("/iconify-json-fluent-emoji-flat-") + kIconPackageVersion + QStringLiteral(".tgz");
     QString error;
     if (!ran || !QFileInfo::exists(tarball) ||
-        !RunTool(QStringLiteral("tar"), {QStringLiteral("-xzf"), tarball, QStringLiteral("-C"), Folder(),
-                                         QStringLiteral("package/icons.json"), QStringLiteral("package/info.json")},
+        !RunTool(QStringLiteral("tar"),
+                 {QStringLiteral("-xzf"), tarball, QStringLiteral("-C"), Folder(), QStringLiteral("package/icons.json"),
+                  QStringLiteral("package/info.json")},
                  error) ||
         !QFileInfo::exists(json)) {
         Why = ran ? (error.isEmpty() ? QStringLiteral("the package could not be unpacked") : error)

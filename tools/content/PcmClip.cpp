@@ -64,8 +64,16 @@ QByteArray WriteWav(const TPcmClip& Clip)
     const quint32 dataBytes = quint32(Clip.Samples.size() * 2);
     QByteArray out;
     out.reserve(44 + dataBytes);
-    const auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); out.append(b, 2); };
-    const auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); out.append(b, 4); };
+    const auto put16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        out.append(b, 2);
+    };
+    const auto put32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        out.append(b, 4);
+    };
     out.append("RIFF");
     put32(36 + dataBytes);
     out.append("WAVEfmt ");
@@ -78,8 +86,7 @@ QByteArray WriteWav(const TPcmClip& Clip)
     put16(16);
     out.append("data");
     put32(dataBytes);
-    for (float s : Clip.Samples)
-        put16(quint16(qint16(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f))));
+    for (float s : Clip.Samples) put16(quint16(qint16(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f))));
     return out;
 }
 

@@ -53,7 +53,11 @@ bool RunTool(const QString& Program, const QStringList& Arguments, QString& Erro
 QString TSpeechSynthesizer::Recipe()
 {
     return QStringLiteral("speech-v2 wpm=%1/%2 rms=%3 pad=%4/%5 lame-64k-44.1")
-        .arg(kWordsPerMinute).arg(kPhonemeWordsPerMinute).arg(kTargetRms).arg(kLeadSeconds).arg(kTailSeconds);
+        .arg(kWordsPerMinute)
+        .arg(kPhonemeWordsPerMinute)
+        .arg(kTargetRms)
+        .arg(kLeadSeconds)
+        .arg(kTailSeconds);
 }
 
 bool TSpeechSynthesizer::MakeMp3(const TSpeechRequest& Request, const QString& Mp3Path, QString& Error) const
@@ -67,8 +71,8 @@ bool TSpeechSynthesizer::MakeMp3(const TSpeechRequest& Request, const QString& M
     const QString text = Request.Phonemes ? QStringLiteral("[[%1]]").arg(Request.Text) : Request.Text;
     const int wpm = Request.Phonemes ? kPhonemeWordsPerMinute : kWordsPerMinute;
     if (!RunTool(QStringLiteral("espeak-ng"),
-                 {QStringLiteral("-v"), Request.Voice, QStringLiteral("-s"), QString::number(wpm),
-                  QStringLiteral("-w"), raw, text},
+                 {QStringLiteral("-v"), Request.Voice, QStringLiteral("-s"), QString::number(wpm), QStringLiteral("-w"), raw,
+                  text},
                  Error))
         return false;
 

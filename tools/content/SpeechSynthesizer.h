@@ -6,8 +6,8 @@
 namespace content {
 
 struct TSpeechRequest {
-    QString Voice;            // espeak-ng voice, e.g. "ru+f3"
-    QString Text;             // words, or espeak-ng phoneme mnemonics when Phonemes is set
+    QString Voice;  // espeak-ng voice, e.g. "ru+f3"
+    QString Text;   // words, or espeak-ng phoneme mnemonics when Phonemes is set
     bool Phonemes = false;
     double MinSeconds = 0.0;  // a shorter clip is slowed down (pitch kept) to this length
 };

@@ -5,10 +5,10 @@
 
 class IDialogs;
 
-namespace games {
+namespace core {
 
 // Runs Work. An error it raises ends it: its text is shown in a box titled with the window caption.
 // Returns whether Work ran to its end.
 bool RunReportingErrors(IDialogs& Dialogs, const std::function<void()>& Work);
 
-}  // namespace games
+}  // namespace core

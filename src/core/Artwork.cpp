@@ -1,4 +1,4 @@
-#include "app/MainFormPictures.h"
+#include "core/Artwork.h"
 
 #include "platform/Fonts.h"
 
@@ -8,7 +8,7 @@
 #include <QRadialGradient>
 #include <cmath>
 
-namespace pictures {
+namespace artwork {
 
 namespace {
 
@@ -211,4 +211,4 @@ QImage CloseGlyph()
     return image;
 }
 
-}  // namespace pictures
+}  // namespace artwork

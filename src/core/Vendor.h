@@ -4,5 +4,4 @@
 #include <QString>
 
 inline const QString kVendorWebAddress = QStringLiteral("https://kvarnel.example.org");
-inline const QString kPagesCopyrightLine =
-    QStringLiteral("© Кварнель, раскраски; рисунки: Fluent Emoji, Microsoft (MIT)");
+inline const QString kPagesCopyrightLine = QStringLiteral("© Кварнель, раскраски; рисунки: Fluent Emoji, Microsoft (MIT)");

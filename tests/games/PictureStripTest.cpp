@@ -1,14 +1,12 @@
-// Picture tiles and strips: tile heights, the next-picture search, shuffling, and what selecting
-// a tile does in each kind of strip.
-#include "PictureWorld.h"
+// Picture tiles and strips: the next-picture search, shuffling, and what selecting a tile does in
+// each kind of strip.
+#include "games/PictureGameWorld.h"
 #include "support/QtPrint.h"
 
-#include "letters/LetterPanelCollection.h"
-#include "pictures/TileGeometry.h"
 #include "platform/Label.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 #include <set>
 
 namespace {
@@ -32,20 +30,11 @@ void LeftClick(TImgPanel* Tile)
 
 }  // namespace
 
-TEST(TileHeight, QuotientFirstInExtendedPrecisionThenTruncated)
-{
-    EXPECT_EQ(ProportionalTileHeight(400, 300, 217, 40), 162);
-    EXPECT_EQ(ProportionalTileHeight(300, 400, 217, 40), 289);
-    EXPECT_EQ(ProportionalTileHeight(640, 480, 200, 40), 150);
-    EXPECT_EQ(ProportionalTileHeight(50, 210, 200, 40), 839);  // exact arithmetic would give 840
-    EXPECT_EQ(ProportionalTileHeight(0, 300, 217, 40), 40);
-    EXPECT_EQ(ProportionalTileHeight(0, 300, 217, 162), 162);
-}
-
 TEST(PictureStrip, NewTilesAreParkedBlankAndFramedInRed)
 {
-    TPictureWorld w;
-    TFirstLImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TFirstLImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     EXPECT_EQ(strip.SelectedIndex, 0);
     EXPECT_FALSE(strip.Loaded);
     TPictureWorld::Stock(strip, {{"кот", {40, 30}}, {"дом", {40, 30}}});
@@ -72,8 +61,9 @@ TEST(PictureStrip, NewTilesAreParkedBlankAndFramedInRed)
 
 TEST(PictureStrip, FilledTilesTakeTheHeightOfTheirPictureAtTheirWidth)
 {
-    TPictureWorld w;
-    TFirstLImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TFirstLImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     TPictureWorld::Stock(strip, {{"а", {400, 300}}, {"б", {300, 400}}, {"в", {}}, {"г", {50, 210}}});
     auto box = w.Box(217);
     strip.PlaceInScrollBox(box.get());
@@ -89,7 +79,8 @@ TEST(PictureStrip, FilledTilesTakeTheHeightOfTheirPictureAtTheirWidth)
     EXPECT_EQ(strip.GetTile(1)->Panel()->y(), 162);
     EXPECT_EQ(strip.GetTile(2)->Panel()->y(), 162 + 289);
 
-    TFirstLImgPanelCollection narrow(w.Context);
+    TFirstLImgPanelCollection narrow(w.Context, w.Objects);
+    w.Attach(narrow);
     TPictureWorld::Stock(narrow, {{"д", {640, 480}}, {"е", {50, 210}}});
     auto box200 = w.Box(200);
     narrow.PlaceInScrollBox(box200.get());
@@ -100,8 +91,9 @@ TEST(PictureStrip, FilledTilesTakeTheHeightOfTheirPictureAtTheirWidth)
 
 TEST(PictureStrip, TilesShareThePixelsOfTheirCatalogue)
 {
-    TPictureWorld w;
-    TFirstLImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TFirstLImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     TPictureWorld::Stock(strip, {{"а", {400, 300}}, {"б", {300, 400}}});
     strip.FillTiles();
     for (int i = 0; i < 2; ++i)
@@ -112,8 +104,9 @@ TEST(PictureStrip, TilesShareThePixelsOfTheirCatalogue)
 
 TEST(PictureStrip, ShuffleShowsEveryTileAgainWithThePictureOfItsIndex)
 {
-    TPictureWorld w;
-    TFirstLImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TFirstLImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     std::vector<std::pair<const char*, QSize>> pictures;
     const char* names[] = {"а1", "а2", "а3", "а4", "а5", "а6", "а7", "а8", "а9", "а10"};
     for (int i = 0; i < 10; ++i) pictures.push_back({names[i], {100 + i, 50}});
@@ -145,8 +138,9 @@ TEST(PictureStrip, ShuffleShowsEveryTileAgainWithThePictureOfItsIndex)
 
 TEST(PictureStrip, NextPictureGoesOnAfterTheCurrentTileAndWrapsOnce)
 {
-    TPictureWorld w;
-    TFirstLImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TFirstLImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     TPictureWorld::Stock(strip, {{"арбуз", {40, 30}}, {"банан", {40, 30}}, {"вишня", {40, 30}}, {"груша", {40, 30}}});
     auto box = w.Box(217);
     strip.PlaceInScrollBox(box.get());
@@ -179,8 +173,9 @@ TEST(PictureStrip, NextPictureGoesOnAfterTheCurrentTileAndWrapsOnce)
 
 TEST(PictureStrip, FindLetterTileSetsTheTargetFromTheFirstCharacterOfItsName)
 {
-    TPictureWorld w;
-    TFirstLImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TFirstLImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     TPictureWorld::Stock(strip, {{"ёлка", {40, 30}}, {"", {30, 20}}, {"Юла", {40, 30}}});
     strip.FillTiles();
 
@@ -200,8 +195,9 @@ TEST(PictureStrip, FindLetterTileSetsTheTargetFromTheFirstCharacterOfItsName)
 
 TEST(PictureStrip, TileSinksWhileAnyButtonIsHeld)
 {
-    TPictureWorld w;
-    TFirstLImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TFirstLImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     TPictureWorld::Stock(strip, {{"кот", {40, 30}}});
     TImgPanel* tile = strip.GetTile(0);
     QTest::mousePress(tile->ClickLabel(), Qt::RightButton, {}, QPoint(5, 5));
@@ -213,8 +209,9 @@ TEST(PictureStrip, TileSinksWhileAnyButtonIsHeld)
 
 TEST(PictureStrip, MissingLetterTileDrawsAPositionEveryTimeItIsSelected)
 {
-    TPictureWorld w;
-    TMakeWImgPanelCollection strip(w.Context);
+    TPictureGameWorld w;
+    TMakeWImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     TPictureWorld::Stock(strip, {{"я", {40, 30}}, {"кошка", {50, 30}}});
     strip.FillTiles();
 
@@ -244,10 +241,11 @@ TEST(PictureStrip, MissingLetterTileDrawsAPositionEveryTimeItIsSelected)
 
 TEST(PictureStrip, GameStripReadsItsFolderOnceColouringStripEveryTime)
 {
-    TPictureWorld w;
+    TPictureGameWorld w;
     testpics::WriteJpeg(w.Words() + "кот.jpg", 40, 30);
     testpics::WriteJpeg(w.Words() + "дом.jpg", 30, 40);
-    TMakeWImgPanelCollection strip(w.Context);
+    TMakeWImgPanelCollection strip(w.Context, w.Objects);
+    w.Attach(strip);
     strip.LoadFromFolder("Pic/Images/Rus/");
     EXPECT_TRUE(strip.Loaded);
     EXPECT_EQ(strip.SelectedIndex, -1);
@@ -260,6 +258,7 @@ TEST(PictureStrip, GameStripReadsItsFolderOnceColouringStripEveryTime)
     testpics::WritePage(theme + "/заяц.flim", testpics::Solid(30, 20, Qt::white));
     testpics::WritePage(theme + "/волк.flim", testpics::Solid(20, 30, Qt::white));
     TRaskrasImgPanelCollection pages(w.Context);
+    w.Attach(pages);
     auto box = w.Box(217);
     for (int round = 0; round < 2; ++round) {
         pages.LoadFromFolder(theme);

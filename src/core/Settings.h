@@ -9,10 +9,10 @@ enum TLetterSetMode : int {
 };
 
 struct TSettings {
-    QString ExeFolder;       // the program's folder, with a trailing separator
-    QString SoundRoot;       // ExeFolder + "Sound/"
-    QString ColouringRoot;   // ExeFolder + "Pic/Raskraska", no trailing separator
-    QString VoiceFolder;     // "Женский голос/" or "Мужской голос/"
+    QString ExeFolder;      // the program's folder, with a trailing separator
+    QString SoundRoot;      // ExeFolder + "Sound/"
+    QString ColouringRoot;  // ExeFolder + "Pic/Raskraska", no trailing separator
+    QString VoiceFolder;    // "Женский голос/" or "Мужской голос/"
     int LetterSetMode = lsNames;
 
     // The settings of a new window whose program lies in ExeFolder (with a trailing separator).

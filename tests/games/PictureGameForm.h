@@ -1,20 +1,16 @@
 #pragma once
 // The main window with its program-wide objects made, over a program folder of its own with word
 // pictures: what the two picture games need to be played in a test.
-#include "PictureFiles.h"
+#include "pictures/PictureFiles.h"
 
-#include "app/LoadGameObjects.h"
 #include "app/MainForm.h"
-#include "games/MakeWBuffer.h"
-#include "games/PicGameBuffer.h"
-#include "letters/LetterPanelCollection.h"
-#include "pictures/ImgPanelCollection.h"
+#include "games/GameObjects.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
 // The window without its own start-up loading: the tests make the objects themselves.
@@ -45,13 +41,13 @@ struct TPictureGameForm {
         Form->FormActivate();  // as at start: maximised, the start screen up
         Form->setWindowState(Qt::WindowNoState);
         Form->resize(1280, 800);
-        LoadGameObjects(Form->Context);
+        LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }
-    ~TPictureGameForm() { FreeGameObjects(Form->Context); }
+    ~TPictureGameForm() { Form->Objects.Reset(); }
 
     QString WordsFolder() const { return Dir.path() + "/Pic/Images/Rus/"; }
-    TGameObjects& Objects() { return Form->Context.Objects; }
+    TGameObjects& Objects() { return Form->Objects; }
 
     // The strip's tile showing the picture of this name (UTF-8); fails the test when there is none.
     template <class TStrip>

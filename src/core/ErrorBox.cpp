@@ -1,11 +1,11 @@
-#include "games/ErrorBox.h"
+#include "core/ErrorBox.h"
 
-#include "app/AppContext.h"
+#include "core/Texts.h"
 #include "platform/Dialogs.h"
 
 #include <exception>
 
-namespace games {
+namespace core {
 
 bool RunReportingErrors(IDialogs& Dialogs, const std::function<void()>& Work)
 {
@@ -20,4 +20,4 @@ bool RunReportingErrors(IDialogs& Dialogs, const std::function<void()>& Work)
     return false;
 }
 
-}  // namespace games
+}  // namespace core

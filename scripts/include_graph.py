@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Counts the #include "folder/..." lines between the folders of src/ and checks they point down.
+
+    scripts/include_graph.py [--check]
+
+Prints a table of folder -> folder include counts. With --check, exits 1 when any include points
+from a folder to one above it (or to a folder that is not in the layer list below).
+"""
+import pathlib
+import re
+import sys
+
+# Lowest first. A folder may include its own files and those of any folder in a lower layer.
+LAYERS = [
+    ["platform"],
+    ["core"],
+    ["letters", "pictures", "sound"],
+    ["games", "colouring"],
+    ["app"],
+]
+RANK = {folder: rank for rank, layer in enumerate(LAYERS) for folder in layer}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([A-Za-z_]+)/')
+
+
+def edges(src: pathlib.Path):
+    counts = {}
+    for path in sorted(src.rglob("*")):
+        if path.suffix not in (".h", ".cpp") or path.parent == src:
+            continue
+        origin = path.relative_to(src).parts[0]
+        for line in path.read_text(encoding="utf-8").splitlines():
+            m = INCLUDE.match(line)
+            if m and m.group(1) != origin:
+                key = (origin, m.group(1))
+                counts[key] = counts.get(key, 0) + 1
+    return counts
+
+
+def main() -> int:
+    src = pathlib.Path(__file__).resolve().parent.parent / "src"
+    counts = edges(src)
+    upward = [(a, b, n) for (a, b), n in sorted(counts.items())
+              if a not in RANK or b not in RANK or RANK[b] >= RANK[a]]
+    print(f"{'from':<10} {'to':<10} {'includes':>8}")
+    for (a, b), n in sorted(counts.items()):
+        mark = "  <- upward or sideways" if (a, b, n) in upward else ""
+        print(f"{a:<10} {b:<10} {n:>8}{mark}")
+    if "--check" in sys.argv[1:] and upward:
+        print(f"{len(upward)} folder edge(s) point upward or sideways", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

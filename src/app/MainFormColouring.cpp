@@ -1,0 +1,55 @@
+// The colouring book in the main window: the theme menu beside the main menu, the colouring
+// screen for a theme, and printing the page shown large.
+#include "app/MainForm.h"
+
+#include "colouring/PagePrinting.h"
+#include "colouring/ThemeMenu.h"
+#include "platform/FileSystem.h"
+#include "platform/Image.h"
+#include "platform/Panel.h"
+#include "platform/QtPrinter.h"
+#include "platform/SpeedButton.h"
+
+#include <QAction>
+
+void TMainForm::CreateColouringScreen()
+{
+    static_cast<TColouringScreen&>(*this) = BuildColouringScreen(GamesPanel);
+    connect(SpeedButton2, &QToolButton::clicked, PrintRaskraska, &QAction::trigger);
+}
+
+void TMainForm::CreateRaskraskaMenuExecute()
+{
+    // The theme list is read anew each time; a missing colouring folder lists no themes and gives
+    // the empty menu.
+    FillThemeMenu(RaskraskaPopupMenuPanel, fs::ListSubFolders(Context.Settings.ColouringRoot), [this](TSpeedButton* Button) {
+        if (Raskraska->isEnabled()) RaskraskaExecute(Button);
+    });
+}
+
+void TMainForm::RaskraskaExecute(TSpeedButton* ThemeButton)
+{
+    ShowLoadingOverlay();
+    const QString folder = Context.Settings.ColouringRoot + fs::Separator() + ThemeButton->Caption() + fs::Separator();
+    OpenColouringTheme(*Objects.RaskrasImgPanels, folder, *this);
+    LeaveGameTypeChooser();
+    RaskraskaPanel->raise();
+    ShowRaskraskaRulesExecute();
+    ShowRulesPanelExecute();
+    MenuHideExecute();
+    HideLoadingOverlay();
+}
+
+void TMainForm::ShowRaskraskaRulesExecute()
+{
+    RuleRasPanel->raise();
+}
+
+void TMainForm::PrintRaskraskaExecute()
+{
+    if (!FPrinter) {
+        FOwnPrinter = std::make_unique<TQtPrinter>();
+        FPrinter = FOwnPrinter.get();
+    }
+    PrintColouringPage(RasBigImage->Picture(), *Context.Dialogs, *FPrinter);
+}

@@ -1,0 +1,183 @@
+// The game screens of the main window and the actions and handlers of the four letter games. The
+// screens and what each game does on them come from the games' own folder; here they are joined
+// to the window's menus, choosers and rules panel.
+#include "app/MainForm.h"
+
+#include "platform/Image.h"
+#include "platform/Panel.h"
+#include "platform/ScreenCursor.h"
+#include "platform/ScrollBox.h"
+#include "platform/SpeedButton.h"
+
+#include <QRadioButton>
+
+// --- Learning board ("Обучение") ---
+
+void TMainForm::CreateLearningScreen()
+{
+    static_cast<TLearningScreen&>(*this) = BuildLearningScreen(GamesPanel);
+    connect(LetterrsNamesSpeedButton, &TSpeedButton::clicked, this, [this] { LetterrsNamesSpeedButtonClick(); });
+    connect(LettersSoundsSpeedButton, &TSpeedButton::clicked, this, [this] { LettersSoundsSpeedButtonClick(); });
+}
+
+void TMainForm::SoundLettersExecute()
+{
+    ui::TCursorGuard hourGlass;
+    MenuHideExecute();
+    GameExamTypePanel->hide();  // one chooser at a time
+    ToFront(GameSndTypePanel);
+    ToFront(SysPanel);
+    // The board and the rules stay under the system screen until a game type is chosen.
+    GameSndPanel->raise();
+    GenderVoiceRadioPanel->show();
+    ShowSndGameRulesExecute();
+    ShowRulesPanelExecute();
+}
+
+void TMainForm::ShowSndGameRulesExecute()
+{
+    RuleSndGamePanel->raise();
+}
+
+void TMainForm::LetterrsNamesSpeedButtonClick()
+{
+    ChooseSndGameType(lsNames);
+}
+void TMainForm::LettersSoundsSpeedButtonClick()
+{
+    ChooseSndGameType(lsSounds);
+}
+
+void TMainForm::ChooseSndGameType(int Mode)
+{
+    Context.Settings.LetterSetMode = Mode;
+    SysPanel->hide();
+    if (!PrepareLearningBoard(*Objects.SndLetterPanels, LettersSndScrollBox, *Context.Dialogs)) return;
+    GameSndTypePanel->hide();
+}
+
+// --- "Найди букву" ---
+
+void TMainForm::CreateFindLetterScreen()
+{
+    static_cast<TFindLetterScreen&>(*this) = BuildFindLetterScreen(GamesPanel);
+}
+
+void TMainForm::FindLetterExecute()
+{
+    ui::TCursorGuard hourGlass;
+    MenuHideExecute();
+    LeaveGameTypeChooser();
+    Context.Settings.LetterSetMode = lsNames;
+    PrepareFindLetterGame(Context.Settings, Objects, *this);
+    GamePicPanel->raise();
+    GenderVoiceRadioPanel->show();
+    ShowPicGameRulesExecute();
+    ShowRulesPanelExecute();
+    SelectFirstFindLetterPicture(Objects, *this);
+}
+
+void TMainForm::ShowPicGameRulesExecute()
+{
+    RulePicGamePanel->raise();
+}
+
+// --- "Дед Буквоед" ---
+
+void TMainForm::CreateMakeWordScreen()
+{
+    static_cast<TMakeWordScreen&>(*this) = BuildMakeWordScreen(GamesPanel);
+}
+
+void TMainForm::MakeWordExecute()
+{
+    ui::TCursorGuard hourGlass;
+    MenuHideExecute();
+    LeaveGameTypeChooser();
+    Context.Settings.LetterSetMode = lsNames;
+    PrepareMakeWordGame(Context.Settings, Objects, *this);
+    GameMakeWPanel->raise();
+    GenderVoiceRadioPanel->show();
+    ShowMakeWGameRulesExecute();
+    ShowRulesPanelExecute();
+    SelectFirstMakeWordPicture(Objects, *this);
+}
+
+void TMainForm::ShowMakeWGameRulesExecute()
+{
+    RuleMakeWGamePanel->raise();
+}
+
+// --- "Экзамен" ---
+
+void TMainForm::CreateExamScreen()
+{
+    static_cast<TExamScreen&>(*this) = BuildExamScreen(GamesPanel);
+    connect(SpeedButton8, &TSpeedButton::clicked, this, [this] { SpeedButton8Click(); });
+    connect(SpeedButton9, &TSpeedButton::clicked, this, [this] { SpeedButton9Click(); });
+    connect(StartExamImage, &TImage::Clicked, this, [this] { StartExamImageClick(); });
+    connect(StartExamImage, &TImage::MouseDown, this, [this] { StartExamImageMouseDown(); });
+    connect(StartExamImage, &TImage::MouseUp, this, [this] { StartExamImageMouseUp(); });
+    connect(RepeatSndButton, &TSpeedButton::clicked, this, [this] { RepeatSndButtonClick(); });
+}
+
+void TMainForm::ExaminationExecute()
+{
+    ui::TCursorGuard hourGlass;
+    MenuHideExecute();
+    GameSndTypePanel->hide();  // one chooser at a time
+    ToFront(GameExamTypePanel);
+    ToFront(SysPanel);
+    // A new random order of the board's letters at every opening; the tiles are refilled.
+    Objects.ExamLetterPanels->Reshuffle();
+    GameExamPanel->raise();
+    GenderVoiceRadioPanel->show();
+    StartExamContentPanel->show();
+    ShowExamGameRulesExecute();
+    ShowRulesPanelExecute();
+    // No tile can be clicked before the exam starts.
+    LettersExamScrollBox->setEnabled(false);
+}
+
+void TMainForm::ShowExamGameRulesExecute()
+{
+    RuleExamGamePanel->raise();
+}
+
+void TMainForm::SpeedButton8Click()
+{
+    ChooseExamGameType(lsNames);
+}
+void TMainForm::SpeedButton9Click()
+{
+    ChooseExamGameType(lsSounds);
+}
+
+void TMainForm::ChooseExamGameType(int Mode)
+{
+    Context.Settings.LetterSetMode = Mode;
+    SysPanel->hide();
+    if (!PrepareExamBoard(*Objects.ExamLetterPanels, LettersExamScrollBox, *Context.Dialogs)) return;
+    GameExamTypePanel->hide();
+}
+
+// The start control looks pressed while the mouse button is held on it.
+void TMainForm::StartExamImageMouseDown()
+{
+    StartExamPanel->SetBevelInner(TBevel::Lowered);
+}
+void TMainForm::StartExamImageMouseUp()
+{
+    StartExamPanel->SetBevelInner(TBevel::Raised);
+}
+
+void TMainForm::StartExamImageClick()
+{
+    StartExam(*this, *Objects.ExamGame);
+}
+
+// The question as it was asked, in the voice it was asked in: the paths were saved then.
+void TMainForm::RepeatSndButtonClick()
+{
+    RepeatExamQuestion(*Objects.ExamGame, *Context.Speech);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// "Найди букву": a picture is shown large and the child clicks, in a row of all 33 letters, the
+// letter its word begins with.
+class QWidget;
+class TImage;
+class TPanel;
+class TScrollBox;
+struct TGameObjects;
+struct TSettings;
+
+struct TFindLetterScreen {
+    TPanel* GamePicPanel = nullptr;
+    TPanel* ScrollImgContentPanel = nullptr;
+    TScrollBox* ImgScrollBox = nullptr;  // the picture strip
+    TPanel* GamePicContextPanel = nullptr;
+    TPanel* LetersPicPanel = nullptr;  // the letter row
+    TPanel* BigImagePanel = nullptr;
+    TImage* BigImage = nullptr;
+};
+
+// The find-the-first-letter screen in the games area.
+TFindLetterScreen BuildFindLetterScreen(QWidget* GamesPanel);
+
+// The game's action opens it in two parts around raising its screen and rules page.
+// Before the screen comes up: the 33 names in force, the letter row built once for them, the game
+// state cleared, the word pictures read once per run, then a new order with every picture shown.
+void PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFindLetterScreen& Screen);
+// After the rules page: the first picture of the new order becomes current. With no pictures at
+// all there is none: the big picture stays empty and every pick is answered as wrong.
+void SelectFirstFindLetterPicture(TGameObjects& Objects, const TFindLetterScreen& Screen);

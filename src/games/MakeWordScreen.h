@@ -1,0 +1,31 @@
+#pragma once
+// "Дед Буквоед": the word of a picture is spelled under it with one letter left out, and the child
+// clicks the missing letter in a row of all 33.
+class QWidget;
+class TImage;
+class TPanel;
+class TScrollBox;
+struct TGameObjects;
+struct TSettings;
+
+struct TMakeWordScreen {
+    TPanel* GameMakeWPanel = nullptr;
+    TPanel* ScrollMakeWImgContentPanel = nullptr;
+    TScrollBox* MakeWImgScrollBox = nullptr;  // the picture strip
+    TPanel* MakeWContentPanel = nullptr;
+    TPanel* LettersMakeWPanel = nullptr;  // the choice row
+    TPanel* MakeWWordPanel = nullptr;     // the word with its hidden letter
+    TPanel* MakeWImagePanel = nullptr;
+    TImage* MakeWImage = nullptr;
+};
+
+// The missing-letter screen in the games area.
+TMakeWordScreen BuildMakeWordScreen(QWidget* GamesPanel);
+
+// The game's action opens it in two parts around raising its screen and rules page.
+// Before the screen comes up: the 33 names in force, the choice row built once for them, the word
+// pictures read once per run, then a new order with every picture shown.
+void PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMakeWordScreen& Screen);
+// After the rules page: the first picture of the new order becomes current, with a newly hidden
+// letter. With no pictures at all there is none: empty picture, empty word, every pick wrong.
+void SelectFirstMakeWordPicture(TGameObjects& Objects, const TMakeWordScreen& Screen);

@@ -1,0 +1,27 @@
+#include "pictures/PictureScreen.h"
+
+#include "core/Palette.h"
+#include "platform/Image.h"
+#include "platform/WidgetBuild.h"
+
+namespace build {
+
+TScrollBox* ThumbnailColumn(TPanel* Screen, const char* ColumnName, const char* InnerName, const char* BoxName,
+                            TPanel** Column)
+{
+    TPanel* column = Panel(Screen, ColumnName, QRect(866, 0, 233, 672), TAlign::Right, Flat(palette::DeepBlue, 4));
+    TPanel* inner = Panel(column, InnerName, QRect(4, 4, 225, 664), TAlign::Client, Flat(palette::LightSkyBlue, 4));
+    if (Column) *Column = column;
+    return ScrollBox(inner, BoxName, QRect(4, 4, 217, 656), TAlign::Client, false, palette::LightSkyBlue);
+}
+
+TImage* FittedImage(QWidget* Parent, const char* Name, const QRect& Bounds)
+{
+    TImage* image = Image(Parent, Name, Bounds, TAlign::None, akAll);
+    image->SetCenter(true);
+    image->SetStretch(true);
+    image->SetProportional(true);
+    return image;
+}
+
+}  // namespace build
