@@ -16,7 +16,7 @@ int Fail(const QString& message)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -25,20 +25,17 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments().mid(1);
-    if (args.size() < 4)
-        return Fail(QStringLiteral("usage: kvarnel_icon_render ICON.svg OUT_DIR NAME SIZE..."));
+    if (args.size() < 4) return Fail(QStringLiteral("usage: kvarnel_icon_render ICON.svg OUT_DIR NAME SIZE..."));
 
     QSvgRenderer renderer(args[0]);
-    if (!renderer.isValid())
-        return Fail(QStringLiteral("cannot read the SVG icon %1").arg(args[0]));
+    if (!renderer.isValid()) return Fail(QStringLiteral("cannot read the SVG icon %1").arg(args[0]));
 
     const QDir out(args[1]);
     const QString& name = args[2];
     for (const QString& sizeText : args.mid(3)) {
         bool ok = false;
         const int size = sizeText.toInt(&ok);
-        if (!ok || size < 8 || size > 1024)
-            return Fail(QStringLiteral("not an icon size: %1").arg(sizeText));
+        if (!ok || size < 8 || size > 1024) return Fail(QStringLiteral("not an icon size: %1").arg(sizeText));
 
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -49,8 +46,7 @@ int main(int argc, char** argv)
         painter.end();
 
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
-        if (!out.mkpath(folder))
-            return Fail(QStringLiteral("cannot create %1").arg(out.filePath(folder)));
+        if (!out.mkpath(folder)) return Fail(QStringLiteral("cannot create %1").arg(out.filePath(folder)));
         const QString file = out.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
         if (!image.convertToFormat(QImage::Format_ARGB32).save(file, "PNG"))
             return Fail(QStringLiteral("cannot write %1").arg(file));
