@@ -28,10 +28,10 @@ QAction* NewAction(QObject* Manager, const char* Name, const char* Category, con
 
 }  // namespace
 
-TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent)
+TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent)
     : QWidget(Parent), FUrlOpener(ui::SystemUrlOpener()), FLoader(std::make_unique<TStartupLoader>(this))
 {
-    Context.Settings = TSettings::ForProgramFolder(ExeFolder);
+    Context.Settings = Settings;
     Context.Dialogs = Dialogs;
 
     setObjectName(QStringLiteral("MainForm"));
@@ -52,6 +52,7 @@ TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Paren
     CreateContentArea();
     CreatePopupMenu();
     CreateThemeMenu();
+    CreateSettingsActions();
     Context.SourcePanel = SourcePanel;
 
     UpdateGameActions();
@@ -154,6 +155,7 @@ void TMainForm::FormActivate()
     // Where no window manager maximises windows, fill the screen by hand first.
     if (QScreen* where = screen(); where && isVisible()) setGeometry(where->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
+    if (FCurrent.FullScreen || FCurrent.Kiosk) setWindowState(windowState() | Qt::WindowFullScreen);
     GamesPanel->raise();
     StartPanelShowExecute();
     StartLoading();
@@ -224,6 +226,7 @@ void TMainForm::SpeedButton1Click()
 
 void TMainForm::Label3Click()
 {
+    if (FCurrent.Kiosk) return;  // a child in kiosk mode never reaches the browser
     if (Context.Dialogs->AskYesNo(QString::fromUtf8(kSoundBoxTitle), QStringLiteral("Перейти на страничку детского сайта?")))
         FUrlOpener(kVendorWebAddress);
 }

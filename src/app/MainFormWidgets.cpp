@@ -97,10 +97,10 @@ void TMainForm::CreateTitleRibbon()
         VoiceButton(GenderVoiceRadioPanel, "MaleVoiceRadioButton", QStringLiteral("Мужской"), QPoint(17, 30));
     FemaleVoiceRadioButton->setChecked(true);
     connect(FemaleVoiceRadioButton, &QRadioButton::toggled, this, [this](bool On) {
-        if (On) Context.Settings.VoiceFolder = kFemaleVoice;
+        if (On) SetVoice(false);
     });
     connect(MaleVoiceRadioButton, &QRadioButton::toggled, this, [this](bool On) {
-        if (On) Context.Settings.VoiceFolder = kMaleVoice;
+        if (On) SetVoice(true);
     });
 }
 

@@ -53,7 +53,7 @@ TImageItem* TImageCollection::GetImage(unsigned short Index) const
 
 void TImageCollection::ReadJpegFolder()
 {
-    ReadFolder(FContext.Settings.ExeFolder + Folder, kJpegMasks, DecodeJpegFile);
+    ReadFolder(FContext.Settings.ContentFolder + Folder, kJpegMasks, DecodeJpegFile);
 }
 
 void TImageCollection::ReadScrambledFolder()
@@ -66,14 +66,15 @@ void TImageCollection::ReadScrambledFolder()
 void TImageCollection::ReadFolder(const QString& FolderPath, const QString& Masks,
                                   const std::function<TDecodedPicture(const QString&)>& Decode)
 {
-    if (!fs::DirectoryExists(FolderPath)) {
+    const TContentRoots& content = FContext.Settings.Content;
+    if (!content.DirectoryExists(FolderPath)) {
         FContext.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), MissingFolderMessage(FolderPath));
         return;
     }
-    const QStringList names = fs::ListFiles(FolderPath, Masks);
+    const QStringList names = content.ListFiles(FolderPath, Masks);
     QStringList paths;
     paths.reserve(names.size());
-    for (const QString& name : names) paths.append(FolderPath + name);
+    for (const QString& name : names) paths.append(content.Locate(FolderPath + name));
 
     const std::vector<TDecodedPicture> pictures = DecodeFiles(paths, Decode, DecodeMode);
     for (qsizetype i = 0; i < names.size(); ++i) {

@@ -28,7 +28,7 @@ public:
     explicit TImageCollection(TAppContext& Context);
     ~TImageCollection() override = default;
 
-    // The folder of the last LoadFromFolder: relative to the program's folder here, absolute for
+    // The folder of the last LoadFromFolder: relative to the content roots here, absolute for
     // the colouring pages.
     QString Folder;
     // How the files of one folder are decoded; parallel unless a measurement asks otherwise.
@@ -41,7 +41,7 @@ public:
     TImageItem* GetImage(unsigned short Index) const;
 
 protected:
-    // Reads the JPEG files of the program's folder + Folder ("*.jpg;*jpeg"), in listing order.
+    // Reads the JPEG files of Folder in every content root ("*.jpg;*jpeg"), in listing order.
     void ReadJpegFolder();
     // Reads the colouring pages of Folder ("*.flim"), in listing order.
     void ReadScrambledFolder();
@@ -65,7 +65,7 @@ public:
 // that cannot be read or decoded gets the "Ошибка чтения файла" box and gives nothing.
 std::optional<QImage> LoadScrambledBitmap(const QString& Path, IDialogs& Dialogs);
 
-// The word pictures of both picture games, relative to the program's folder.
+// The word pictures of both picture games, relative to the content roots.
 inline const char* const kWordPicturesFolder = "Pic/Images/Rus/";
 
 // The texts of the catalogue's boxes, whose title is the window caption.

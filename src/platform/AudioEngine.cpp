@@ -87,6 +87,9 @@ TAudioEngine::~TAudioEngine()
 
 bool TAudioEngine::TryOpenDevice()
 {
+    // Starting SDL's audio starts its events too, which would catch SIGTERM and SIGINT for an SDL
+    // quit event nobody reads: the program handles those signals itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kDeviceRate;
@@ -122,6 +125,27 @@ void TAudioEngine::OpenDevice()
         WarnOnce(QStringLiteral("no sound device (%1); sounds play silently").arg(reason));
     else
         WarnOnce(QStringLiteral("no sound output at all (%1); sounds are skipped").arg(reason));
+}
+
+void TAudioEngine::SetVolume(int Percent)
+{
+    FVolume = std::clamp(Percent, 0, 100);
+}
+
+void TAudioEngine::SetMuted(bool Muted)
+{
+    FMuted = Muted;
+}
+
+// The mixed frames to the device, at the volume in force; silence when muted.
+void TAudioEngine::WriteOutput(int16_t* Out, std::size_t Samples) const
+{
+    const int volume = FMuted ? 0 : FVolume.load();
+    if (volume == 100) {
+        for (std::size_t i = 0; i < Samples; ++i) Out[i] = Clamp16(FAccumulator[i]);
+        return;
+    }
+    for (std::size_t i = 0; i < Samples; ++i) Out[i] = Clamp16(FAccumulator[i] * volume / 100);
 }
 
 int64_t TAudioEngine::FramesMixed() const
@@ -265,7 +289,7 @@ void TAudioEngine::Mix(int16_t* Out, int Frames)
             if (TVoice* v = FindLocked(id); v && v->State == TVoiceState::Playing) MixVoiceLocked(id, *v, 0, Frames);
         FFramesMixed += Frames;
     }
-    for (std::size_t i = 0; i < samples; ++i) Out[i] = Clamp16(FAccumulator[i]);
+    WriteOutput(Out, samples);
     if (!FEndedScratch.empty()) PostEnded(FEndedScratch);
 }
 

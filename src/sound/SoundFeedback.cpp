@@ -34,16 +34,18 @@ void TSoundFeedback::ShowBox(const QString& Text)
     FDialogs.ShowMessage(QString::fromUtf8(kSoundBoxTitle), Text);
 }
 
+// A missing file is named where it was expected; a file that will not open, where it was found.
 void TSoundFeedback::PlaySoundFile(const QString& Path)
 {
     FMediaPlayer1.SetFileName(QString());
-    if (fs::FileExists(Path)) {
-        FMediaPlayer1.SetFileName(Path);
+    if (FSettings.Content.FileExists(Path)) {
+        const QString found = FSettings.Content.Locate(Path);
+        FMediaPlayer1.SetFileName(found);
         try {
             FMediaPlayer1.Open();
             FMediaPlayer1.Play();
         } catch (const EMediaPlayerError&) {
-            ShowBox(kOpenError + Path);
+            ShowBox(kOpenError + found);
         }
     } else {
         FMediaPlayer1.Close();
@@ -57,12 +59,13 @@ void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
     // A second file still waiting from an earlier pair is dropped.
     FMediaPlayer2.Close();
     FMediaPlayer2.SetFileName(QString());
-    if (fs::FileExists(Second)) {
-        FMediaPlayer2.SetFileName(Second);
+    if (FSettings.Content.FileExists(Second)) {
+        const QString found = FSettings.Content.Locate(Second);
+        FMediaPlayer2.SetFileName(found);
         try {
             FMediaPlayer2.Open();
         } catch (const EMediaPlayerError&) {
-            ShowBox(kOpenError + Second);
+            ShowBox(kOpenError + found);
             return;
         }
         // Starts the instant the first player stops; if the first file was missing or would not
@@ -77,8 +80,8 @@ void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
 void TSoundFeedback::SayRandomPhrase(const QString& Folder)
 {
     Randomize();
-    if (fs::DirectoryExists(Folder)) {
-        const QStringList files = fs::ListFiles(Folder);
+    if (FSettings.Content.DirectoryExists(Folder)) {
+        const QStringList files = FSettings.Content.ListFiles(Folder);
         if (!files.isEmpty()) PlaySoundFile(Folder + files.at(Random(int(files.size()))));
     }
     ShowBox(kContinue);

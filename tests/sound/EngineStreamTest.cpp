@@ -468,3 +468,42 @@ TEST(SoundSystem, SpeechDrivesTheFirstPlayerAndChainsTheSecond)
 }
 
 }  // namespace
+
+TEST_F(EngineStream, VolumeScalesEverySampleAndMuteSilencesWithoutChangingThePlaying)
+{
+    audio::TDeviceSound constant;
+    constant.Samples.assign(2 * 3000, 20001);
+    auto sound = std::make_shared<const audio::TDeviceSound>(constant);
+    const audio::TVoiceId half = Engine->CreateVoice({}), first = Engine->CreateVoice({}), second = Engine->CreateVoice({});
+    int ended = 0;
+    const audio::TVoiceId told = Engine->CreateVoice([&](const TVoiceTimes&) { ++ended; });
+
+    Engine->SetVolume(50);
+    EXPECT_EQ(Engine->Volume(), 50);
+    Engine->Load(half, sound);
+    Engine->Play(half);
+    ASSERT_TRUE(WaitUntil([&] { return Engine->State(half) == audio::TVoiceState::Stopped; }));
+    const TVoiceTimes h = Engine->Times(half);
+
+    // Muted: a pair still chains at the exact frame, and the end is still reported.
+    Engine->SetVolume(100);
+    Engine->SetMuted(true);
+    Engine->Load(first, sound);
+    Engine->Load(second, sound);
+    Engine->Load(told, sound);
+    Engine->Play(first);
+    Engine->PlayAfter(second, first);
+    Engine->Play(told);
+    ASSERT_TRUE(WaitUntil([&] { return Engine->State(second) == audio::TVoiceState::Stopped && ended == 1; }));
+    const TVoiceTimes f = Engine->Times(first), s = Engine->Times(second);
+    EXPECT_EQ(s.StartFrame, f.EndFrame) << "the pair chains while muted";
+    ASSERT_TRUE(WaitUntil([&] { return Engine->FramesMixed() > s.EndFrame + 1024; }));
+    Engine->SetMuted(false);
+    for (audio::TVoiceId v : {half, first, second, told}) Engine->DestroyVoice(v);
+    const TSamples stream = CloseAndReadStream();
+
+    TStartSilence silence;
+    ASSERT_TRUE(FindStartSilence(stream, TSamples(200, 10000), h.StartFrame, silence));
+    EXPECT_TRUE(SoundAt(stream, TSamples(2 * 3000, 10000), h.StartFrame, silence)) << "20001 at 50 % is 10000";
+    EXPECT_TRUE(SilentBetween(stream, f.StartFrame + silence.Frames, s.EndFrame + silence.Frames));
+}
