@@ -97,7 +97,8 @@ void TMainForm::QuitExecute()
 
 void TMainForm::AskQuitExecute()
 {
-    if (Context.Dialogs->AskYesNo(QString::fromUtf8(kWindowCaption), QStringLiteral("Выйти из программы?"))) QuitProgram();
+    if (Context.Dialogs->AskYesNoDefaultNo(QString::fromUtf8(kWindowCaption), QStringLiteral("Выйти из программы?")))
+        QuitProgram();
 }
 
 void TMainForm::QuitProgram()

@@ -5,11 +5,11 @@
 
 #include "kvarnel_build_info.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -109,7 +109,8 @@ TEST(CommandLineProgram, AnswersWithoutAWindowAndEndsWithTheRightStatus)
     broken.close();
     const TRun check = Program({"--content", dir.path(), "--check"});
     EXPECT_EQ(check.Status, 1) << check.Err.toStdString();
-    EXPECT_TRUE(check.Out.contains(QStringLiteral("Pic/Images/Rus/кот.jpg: не читается как картинка JPEG"))) << check.Out.toStdString();
+    EXPECT_TRUE(check.Out.contains(QStringLiteral("Pic/Images/Rus/кот.jpg: не читается как картинка JPEG")))
+        << check.Out.toStdString();
 
     const TRun demo = Program({"--content", KV_BUILD_TREE, "--check"});
     EXPECT_EQ(demo.Status, 0) << demo.Out.toStdString();

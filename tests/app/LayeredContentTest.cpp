@@ -8,11 +8,11 @@
 #include "support/FakeSpeech.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -75,7 +75,8 @@ TEST(LayeredContent, AParentsPicturesJoinAndReplaceTheInstalledOnesAndTheirFolde
     TFirstLImgPanelCollection& strip = *w.Form->Objects.FirstLImgPanels;
     QMap<QString, QSize> shown;
     for (int i = 0; i < strip.Count(); ++i)
-        shown[cp1251::ToUnicode(strip.GetTile(i)->Name)] = strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.size();
+        shown[cp1251::ToUnicode(strip.GetTile(i)->Name)] =
+            strip.Images->GetImage(static_cast<unsigned short>(i))->Picture.size();
     EXPECT_EQ(shown, (QMap<QString, QSize>{{"дом", {40, 30}}, {"кот", {64, 48}}, {"мяч", {30, 40}}}))
         << "the parent's кот hides the installed one";
 

@@ -4,15 +4,15 @@
 #include "platform/QuitSignals.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 
-#include <csignal>
 #include <signal.h>
+#include <csignal>
 
 namespace {
 

@@ -2,10 +2,10 @@
 // settings file giving the defaults.
 #include "app/RememberedChoices.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 

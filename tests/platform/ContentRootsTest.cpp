@@ -3,10 +3,10 @@
 #include "platform/ContentRoots.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -120,13 +120,14 @@ TEST(ContentRoots, TheProgramLooksInTheUsersFolderItsOwnTheSystemsAndBesideItsPr
 {
     QTemporaryDir home, sys1, sys2, prefix;
     const TEnv dataHome("XDG_DATA_HOME", QFile::encodeName(home.path()));
-    const TEnv dataDirs("XDG_DATA_DIRS", QFile::encodeName(sys1.path() + ":" + sys2.path() + ":" + prefix.path() + "/share"));
+    const TEnv dataDirs("XDG_DATA_DIRS",
+                        QFile::encodeName(sys1.path() + ":" + sys2.path() + ":" + prefix.path() + "/share"));
     const QString program = prefix.path() + "/bin/";
     QDir().mkpath(program);
 
     const QStringList candidates = TContentRoots::Candidates(program, QStringLiteral("../share/kvarnel"));
-    EXPECT_EQ(candidates, (QStringList{home.path() + "/kvarnel/", program, sys1.path() + "/kvarnel/", sys2.path() + "/kvarnel/",
-                                       prefix.path() + "/share/kvarnel/"}))
+    EXPECT_EQ(candidates, (QStringList{home.path() + "/kvarnel/", program, sys1.path() + "/kvarnel/",
+                                       sys2.path() + "/kvarnel/", prefix.path() + "/share/kvarnel/"}))
         << "the prefix's share folder is both a data dir and the one beside the program: looked at once";
 
     // Only folders with content are roots: the program's own folder has none, the user's has only
@@ -136,7 +137,8 @@ TEST(ContentRoots, TheProgramLooksInTheUsersFolderItsOwnTheSystemsAndBesideItsPr
     QDir().mkpath(sys2.path() + "/kvarnel");
     QDir().mkpath(prefix.path() + "/share/kvarnel/Sound");
     const TContentRoots roots = TContentRoots::Discover(program, QStringLiteral("../share/kvarnel"));
-    EXPECT_EQ(roots.Folders(), (QStringList{home.path() + "/kvarnel/", sys1.path() + "/kvarnel/", prefix.path() + "/share/kvarnel/"}));
+    EXPECT_EQ(roots.Folders(),
+              (QStringList{home.path() + "/kvarnel/", sys1.path() + "/kvarnel/", prefix.path() + "/share/kvarnel/"}));
     EXPECT_EQ(roots.Searched(), candidates);
     EXPECT_EQ(roots.Base(), prefix.path() + "/share/kvarnel/");
 }
