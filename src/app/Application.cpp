@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Fonts.h"
+#include "platform/Memory.h"
 #include "platform/QuitSignals.h"
 #include "platform/Translations.h"
 #include "sound/SoundSystem.h"
@@ -91,6 +92,7 @@ public:
 
 int RunKvarnel(int argc, char** argv)
 {
+    memory::ReturnLargeBlocksToTheSystem();
     TCommandLine line;
     if (argc > 1) {
         // Options are read before any window (or display) is needed: --help, --version and

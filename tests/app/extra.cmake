@@ -5,3 +5,5 @@ target_compile_definitions(${TEST_TARGET} PRIVATE
   KV_PROGRAM="$<TARGET_FILE:kvarnel>"
   KV_BUILD_TREE="${CMAKE_BINARY_DIR}")
 add_dependencies(${TEST_TARGET} kvarnel demo_content)
+# The monkey test sends thousands of events to the real window; under the sanitizers that takes minutes.
+set(TEST_TIMEOUT 600)

@@ -1,12 +1,12 @@
 // The program's real message boxes: Enter answers the careful question with No.
 #include "platform/Dialogs.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
