@@ -36,14 +36,25 @@ TDecodedPicture DecodeJpegFile(const QString& Path)
 {
     auto bytes = ReadWholeFile(Path);
     if (!bytes) return std::nullopt;
-    return DecodeBytes(std::move(*bytes), "jpeg");
+    return DecodeJpegBytes(*bytes);
 }
 
 TDecodedPicture DecodeScrambledFile(const QString& Path)
 {
     auto stored = ReadWholeFile(Path);
-    if (!stored || stored->size() < kScrambledHeaderBytes) return std::nullopt;
-    return DecodeBytes(UnscrambleBitmapBytes(*stored), "bmp");
+    if (!stored) return std::nullopt;
+    return DecodeScrambledBytes(*stored);
+}
+
+TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes)
+{
+    return DecodeBytes(Bytes, "jpeg");
+}
+
+TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored)
+{
+    if (Stored.size() < kScrambledHeaderBytes) return std::nullopt;
+    return DecodeBytes(UnscrambleBitmapBytes(Stored), "bmp");
 }
 
 std::vector<TDecodedPicture> DecodeFiles(const QStringList& Paths,

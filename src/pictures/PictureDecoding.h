@@ -19,6 +19,10 @@ TDecodedPicture DecodeJpegFile(const QString& Path);
 // unscrambled in memory. A file shorter than the five scrambled bytes is unreadable.
 TDecodedPicture DecodeScrambledFile(const QString& Path);
 
+// The same two for a file's bytes already in memory; the functions above read the file and call these.
+TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes);
+TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored);
+
 enum class TDecodeMode {
     Serial,    // one file after the other on the calling thread
     Parallel,  // the files spread over the available cores
