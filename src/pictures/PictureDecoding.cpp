@@ -1,5 +1,6 @@
 #include "pictures/PictureDecoding.h"
 
+#include "pictures/PictureCheck.h"
 #include "pictures/ScrambledBitmap.h"
 
 #include <QBuffer>
@@ -26,7 +27,7 @@ TDecodedPicture DecodeBytes(QByteArray Bytes, const char* Format)
     QImageReader reader(&buffer, Format);
     reader.setDecideFormatFromContent(false);
     QImage image;
-    if (!reader.read(&image) || image.isNull()) return std::nullopt;
+    if (!reader.read(&image) || !IsUsablePicture(image)) return std::nullopt;
     return image;
 }
 
@@ -54,7 +55,9 @@ TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes)
 TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored)
 {
     if (Stored.size() < kScrambledHeaderBytes) return std::nullopt;
-    return DecodeBytes(UnscrambleBitmapBytes(Stored), "bmp");
+    const QByteArray bitmap = UnscrambleBitmapBytes(Stored);
+    if (!BitmapPixelsStartInside(bitmap)) return std::nullopt;
+    return DecodeBytes(bitmap, "bmp");
 }
 
 std::vector<TDecodedPicture> DecodeFiles(const QStringList& Paths,

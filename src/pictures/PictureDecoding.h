@@ -11,7 +11,8 @@
 #include <optional>
 #include <vector>
 
-using TDecodedPicture = std::optional<QImage>;  // nothing: the file could not be read or decoded
+// Nothing: the file could not be read or decoded, or decoded to a picture unsafe to draw (PictureCheck.h).
+using TDecodedPicture = std::optional<QImage>;
 
 // A JPEG file decoded at full size.
 TDecodedPicture DecodeJpegFile(const QString& Path);
