@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -10,10 +11,24 @@
 
 namespace kvfuzz {
 
+namespace {
+
+QtMessageHandler QtDefaultHandler = nullptr;
+
+// Qt's readers warn about much of what the fuzzer feeds them; printing that costs more than the
+// decoding. Critical and fatal messages still go out.
+void QuietMessages(QtMsgType Type, const QMessageLogContext& Context, const QString& Message)
+{
+    if (Type == QtCriticalMsg || Type == QtFatalMsg) QtDefaultHandler(Type, Context, Message);
+}
+
+}  // namespace
+
 void StartQt(bool Gui)
 {
     if (QCoreApplication::instance()) return;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("KV_FUZZ_QT_MESSAGES")) QtDefaultHandler = qInstallMessageHandler(QuietMessages);
     // Qt keeps argc and argv for the life of the application object, so they live as long.
     static int argc = 1;
     static char name[] = "kvarnel-fuzz";
@@ -21,6 +36,11 @@ void StartQt(bool Gui)
     // Held by a static pointer on purpose: never destroyed, never a leak.
     static QCoreApplication* app = Gui ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv);
     (void)app;
+}
+
+void LimitPictureSize()
+{
+    QImageReader::setAllocationLimit(16);
 }
 
 QByteArray InputBytes(const uint8_t* Data, size_t Size)

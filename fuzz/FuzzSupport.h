@@ -10,8 +10,15 @@
 namespace kvfuzz {
 
 // Starts a QGuiApplication on the offscreen platform (Gui) or a QCoreApplication, once. It stays
-// for the life of the process, as the program's own application object does.
+// for the life of the process, as the program's own application object does. Qt's warnings are
+// silenced unless KV_FUZZ_QT_MESSAGES is set.
 void StartQt(bool Gui);
+
+// For the picture targets: Qt's image allocation limit lowered from its default to 16 MB. A tiny
+// bitmap can ask for a picture of a hundred megabytes; reading it is the same code either way, but
+// under AddressSanitizer each such allocation costs a tenth of a second and the fuzzer slows to a
+// crawl. Pictures over the limit are rejected as the program rejects those over Qt's own.
+void LimitPictureSize();
 
 // The fuzzer's input, not copied (valid during the call of LLVMFuzzerTestOneInput only).
 QByteArray InputBytes(const uint8_t* Data, size_t Size);

@@ -7,6 +7,7 @@
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     kvfuzz::StartQt(true);
+    kvfuzz::LimitPictureSize();
     return 0;
 }
 
