@@ -58,7 +58,7 @@ for t in "${targets[@]}"; do
   speed=$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
   if [[ -n "${FUZZ_FORK:-}" ]]; then  # fork mode reports the total at its last status line
     runs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#' || true)
-    speed=$(grep -oE 'exec/s: [0-9]+' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+    speed=$(grep -oE 'exec/s:? [0-9]+' "$log" | tail -1 | grep -o '[0-9]*$' || true)
   fi
   # A finding sometimes ends the run with status 0 in fork mode; the artifact and the report count too.
   if ((status != 0)) || grep -qE '^(==[0-9]+==ERROR|SUMMARY: |.*runtime error:)' "$log" ||
