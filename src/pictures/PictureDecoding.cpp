@@ -1,5 +1,6 @@
 #include "pictures/PictureDecoding.h"
 
+#include "pictures/PictureCheck.h"
 #include "pictures/ScrambledBitmap.h"
 
 #include <QBuffer>
@@ -26,7 +27,7 @@ TDecodedPicture DecodeBytes(QByteArray Bytes, const char* Format)
     QImageReader reader(&buffer, Format);
     reader.setDecideFormatFromContent(false);
     QImage image;
-    if (!reader.read(&image) || image.isNull()) return std::nullopt;
+    if (!reader.read(&image) || !IsUsablePicture(image)) return std::nullopt;
     return image;
 }
 
@@ -36,14 +37,27 @@ TDecodedPicture DecodeJpegFile(const QString& Path)
 {
     auto bytes = ReadWholeFile(Path);
     if (!bytes) return std::nullopt;
-    return DecodeBytes(std::move(*bytes), "jpeg");
+    return DecodeJpegBytes(*bytes);
 }
 
 TDecodedPicture DecodeScrambledFile(const QString& Path)
 {
     auto stored = ReadWholeFile(Path);
-    if (!stored || stored->size() < kScrambledHeaderBytes) return std::nullopt;
-    return DecodeBytes(UnscrambleBitmapBytes(*stored), "bmp");
+    if (!stored) return std::nullopt;
+    return DecodeScrambledBytes(*stored);
+}
+
+TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes)
+{
+    return DecodeBytes(Bytes, "jpeg");
+}
+
+TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored)
+{
+    if (Stored.size() < kScrambledHeaderBytes) return std::nullopt;
+    const QByteArray bitmap = UnscrambleBitmapBytes(Stored);
+    if (!BitmapPixelsStartInside(bitmap)) return std::nullopt;
+    return DecodeBytes(bitmap, "bmp");
 }
 
 std::vector<TDecodedPicture> DecodeFiles(const QStringList& Paths,

@@ -11,13 +11,18 @@
 #include <optional>
 #include <vector>
 
-using TDecodedPicture = std::optional<QImage>;  // nothing: the file could not be read or decoded
+// Nothing: the file could not be read or decoded, or decoded to a picture unsafe to draw (PictureCheck.h).
+using TDecodedPicture = std::optional<QImage>;
 
 // A JPEG file decoded at full size.
 TDecodedPicture DecodeJpegFile(const QString& Path);
 // A colouring page: a bitmap file whose first five bytes are stored shifted (see ScrambledBitmap.h),
 // unscrambled in memory. A file shorter than the five scrambled bytes is unreadable.
 TDecodedPicture DecodeScrambledFile(const QString& Path);
+
+// The same two for a file's bytes already in memory; the functions above read the file and call these.
+TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes);
+TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored);
 
 enum class TDecodeMode {
     Serial,    // one file after the other on the calling thread

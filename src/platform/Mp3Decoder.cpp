@@ -5,6 +5,9 @@
 
 #include <mpg123.h>
 
+#include <cstdio>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <mutex>
 
@@ -58,6 +61,42 @@ THandle NewHandle(QString& Error)
     return h;
 }
 
+// An MP3 file's bytes in memory, read through the decoder's replaceable reader as a file would be.
+struct TMemoryFile {
+    const char* Data;
+    qsizetype Size;
+    qsizetype Pos;
+};
+
+mpg123_ssize_t ReadMemory(void* Handle, void* Buffer, std::size_t Count)
+{
+    auto* file = static_cast<TMemoryFile*>(Handle);
+    const qsizetype left = file->Size - file->Pos;
+    if (left <= 0) return 0;  // at or past the end
+    const qsizetype n = Count < std::size_t(left) ? qsizetype(Count) : left;
+    std::memcpy(Buffer, file->Data + file->Pos, std::size_t(n));
+    file->Pos += n;
+    return n;
+}
+
+off_t SeekMemory(void* Handle, off_t Offset, int Whence)
+{
+    auto* file = static_cast<TMemoryFile*>(Handle);
+    qsizetype base = 0;
+    switch (Whence) {
+    case SEEK_SET: base = 0; break;
+    case SEEK_CUR: base = file->Pos; break;
+    case SEEK_END: base = file->Size; break;
+    default: return -1;
+    }
+    // Like lseek: any position at or after the start is allowed, reading past the end gives nothing.
+    if (Offset < -base || Offset > std::numeric_limits<qsizetype>::max() - base) return -1;
+    file->Pos = base + qsizetype(Offset);
+    return off_t(file->Pos);
+}
+
+TMp3Result DecodeOpened(mpg123_handle* h);
+
 }  // namespace
 
 const char* Mp3FailureName(TMp3Failure Failure)
@@ -93,18 +132,38 @@ TMp3Result Mp3DecodeFile(const QString& Path)
 
     if (mpg123_open(h.get(), QFile::encodeName(Path).constData()) != MPG123_OK)
         return Failed(TMp3Failure::Missing, QString::fromUtf8(mpg123_strerror(h.get())));
+    return DecodeOpened(h.get());
+}
 
+TMp3Result Mp3DecodeBytes(const QByteArray& Bytes)
+{
+    TMemoryFile file{Bytes.constData(), Bytes.size(), 0};  // outlives the handle that reads it
+    InitLibraryOnce();
+    QString error;
+    THandle h = NewHandle(error);
+    if (!h) return Failed(TMp3Failure::NotMp3, error);
+
+    if (mpg123_replace_reader_handle(h.get(), ReadMemory, SeekMemory, nullptr) != MPG123_OK ||
+        mpg123_open_handle(h.get(), &file) != MPG123_OK)
+        return Failed(TMp3Failure::NotMp3, QString::fromUtf8(mpg123_strerror(h.get())));
+    return DecodeOpened(h.get());
+}
+
+namespace {
+
+TMp3Result DecodeOpened(mpg123_handle* h)
+{
     TMp3Result result;
     TPcmSound& sound = result.Sound;
     std::vector<unsigned char> buffer(64 * 1024);
     bool formatKnown = false;
     for (;;) {
         std::size_t done = 0;
-        const int rc = mpg123_read(h.get(), buffer.data(), buffer.size(), &done);
+        const int rc = mpg123_read(h, buffer.data(), buffer.size(), &done);
         if (rc == MPG123_NEW_FORMAT) {
             long rate = 0;
             int channels = 0, encoding = 0;
-            mpg123_getformat(h.get(), &rate, &channels, &encoding);
+            mpg123_getformat(h, &rate, &channels, &encoding);
             // A stream that changes its rate or channels midway is not one sound we could play.
             if (formatKnown && (rate != sound.SampleRate || channels != sound.Channels))
                 return Failed(TMp3Failure::Corrupt, QStringLiteral("the stream changes its format midway"));
@@ -118,9 +177,11 @@ TMp3Result Mp3DecodeFile(const QString& Path)
         }
         if (rc == MPG123_DONE) break;
         if (rc == MPG123_OK || rc == MPG123_NEW_FORMAT) continue;
-        const QString message = QString::fromUtf8(mpg123_strerror(h.get()));
+        const QString message = QString::fromUtf8(mpg123_strerror(h));
         return Failed(formatKnown ? TMp3Failure::Corrupt : TMp3Failure::NotMp3, message);
     }
     if (!formatKnown) return Failed(TMp3Failure::NotMp3, QStringLiteral("no MPEG audio frame found"));
     return result;
 }
+
+}  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 // Decoding a whole MP3 file into memory, with a clear reason when it cannot be done.
+#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
@@ -39,3 +40,5 @@ struct TMp3Result {
 // Decodes the whole file at Path (a Unicode path, UTF-8 on disk). The encoder's delay and padding
 // are dropped (gapless decoding), so the samples are exactly the sound that was encoded.
 TMp3Result Mp3DecodeFile(const QString& Path);
+// The same for an MP3 file's bytes already in memory; the decoder reads them as it would read the file.
+TMp3Result Mp3DecodeBytes(const QByteArray& Bytes);
