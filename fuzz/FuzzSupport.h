@@ -43,7 +43,7 @@ inline constexpr qint64 kCheckedPixels = 2048 * 2048;
 }  // namespace kvfuzz
 
 // Stops the run with Fail when Condition does not hold.
-#define KV_FUZZ_CHECK(Condition) \
-    do { \
+#define KV_FUZZ_CHECK(Condition)                                       \
+    do {                                                               \
         if (!(Condition)) ::kvfuzz::Fail("check failed: " #Condition); \
     } while (false)

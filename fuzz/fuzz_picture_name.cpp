@@ -93,7 +93,8 @@ void CheckCp1251Bytes(const AnsiString& Bytes)
         if (byte == 0x98) back[i] = '?';  // the one byte without a character
     }
     KV_FUZZ_CHECK(cp1251::FromUnicode(text) == back);
-    if (!Bytes.empty()) KV_FUZZ_CHECK(cp1251::LetterString(static_cast<unsigned char>(Bytes[0])).size() == (Bytes[0] ? 1u : 0u));
+    if (!Bytes.empty())
+        KV_FUZZ_CHECK(cp1251::LetterString(static_cast<unsigned char>(Bytes[0])).size() == (Bytes[0] ? 1u : 0u));
 }
 
 void CheckUnicode(const QString& Text)

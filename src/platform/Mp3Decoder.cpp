@@ -84,10 +84,17 @@ off_t SeekMemory(void* Handle, off_t Offset, int Whence)
     auto* file = static_cast<TMemoryFile*>(Handle);
     qsizetype base = 0;
     switch (Whence) {
-    case SEEK_SET: base = 0; break;
-    case SEEK_CUR: base = file->Pos; break;
-    case SEEK_END: base = file->Size; break;
-    default: return -1;
+        case SEEK_SET:
+            base = 0;
+            break;
+        case SEEK_CUR:
+            base = file->Pos;
+            break;
+        case SEEK_END:
+            base = file->Size;
+            break;
+        default:
+            return -1;
     }
     // Like lseek: any position at or after the start is allowed, reading past the end gives nothing.
     if (Offset < -base || Offset > std::numeric_limits<qsizetype>::max() - base) return -1;

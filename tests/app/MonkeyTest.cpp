@@ -16,11 +16,11 @@
 #include "support/FakeSpeech.h"
 #include "support/QtPrint.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <set>
 
@@ -63,8 +63,8 @@ public:
     void VisitEverything()
     {
         for (TSpeedButton* entry : {FForm.SpeedButton3, FForm.SpeedButton6})
-            for (TSpeedButton* type : {FForm.LetterrsNamesSpeedButton, FForm.LettersSoundsSpeedButton, FForm.SpeedButton8,
-                                       FForm.SpeedButton9}) {
+            for (TSpeedButton* type :
+                 {FForm.LetterrsNamesSpeedButton, FForm.LettersSoundsSpeedButton, FForm.SpeedButton8, FForm.SpeedButton9}) {
                 Open(entry);
                 if (type->isVisible()) QTest::mouseClick(type, Qt::LeftButton);
             }
@@ -127,12 +127,24 @@ private:
     QString Key()
     {
         static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-            {Qt::Key_Left, {}},   {Qt::Key_Right, {}}, {Qt::Key_Up, {}},     {Qt::Key_Down, {}},
-            {Qt::Key_Tab, {}},    {Qt::Key_Return, {}}, {Qt::Key_Space, {}}, {Qt::Key_Escape, {}},
-            {Qt::Key_F1, {}},     {Qt::Key_F11, {}},   {Qt::Key_A, {}},      {Qt::Key_Q, {}},
-            {Qt::Key_P, Qt::ControlModifier},          {Qt::Key_Up, Qt::ControlModifier},
-            {Qt::Key_Down, Qt::ControlModifier},       {Qt::Key_M, Qt::ControlModifier},
-            {Qt::Key_Q, Qt::ControlModifier},          {Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier},
+            {Qt::Key_Left, {}},
+            {Qt::Key_Right, {}},
+            {Qt::Key_Up, {}},
+            {Qt::Key_Down, {}},
+            {Qt::Key_Tab, {}},
+            {Qt::Key_Return, {}},
+            {Qt::Key_Space, {}},
+            {Qt::Key_Escape, {}},
+            {Qt::Key_F1, {}},
+            {Qt::Key_F11, {}},
+            {Qt::Key_A, {}},
+            {Qt::Key_Q, {}},
+            {Qt::Key_P, Qt::ControlModifier},
+            {Qt::Key_Up, Qt::ControlModifier},
+            {Qt::Key_Down, Qt::ControlModifier},
+            {Qt::Key_M, Qt::ControlModifier},
+            {Qt::Key_Q, Qt::ControlModifier},
+            {Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier},
         };
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &FForm;
         // Half of the letters as Russian text, as a Russian keyboard layout types them.
@@ -193,8 +205,9 @@ QString WholeScreenProblem(TMainForm& F)
     if (F.TimerPanel->isVisible()) return QString();  // loading: the overlay says so
     QWidget* layer = TopVisible(F.ContentPanel, F.SystemPanel);
     if (layer == F.SysPanel)
-        return F.GameSndTypePanel->isVisible() || F.GameExamTypePanel->isVisible() ? QString()
-                                                                                   : QStringLiteral("the system layer without a chooser");
+        return F.GameSndTypePanel->isVisible() || F.GameExamTypePanel->isVisible()
+                   ? QString()
+                   : QStringLiteral("the system layer without a chooser");
     if (layer != F.GamesPanel) return QStringLiteral("neither the games area nor a chooser on top");
     QWidget* screen = TopVisible(F.GamesPanel, F.RulesPanel);
     if (screen == F.StartPanel) return QString();

@@ -8,8 +8,8 @@
 #include "pictures/PictureCheck.h"
 #include "pictures/PictureDecoding.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <cstring>
 
@@ -36,9 +36,9 @@ QByteArray Rle8Bitmap(int Width, int Height, int Colours, const QByteArray& Data
     PutLe(bmp, 14, 40, 4);
     PutLe(bmp, 18, quint32(Width), 4);
     PutLe(bmp, 22, quint32(Height), 4);
-    PutLe(bmp, 26, 1, 2);   // planes
-    PutLe(bmp, 28, 8, 2);   // bits per pixel
-    PutLe(bmp, 30, 1, 4);   // run-length coded, 8 bits
+    PutLe(bmp, 26, 1, 2);  // planes
+    PutLe(bmp, 28, 8, 2);  // bits per pixel
+    PutLe(bmp, 30, 1, 4);  // run-length coded, 8 bits
     PutLe(bmp, 34, quint32(Data.size()), 4);
     PutLe(bmp, 38, 2835, 4);
     PutLe(bmp, 42, 2835, 4);
@@ -68,7 +68,8 @@ QImage Indexed(int Width, int Height, int Colours, unsigned char Fill)
     QImage image(Width, Height, QImage::Format_Indexed8);
     image.setColorCount(Colours);
     for (int i = 0; i < Colours; ++i) image.setColor(i, qRgb(i, 255 - i, 0));
-    for (int y = 0; y < Height; ++y) std::memset(image.scanLine(y), Fill, size_t(Width));  // setPixel refuses colours past the table
+    for (int y = 0; y < Height; ++y)
+        std::memset(image.scanLine(y), Fill, size_t(Width));  // setPixel refuses colours past the table
     return image;
 }
 

@@ -49,7 +49,11 @@ TEST(Mp3Bytes, SameVerdictAsTheFileForDamagedBytes)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
 
-    struct { const char* Name; QByteArray Bytes; TMp3Failure Failure; } cases[] = {
+    struct {
+        const char* Name;
+        QByteArray Bytes;
+        TMp3Failure Failure;
+    } cases[] = {
         {"empty", QByteArray(), TMp3Failure::NotMp3},
         {"text", QByteArray("not a sound at all\n").repeated(200), TMp3Failure::NotMp3},
         {"zeroed", tone.left(1500) + QByteArray(4000, '\0') + tone.mid(1500), TMp3Failure::Corrupt},
