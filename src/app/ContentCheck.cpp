@@ -1,9 +1,11 @@
 #include "app/ContentCheck.h"
 
 #include "core/ContentLayout.h"
+#include "core/Reasons.h"
 #include "pictures/PictureDecoding.h"
 #include "pictures/PictureName.h"
 #include "platform/Cp1251.h"
+#include "platform/FileSystem.h"
 #include "platform/Mp3Decoder.h"
 
 #include <algorithm>
@@ -14,17 +16,7 @@ namespace {
 
 QString Mp3Problem(const TMp3Result& Result)
 {
-    switch (Result.Failure) {
-        case TMp3Failure::None:
-            break;
-        case TMp3Failure::Missing:
-            return QStringLiteral("файл не читается (") + Result.Message + u')';
-        case TMp3Failure::NotMp3:
-            return QStringLiteral("не MP3 (") + Result.Message + u')';
-        case TMp3Failure::Corrupt:
-            return QStringLiteral("повреждённый MP3 (") + Result.Message + u')';
-    }
-    return QString();
+    return Mp3Reason(Result) + QStringLiteral(" (") + Result.Message + u')';
 }
 
 }  // namespace
@@ -74,8 +66,16 @@ void TContentChecker::CheckMp3(const QString& RelPath, QStringList& Out) const
         Out << Shown(RelPath) + QStringLiteral(": в файле нет звука");
 }
 
+void TContentChecker::CheckNames(const QString& Folder, QStringList& Out) const
+{
+    for (const QString& root : Roots.Folders())
+        for (const QString& name : fs::ListUndecodableNames(root + Folder))
+            Out << root + Folder + name + QStringLiteral(": имя файла не в кодировке UTF-8, программа не может его открыть");
+}
+
 void TContentChecker::CheckPhraseFolder(const QString& Folder, QStringList& Out) const
 {
+    CheckNames(Folder, Out);
     if (!Roots.DirectoryExists(Base + Folder)) {
         Out << Folder + QStringLiteral(": нет папки (эти фразы не прозвучат)");
         return;
@@ -130,6 +130,7 @@ void TContentChecker::CheckWordPictures(QStringList& Out) const
         Out << folder + QStringLiteral(": нет папки");
         return;
     }
+    CheckNames(folder, Out);
     const QStringList names = Roots.ListFiles(Base + folder, layout::kWordPictureMask);
     if (names.isEmpty()) Out << folder + QStringLiteral(": нет ни одной картинки");
     QStringList paths;
@@ -156,6 +157,7 @@ void TContentChecker::CheckColouringPages(QStringList& Out) const
     if (themes.isEmpty()) Out << rootFolder + QStringLiteral(": нет ни одной темы");
     for (const QString& theme : themes) {
         const QString folder = rootFolder + theme + u'/';
+        CheckNames(folder, Out);
         const QStringList names = Roots.ListFiles(Base + folder, layout::kColouringMask);
         if (names.isEmpty()) Out << folder + QStringLiteral(": в теме нет ни одной раскраски");
         QStringList paths;

@@ -26,6 +26,8 @@ public:
 private:
     void CheckVoice(const QString& Voice, QStringList& Out) const;
     void CheckPhraseFolder(const QString& Folder, QStringList& Out) const;
+    // Files of Folder, in any root, whose names the program cannot open (not UTF-8).
+    void CheckNames(const QString& Folder, QStringList& Out) const;
     void CheckMp3(const QString& RelPath, QStringList& Out) const;
     void CheckLetterPictures(QStringList& Out) const;
     void CheckWordPictures(QStringList& Out) const;

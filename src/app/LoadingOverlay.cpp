@@ -1,5 +1,6 @@
 // The loading overlay with its sliding bar, and the start-up loading behind it: the program-wide
 // game objects are made on a background thread while the start screen is up and the bar moves.
+#include "app/Log.h"
 #include "app/MainForm.h"
 #include "app/StartupLoader.h"
 #include "core/Texts.h"
@@ -59,12 +60,15 @@ void TMainForm::LoaderBody()
     try {
         MakeGameObjects();
     } catch (const std::bad_alloc&) {
+        qCWarning(lcApp) << "loading ran out of memory";
         loaded = false;  // the design's words say it all
     } catch (const std::exception& e) {
         // The objects made so far stay; the box says what went wrong after the design's words.
+        qCWarning(lcApp) << "loading failed:" << e.what();
         loaded = false;
         cause = QString::fromUtf8(e.what());
     } catch (...) {
+        qCWarning(lcApp) << "loading failed with an unknown error";
         loaded = false;
     }
     FLoader->Post([this, loaded, cause] {

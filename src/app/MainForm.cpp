@@ -29,7 +29,9 @@ QAction* NewAction(QObject* Manager, const char* Name, const char* Category, con
 }  // namespace
 
 TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent)
-    : QWidget(Parent), FUrlOpener(ui::SystemUrlOpener()), FLoader(std::make_unique<TStartupLoader>(this))
+    : QWidget(Parent),
+      FUrlOpener(ui::SystemUrlOpener([this](const QString& Url) { BrowserFailed(Url); })),
+      FLoader(std::make_unique<TStartupLoader>(this))
 {
     Context.Settings = Settings;
     Context.Dialogs = Dialogs;
@@ -229,6 +231,12 @@ void TMainForm::Label3Click()
     if (FCurrent.Kiosk) return;  // a child in kiosk mode never reaches the browser
     if (Context.Dialogs->AskYesNo(QString::fromUtf8(kSoundBoxTitle), QStringLiteral("Перейти на страничку детского сайта?")))
         FUrlOpener(kVendorWebAddress);
+}
+
+void TMainForm::BrowserFailed(const QString& Url)
+{
+    Context.Dialogs->ShowMessage(QString::fromUtf8(kSoundBoxTitle),
+                                 QStringLiteral("Не удалось открыть страничку в браузере:\n") + Url);
 }
 
 void TMainForm::Label1MouseDown()

@@ -160,6 +160,8 @@ public:
     void MenuLabelClick();
     void SpeedButton1Click();
     void Label3Click();
+    // The web address could not be opened (no browser): the box says so and shows the address.
+    void BrowserFailed(const QString& Url);
     void Label1MouseDown();
     void Label1MouseUp();
 

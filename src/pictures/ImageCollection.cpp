@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/Texts.h"
+#include "pictures/Log.h"
 #include "pictures/PictureName.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -80,6 +81,7 @@ void TImageCollection::ReadFolder(const QString& FolderPath, const QString& Mask
     for (qsizetype i = 0; i < names.size(); ++i) {
         const TDecodedPicture& picture = pictures[static_cast<size_t>(i)];
         if (!picture) {
+            qCWarning(lcPictures) << "cannot read" << paths[i];
             ShowReadError(*FContext.Dialogs);
             continue;
         }

@@ -1,5 +1,7 @@
 #include "platform/AudioEngine.h"
 
+#include "platform/Log.h"
+
 #include <SDL.h>
 
 #include <QMetaObject>
@@ -23,7 +25,7 @@ void WarnOnce(const QString& Text)
     static bool warned = false;
     if (warned) return;
     warned = true;
-    std::fprintf(stderr, "kvarnel: %s\n", Text.toLocal8Bit().constData());
+    qCWarning(lcPlatform).noquote() << Text;
 }
 
 // ALSA prints a dozen lines of its own when a machine has no sound card, before SDL even reports

@@ -32,6 +32,8 @@ using THandle = std::unique_ptr<mpg123_handle, THandleDeleter>;
 // A few frames' worth of bytes: enough to skip an ID3 tag remnant or a damaged frame, too little to
 // wander through a text or picture file in search of something that looks like a frame header.
 constexpr long kResyncLimit = 2048;
+// Rounding in an encoder's announced length, in samples: less than one MPEG frame.
+constexpr off_t kFrameSlack = 1152;
 
 TMp3Result Failed(TMp3Failure Failure, const QString& Message)
 {
@@ -117,6 +119,12 @@ const char* Mp3FailureName(TMp3Failure Failure)
             return "not an MP3 file";
         case TMp3Failure::Corrupt:
             return "damaged MP3 file";
+        case TMp3Failure::Empty:
+            return "empty file";
+        case TMp3Failure::NoAccess:
+            return "no permission to read";
+        case TMp3Failure::Truncated:
+            return "cut short";
     }
     return "";
 }
@@ -131,6 +139,8 @@ TMp3Result Mp3DecodeFile(const QString& Path)
 {
     const QFileInfo info(Path);
     if (!info.exists() || !info.isFile()) return Failed(TMp3Failure::Missing, QStringLiteral("no such file"));
+    if (!info.isReadable()) return Failed(TMp3Failure::NoAccess, QStringLiteral("the file may not be read"));
+    if (info.size() == 0) return Failed(TMp3Failure::Empty, QStringLiteral("the file has no bytes"));
 
     InitLibraryOnce();
     QString error;
@@ -188,6 +198,13 @@ TMp3Result DecodeOpened(mpg123_handle* h)
         return Failed(formatKnown ? TMp3Failure::Corrupt : TMp3Failure::NotMp3, message);
     }
     if (!formatKnown) return Failed(TMp3Failure::NotMp3, QStringLiteral("no MPEG audio frame found"));
+    // A file whose own header (the encoder's Info/Xing tag) tells its exact length, but that ends
+    // sooner, was cut short: it would play only its beginning without a word.
+    long accurate = 0;
+    const off_t announced = mpg123_length(h);
+    if (mpg123_getstate(h, MPG123_ACCURATE, &accurate, nullptr) == MPG123_OK && accurate && announced > 0 &&
+        off_t(sound.Frames()) + kFrameSlack < announced)
+        return Failed(TMp3Failure::Truncated, QStringLiteral("%1 of %2 samples").arg(sound.Frames()).arg(announced));
     return result;
 }
 

@@ -19,12 +19,16 @@ struct TPcmSound {
 
 enum class TMp3Failure {
     None,
-    Missing,  // no ordinary file at the path
-    NotMp3,   // readable, but no MPEG audio frame could be found in it
-    Corrupt,  // began as MPEG audio but broke off in an unreadable stretch
+    Missing,    // no ordinary file at the path
+    NotMp3,     // readable, but no MPEG audio frame could be found in it
+    Corrupt,    // began as MPEG audio but broke off in an unreadable stretch
+    Empty,      // a file of no bytes at all
+    NoAccess,   // a file the program may not read
+    Truncated,  // whole frames, but fewer than the file's own header announces: cut short
 };
 
-// "missing file", "not an MP3 file", "damaged MP3 file" (empty for None).
+// "missing file", "not an MP3 file", "damaged MP3 file", "empty file", "no permission to read",
+// "cut short" (empty for None).
 const char* Mp3FailureName(TMp3Failure Failure);
 
 struct TMp3Result {

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Random.h"
+#include "sound/Log.h"
 
 namespace {
 const QString kPhrasesFolder = QStringLiteral("Фразы/");
@@ -35,6 +36,13 @@ void TSoundFeedback::ShowBox(const QString& Text)
 }
 
 // A missing file is named where it was expected; a file that will not open, where it was found.
+// The design's words and the path, then why, on a line of its own.
+void TSoundFeedback::ShowOpenError(const QString& Path, const EMediaPlayerError& Error)
+{
+    qCWarning(lcSound) << "cannot open" << Path << ":" << Error.what();
+    ShowBox(kOpenError + Path + (Error.Reason.isEmpty() ? QString() : QLatin1Char('\n') + Error.Reason));
+}
+
 void TSoundFeedback::PlaySoundFile(const QString& Path)
 {
     FMediaPlayer1.SetFileName(QString());
@@ -44,10 +52,11 @@ void TSoundFeedback::PlaySoundFile(const QString& Path)
         try {
             FMediaPlayer1.Open();
             FMediaPlayer1.Play();
-        } catch (const EMediaPlayerError&) {
-            ShowBox(kOpenError + found);
+        } catch (const EMediaPlayerError& e) {
+            ShowOpenError(found, e);
         }
     } else {
+        qCWarning(lcSound) << "missing" << Path;
         FMediaPlayer1.Close();
         ShowBox(kFileNotFound + Path);
     }
@@ -64,14 +73,15 @@ void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
         FMediaPlayer2.SetFileName(found);
         try {
             FMediaPlayer2.Open();
-        } catch (const EMediaPlayerError&) {
-            ShowBox(kOpenError + found);
+        } catch (const EMediaPlayerError& e) {
+            ShowOpenError(found, e);
             return;
         }
         // Starts the instant the first player stops; if the first file was missing or would not
         // open, the first player is not playing and the second file starts at once.
         FMediaPlayer2.PlayAfter(FMediaPlayer1);
     } else {
+        qCWarning(lcSound) << "missing" << Second;
         FMediaPlayer2.Close();
         ShowBox(kFileNotFound + Second);
     }

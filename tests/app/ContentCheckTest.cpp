@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <cstdio>
 
 using namespace content;
 
@@ -206,4 +207,22 @@ TEST(ContentCheckerNoContent, NoRootAtAllIsOneProblemNamingTheFoldersSearched)
     const QStringList problems = TContentChecker(TContentRoots()).Problems();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(QStringLiteral("не найдено")));
+}
+
+TEST_F(ContentCheckerTest, ACutShortSoundAndANameTheProgramCannotOpenAreReported)
+{
+    Put(QStringLiteral("Sound/Женский голос/Буквы/б.mp3"), ToneMp3().left(ToneMp3().size() / 3));
+    // A word picture whose name is not UTF-8 (a Windows-1251 "кот"): the program cannot list it.
+    const QByteArray raw = QFile::encodeName(Root + layout::kWordPictures) + QByteArray("\xea\xee\xf2.jpg");
+    FILE* file = std::fopen(raw.constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("x", file);
+    std::fclose(file);
+    const QStringList problems = Problems();
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Буквы/б.mp3: MP3 обрезан")));
+    EXPECT_THAT(problems, Contains(BeginsWith((Root + layout::kWordPictures +
+                                               QStringLiteral("\\xea\\xee\\xf2.jpg: имя файла не в кодировке UTF-8"))
+                                                  .toStdString()
+                                                  .c_str())));
+    EXPECT_EQ(problems.size(), 2) << problems.join(u'\n').toStdString();
 }

@@ -1,5 +1,6 @@
 // The mouse rules of labels and images, the scroll box's docking, the panel's client area and the
 // screen cursor state.
+#include "platform/Browser.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -218,3 +219,14 @@ TEST(ScreenCursorState, IsAStateNotAStack)
 }
 
 }  // namespace
+
+TEST(Browser, AnAddressThatCannotBeOpenedIsReportedNotDroppedSilently)
+{
+    // No opener at all on the path: the failure arrives with the address.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    QStringList failed;
+    ui::OpenInBrowser(QStringLiteral("https://kvarnel.example.org"), [&](const QString& Url) { failed << Url; });
+    qputenv("PATH", path);
+    QTRY_COMPARE_WITH_TIMEOUT(failed, QStringList{QStringLiteral("https://kvarnel.example.org")}, 5000);
+}

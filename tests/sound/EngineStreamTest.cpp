@@ -507,3 +507,28 @@ TEST_F(EngineStream, VolumeScalesEverySampleAndMuteSilencesWithoutChangingThePla
     EXPECT_TRUE(SoundAt(stream, TSamples(2 * 3000, 10000), h.StartFrame, silence)) << "20001 at 50 % is 10000";
     EXPECT_TRUE(SilentBetween(stream, f.StartFrame + silence.Frames, s.EndFrame + silence.Frames));
 }
+
+TEST_F(EngineStream, ABoxAboutAFileThatWillNotPlaySaysWhichFileAndWhy)
+{
+    QFile tone(TestSound("tone_a.mp3"));
+    ASSERT_TRUE(tone.open(QIODevice::ReadOnly));
+    const QByteArray bytes = tone.readAll();
+    const struct {
+        QString Relative;
+        QByteArray Bytes;
+        QString Why;
+    } cases[] = {
+        {QStringLiteral("Буквы/а.mp3"), QByteArray("not a sound\n").repeated(300), QStringLiteral("не MP3")},
+        {QStringLiteral("Буквы/б.mp3"), QByteArray(), QStringLiteral("файл пуст")},
+        {QStringLiteral("Буквы/в.mp3"), bytes.left(bytes.size() / 3),
+         QStringLiteral("MP3 обрезан: звучит только его начало")},
+    };
+    for (const auto& c : cases) {
+        const QString path = Tree.Put(kFemale + c.Relative, QString(), c.Bytes);
+        Dialogs.Calls.clear();
+        Speech->PlaySoundFile(path);
+        ASSERT_EQ(Dialogs.Calls.size(), 1u) << c.Relative.toStdString();
+        EXPECT_EQ(Dialogs.Calls[0].Text, QStringLiteral("Ошыбка открытия файла: ") + path + QLatin1Char('\n') + c.Why);
+        EXPECT_NE(Player1->Mode(), mpPlaying);
+    }
+}
