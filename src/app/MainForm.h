@@ -22,6 +22,7 @@
 
 class QAction;
 class IPrinter;
+class TKeyboardPlay;
 class TStartupLoader;
 class QListWidget;
 class QRadioButton;
@@ -74,6 +75,9 @@ public:
     bool LoadingEnded() const { return FLoadingEnded; }
     // Waits for the loader and runs what it handed to this window's thread (tests, benchmarks).
     void WaitForLoading();
+
+    // Playing from the keyboard: the keys of every screen and the focus frame.
+    std::unique_ptr<TKeyboardPlay> Keyboard;
 
     // The design client area.
     static constexpr int kDesignWidth = 1099;
