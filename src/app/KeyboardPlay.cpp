@@ -153,6 +153,8 @@ std::vector<TKeyboardPlay::TRegion> TKeyboardPlay::Regions() const
         return regions;
     }
 
+    // The rules lie over the screen: closing them comes first.
+    if (RulesOpen()) add(buttons({FForm.RulesCloseButton}));
     const TScreen screen = ShownScreen();
     switch (screen) {
         case TScreen::Chooser:

@@ -120,7 +120,7 @@ void TFocusFrame::SetTarget(QWidget* Target)
     if (QWidget* old = parentWidget()) old->removeEventFilter(this);
     if (Target != parentWidget()) setParent(Target);
     Target->installEventFilter(this);
-    setGeometry(Target->rect());
+    setGeometry(Target->rect().adjusted(kInset, kInset, -kInset, -kInset));
     raise();
 }
 
@@ -141,7 +141,8 @@ QColor TFocusFrame::InnerColour()
 
 bool TFocusFrame::eventFilter(QObject* Watched, QEvent* Event)
 {
-    if (Watched == parentWidget() && Event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    if (Watched == parentWidget() && Event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect().adjusted(kInset, kInset, -kInset, -kInset));
     return QWidget::eventFilter(Watched, Event);
 }
 

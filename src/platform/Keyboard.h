@@ -51,11 +51,14 @@ private:
 
 // The focus frame: a thick black and yellow ring drawn inside the widget it marks, over the
 // widget's children, letting the mouse through. Being the widget's child it moves, hides and goes
-// with it.
+// with it. It leaves the widget's outermost pixel free, where a tile or button shows that it is
+// pressed.
 class TFocusFrame : public QWidget {
 public:
     explicit TFocusFrame(QWidget* Target);
     void SetTarget(QWidget* Target);
+
+    static constexpr int kInset = 1;
 
     // The ring's width on a widget of this size: thinner on small widgets, so their caption shows.
     static int Thickness(const QSize& Size);

@@ -95,6 +95,9 @@ TEST(KeyboardPlay, AWholeExaminationByKeysFromTheMenuToTheStartScreen)
     w.Key(Qt::Key_Return);
     auto& board = *w.Objects().ExamLetterPanels;
     ASSERT_EQ(board.Count(), 33);
+    EXPECT_EQ(w.Focused(), f.RulesCloseButton) << "the rules lie over the screen";
+    w.Key(Qt::Key_Return);
+    EXPECT_FALSE(w.Shows(f.RulesPanel));
     EXPECT_EQ(w.Focused(), f.StartExamImage);
 
     // Before the start the board takes no letter, as it takes no click.
@@ -144,8 +147,10 @@ TEST(KeyboardPlay, AWholeFindTheLetterGameByLatinKeysWithYoApartFromYe)
     Press(&f, Qt::Key_Return);
     ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.GamePicPanel);
     ASSERT_TRUE(f.RulesPanel->isVisible());
+    EXPECT_EQ(f.Keyboard->Focused(), f.RulesCloseButton);
     Press(&f, Qt::Key_Escape);
     EXPECT_FALSE(f.RulesPanel->isVisible()) << "Esc closes the rules first";
+    EXPECT_EQ(f.Keyboard->Focused(), w.Objects().PicLetterPanels->GetTile(0)->Panel);
 
     // The letters of these words on a US layout: the keys that carry them.
     struct TLatin {
@@ -193,6 +198,7 @@ TEST(KeyboardPlay, ArrowsMoveTheFrameOverTheBoardAndEnterClicksTheTile)
     auto& board = *w.Objects().SndLetterPanels;
     ASSERT_EQ(board.Count(), 33);
     auto at = [&board](int i) -> QWidget* { return board.GetTile(static_cast<unsigned short>(i))->Panel; };
+    f.CloseRulesPanelExecute();
 
     EXPECT_FALSE(w.FrameShown()) << "no frame before the first key";
     w.Key(Qt::Key_Right);
@@ -246,13 +252,18 @@ TEST(KeyboardPlay, TabGoesRoundTheRegionsAndEnterOnAThumbnailSelectsIt)
     TKeyboardPlay& keys = *f.Keyboard;
 
     Press(&f, Qt::Key_Tab);
-    EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "the first key only shows the frame";
+    EXPECT_EQ(keys.Focused(), f.RulesCloseButton) << "the first key only shows the frame, on the rules";
+    Press(&f, Qt::Key_Tab);
+    EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "the letters";
     Press(&f, Qt::Key_Tab);
     EXPECT_EQ(keys.Focused(), strip.GetTile(0)->Panel()) << "the strip, at the current picture";
     Press(&f, Qt::Key_Tab);
     EXPECT_EQ(keys.Focused(), f.FemaleVoiceRadioButton) << "the voice chooser";
     Press(&f, Qt::Key_Tab);
-    EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "round to the letters";
+    EXPECT_EQ(keys.Focused(), f.RulesCloseButton) << "round to the rules";
+    Press(&f, Qt::Key_Return);
+    EXPECT_FALSE(f.RulesPanel->isVisible());
+    EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "where the screen begins once the rules are gone";
     Press(&f, Qt::Key_Backtab, {}, Qt::ShiftModifier);
     EXPECT_EQ(keys.Focused(), f.FemaleVoiceRadioButton);
     Press(&f, Qt::Key_Down);
@@ -304,10 +315,11 @@ TEST(KeyboardPlay, EscF1AndCtrlPOnTheColouringScreen)
     ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.RaskraskaPanel);
     auto& strip = *w.Objects().RaskrasImgPanels;
     ASSERT_EQ(strip.Count(), 3);
-    EXPECT_EQ(keys.Focused(), strip.GetTile(0)->Panel());
+    EXPECT_EQ(keys.Focused(), f.RulesCloseButton);
 
     Press(&f, Qt::Key_Escape);
     EXPECT_FALSE(f.RulesPanel->isVisible());
+    EXPECT_EQ(keys.Focused(), strip.GetTile(0)->Panel());
     Press(&f, Qt::Key_F1);
     EXPECT_TRUE(f.RulesPanel->isVisible());
     EXPECT_EQ(TopChild(f.RulesContextPanel), f.RuleRasPanel);
@@ -407,7 +419,8 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
     QDir().mkpath(dir);
     auto frameAround = [&f](QWidget* Target) {
         const QImage shot = f.grab().toImage();
-        const QRect r(Target->mapTo(&f, QPoint(0, 0)), Target->size());
+        const int in = TFocusFrame::kInset;
+        const QRect r = QRect(Target->mapTo(&f, QPoint(0, 0)), Target->size()).adjusted(in, in, -in, -in);
         const int outer = (TFocusFrame::Thickness(r.size()) + 1) / 2;
         return QColor(shot.pixel(r.topLeft())) == TFocusFrame::OuterColour() &&
                QColor(shot.pixel(r.bottomRight())) == TFocusFrame::OuterColour() &&

@@ -115,22 +115,27 @@ TEST(FocusFrame, ARingOfBlackAndYellowInsideItsWidgetOverTheChildren)
 
     focus.ShowFrame();
     ASSERT_TRUE(focus.FrameShown());
-    const int thickness = TFocusFrame::Thickness(panel.size());
+    // One pixel in from the edge, where the widget shows its bevel.
+    const int in = TFocusFrame::kInset;
+    const int thickness = TFocusFrame::Thickness(panel.size() - QSize(2 * in, 2 * in));
     EXPECT_EQ(thickness, 8);
     const int outer = (thickness + 1) / 2;
     QImage shot = panel.grab().toImage();
-    EXPECT_EQ(QColor(shot.pixel(0, 0)), TFocusFrame::OuterColour());
-    EXPECT_EQ(QColor(shot.pixel(119, 40)), TFocusFrame::OuterColour());
-    EXPECT_EQ(QColor(shot.pixel(outer, 40)), TFocusFrame::InnerColour());
-    EXPECT_EQ(QColor(shot.pixel(60, 79 - outer)), TFocusFrame::InnerColour());
-    EXPECT_EQ(QColor(shot.pixel(thickness, thickness)), QColor(Qt::red)) << "the middle stays the widget's";
+    EXPECT_EQ(QColor(shot.pixel(0, 0)), QColor(Qt::red));
+    EXPECT_EQ(QColor(shot.pixel(in, in)), TFocusFrame::OuterColour());
+    EXPECT_EQ(QColor(shot.pixel(119 - in, 40)), TFocusFrame::OuterColour());
+    EXPECT_EQ(QColor(shot.pixel(in + outer, 40)), TFocusFrame::InnerColour());
+    EXPECT_EQ(QColor(shot.pixel(60, 79 - in - outer)), TFocusFrame::InnerColour());
+    EXPECT_EQ(QColor(shot.pixel(in + thickness, in + thickness)), QColor(Qt::red)) << "the middle stays the widget's";
 
-    // It follows its widget's size, and goes when hidden.
+    // It follows its widget's size, thinner on a small one, and goes when hidden.
     panel.resize(200, 30);
     child->setGeometry(panel.rect());
     shot = panel.grab().toImage();
-    EXPECT_EQ(QColor(shot.pixel(199, 15)), TFocusFrame::OuterColour());
-    EXPECT_EQ(TFocusFrame::Thickness(panel.size()), 5);
+    EXPECT_EQ(QColor(shot.pixel(199 - in, 15)), TFocusFrame::OuterColour());
+    EXPECT_EQ(QColor(shot.pixel(199, 15)), QColor(Qt::red));
+    EXPECT_EQ(TFocusFrame::Thickness(QSize(198, 28)), 4);
+    EXPECT_EQ(TFocusFrame::Thickness(QSize(65, 17)), 3);
     focus.HideFrame();
     EXPECT_FALSE(focus.FrameShown());
     EXPECT_EQ(QColor(panel.grab().toImage().pixel(0, 0)), QColor(Qt::red));
