@@ -324,7 +324,10 @@ void TKeyboardPlay::ShowRules()
 void TKeyboardPlay::Tab(bool Forward)
 {
     const std::vector<TRegion> regions = Regions();
-    if (regions.empty()) return;
+    if (regions.empty()) {
+        FFocus.MoveTo(nullptr);  // nothing here to press: no frame either
+        return;
+    }
     size_t r = 0, i = 0;
     // The first key only shows where the focus is.
     if (!Locate(regions, r, i) || !FFocus.FrameShown()) {
@@ -338,7 +341,10 @@ void TKeyboardPlay::Tab(bool Forward)
 void TKeyboardPlay::Arrow(int Key)
 {
     const std::vector<TRegion> regions = Regions();
-    if (regions.empty()) return;
+    if (regions.empty()) {
+        FFocus.MoveTo(nullptr);  // nothing here to press: no frame either
+        return;
+    }
     size_t r = 0, i = 0;
     if (!Locate(regions, r, i) || !FFocus.FrameShown()) {
         FocusOn(regions[r].Items[i].Widget);
@@ -354,7 +360,10 @@ void TKeyboardPlay::Arrow(int Key)
 void TKeyboardPlay::PressFocused()
 {
     const std::vector<TRegion> regions = Regions();
-    if (regions.empty()) return;
+    if (regions.empty()) {
+        FFocus.MoveTo(nullptr);  // nothing here to press: no frame either
+        return;
+    }
     size_t r = 0, i = 0;
     if (!Locate(regions, r, i) || !FFocus.FrameShown()) {
         FocusOn(regions[r].Items[i].Widget);
