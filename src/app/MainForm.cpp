@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "app/KeyboardPlay.h"
 #include "app/StartupLoader.h"
 #include "core/Texts.h"
 #include "core/Vendor.h"
@@ -59,6 +60,7 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
 
     UpdateGameActions();
     ui::Realign(this);
+    Keyboard = std::make_unique<TKeyboardPlay>(*this);
 }
 
 TMainForm::~TMainForm()

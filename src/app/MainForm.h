@@ -26,6 +26,7 @@ class QAction;
 class QSettings;
 class TVolumeIndicator;
 class IPrinter;
+class TKeyboardPlay;
 class TStartupLoader;
 class QListWidget;
 class QRadioButton;
@@ -84,6 +85,9 @@ public:
     void WaitForLoading();
     // The text of the box a failed loading shows: the design's words, then what went wrong.
     static QString LoadingFailureText(const QString& Cause);
+
+    // Playing from the keyboard: the keys of every screen and the focus frame.
+    std::unique_ptr<TKeyboardPlay> Keyboard;
 
     // The design client area.
     static constexpr int kDesignWidth = 1099;

@@ -49,4 +49,5 @@ void SelectFirstFindLetterPicture(TGameObjects& Objects, const TFindLetterScreen
     }
     strip.SelectedIndex = -1;
     Screen.BigImage->SetPicture(QImage());
+    Screen.BigImage->setAccessibleName(QStringLiteral("Картинка"));
 }

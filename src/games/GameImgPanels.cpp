@@ -1,7 +1,6 @@
 #include "games/GameImgPanels.h"
 
 #include "games/GameObjects.h"
-#include "platform/Image.h"
 #include "platform/Random.h"
 
 namespace {
@@ -9,7 +8,7 @@ namespace {
 // Shows Tile's picture as the current picture of its strip's screen.
 void ShowBig(const TImgPanel& Tile)
 {
-    if (TImage* big = Tile.Strip().BigImage) big->SetPicture(Tile.Image()->Picture());
+    Tile.ShowInBigImage();
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ void TImgPanelCollection::FillTiles()
         tile->SetTileVisible(true);
         tile->Image()->SetPicture(item->Picture);  // shares the catalogue's pixels
         tile->Name = item->Name;
+        tile->Panel()->setAccessibleName(tile->AccessibleName());
         const QImage& shown = tile->Image()->Picture();
         TPanel* panel = tile->Panel();
         panel->resize(panel->width(),
