@@ -3,7 +3,7 @@
 #include "PictureFiles.h"
 #include "support/FakeDialogs.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "pictures/ImageCollection.h"
 #include "pictures/PictureCheck.h"
 #include "pictures/PictureDecoding.h"
