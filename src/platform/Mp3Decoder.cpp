@@ -154,6 +154,7 @@ TMp3Result Mp3DecodeFile(const QString& Path)
 
 TMp3Result Mp3DecodeBytes(const QByteArray& Bytes)
 {
+    if (Bytes.isEmpty()) return Failed(TMp3Failure::Empty, QStringLiteral("no bytes"));
     TMemoryFile file{Bytes.constData(), Bytes.size(), 0};  // outlives the handle that reads it
     InitLibraryOnce();
     QString error;
@@ -170,6 +171,11 @@ namespace {
 
 TMp3Result DecodeOpened(mpg123_handle* h)
 {
+    // What the file's own header (the encoder's Info/Xing tag) says its length is; read before
+    // decoding, since the decoder counts what it found once it reaches the end.
+    long accurate = 0;
+    const off_t announced = mpg123_length(h);
+    const bool lengthKnown = mpg123_getstate(h, MPG123_ACCURATE, &accurate, nullptr) == MPG123_OK && accurate;
     TMp3Result result;
     TPcmSound& sound = result.Sound;
     std::vector<unsigned char> buffer(64 * 1024);
@@ -198,12 +204,8 @@ TMp3Result DecodeOpened(mpg123_handle* h)
         return Failed(formatKnown ? TMp3Failure::Corrupt : TMp3Failure::NotMp3, message);
     }
     if (!formatKnown) return Failed(TMp3Failure::NotMp3, QStringLiteral("no MPEG audio frame found"));
-    // A file whose own header (the encoder's Info/Xing tag) tells its exact length, but that ends
-    // sooner, was cut short: it would play only its beginning without a word.
-    long accurate = 0;
-    const off_t announced = mpg123_length(h);
-    if (mpg123_getstate(h, MPG123_ACCURATE, &accurate, nullptr) == MPG123_OK && accurate && announced > 0 &&
-        off_t(sound.Frames()) + kFrameSlack < announced)
+    // Ending sooner than its header says: cut short, it would play only its beginning without a word.
+    if (lengthKnown && announced > 0 && off_t(sound.Frames()) + kFrameSlack < announced)
         return Failed(TMp3Failure::Truncated, QStringLiteral("%1 of %2 samples").arg(sound.Frames()).arg(announced));
     return result;
 }

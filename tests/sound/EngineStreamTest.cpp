@@ -296,9 +296,9 @@ TEST_F(EngineStream, BoxesNameTheMissingOrBrokenFileOfEitherPlayer)
         QString First, Second, Box;
     } cases[] = {
         {missing, good2, QStringLiteral("Файл не найден: ") + missing},
-        {broken, good2, QStringLiteral("Ошыбка открытия файла: ") + broken},
+        {broken, good2, QStringLiteral("Ошыбка открытия файла: ") + broken + QStringLiteral("\nне MP3")},
         {good1, missing, QStringLiteral("Файл не найден: ") + missing},
-        {good1, broken, QStringLiteral("Ошыбка открытия файла: ") + broken},
+        {good1, broken, QStringLiteral("Ошыбка открытия файла: ") + broken + QStringLiteral("\nне MP3")},
     };
     for (const auto& c : cases) {
         Dialogs.Calls.clear();
