@@ -294,5 +294,7 @@ TEST(Monkey, ThousandsOfRandomEventsLeaveAWholeWorkingWindowAndFlatMemory)
     const long grown = ResidentKiB() - warmedUp;
     std::printf("monkey: %lld events, seed %u, resident memory after warm-up %+ld KiB\n", events, seed, grown);
     // The sanitizer's quarantine holds freed memory on purpose; elsewhere memory must stay flat.
-    if (kMemoryMeasured) EXPECT_LT(grown, 5 * 1024) << "resident memory grew by " << grown << " KiB after the warm-up";
+    if (kMemoryMeasured) {
+        EXPECT_LT(grown, 5 * 1024) << "resident memory grew by " << grown << " KiB after the warm-up";
+    }
 }
