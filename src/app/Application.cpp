@@ -12,6 +12,11 @@
 int RunKvarnel(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    return StartKvarnel(app);
+}
+
+int StartKvarnel(QApplication& App, const std::function<void(QWidget& Window)>& BeforeShow)
+{
     fonts::InstallBundled();
     InstallRussianTranslations();
     TQtDialogs dialogs(nullptr);
@@ -20,8 +25,9 @@ int RunKvarnel(int argc, char** argv)
     // The sound reads the window's settings and shows its boxes, so it goes before the window.
     auto sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
     window.SetSpeech(sound->Speech.get());
+    if (BeforeShow) BeforeShow(window);
     window.show();
-    const int result = app.exec();
+    const int result = App.exec();
     window.SetSpeech(nullptr);
     return result;
 }
