@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Fonts.h"
+#include "platform/Memory.h"
 #include "platform/Translations.h"
 #include "sound/SoundSystem.h"
 
@@ -17,6 +18,7 @@ int RunKvarnel(int argc, char** argv)
 
 int StartKvarnel(QApplication& App, const std::function<void(QWidget& Window)>& BeforeShow)
 {
+    mem::ReturnLargeBlocksToTheSystem();
     fonts::InstallBundled();
     InstallRussianTranslations();
     TQtDialogs dialogs(nullptr);

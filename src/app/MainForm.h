@@ -22,6 +22,8 @@
 
 class QAction;
 class IPrinter;
+class TImgPanelCollection;
+class TInputHold;
 class TStartupLoader;
 class QListWidget;
 class QRadioButton;
@@ -74,6 +76,8 @@ public:
     bool LoadingEnded() const { return FLoadingEnded; }
     // Waits for the loader and runs what it handed to this window's thread (tests, benchmarks).
     void WaitForLoading();
+    // Waits for the picture games' strips being read and opens their games now (tests, benchmarks).
+    void WaitForPictures();
 
     // The design client area.
     static constexpr int kDesignWidth = 1099;
@@ -245,6 +249,9 @@ private:
 
     // The loader's work, on its own thread: everything it does to widgets goes through Post.
     void LoaderBody();
+    // Runs Then once Strip's pictures are in: at once when none are being read; otherwise the
+    // loading overlay's bar moves and clicks on Screen are held back meanwhile.
+    void AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then);
 
     ui::TUrlOpener FUrlOpener;
     bool FActivated = false;
@@ -252,4 +259,6 @@ private:
     std::unique_ptr<TStartupLoader> FLoader;
     IPrinter* FPrinter = nullptr;
     std::unique_ptr<IPrinter> FOwnPrinter;
+    TInputHold* FInputHold = nullptr;
+    int FPictureReadings = 0;  // strips being read for a game that waits for them
 };

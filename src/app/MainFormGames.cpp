@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 
 #include "platform/Image.h"
+#include "platform/InputHold.h"
 #include "platform/Panel.h"
 #include "platform/ScreenCursor.h"
 #include "platform/ScrollBox.h"
@@ -69,12 +70,14 @@ void TMainForm::FindLetterExecute()
     MenuHideExecute();
     LeaveGameTypeChooser();
     Context.Settings.LetterSetMode = lsNames;
+    // Opened again while its pictures are still being read: the game starts once they are in.
+    const bool waiting = Objects.FirstLImgPanels->Reading();
     PrepareFindLetterGame(Context.Settings, Objects, *this);
     GamePicPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowPicGameRulesExecute();
     ShowRulesPanelExecute();
-    SelectFirstFindLetterPicture(Objects, *this);
+    if (!waiting) AfterPictures(*Objects.FirstLImgPanels, GamePicPanel, [this] { StartFindLetterPictures(Objects, *this); });
 }
 
 void TMainForm::ShowPicGameRulesExecute()
@@ -95,12 +98,36 @@ void TMainForm::MakeWordExecute()
     MenuHideExecute();
     LeaveGameTypeChooser();
     Context.Settings.LetterSetMode = lsNames;
+    const bool waiting = Objects.MakeWImgPanels->Reading();
     PrepareMakeWordGame(Context.Settings, Objects, *this);
     GameMakeWPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowMakeWGameRulesExecute();
     ShowRulesPanelExecute();
-    SelectFirstMakeWordPicture(Objects, *this);
+    if (!waiting) AfterPictures(*Objects.MakeWImgPanels, GameMakeWPanel, [this] { StartMakeWordPictures(Objects, *this); });
+}
+
+void TMainForm::AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then)
+{
+    if (!Strip.Reading()) {
+        Then();
+        return;
+    }
+    if (!FInputHold) FInputHold = new TInputHold(this);
+    FInputHold->Hold(Screen);
+    if (FPictureReadings++ == 0) ShowLoadingOverlay();
+    Strip.WhenRead([this, Screen = QPointer<QWidget>(Screen), Then = std::move(Then)] {
+        Then();
+        FInputHold->Release(Screen);
+        if (--FPictureReadings == 0) HideLoadingOverlay();
+    });
+}
+
+void TMainForm::WaitForPictures()
+{
+    for (TImgPanelCollection* strip : {static_cast<TImgPanelCollection*>(Objects.FirstLImgPanels.get()),
+                                       static_cast<TImgPanelCollection*>(Objects.MakeWImgPanels.get())})
+        if (strip) strip->FinishReading();
 }
 
 void TMainForm::ShowMakeWGameRulesExecute()

@@ -1,15 +1,14 @@
 #include "games/GameImgPanels.h"
 
 #include "games/GameObjects.h"
-#include "platform/Image.h"
 #include "platform/Random.h"
 
 namespace {
 
-// Shows Tile's picture as the current picture of its strip's screen.
+// Shows Tile's picture as the current picture of its strip's screen, at the size it is shown.
 void ShowBig(const TImgPanel& Tile)
 {
-    if (TImage* big = Tile.Strip().BigImage) big->SetPicture(Tile.Image()->Picture());
+    Tile.Strip().ShowLarge(Tile);
 }
 
 }  // namespace

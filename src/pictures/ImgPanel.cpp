@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
+#include "pictures/TileGeometry.h"
 #include "platform/Align.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -11,8 +12,8 @@ namespace {
 
 const QColor kTileColour(0xFF, 0x00, 0x00);  // shows as a frame around the picture
 const QRect kNewTileBounds(20, 100, 60, 40);
-const int kImageSideMargin = 3;
-const int kImageTopMargin = 4;
+const int kImageSideMargin = kTileImageSideMargin;
+const int kImageTopMargin = kTileImageTopMargin;
 
 }  // namespace
 
@@ -100,5 +101,5 @@ void TRaskrasImgPanel::PictureClick()
 
 void TRaskrasImgPanel::SelectPicture()
 {
-    if (TImage* big = Strip().BigImage) big->SetPicture(Image()->Picture());
+    Strip().ShowLarge(*this);
 }
