@@ -44,9 +44,13 @@ std::optional<TShared> Find(const QString& Path, const QString& Tag)
     if (!stamp) return std::nullopt;
     std::lock_guard guard(Lock());
     const auto at = Entries().find(stamp->first);
-    if (at == Entries().end() || at->second.Size != stamp->second.Size ||
-        at->second.ModifiedMs != stamp->second.ModifiedMs)
+    if (at == Entries().end()) return std::nullopt;
+    // Held by no one but the registry, or from an older file: gone.
+    if (at->second.Shared.Picture.isDetached() || at->second.Size != stamp->second.Size ||
+        at->second.ModifiedMs != stamp->second.ModifiedMs) {
+        Entries().erase(at);
         return std::nullopt;
+    }
     return at->second.Shared;
 }
 
