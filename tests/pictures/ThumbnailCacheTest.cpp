@@ -109,10 +109,10 @@ TEST_F(ThumbnailCache, DamagedEntriesAreIgnoredAndWrittenAnew)
     ASSERT_GT(good.size(), 100);
 
     const std::vector<QByteArray> damaged = {
-        QByteArray(),                                // empty
-        good.left(good.size() / 2),                  // cut short
-        QByteArray(good).replace(0, 4, "XXXX"),      // not an entry
-        good + "tail",                               // something after the end
+        QByteArray(),                                                          // empty
+        good.left(good.size() / 2),                                            // cut short
+        QByteArray(good).replace(0, 4, "XXXX"),                                // not an entry
+        good + "tail",                                                         // something after the end
         QByteArray(good).replace(good.size() - 40, 8, QByteArray(8, '\x55')),  // the picture garbled
     };
     for (const QByteArray& bytes : damaged) {
@@ -129,7 +129,8 @@ TEST_F(ThumbnailCache, DamagedEntriesAreIgnoredAndWrittenAnew)
     }
     EXPECT_TRUE(Dialogs.Calls.empty());
     // Whole entries only: no temporary file is left in the cache folder.
-    for (const QString& name : QDir(CacheFolder()).entryList(QDir::Files)) EXPECT_TRUE(name.endsWith(".thumb")) << name.toStdString();
+    for (const QString& name : QDir(CacheFolder()).entryList(QDir::Files))
+        EXPECT_TRUE(name.endsWith(".thumb")) << name.toStdString();
 }
 
 TEST_F(ThumbnailCache, AnUnwritableCacheFolderOnlyMeansNoCache)
