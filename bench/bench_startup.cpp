@@ -270,7 +270,7 @@ TChildFrame ChildFirstFrame(const char* Child)
 
 // Program start to the first frame of the start screen, the program against the minimal window,
 // the two started alternately in the same run; the counters give each median and their ratio
-// (target: at most 1.5), how much of each came before the window began to be built, and how long
+// (target: at most 1.25), how much of each came before the window began to be built, and how long
 // building the window took (the rest is showing and painting it).
 // The reported time is the program's.
 void BM_ProgramStartToFirstFrame(benchmark::State& State)

@@ -3,7 +3,6 @@
 #include "app/MainForm.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
-#include "platform/Fonts.h"
 #include "platform/Memory.h"
 #include "platform/Translations.h"
 #include "sound/SoundSystem.h"
@@ -19,14 +18,19 @@ int RunKvarnel(int argc, char** argv)
 int StartKvarnel(QApplication& App, const std::function<void(QWidget& Window)>& BeforeShow)
 {
     mem::ReturnLargeBlocksToTheSystem();
-    fonts::InstallBundled();
+    // The fonts are not installed here: each is registered when a widget first asks for it.
     InstallRussianTranslations();
     TQtDialogs dialogs(nullptr);
-    TMainForm window(&dialogs, fs::ExeFolder());
+    TMainForm window(&dialogs, fs::ExeFolder(), nullptr, TStartOrder::FirstFrameFirst);
     dialogs = TQtDialogs(&window);  // the boxes belong to the window
-    // The sound reads the window's settings and shows its boxes, so it goes before the window.
-    auto sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
-    window.SetSpeech(sound->Speech.get());
+    // The sound reads the window's settings and shows its boxes; it is not needed for the first
+    // frame, so it is made right after it, before loading makes the games playable.
+    std::unique_ptr<TSoundSystem> sound;
+    auto makeSound = [&] {
+        sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
+        window.SetSpeech(sound->Speech.get());
+    };
+    window.AfterFirstFrame(makeSound);
     if (BeforeShow) BeforeShow(window);
     window.show();
     const int result = App.exec();

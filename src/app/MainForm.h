@@ -18,7 +18,9 @@
 #include "platform/Browser.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class IPrinter;
@@ -35,6 +37,14 @@ class TRichEdit;
 class TScrollBox;
 class TSpeedButton;
 
+// How the window is built. The program's own start builds what its first frame shows, paints it,
+// and builds the rest (the hidden working widgets, the game-type choosers, the rules pages) and
+// starts loading right after; the finished window is the same either way.
+enum class TStartOrder {
+    AllAtOnce,        // everything in the constructor (tests, benchmarks)
+    FirstFrameFirst,  // the program's start
+};
+
 class TMainForm : public QWidget,
                   public TFindLetterScreen,
                   public TLearningScreen,
@@ -45,7 +55,8 @@ class TMainForm : public QWidget,
 public:
     // Dialogs answer every box the window and the games show; ExeFolder is the program's folder
     // with a trailing separator, the root of every content path.
-    TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent = nullptr);
+    TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent = nullptr,
+              TStartOrder Order = TStartOrder::AllAtOnce);
     ~TMainForm() override;
 
     TAppContext Context;
@@ -78,6 +89,13 @@ public:
     void WaitForLoading();
     // Waits for the picture games' strips being read and opens their games now (tests, benchmarks).
     void WaitForPictures();
+
+    // Runs Step once the window's first frame has been painted (at once when it has been), after
+    // the rest of the window is built and before loading starts.
+    void AfterFirstFrame(std::function<void()> Step);
+    bool FirstFramePainted() const { return FFirstFrame; }
+    // Builds what was left for after the first frame, now; nothing when all is built.
+    void CompleteBuild();
 
     // The design client area.
     static constexpr int kDesignWidth = 1099;
@@ -214,6 +232,7 @@ public:
 protected:
     void changeEvent(QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    void paintEvent(QPaintEvent* Event) override;
     // The loader's work proper, on the loader thread: the program-wide game objects.
     virtual void MakeGameObjects();
 
@@ -223,10 +242,17 @@ private:
     void CreateTitleRibbon();
     void CreateContentArea();
     void CreateSystemScreen();
+    // What the first frame does not show: the hidden working lists and sample tile, and the
+    // game-type choosers (joined to their handlers); then the rules panel's pages.
+    void CreateWorkingWidgets();
+    void JoinGameTypeChoosers();
+    void CreateRulesPages();
     void CreateSampleTile();
     TPanel* CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton, const char* NamesName,
                                   TSpeedButton*& SoundsButton, const char* SoundsName);
     void CreateStartScreen();
+    // The start screen's picture: drawn, or as a former start of the program kept it.
+    void SetStartPicture();
     void CreateRulesPanel();
     void CreatePopupMenu();
     void CreateThemeMenu();
@@ -253,7 +279,15 @@ private:
     // loading overlay's bar moves and clicks on Screen are held back meanwhile.
     void AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then);
 
+    // The first frame is on the screen: the rest of the window, the steps waiting for it, loading.
+    void FirstFrameDone();
+
     ui::TUrlOpener FUrlOpener;
+    TStartOrder FOrder;
+    bool FBuilt = false;  // CompleteBuild has run
+    bool FFirstFrame = false;
+    bool FLoaderWaits = false;  // loading asked for before the first frame
+    std::vector<std::function<void()>> FAfterFirstFrame;
     bool FActivated = false;
     bool FLoadingEnded = false;
     std::unique_ptr<TStartupLoader> FLoader;

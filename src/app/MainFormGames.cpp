@@ -17,8 +17,14 @@
 void TMainForm::CreateLearningScreen()
 {
     static_cast<TLearningScreen&>(*this) = BuildLearningScreen(GamesPanel);
+}
+
+void TMainForm::JoinGameTypeChoosers()
+{
     connect(LetterrsNamesSpeedButton, &TSpeedButton::clicked, this, [this] { LetterrsNamesSpeedButtonClick(); });
     connect(LettersSoundsSpeedButton, &TSpeedButton::clicked, this, [this] { LettersSoundsSpeedButtonClick(); });
+    connect(SpeedButton8, &TSpeedButton::clicked, this, [this] { SpeedButton8Click(); });
+    connect(SpeedButton9, &TSpeedButton::clicked, this, [this] { SpeedButton9Click(); });
 }
 
 void TMainForm::SoundLettersExecute()
@@ -140,8 +146,6 @@ void TMainForm::ShowMakeWGameRulesExecute()
 void TMainForm::CreateExamScreen()
 {
     static_cast<TExamScreen&>(*this) = BuildExamScreen(GamesPanel);
-    connect(SpeedButton8, &TSpeedButton::clicked, this, [this] { SpeedButton8Click(); });
-    connect(SpeedButton9, &TSpeedButton::clicked, this, [this] { SpeedButton9Click(); });
     connect(StartExamImage, &TImage::Clicked, this, [this] { StartExamImageClick(); });
     connect(StartExamImage, &TImage::MouseDown, this, [this] { StartExamImageMouseDown(); });
     connect(StartExamImage, &TImage::MouseUp, this, [this] { StartExamImageMouseUp(); });
