@@ -19,12 +19,13 @@ int StartKvarnel(QApplication& App, const std::function<void(QWidget& Window)>& 
 {
     mem::ReturnLargeBlocksToTheSystem();
     // The fonts are not installed here: each is registered when a widget first asks for it.
-    InstallRussianTranslations();
     TQtDialogs dialogs(nullptr);
     TMainForm window(&dialogs, fs::ExeFolder(), nullptr, TStartOrder::FirstFrameFirst);
     dialogs = TQtDialogs(&window);  // the boxes belong to the window
-    // The sound reads the window's settings and shows its boxes; it is not needed for the first
-    // frame, so it is made right after it, before loading makes the games playable.
+    // Neither Qt's own texts in Russian (its dialogs' buttons) nor the sound are needed for the
+    // first frame: they come right after it, before loading makes the games playable. The sound
+    // reads the window's settings and shows its boxes.
+    window.AfterFirstFrame([] { InstallRussianTranslations(); });
     std::unique_ptr<TSoundSystem> sound;
     auto makeSound = [&] {
         sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
