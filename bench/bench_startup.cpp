@@ -210,7 +210,7 @@ long long Nanoseconds(TClock::time_point At)
     const auto begun = TClock::now();
     TClock::time_point built;
     std::unique_ptr<TFirstFrameWatch> watch;
-    StartKvarnel(app, [&](QWidget& Window) {
+    StartKvarnel(app, TCommandLine(), [&](QWidget& Window) {
         built = TClock::now();
         auto* form = static_cast<TMainForm*>(&Window);
         watch = std::make_unique<TFirstFrameWatch>(&Window,

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir cache;
     if (qEnvironmentVariableIsEmpty("XDG_CACHE_HOME")) qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-    mem::ReturnLargeBlocksToTheSystem();  // as the program does
+    memory::ReturnLargeBlocksToTheSystem();  // as the program does
     QApplication app(argc, argv);
     fonts::InstallBundled();
     ::benchmark::Initialize(&argc, argv);

@@ -1,5 +1,5 @@
 # Checks an installed Кварнель; run by the install_* tests in script mode:
-#   cmake -DCHECK=install|layout|desktop|metainfo|icons -DBUILD_DIR=... -DPREFIX=...
+#   cmake -DCHECK=install|layout|program|desktop|metainfo|icons -DBUILD_DIR=... -DPREFIX=...
 #         -DAPP_ID=... -DPROBE=<kvarnel_build_info_probe> [-DICON_SIZES=16,22,...]
 #         -P CheckInstall.cmake
 # CHECK=install installs the build tree into PREFIX (emptied first); the other checks read that
@@ -137,6 +137,34 @@ elseif(CHECK STREQUAL "layout")
   get_filename_component(content_seen_from_bin ${PREFIX}/bin/${header_content_from_bindir} ABSOLUTE)
   if(NOT content_seen_from_bin STREQUAL content)
     fault("the header's content folder from bin/ ('${header_content_from_bindir}') leads to ${content_seen_from_bin}")
+  endif()
+  finish()
+
+elseif(CHECK STREQUAL "program")
+  # The installed program started from another folder, with nothing of the machine's own in the
+  # user's or the system's data folders: it must find the content beside its prefix by itself.
+  set(program ${PREFIX}/bin/kvarnel)
+  set(elsewhere ${BUILD_DIR}/install-test-elsewhere)
+  file(REMOVE_RECURSE ${elsewhere})
+  file(MAKE_DIRECTORY ${elsewhere}/home ${elsewhere}/system ${elsewhere}/cache ${elsewhere}/config)
+  set(env XDG_DATA_HOME=${elsewhere}/home XDG_DATA_DIRS=${elsewhere}/system XDG_CACHE_HOME=${elsewhere}/cache
+          XDG_CONFIG_HOME=${elsewhere}/config)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${env} ${program} --version WORKING_DIRECTORY ${elsewhere}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+  string(STRIP "${out}" out)
+  if(NOT rc EQUAL 0 OR NOT out STREQUAL "Кварнель ${header_version}")
+    fault("kvarnel --version (exit ${rc}) printed '${out}' ${err}")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${env} ${program} --check WORKING_DIRECTORY ${elsewhere}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "${PREFIX}/share/kvarnel/")
+    fault("kvarnel --check on the installed content (exit ${rc}):\n${out}${err}")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${env} QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+                          ${program} --smoke-test
+                  WORKING_DIRECTORY ${elsewhere} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
+  if(NOT rc EQUAL 0)
+    fault("the installed program did not load cleanly (exit ${rc}):\n${out}${err}")
   endif()
   finish()
 

@@ -20,6 +20,9 @@ add_custom_command(OUTPUT ${kv_icon_pngs}
   COMMENT "Program icons (${kv_icon_sizes_text} px)"
   VERBATIM)
 add_custom_target(kvarnel_icons ALL DEPENDS ${kv_icon_pngs})
+# The window's own icon, for where no icon theme holds the installed one (a build tree, a portable copy).
+qt_add_resources(kv_app kv_window_icon PREFIX /icons BASE ${KV_ICON_DIR}/256x256/apps
+  FILES ${KV_ICON_DIR}/256x256/apps/${KV_APP_ID}.png)
 
 configure_file(${KV_PACKAGING_DIR}/kvarnel.desktop.in
   ${CMAKE_BINARY_DIR}/packaging/${KV_APP_ID}.desktop @ONLY)

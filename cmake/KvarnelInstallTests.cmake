@@ -1,14 +1,17 @@
 # Tests of the installed program: install_into_build_tree installs the build tree into
 # install-test/ inside it (ctest runs it first whenever one of the others is picked); the others
-# check the installed layout and validate the desktop entry, the metainfo and the icons.
+# check the installed layout, start the installed program (version, content check, a clean
+# loading), and validate the desktop entry, the metainfo and the icons.
 set(KV_INSTALL_TEST_PREFIX ${CMAKE_BINARY_DIR}/install-test)
 string(REPLACE ";" "," kv_icon_sizes_arg "${KV_ICON_SIZES}")
-foreach(check install layout desktop metainfo icons)
+foreach(check install layout program desktop metainfo icons)
   set(test_name install_${check})
   if(check STREQUAL "install")
     set(test_name install_into_build_tree)
   elseif(check STREQUAL "desktop")
     set(test_name install_desktop_entry)
+  elseif(check STREQUAL "program")
+    set(test_name install_program_starts)
   endif()
   add_test(NAME ${test_name}
     COMMAND ${CMAKE_COMMAND} -DCHECK=${check} -DBUILD_DIR=${CMAKE_BINARY_DIR}

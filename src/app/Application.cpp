@@ -1,40 +1,164 @@
 #include "app/Application.h"
 
+#include "app/CommandLine.h"
+#include "app/ContentCheck.h"
 #include "app/MainForm.h"
+#include "app/RememberedChoices.h"
+#include "core/Texts.h"
+#include "kvarnel_build_info.h"
+#include "platform/AudioEngine.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Memory.h"
+#include "platform/QuitSignals.h"
 #include "platform/Translations.h"
 #include "sound/SoundSystem.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace {
+
+// The content the program reads: the folder given on the command line alone, or every root found.
+TContentRoots ContentFor(const TCommandLine& Line)
+{
+    if (!Line.ContentFolder.isEmpty()) return TContentRoots({Line.ContentFolder});
+    return TContentRoots::Discover(fs::ExeFolder(), QStringLiteral(KV_CONTENT_DIR_FROM_BINDIR));
+}
+
+void Print(std::FILE* Stream, const QString& Text)
+{
+    std::fputs(Text.toLocal8Bit().constData(), Stream);
+    if (!Text.endsWith(u'\n')) std::fputc('\n', Stream);
+}
+
+// What the command line asks for without a window.
+int AnswerWithoutWindow(const TCommandLine& Line)
+{
+    switch (Line.Mode) {
+        case TCommandLine::TMode::Help:
+        case TCommandLine::TMode::Version:
+            Print(stdout, Line.Output);
+            return 0;
+        case TCommandLine::TMode::Error:
+            Print(stderr, Line.Output);
+            return 2;
+        case TCommandLine::TMode::Check: {
+            const TContentRoots content = ContentFor(Line);
+            const QStringList problems = content::TContentChecker(content).Problems();
+            for (const QString& p : problems) Print(stdout, p);
+            if (problems.isEmpty())
+                Print(stdout, QStringLiteral("Содержимое в порядке: ") + content.Folders().join(QStringLiteral(", ")));
+            return problems.isEmpty() ? 0 : 1;
+        }
+        case TCommandLine::TMode::Run:
+            break;
+    }
+    return 0;
+}
+
+// This run's choices: the settings file's, with the command line's over them.
+TRememberedChoices ThisRun(TRememberedChoices Choices, const TCommandLine& Line)
+{
+    if (Line.Volume) Choices.Volume = *Line.Volume;
+    if (Line.Mute) Choices.Muted = true;
+    if (Line.FullScreen) Choices.FullScreen = *Line.FullScreen;
+    if (Line.Kiosk) Choices.Kiosk = true;
+    return Choices;
+}
+
+// Boxes that a smoke test cannot close: each is printed instead, and remembered.
+class TPrintedDialogs : public IDialogs {
+public:
+    int Shown = 0;
+    void ShowMessage(const QString& Title, const QString& Text) override
+    {
+        ++Shown;
+        Print(stderr, Title + QStringLiteral(": ") + Text);
+    }
+    bool AskYesNo(const QString& Title, const QString& Text) override
+    {
+        ShowMessage(Title, Text);
+        return false;
+    }
+    bool ExecutePrintDialog(IPrinter&) override { return false; }
+};
+
+}  // namespace
 
 int RunKvarnel(int argc, char** argv)
 {
+    TCommandLine line;
+    if (argc > 1) {
+        // Options are read before any window (or display) is needed: --help, --version and
+        // --check never open one.
+        QCoreApplication core(argc, argv);
+        InstallRussianTranslations();
+        line = ParseCommandLine(core.arguments());
+        if (line.Mode != TCommandLine::TMode::Run) return AnswerWithoutWindow(line);
+    }
+
     QApplication app(argc, argv);
-    return StartKvarnel(app);
+    return StartKvarnel(app, line);
 }
 
-int StartKvarnel(QApplication& App, const std::function<void(QWidget& Window)>& BeforeShow)
+int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::function<void(QWidget& Window)>& BeforeShow)
 {
-    mem::ReturnLargeBlocksToTheSystem();
+    memory::ReturnLargeBlocksToTheSystem();
+    // However the program ends (Ctrl+Q, the adult's exit, the window closed, SIGTERM, Ctrl+C),
+    // it leaves the loop and ends in order below: sound stopped, loader joined, settings saved.
+    // Signals are caught from here on; they are acted on once the loop runs.
+    TMainForm* quitting = nullptr;
+    TQuitSignals quitSignals([&quitting] {
+        if (quitting) quitting->QuitProgram();
+    });
+    QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
+    QGuiApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(KV_APP_ID), QIcon(QStringLiteral(":/icons/" KV_APP_ID ".png"))));
     // The fonts are not installed here: each is registered when a widget first asks for it.
-    TQtDialogs dialogs(nullptr);
-    TMainForm window(&dialogs, fs::ExeFolder(), nullptr, TStartOrder::FirstFrameFirst);
-    dialogs = TQtDialogs(&window);  // the boxes belong to the window
+
+    TQtDialogs qtDialogs(nullptr);
+    TPrintedDialogs printedDialogs;
+    IDialogs& dialogs = Line.SmokeTest ? static_cast<IDialogs&>(printedDialogs) : qtDialogs;
+    // ~/.config/kvarnel/kvarnel.conf; a smoke test neither reads nor writes it.
+    QSettings choicesFile(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("kvarnel"),
+                          QStringLiteral("kvarnel"));
+    const TRememberedChoices stored = Line.SmokeTest ? TRememberedChoices() : TRememberedChoices::Read(choicesFile);
+
+    TMainForm window(&dialogs, TSettings::ForContent(ContentFor(Line), fs::ExeFolder()), nullptr,
+                     TStartOrder::FirstFrameFirst);
+    qtDialogs = TQtDialogs(&window);  // the boxes belong to the window
+    window.ApplyChoices(stored, ThisRun(stored, Line));
+    if (!Line.SmokeTest) window.SetChoicesFile(&choicesFile);
     // Neither Qt's own texts in Russian (its dialogs' buttons) nor the sound are needed for the
     // first frame: they come right after it, before loading makes the games playable. The sound
     // reads the window's settings and shows its boxes.
     window.AfterFirstFrame([] { InstallRussianTranslations(); });
     std::unique_ptr<TSoundSystem> sound;
-    auto makeSound = [&] {
+    window.AfterFirstFrame([&] {
         sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
         window.SetSpeech(sound->Speech.get());
-    };
-    window.AfterFirstFrame(makeSound);
+        window.SetVolumeHandler([engine = sound->Engine](int Percent, bool Muted) {
+            engine->SetVolume(Percent);
+            engine->SetMuted(Muted);
+        });
+    });
+
+    QObject::connect(&window, &TMainForm::QuitRequested, &App, [] { QCoreApplication::exit(0); });
+    quitting = &window;
+    if (Line.SmokeTest)
+        QObject::connect(&window, &TMainForm::LoadingFinished, &App,
+                         [&](bool Loaded) { QApplication::exit(Loaded && printedDialogs.Shown == 0 ? 0 : 1); });
     if (BeforeShow) BeforeShow(window);
     window.show();
     const int result = App.exec();
+    quitting = nullptr;
     window.SetSpeech(nullptr);
+    sound.reset();
+    choicesFile.sync();
     return result;
 }

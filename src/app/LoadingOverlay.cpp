@@ -1,5 +1,6 @@
 // The loading overlay with its sliding bar, and the start-up loading behind it: the program-wide
 // game objects are made on a background thread while the start screen is up and the bar moves.
+#include "app/Log.h"
 #include "app/MainForm.h"
 #include "app/StartupLoader.h"
 #include "core/Texts.h"
@@ -9,6 +10,9 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+
+#include <new>
+#include <stdexcept>
 
 void TMainForm::ShowLoadingOverlay()
 {
@@ -58,25 +62,45 @@ void TMainForm::LoaderBody()
         BigImagePanel->SetDoubleBuffered(true);
     });
     bool loaded = true;
+    QString cause;
     try {
         MakeGameObjects();
+    } catch (const std::bad_alloc&) {
+        qCWarning(lcApp) << "loading ran out of memory";
+        loaded = false;  // the design's words say it all
+    } catch (const std::exception& e) {
+        // The objects made so far stay; the box says what went wrong after the design's words.
+        qCWarning(lcApp) << "loading failed:" << e.what();
+        loaded = false;
+        cause = QString::fromUtf8(e.what());
     } catch (...) {
-        // Whatever went wrong, the user is told the same words; the objects made so far stay.
+        qCWarning(lcApp) << "loading failed with an unknown error";
         loaded = false;
     }
-    FLoader->Post([this, loaded] {
+    FLoader->Post([this, loaded, cause] {
         ui::SetScreenCursor(ui::TScreenCursor::Default);
-        if (!loaded)
-            Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption),
-                                         QStringLiteral("Ошибка загрузки. Недостаточно памяти"));
+        if (!loaded) Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), LoadingFailureText(cause));
         HideLoadingOverlay();
         FLoadingEnded = true;
         UpdateGameActions();
+        emit LoadingFinished(loaded);
     });
+}
+
+QString TMainForm::LoadingFailureText(const QString& Cause)
+{
+    const QString text = QStringLiteral("Ошибка загрузки. Недостаточно памяти");
+    return Cause.isEmpty() ? text : text + QLatin1Char('\n') + Cause;
 }
 
 void TMainForm::MakeGameObjects()
 {
+    const TContentRoots& content = Context.Settings.Content;
+    if (content.IsEmpty()) {
+        const QString searched = QStringLiteral("Не найдены файлы программы (папки Sound и Pic). Искали в папках:\n") +
+                                 content.Searched().join(QLatin1Char('\n'));
+        throw std::runtime_error(searched.toStdString());
+    }
     LoadGameObjects(Context, Objects);
 }
 

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "app/KeyboardPlay.h"
 #include "app/StartPicture.h"
 #include "app/StartupLoader.h"
 #include "core/Artwork.h"
@@ -30,10 +31,13 @@ QAction* NewAction(QObject* Manager, const char* Name, const char* Category, con
 
 }  // namespace
 
-TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent, TStartOrder Order)
-    : QWidget(Parent), FUrlOpener(ui::SystemUrlOpener()), FOrder(Order), FLoader(std::make_unique<TStartupLoader>(this))
+TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent, TStartOrder Order)
+    : QWidget(Parent),
+      FUrlOpener(ui::SystemUrlOpener([this](const QString& Url) { BrowserFailed(Url); })),
+      FOrder(Order),
+      FLoader(std::make_unique<TStartupLoader>(this))
 {
-    Context.Settings = TSettings::ForProgramFolder(ExeFolder);
+    Context.Settings = Settings;
     Context.Dialogs = Dialogs;
 
     setObjectName(QStringLiteral("MainForm"));
@@ -54,12 +58,14 @@ TMainForm::TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Paren
     CreateContentArea();
     CreatePopupMenu();
     CreateThemeMenu();
+    CreateSettingsActions();
     Context.SourcePanel = SourcePanel;
     SetStartPicture();
     if (FOrder == TStartOrder::AllAtOnce) CompleteBuild();
 
     UpdateGameActions();
     ui::Realign(this);
+    Keyboard = std::make_unique<TKeyboardPlay>(*this);
 }
 
 TMainForm::~TMainForm()
@@ -208,6 +214,7 @@ void TMainForm::FormActivate()
     // Where no window manager maximises windows, fill the screen by hand first.
     if (QScreen* where = screen(); where && isVisible()) setGeometry(where->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
+    if (FCurrent.FullScreen || FCurrent.Kiosk) setWindowState(windowState() | Qt::WindowFullScreen);
     GamesPanel->raise();
     StartPanelShowExecute();
     StartLoading();
@@ -278,8 +285,15 @@ void TMainForm::SpeedButton1Click()
 
 void TMainForm::Label3Click()
 {
+    if (FCurrent.Kiosk) return;  // a child in kiosk mode never reaches the browser
     if (Context.Dialogs->AskYesNo(QString::fromUtf8(kSoundBoxTitle), QStringLiteral("Перейти на страничку детского сайта?")))
         FUrlOpener(kVendorWebAddress);
+}
+
+void TMainForm::BrowserFailed(const QString& Url)
+{
+    Context.Dialogs->ShowMessage(QString::fromUtf8(kSoundBoxTitle),
+                                 QStringLiteral("Не удалось открыть страничку в браузере:\n") + Url);
 }
 
 void TMainForm::Label1MouseDown()

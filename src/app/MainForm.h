@@ -8,6 +8,7 @@
 // widget's objectName is that name too, so that the tests can reach them. The game screens'
 // widgets are built in the games' own folders (src/games/*Screen.cpp,
 // src/colouring/ColouringScreen.cpp); the window holds them as the screens' widget sets.
+#include "app/RememberedChoices.h"
 #include "colouring/ColouringScreen.h"
 #include "core/AppContext.h"
 #include "games/ExamScreen.h"
@@ -23,9 +24,12 @@
 #include <vector>
 
 class QAction;
+class QSettings;
+class TVolumeIndicator;
 class IPrinter;
 class TImgPanelCollection;
 class TInputHold;
+class TKeyboardPlay;
 class TStartupLoader;
 class QListWidget;
 class QRadioButton;
@@ -53,10 +57,15 @@ class TMainForm : public QWidget,
                   public TExamScreen {
     Q_OBJECT
 public:
-    // Dialogs answer every box the window and the games show; ExeFolder is the program's folder
-    // with a trailing separator, the root of every content path.
-    TMainForm(IDialogs* Dialogs, const QString& ExeFolder, QWidget* Parent = nullptr,
+    // Dialogs answer every box the window and the games show; Settings say where the content lies
+    // and how the program starts.
+    TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent = nullptr,
               TStartOrder Order = TStartOrder::AllAtOnce);
+    // A window whose content lies in ContentFolder alone (with a trailing separator).
+    TMainForm(IDialogs* Dialogs, const QString& ContentFolder, QWidget* Parent = nullptr,
+              TStartOrder Order = TStartOrder::AllAtOnce)
+        : TMainForm(Dialogs, TSettings::ForProgramFolder(ContentFolder), Parent, Order)
+    {}
     ~TMainForm() override;
 
     TAppContext Context;
@@ -97,6 +106,12 @@ public:
     // Builds what was left for after the first frame, now; nothing when all is built.
     void CompleteBuild();
 
+    // The text of the box a failed loading shows: the design's words, then what went wrong.
+    static QString LoadingFailureText(const QString& Cause);
+
+    // Playing from the keyboard: the keys of every screen and the focus frame.
+    std::unique_ptr<TKeyboardPlay> Keyboard;
+
     // The design client area.
     static constexpr int kDesignWidth = 1099;
     static constexpr int kDesignHeight = 770;
@@ -133,12 +148,52 @@ public:
     // Who prints the colouring pages (Qt's printer unless replaced, as tests do).
     void SetPrinter(IPrinter* Printer) { FPrinter = Printer; }
 
+    // --- What a parent sets up: remembered choices, volume, full screen, kiosk, quitting ---
+    // The choices this run starts with: the voice (shown by the ribbon's radio buttons from the
+    // first frame), volume and mute, full screen and kiosk. Call before the window is shown.
+    // Stored are the choices as the settings file holds them; this run's may differ by options.
+    void ApplyChoices(const TRememberedChoices& Stored, const TRememberedChoices& ThisRun);
+    // Where changes made in the program (the voice, volume, mute, full screen) are remembered;
+    // none, as in tests, remembers nothing.
+    void SetChoicesFile(QSettings* File) { FChoicesFile = File; }
+    const TRememberedChoices& Choices() const { return FCurrent; }
+    bool Kiosk() const { return FCurrent.Kiosk; }
+    // Who applies the volume to the sound (the program's audio engine).
+    // The handler gets the current volume at once, and every change after.
+    void SetVolumeHandler(std::function<void(int Percent, bool Muted)> Handler)
+    {
+        FVolumeHandler = std::move(Handler);
+        ApplyVolume();
+    }
+    // Ctrl+Up / Ctrl+Down: the volume in steps of 10 %; Ctrl+M: mute on and off. Each change
+    // shows the volume indicator over the ribbon for a second.
+    void ChangeVolume(int Steps);
+    void ToggleMute();
+    // F11: full screen on and off (nothing in kiosk mode).
+    void ToggleFullScreen();
+    // Ctrl+Q: ends the program at once (not in kiosk mode). Ctrl+Shift+Q: asks first, in any mode.
+    void QuitExecute();
+    void AskQuitExecute();
+    // Ends the program in order, whatever the mode: the close that kiosk mode refuses is let
+    // through, and QuitRequested is emitted for the application to leave its loop.
+    void QuitProgram();
+    bool Quitting() const { return FQuitting; }
+    TVolumeIndicator* VolumeIndicator = nullptr;
+    QAction* VolumeUp = nullptr;
+    QAction* VolumeDown = nullptr;
+    QAction* SoundMute = nullptr;
+    QAction* FullScreen = nullptr;
+    QAction* Quit = nullptr;
+    QAction* AskQuit = nullptr;
+
     // --- Event handlers of this window's own widgets ---
     void MenuLabelMouseDown();
     void MenuLabelMouseUp();
     void MenuLabelClick();
     void SpeedButton1Click();
     void Label3Click();
+    // The web address could not be opened (no browser): the box says so and shows the address.
+    void BrowserFailed(const QString& Url);
     void Label1MouseDown();
     void Label1MouseUp();
 
@@ -229,11 +284,19 @@ public:
     TSpeedButton* SpeedButton7 = nullptr;
     TPanel* RaskraskaPopupMenuPanel = nullptr;
 
+signals:
+    // Loading has ended, with every game object made or not.
+    void LoadingFinished(bool Loaded);
+    // The program is to end (the application leaves its loop).
+    void QuitRequested();
+
 protected:
     void changeEvent(QEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
-    // The loader's work proper, on the loader thread: the program-wide game objects.
+    // The loader's work proper, on the loader thread: the program-wide game objects. With no
+    // content root at all it fails at once, naming the folders searched.
     virtual void MakeGameObjects();
 
 private:
@@ -289,6 +352,15 @@ private:
     bool FLoaderWaits = false;  // loading asked for before the first frame
     std::vector<std::function<void()>> FAfterFirstFrame;
     bool FActivated = false;
+    void CreateSettingsActions();
+    void SetVoice(bool Male);
+    void ApplyVolume();
+    void Remember();
+    TRememberedChoices FStored;   // as the settings file holds them
+    TRememberedChoices FCurrent;  // in force in this run
+    QSettings* FChoicesFile = nullptr;
+    std::function<void(int, bool)> FVolumeHandler;
+    bool FQuitting = false;
     bool FLoadingEnded = false;
     std::unique_ptr<TStartupLoader> FLoader;
     IPrinter* FPrinter = nullptr;

@@ -20,11 +20,12 @@ void TMainForm::CreateColouringScreen()
 
 void TMainForm::CreateRaskraskaMenuExecute()
 {
-    // The theme list is read anew each time; a missing colouring folder lists no themes and gives
-    // the empty menu.
-    FillThemeMenu(RaskraskaPopupMenuPanel, fs::ListSubFolders(Context.Settings.ColouringRoot), [this](TSpeedButton* Button) {
-        if (Raskraska->isEnabled()) RaskraskaExecute(Button);
-    });
+    // The theme list (the colouring folders of every content root together) is read anew each
+    // time; where no root has a colouring folder there are no themes and the menu is the empty one.
+    FillThemeMenu(RaskraskaPopupMenuPanel, Context.Settings.Content.ListSubFolders(Context.Settings.ColouringRoot),
+                  [this](TSpeedButton* Button) {
+                      if (Raskraska->isEnabled()) RaskraskaExecute(Button);
+                  });
 }
 
 void TMainForm::RaskraskaExecute(TSpeedButton* ThemeButton)

@@ -3,6 +3,7 @@
 // to the window's menus, choosers and rules panel.
 #include "app/MainForm.h"
 
+#include "app/KeyboardPlay.h"
 #include "platform/Image.h"
 #include "platform/InputHold.h"
 #include "platform/Panel.h"
@@ -125,7 +126,10 @@ void TMainForm::AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::
     Strip.WhenRead([this, Screen = QPointer<QWidget>(Screen), Then = std::move(Then)] {
         Then();
         FInputHold->Release(Screen);
-        if (--FPictureReadings == 0) HideLoadingOverlay();
+        if (--FPictureReadings == 0) {
+            HideLoadingOverlay();
+            Keyboard->ScreenReady();
+        }
     });
 }
 

@@ -6,6 +6,7 @@
 #include "core/Palette.h"
 #include "core/Texts.h"
 #include "core/Vendor.h"
+#include "platform/Accessibility.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -81,10 +82,12 @@ void TMainForm::CreateTitleRibbon()
     connect(MenuLabel, &TLabel::MouseDown, this, [this] { MenuLabelMouseDown(); });
     connect(MenuLabel, &TLabel::MouseUp, this, [this] { MenuLabelMouseUp(); });
     connect(MenuLabel, &TLabel::Clicked, this, [this] { MenuLabelClick(); });
+    ui::SetAccessible(MenuLabel, ui::TAccessRole::Button, [this] { MenuLabel->Press(); });
 
     Label3 = Label(MenuRibbon, "Label3", QPoint(126, 16), kVendorWebAddress, Font("Arial Black", 16), palette::Yellow);
     Label3->SetHandCursor(true);
     connect(Label3, &TLabel::Clicked, this, [this] { Label3Click(); });
+    ui::SetAccessible(Label3, ui::TAccessRole::Button, [this] { Label3->Press(); });
 
     TitleLabel = Label(MenuRibbon, "TitleLabel", QPoint(422, 8), QString::fromUtf8(kWindowCaption), Font("Arial Black", 27),
                        palette::Yellow, akNone);
@@ -97,10 +100,10 @@ void TMainForm::CreateTitleRibbon()
         VoiceButton(GenderVoiceRadioPanel, "MaleVoiceRadioButton", QStringLiteral("Мужской"), QPoint(17, 30));
     FemaleVoiceRadioButton->setChecked(true);
     connect(FemaleVoiceRadioButton, &QRadioButton::toggled, this, [this](bool On) {
-        if (On) Context.Settings.VoiceFolder = kFemaleVoice;
+        if (On) SetVoice(false);
     });
     connect(MaleVoiceRadioButton, &QRadioButton::toggled, this, [this](bool On) {
-        if (On) Context.Settings.VoiceFolder = kMaleVoice;
+        if (On) SetVoice(true);
     });
 }
 
@@ -210,6 +213,7 @@ void TMainForm::CreateStartScreen()
     StartPanel = Panel(GamesPanel, "StartPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
     Image2 = Image(StartPanel, "Image2", QRect(0, 0, 1099, 672), TAlign::Client, akLeftTop);
     Image2->SetCenter(true);
+    Image2->setAccessibleName(QString::fromUtf8(kWindowCaption));
     // Its picture comes last in the constructor: it may be being drawn on another thread.
 }
 
@@ -270,6 +274,7 @@ void TMainForm::CreatePopupMenu()
         Panel(PopupMenuPanel, "PopupMenuTopPanel", QRect(1, 1, 138, 21), TAlign::Top, Flat(palette::DeepBlue));
     SpeedButton1 = SpeedButton(PopupMenuTopPanel, "SpeedButton1", QRect(116, 0, 22, 22), akRight | akTop, font(), Qt::black);
     SpeedButton1->SetGlyph(artwork::CloseGlyph());
+    SpeedButton1->setAccessibleName(QStringLiteral("Закрыть меню"));
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
 
     auto entry = [this](const char* Name, int Top, QAction* Action) {

@@ -31,6 +31,7 @@ TColouringScreen BuildColouringScreen(QWidget* GamesPanel)
                                  fonts::Design(QStringLiteral("MS Sans Serif"), 11), Qt::black);
     s.SpeedButton2->SetGlyph(artwork::PrinterGlyph());
     s.SpeedButton2->SetHandCursor(false);
+    s.SpeedButton2->setAccessibleName(QStringLiteral("Печать"));
     TPanel* page = Panel(main, "RasImagePanel", QRect(4, 68, 858, 600), TAlign::None, akAll, Flat(palette::LightSkyBlue));
     s.RasBigImage = FittedImage(page, "RasBigImage", QRect(8, 8, 841, 584));
     return s;

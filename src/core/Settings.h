@@ -1,6 +1,8 @@
 #pragma once
-// The main window's settings that the rest of the program reads. Nothing here survives the run:
-// the voice is female and the letter set is the 33 letter names at every start.
+// The main window's settings that the rest of the program reads: where the content lies, the
+// voice and the letter set. The letter set is the 33 letter names at every start.
+#include "platform/ContentRoots.h"
+
 #include <QString>
 
 enum TLetterSetMode : int {
@@ -9,26 +11,33 @@ enum TLetterSetMode : int {
 };
 
 struct TSettings {
-    QString ExeFolder;      // the program's folder, with a trailing separator
-    QString SoundRoot;      // ExeFolder + "Sound/"
-    QString ColouringRoot;  // ExeFolder + "Pic/Raskraska", no trailing separator
+    // The content roots; every content path below is built against their base root and looked up
+    // through them.
+    TContentRoots Content;
+    QString ContentFolder;  // the base root, with a trailing separator: the program's folder in a build tree
+    QString SoundRoot;      // ContentFolder + "Sound/"
+    QString ColouringRoot;  // ContentFolder + "Pic/Raskraska", no trailing separator
     QString VoiceFolder;    // "Женский голос/" or "Мужской голос/"
     int LetterSetMode = lsNames;
 
-    // The settings of a new window whose program lies in ExeFolder (with a trailing separator).
-    static TSettings ForProgramFolder(const QString& ExeFolder);
+    // The settings of a new window reading its content from Roots. With no roots at all, paths
+    // are built against Fallback (the program's folder), where nothing will be found.
+    static TSettings ForContent(const TContentRoots& Roots, const QString& Fallback = QString());
+    // The settings of a new window whose content lies in Folder alone (with a trailing separator).
+    static TSettings ForProgramFolder(const QString& Folder) { return ForContent(TContentRoots({Folder})); }
 };
 
 inline const QString kFemaleVoice = QStringLiteral("Женский голос/");
 inline const QString kMaleVoice = QStringLiteral("Мужской голос/");
 
-inline TSettings TSettings::ForProgramFolder(const QString& ExeFolder)
+inline TSettings TSettings::ForContent(const TContentRoots& Roots, const QString& Fallback)
 {
     TSettings s;
-    s.ExeFolder = ExeFolder;
+    s.Content = Roots;
+    s.ContentFolder = Roots.IsEmpty() ? Fallback : Roots.Base();
     s.VoiceFolder = kFemaleVoice;
-    s.ColouringRoot = ExeFolder + QStringLiteral("Pic/Raskraska");
-    s.SoundRoot = ExeFolder + QStringLiteral("Sound/");
+    s.ColouringRoot = s.ContentFolder + QStringLiteral("Pic/Raskraska");
+    s.SoundRoot = s.ContentFolder + QStringLiteral("Sound/");
     s.LetterSetMode = lsNames;
     return s;
 }

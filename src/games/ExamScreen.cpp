@@ -6,6 +6,7 @@
 #include "core/Speech.h"
 #include "games/ExamGame.h"
 #include "games/GameLetterPanels.h"
+#include "platform/Accessibility.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/ScrollBox.h"
@@ -27,6 +28,7 @@ TExamScreen BuildExamScreen(QWidget* GamesPanel)
     s.RepeatSndButton = SpeedButton(control, "RepeatSndButton", QRect(5, 3, 49, 33), akLeftTop,
                                     fonts::Design(QStringLiteral("MS Sans Serif"), 11), Qt::black);
     s.RepeatSndButton->SetGlyph(artwork::PlayGlyph());
+    s.RepeatSndButton->setAccessibleName(QStringLiteral("Повторить"));
 
     s.LettersExamPanel =
         Panel(s.GameExamPanel, "LettersExamPanel", QRect(0, 47, 1099, 625), TAlign::Client, Flat(palette::LightSkyBlue));
@@ -43,6 +45,8 @@ TExamScreen BuildExamScreen(QWidget* GamesPanel)
     s.StartExamImage->SetTransparent(true);
     s.StartExamImage->setCursor(Qt::PointingHandCursor);
     s.StartExamImage->SetPicture(artwork::PlayGlyph());
+    s.StartExamImage->setAccessibleName(QStringLiteral("Начать"));
+    ui::SetAccessible(s.StartExamImage, ui::TAccessRole::Button, [image = s.StartExamImage] { image->Press(); });
     return s;
 }
 

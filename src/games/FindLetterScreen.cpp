@@ -49,4 +49,5 @@ void StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Scr
     }
     strip.SelectedIndex = -1;
     Screen.BigImage->SetPicture(QImage());
+    Screen.BigImage->setAccessibleName(QStringLiteral("Картинка"));
 }

@@ -8,7 +8,7 @@ namespace {
 // Shows Tile's picture as the current picture of its strip's screen, at the size it is shown.
 void ShowBig(const TImgPanel& Tile)
 {
-    Tile.Strip().ShowLarge(Tile);
+    Tile.ShowInBigImage();
 }
 
 }  // namespace

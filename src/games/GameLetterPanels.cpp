@@ -2,6 +2,7 @@
 
 #include "games/GameObjects.h"
 #include "letters/Letter.h"
+#include "platform/Accessibility.h"
 
 void TExamLetterPanel::LetterClick()
 {
@@ -28,6 +29,17 @@ void TMakeWLetterPanel::LetterClick()
         game.RightAnswer();
     else
         game.WrongAnswer();
+}
+
+TMakeWWordLetterPanel::TMakeWWordLetterPanel(TCollection* Board) : TLetterPanel(Board)
+{
+    ui::SetAccessible(Panel, ui::TAccessRole::StaticText);
+}
+
+QString TMakeWWordLetterPanel::AccessibleName() const
+{
+    if (Letter().UpperLetter == 0) return QStringLiteral("Пропущенная буква");
+    return TLetterPanel::AccessibleName();
 }
 
 TRusExamLetterPanelCollection::TRusExamLetterPanelCollection(TAppContext& Context, TGameObjects& GameObjects)

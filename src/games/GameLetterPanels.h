@@ -28,10 +28,12 @@ public:
     void LetterClick() override;
 };
 
-// A cell of the missing-letter game's word: it only shows its letter.
+// A cell of the missing-letter game's word: it only shows its letter, and assistive technology
+// reads it as text; the hidden letter's cell is "Пропущенная буква".
 class TMakeWWordLetterPanel : public TLetterPanel {
 public:
-    using TLetterPanel::TLetterPanel;
+    explicit TMakeWWordLetterPanel(TCollection* Board);
+    QString AccessibleName() const override;
 };
 
 class TRusExamLetterPanelCollection : public TRusLetterPanelCollection {

@@ -54,6 +54,7 @@ void StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen)
     }
     strip.SelectedIndex = -1;
     Screen.MakeWImage->SetPicture(QImage());
+    Screen.MakeWImage->setAccessibleName(QStringLiteral("Картинка"));
     TMakeWBuffer& game = *Objects.MakeWBuffer;
     game.CurrentWord.clear();
     game.MissingPos = 0;

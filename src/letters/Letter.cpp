@@ -69,8 +69,8 @@ TLetter* TLetterCollection::GetLetter(unsigned short Index) const
 
 QString TLetterCollection::PictureFileName(const TSettings& Settings, unsigned char LowerLetter)
 {
-    return Settings.ExeFolder + QStringLiteral("Pic/Alphabet/Rus/") + cp1251::ToUnicode(cp1251::LetterString(LowerLetter)) +
-           QStringLiteral(".jpg");
+    return Settings.ContentFolder + QStringLiteral("Pic/Alphabet/Rus/") +
+           cp1251::ToUnicode(cp1251::LetterString(LowerLetter)) + QStringLiteral(".jpg");
 }
 
 bool TLetterCollection::LoadPictures()
@@ -80,8 +80,9 @@ bool TLetterCollection::LoadPictures()
     for (int i = 0; i < Count(); ++i) {
         TLetter* letter = GetLetter(static_cast<unsigned short>(i));
         letter->Picture = QImage();
-        const QString path = PictureFileName(FSettings, letter->LowerLetter);
-        if (!fs::FileExists(path)) continue;
+        const QString expected = PictureFileName(FSettings, letter->LowerLetter);
+        if (!FSettings.Content.FileExists(expected)) continue;
+        const QString path = FSettings.Content.Locate(expected);
         // Every board and the missing-letter game read the same files: they share the pixels.
         QImage decoded = shared_pictures::Get(path, QStringLiteral("letter"), [&] {
             reader.setFileName(path);

@@ -39,18 +39,18 @@ public:
 
 class TLetterCollection : public TCollection {
 public:
-    // Settings supply the program folder the pictures are read from, and the letter-set mode.
+    // Settings supply the content the pictures are read from, and the letter-set mode.
     TLetterCollection(TItemClass ItemClass, const TSettings& Settings);
 
     // Appends a new, zeroed letter.
     TLetter* AddLetter();
     // The letter at Index; EListError at or beyond Count().
     TLetter* GetLetter(unsigned short Index) const;
-    // Reads every letter's picture from "Pic/Alphabet/Rus/<small letter>.jpg" under the program
-    // folder. A missing file leaves the picture empty; a file that does not decode raises
+    // Reads every letter's picture from "Pic/Alphabet/Rus/<small letter>.jpg" in the first content
+    // root that has it. A missing file leaves the picture empty; a file that does not decode raises
     // EPictureDecodeError (the letters before it keep their new pictures). Returns true.
     bool LoadPictures();
-    // The picture file of a letter code under the program folder of Settings.
+    // Where the picture file of a letter code is expected: under the base content root of Settings.
     static QString PictureFileName(const TSettings& Settings, unsigned char LowerLetter);
 
 protected:

@@ -4,8 +4,11 @@
 #include "core/Speech.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
+#include "platform/Accessibility.h"
 #include "platform/Align.h"
 #include "platform/Fonts.h"
+
+#include <QPointer>
 
 namespace {
 
@@ -48,6 +51,10 @@ TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board), Panel(n
     // Bottom to top: the caption, the picture over it, the click area over everything.
     Image->raise();
     ClickLabel->raise();
+
+    ui::SetAccessible(Panel, ui::TAccessRole::Button, [label = QPointer<TLabel>(ClickLabel)] {
+        if (label) label->Press();
+    });
 }
 
 TLetterPanel::~TLetterPanel() = default;
@@ -61,6 +68,12 @@ void TLetterPanel::ClickLabelMouseDown()
 void TLetterPanel::ClickLabelMouseUp()
 {
     Panel->SetBevelOuter(TBevel::Raised);
+}
+
+QString TLetterPanel::AccessibleName() const
+{
+    const QString capital = cp1251::ToUnicode(cp1251::LetterString(Letter().UpperLetter));
+    return (Board().BuiltMode == lsSounds ? QStringLiteral("Звук ") : QStringLiteral("Буква ")) + capital;
 }
 
 void TLetterPanel::SetCaptionLayout(int FontPoints, int Height, int Top)

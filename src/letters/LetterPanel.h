@@ -25,6 +25,11 @@ public:
     void ClickLabelMouseDown();
     void ClickLabelMouseUp();
 
+    // What assistive technology calls the tile: "Буква А", or "Звук А" on a board of sounds. The
+    // board names its tiles whenever it fills them. The tile itself is a button there whose
+    // default action is a click on ClickLabel.
+    virtual QString AccessibleName() const;
+
     // The caption's font size in points, height and top inside the panel.
     void SetCaptionLayout(int FontPoints, int Height, int Top);
     // Moves the tile into Container at the given place and shows it.

@@ -53,6 +53,7 @@ void TRusLetterPanelCollection::FillTiles()
         const TLetter& letter = *Letters->GetLetter(index);
         TLetterPanel& tile = *GetTile(index);
         tile.LetterLabel->setText(cp1251::ToUnicode(cp1251::LetterString(letter.UpperLetter)));
+        tile.Panel->setAccessibleName(tile.AccessibleName());
         // A copy of the letter's picture: shared with the catalogue until either side changes it.
         if (TileStyle == tsPictures) tile.Image->SetPicture(letter.Picture);
     }

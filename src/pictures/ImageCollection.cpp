@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/Texts.h"
+#include "pictures/Log.h"
 #include "pictures/PictureName.h"
 #include "pictures/PictureReading.h"
 #include "pictures/ThumbnailCache.h"
@@ -104,7 +105,7 @@ TImageItem* TImageCollection::GetImage(unsigned short Index) const
 
 void TImageCollection::ReadJpegFolder()
 {
-    ReadFolder(FContext.Settings.ExeFolder + Folder, kJpegMasks, DecodeJpegFileToFit);
+    ReadFolder(FContext.Settings.ContentFolder + Folder, kJpegMasks, DecodeJpegFileToFit);
 }
 
 void TImageCollection::ReadScrambledFolder()
@@ -119,28 +120,29 @@ void TImageCollection::ReadFolder(const QString& FolderPath, const QString& Mask
     FReading.reset();  // an earlier reading still going on is dropped, and who waited for it
     if (!FInBackground) FOnLoaded = nullptr;
     FDecode = Decode;
-    if (!fs::DirectoryExists(FolderPath)) {
+    const TContentRoots& content = FContext.Settings.Content;
+    if (!content.DirectoryExists(FolderPath)) {
         FContext.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), MissingFolderMessage(FolderPath));
         return;
     }
-    const QStringList names = fs::ListFiles(FolderPath, Masks);
-    StartDecoding(names, FolderPath, Decode);
+    const QStringList names = content.ListFiles(FolderPath, Masks);
+    QStringList paths;
+    paths.reserve(names.size());
+    for (const QString& name : names) paths.append(content.Locate(FolderPath + name));
+    StartDecoding(names, paths, Decode);
 }
 
-void TImageCollection::StartDecoding(const QStringList& Names, const QString& FolderPath, TFittedDecoder Decode)
+void TImageCollection::StartDecoding(const QStringList& Names, const QStringList& Paths, TFittedDecoder Decode)
 {
     if (Names.isEmpty()) return;
-    QStringList paths;
-    paths.reserve(Names.size());
-    for (const QString& name : Names) paths.append(FolderPath + name);
     FReadingNames = Names;
-    FReadingFolder = FolderPath;
+    FReadingPaths = Paths;
     FReadingDone = false;
     std::shared_ptr<const TThumbnailCache> cache;
     if (!PictureBounds.isEmpty())
         cache = std::make_shared<const TThumbnailCache>(ThumbnailFolder.isEmpty() ? TThumbnailCache::DefaultFolder()
                                                                                   : ThumbnailFolder);
-    FReading = std::make_unique<TPictureReading>(paths, Decode, PictureBounds, std::move(cache), DecodeMode,
+    FReading = std::make_unique<TPictureReading>(Paths, Decode, PictureBounds, std::move(cache), DecodeMode,
                                                  [this] { FinishReading(); });
     if (!FInBackground || FReading->IsFinished()) FinishLoading();
 }
@@ -153,16 +155,18 @@ void TImageCollection::FinishReading()
     for (qsizetype i = 0; i < FReadingNames.size(); ++i) {
         const TFittedDecode& picture = pictures[static_cast<size_t>(i)];
         if (!picture) {
+            qCWarning(lcPictures) << "cannot read" << FReadingPaths[i];
             ShowReadError(*FContext.Dialogs);
             continue;
         }
         TImageItem* item = AddImage();
         item->Picture = picture->Picture;
         item->FullSize = picture->FullSize;
-        item->FileName = FReadingFolder + FReadingNames[i];
+        item->FileName = FReadingPaths[i];
         item->Name = PictureNameFromFileName(FReadingNames[i]);
     }
     FReadingNames.clear();
+    FReadingPaths.clear();
     auto loaded = std::move(FOnLoaded);
     FOnLoaded = nullptr;
     if (loaded) loaded();

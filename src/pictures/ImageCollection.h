@@ -38,7 +38,7 @@ public:
     // A reading still going on is dropped.
     ~TImageCollection() override;
 
-    // The folder of the last LoadFromFolder: relative to the program's folder here, absolute for
+    // The folder of the last LoadFromFolder: relative to the content roots here, absolute for
     // the colouring pages.
     QString Folder;
     // How the files of one folder are decoded; parallel unless a measurement asks otherwise.
@@ -73,7 +73,7 @@ public:
     TImageItem* GetImage(unsigned short Index) const;
 
 protected:
-    // Reads the JPEG files of the program's folder + Folder ("*.jpg;*jpeg"), in listing order.
+    // Reads the JPEG files of Folder in every content root ("*.jpg;*jpeg"), in listing order.
     void ReadJpegFolder();
     // Reads the colouring pages of Folder ("*.flim"), in listing order.
     void ReadScrambledFolder();
@@ -86,14 +86,14 @@ private:
     // gets a box and is skipped.
     void ReadFolder(const QString& FolderPath, const QString& Masks, TFittedDecoder Decode);
     // The decoding part of ReadFolder.
-    void StartDecoding(const QStringList& Names, const QString& FolderPath, TFittedDecoder Decode);
+    void StartDecoding(const QStringList& Names, const QStringList& Paths, TFittedDecoder Decode);
     // Appends the items of a finished reading and tells whoever waits.
     void FinishReading();
 
     TFittedDecoder FDecode = nullptr;  // how this catalogue's files are read
     std::unique_ptr<TPictureReading> FReading;
     QStringList FReadingNames;
-    QString FReadingFolder;
+    QStringList FReadingPaths;  // where each file was found
     bool FReadingDone = true;
     bool FInBackground = false;  // inside BeginLoadFromFolder
     std::function<void()> FOnLoaded;
@@ -109,7 +109,7 @@ public:
 // that cannot be read or decoded gets the "Ошибка чтения файла" box and gives nothing.
 std::optional<QImage> LoadScrambledBitmap(const QString& Path, IDialogs& Dialogs);
 
-// The word pictures of both picture games, relative to the program's folder.
+// The word pictures of both picture games, relative to the content roots.
 inline const char* const kWordPicturesFolder = "Pic/Images/Rus/";
 
 // The texts of the catalogue's boxes, whose title is the window caption.

@@ -3,10 +3,13 @@
 #include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/TileGeometry.h"
+#include "platform/Accessibility.h"
 #include "platform/Align.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
+
+#include <QPointer>
 
 namespace {
 
@@ -42,6 +45,10 @@ TImgPanel::TImgPanel(TCollection* Strip)
     QObject::connect(FClickLabel, &TLabel::Clicked, FClickLabel, [this] { PictureClick(); });
     QObject::connect(FClickLabel, &TLabel::MouseDown, FClickLabel, [this] { ClickLabelMouseDown(); });
     QObject::connect(FClickLabel, &TLabel::MouseUp, FClickLabel, [this] { ClickLabelMouseUp(); });
+    ui::SetAccessible(FPanel, ui::TAccessRole::Button, [label = QPointer<TLabel>(FClickLabel.data())] {
+        if (label) label->Press();
+    });
+    FPanel->setAccessibleName(AccessibleName());
     FPanel->show();
 }
 
@@ -84,6 +91,19 @@ bool TImgPanel::IsTileVisible() const
     return !FPanel->isHidden();
 }
 
+QString TImgPanel::AccessibleName() const
+{
+    return Name.empty() ? QStringLiteral("Картинка") : cp1251::ToUnicode(Name);
+}
+
+void TImgPanel::ShowInBigImage() const
+{
+    TImage* big = Strip().BigImage;
+    if (!big) return;
+    Strip().ShowLarge(*this);  // read again at the size the big picture shows it
+    big->setAccessibleName(AccessibleName());
+}
+
 TImgPanelCollection& TImgPanel::Strip() const
 {
     return *static_cast<TImgPanelCollection*>(Collection());
@@ -101,5 +121,5 @@ void TRaskrasImgPanel::PictureClick()
 
 void TRaskrasImgPanel::SelectPicture()
 {
-    Strip().ShowLarge(*this);
+    ShowInBigImage();
 }

@@ -33,6 +33,13 @@ public:
     void SetTileVisible(bool Visible);
     bool IsTileVisible() const;
 
+    // What assistive technology calls the tile, where it is a button whose default action is a
+    // click on ClickLabel: the picture's word, or "Картинка" while it has none. The strip names
+    // its tiles whenever it fills them.
+    QString AccessibleName() const;
+    // Copies the picture, with its name for assistive technology, into the strip's big picture.
+    void ShowInBigImage() const;
+
     TPanel* Panel() const;
     TImage* Image() const;
     TLabel* ClickLabel() const;

@@ -91,6 +91,7 @@ void TImgPanelCollection::FillTiles()
         tile->SetTileVisible(true);
         tile->Image()->SetPicture(item->Picture);  // shares the catalogue's pixels
         tile->Name = item->Name;
+        tile->Panel()->setAccessibleName(tile->AccessibleName());
         // The proportions of the picture itself: the one kept may be a scaled copy.
         const QSize shape = item->FullSize.isValid() ? item->FullSize : tile->Image()->Picture().size();
         TPanel* panel = tile->Panel();

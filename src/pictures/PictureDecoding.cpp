@@ -1,5 +1,6 @@
 #include "pictures/PictureDecoding.h"
 
+#include "pictures/PictureCheck.h"
 #include "pictures/ScrambledBitmap.h"
 
 #include <QBuffer>
@@ -18,10 +19,11 @@ std::optional<QByteArray> ReadWholeFile(const QString& Path)
     return bytes;
 }
 
-// Every picture a reader hands out passes here before it is scaled or kept: whether it can be used.
+// Every picture a reader hands out passes here before it is scaled or kept: whether it can be
+// used at all (PictureCheck.h).
 bool AcceptDecoded(const QImage& Image)
 {
-    return !Image.isNull();
+    return IsUsablePicture(Image);
 }
 
 // Decodes Bytes as the one given format only, as a decoder for that format would, to fit Bounds.
@@ -48,6 +50,14 @@ TFittedDecode DecodeBytes(QByteArray Bytes, const char* Format, QSize Bounds)
     if (image.size() != target) image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (image.isNull()) return std::nullopt;
     return TFittedPicture{image, full};
+}
+
+TFittedDecode DecodeScrambledBytesToFit(const QByteArray& Stored, QSize Bounds)
+{
+    if (Stored.size() < kScrambledHeaderBytes) return std::nullopt;
+    const QByteArray bitmap = UnscrambleBitmapBytes(Stored);
+    if (!BitmapPixelsStartInside(bitmap)) return std::nullopt;
+    return DecodeBytes(bitmap, "bmp", Bounds);
 }
 
 TDecodedPicture Unfitted(TFittedDecode Decoded)
@@ -81,8 +91,8 @@ TFittedDecode DecodeJpegFileToFit(const QString& Path, QSize Bounds)
 TFittedDecode DecodeScrambledFileToFit(const QString& Path, QSize Bounds)
 {
     auto stored = ReadWholeFile(Path);
-    if (!stored || stored->size() < kScrambledHeaderBytes) return std::nullopt;
-    return DecodeBytes(UnscrambleBitmapBytes(*stored), "bmp", Bounds);
+    if (!stored) return std::nullopt;
+    return DecodeScrambledBytesToFit(*stored, Bounds);
 }
 
 TDecodedPicture DecodeJpegFile(const QString& Path)
@@ -93,6 +103,16 @@ TDecodedPicture DecodeJpegFile(const QString& Path)
 TDecodedPicture DecodeScrambledFile(const QString& Path)
 {
     return Unfitted(DecodeScrambledFileToFit(Path, QSize()));
+}
+
+TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes)
+{
+    return Unfitted(DecodeBytes(Bytes, "jpeg", QSize()));
+}
+
+TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored)
+{
+    return Unfitted(DecodeScrambledBytesToFit(Stored, QSize()));
 }
 
 std::vector<TDecodedPicture> DecodeFiles(const QStringList& Paths,

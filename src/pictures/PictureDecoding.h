@@ -12,7 +12,8 @@
 #include <optional>
 #include <vector>
 
-using TDecodedPicture = std::optional<QImage>;  // nothing: the file could not be read or decoded
+// Nothing: the file could not be read or decoded, or decoded to a picture unsafe to draw (PictureCheck.h).
+using TDecodedPicture = std::optional<QImage>;
 
 // A JPEG file decoded at full size.
 TDecodedPicture DecodeJpegFile(const QString& Path);
@@ -40,6 +41,11 @@ TFittedDecode DecodeJpegFileToFit(const QString& Path, QSize Bounds);
 TFittedDecode DecodeScrambledFileToFit(const QString& Path, QSize Bounds);
 // Bytes in Format ("png", "jpeg", ...) read the same way; the thumbnail cache reads its entries so.
 TFittedDecode DecodeBytesToFit(const QByteArray& Bytes, const char* Format, QSize Bounds);
+
+// The full-size readers for a file's bytes already in memory; the file readers read the file and
+// call these.
+TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes);
+TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored);
 
 enum class TDecodeMode {
     Serial,    // one file after the other on the calling thread

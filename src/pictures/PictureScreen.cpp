@@ -1,6 +1,7 @@
 #include "pictures/PictureScreen.h"
 
 #include "core/Palette.h"
+#include "platform/Accessibility.h"
 #include "platform/Image.h"
 #include "platform/WidgetBuild.h"
 
@@ -21,6 +22,9 @@ TImage* FittedImage(QWidget* Parent, const char* Name, const QRect& Bounds)
     image->SetCenter(true);
     image->SetStretch(true);
     image->SetProportional(true);
+    // Named after the picture it shows as soon as it shows one.
+    image->setAccessibleName(QStringLiteral("Картинка"));
+    ui::SetAccessible(image, ui::TAccessRole::Graphic);
     return image;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/AudioEngine.h"
 
+#include "platform/Log.h"
+
 #include <SDL.h>
 
 #include <QMetaObject>
@@ -25,7 +27,7 @@ void WarnOnce(const QString& Text)
     static bool warned = false;
     if (warned) return;
     warned = true;
-    std::fprintf(stderr, "kvarnel: %s\n", Text.toLocal8Bit().constData());
+    qCWarning(lcPlatform).noquote() << Text;
 }
 
 // ALSA prints a dozen lines of its own when a machine has no sound card, before SDL even reports
@@ -91,6 +93,9 @@ TAudioEngine::~TAudioEngine()
 
 bool TAudioEngine::TryOpenDevice()
 {
+    // Starting SDL's audio starts its events too, which would catch SIGTERM and SIGINT for an SDL
+    // quit event nobody reads: the program handles those signals itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kDeviceRate;
@@ -126,6 +131,27 @@ void TAudioEngine::OpenDevice()
         WarnOnce(QStringLiteral("no sound device (%1); sounds play silently").arg(reason));
     else
         WarnOnce(QStringLiteral("no sound output at all (%1); sounds are skipped").arg(reason));
+}
+
+void TAudioEngine::SetVolume(int Percent)
+{
+    FVolume = std::clamp(Percent, 0, 100);
+}
+
+void TAudioEngine::SetMuted(bool Muted)
+{
+    FMuted = Muted;
+}
+
+// The mixed frames to the device, at the volume in force; silence when muted.
+void TAudioEngine::WriteOutput(int16_t* Out, std::size_t Samples) const
+{
+    const int volume = FMuted ? 0 : FVolume.load();
+    if (volume == 100) {
+        for (std::size_t i = 0; i < Samples; ++i) Out[i] = Clamp16(FAccumulator[i]);
+        return;
+    }
+    for (std::size_t i = 0; i < Samples; ++i) Out[i] = Clamp16(FAccumulator[i] * volume / 100);
 }
 
 int64_t TAudioEngine::FramesMixed() const
@@ -316,7 +342,7 @@ void TAudioEngine::Mix(int16_t* Out, int Frames)
             if (TVoice* v = FindLocked(id); v && v->State == TVoiceState::Playing) MixVoiceLocked(id, *v, 0, Frames);
         FFramesMixed += Frames;
     }
-    for (std::size_t i = 0; i < samples; ++i) Out[i] = Clamp16(FAccumulator[i]);
+    WriteOutput(Out, samples);
     if (!FEndedScratch.empty()) PostEnded(FEndedScratch);
 }
 

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -57,6 +58,13 @@ public:
     bool HasDevice() const { return FDevice != 0; }
     // Frames mixed and handed to the device so far.
     int64_t FramesMixed() const;
+
+    // One gain for everything played, 0 to 100 percent (100 at start), and a mute that silences
+    // the output only: sounds still start, end and chain exactly as they would be heard.
+    void SetVolume(int Percent);
+    int Volume() const { return FVolume.load(); }
+    void SetMuted(bool Muted);
+    bool Muted() const { return FMuted.load(); }
 
     // A new, empty voice. OnEnded is called on the user-interface thread with the voice's times
     // when a sound has played to its end; it is not called after DestroyVoice.
@@ -106,6 +114,7 @@ private:
     void OpenDevice();
     static void MixCallback(void* Engine, uint8_t* Stream, int Bytes);
     void Mix(int16_t* Out, int Frames);
+    void WriteOutput(int16_t* Out, std::size_t Samples) const;
     void StartLocked(TVoice& Voice);
     // Mixes a playing voice into the accumulator from frame Offset of the current buffer on; at
     // the end of its sound it starts the voices waiting for it at that very frame. FMutex held.
@@ -125,6 +134,8 @@ private:
 
     uint32_t FDevice = 0;
     QString FDriverName;
+    std::atomic<int> FVolume{100};
+    std::atomic<bool> FMuted{false};
     bool FOwnsSubsystem = false;
 
     mutable std::mutex FMutex;  // guards everything below; held only for short, allocation-free stretches

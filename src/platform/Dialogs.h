@@ -29,6 +29,9 @@ public:
     virtual void ShowMessage(const QString& Title, const QString& Text) = 0;
     // A modal question with Yes and No; true for Yes.
     virtual bool AskYesNo(const QString& Title, const QString& Text) = 0;
+    // The same question where No is the answer Enter or Space gives: for what a child must not
+    // do by pressing keys at random.
+    virtual bool AskYesNoDefaultNo(const QString& Title, const QString& Text) { return AskYesNo(Title, Text); }
     // The print dialog for Printer; false when the user cancels.
     virtual bool ExecutePrintDialog(IPrinter& Printer) = 0;
 };
@@ -40,6 +43,7 @@ public:
     explicit TQtDialogs(QWidget* Parent) : FParent(Parent) {}
     void ShowMessage(const QString& Title, const QString& Text) override;
     bool AskYesNo(const QString& Title, const QString& Text) override;
+    bool AskYesNoDefaultNo(const QString& Title, const QString& Text) override;
     bool ExecutePrintDialog(IPrinter& Printer) override;
 
 private:

@@ -3,11 +3,14 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
+
+#include <dirent.h>
 
 namespace fs {
 
@@ -63,6 +66,31 @@ bool Matches(const QString& Name, const QList<QRegularExpression>& Patterns)
                        [&](const QRegularExpression& p) { return p.match(Name).hasMatch(); });
 }
 
+// Name as readable as it can be: its valid UTF-8 characters as they are, every other byte as \xNN.
+QString ShowBytes(const QByteArray& Name)
+{
+    QString shown;
+    for (qsizetype i = 0; i < Name.size();) {
+        const auto lead = static_cast<unsigned char>(Name[i]);
+        const qsizetype length = lead < 0x80           ? 1
+                                 : (lead >> 5) == 0x6  ? 2
+                                 : (lead >> 4) == 0xE  ? 3
+                                 : (lead >> 3) == 0x1E ? 4
+                                                       : 0;
+        const QByteArray piece = length > 0 ? Name.mid(i, length) : QByteArray();
+        const QString decoded = piece.size() == length ? QString::fromUtf8(piece) : QString();
+        if (length > 0 && !decoded.isEmpty() && decoded.toUtf8() == piece &&
+            !decoded.contains(QChar::ReplacementCharacter)) {
+            shown += decoded;
+            i += length;
+        } else {
+            shown += QStringLiteral("\\x%1").arg(lead, 2, 16, QLatin1Char('0'));
+            ++i;
+        }
+    }
+    return shown;
+}
+
 }  // namespace
 
 void SortNames(QStringList& Names)
@@ -85,6 +113,22 @@ QStringList ListFiles(const QString& Folder, const QString& Masks)
     QStringList out;
     for (const QString& name : all)
         if (Matches(name, patterns)) out.append(name);
+    SortNames(out);
+    return out;
+}
+
+QStringList ListUndecodableNames(const QString& Folder)
+{
+    QStringList out;
+    DIR* dir = ::opendir(QFile::encodeName(Folder).constData());
+    if (!dir) return out;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (raw.startsWith('.')) continue;  // hidden, as in every listing
+        if (QFile::encodeName(QFile::decodeName(raw)) == raw) continue;
+        out.append(ShowBytes(raw));
+    }
+    ::closedir(dir);
     SortNames(out);
     return out;
 }

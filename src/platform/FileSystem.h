@@ -21,6 +21,10 @@ QStringList ListFiles(const QString& Folder, const QString& Masks = QString());
 // The sub-folders of Folder (no "." and "..", no hidden folders), bare names, in the same order.
 QStringList ListSubFolders(const QString& Folder);
 
+// The names in Folder that are not valid UTF-8 and so cannot be opened by name (ListFiles leaves
+// them out), shown with each byte that is not part of a valid character as \xNN, sorted.
+QStringList ListUndecodableNames(const QString& Folder);
+
 // Sorts names ascending in the listing order above.
 void SortNames(QStringList& Names);
 

@@ -1,8 +1,11 @@
 #include "platform/Image.h"
 
+#include "platform/Keyboard.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 
 #include <cmath>
 
@@ -138,6 +141,16 @@ void TImage::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(DestRect(), Drawn());
+}
+
+void TImage::Press()
+{
+    if (!isEnabled()) return;
+    const QPoint middle = rect().center();
+    QPointer<TImage> alive(this);
+    emit MouseDown(Qt::LeftButton, middle);
+    if (alive) emit Clicked();
+    if (alive) QTimer::singleShot(ui::kPressLookMs, this, [this, middle] { emit MouseUp(Qt::LeftButton, middle); });
 }
 
 void TImage::mousePressEvent(QMouseEvent* Event)

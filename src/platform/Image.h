@@ -38,6 +38,10 @@ public:
     // Where the picture is drawn, in the image's own coordinates.
     QRect DestRect() const;
 
+    // A left click from the keyboard or assistive technology: MouseDown and Clicked as a click
+    // sends them, MouseUp a moment later. Nothing while the image is disabled.
+    void Press();
+
 signals:
     void Clicked();
     void MouseDown(Qt::MouseButton Button, const QPoint& Pos);

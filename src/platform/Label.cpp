@@ -1,7 +1,10 @@
 #include "platform/Label.h"
 
+#include "platform/Keyboard.h"
+
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTimer>
 
 TLabel::TLabel(QWidget* Parent) : TLabel(QString(), Parent) {}
 
@@ -16,6 +19,16 @@ void TLabel::SetHandCursor(bool On)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
+}
+
+void TLabel::Press()
+{
+    if (!isEnabled()) return;
+    const QPoint middle = rect().center();
+    QPointer<TLabel> alive(this);
+    emit MouseDown(Qt::LeftButton, middle);
+    if (alive) emit Clicked();
+    if (alive) QTimer::singleShot(ui::kPressLookMs, this, [this, middle] { emit MouseUp(Qt::LeftButton, middle); });
 }
 
 void TLabel::mousePressEvent(QMouseEvent* Event)

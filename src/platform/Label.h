@@ -13,6 +13,10 @@ public:
 
     // The hand-point cursor over the label, as clickable captions use it.
     void SetHandCursor(bool On);
+    // A left click from the keyboard or assistive technology: MouseDown and Clicked as a click
+    // sends them, MouseUp a moment later, so that what sinks under the mouse is seen to sink.
+    // Nothing while the label is disabled.
+    void Press();
 
 signals:
     void Clicked();

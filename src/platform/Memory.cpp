@@ -6,15 +6,15 @@
 #include <malloc.h>
 #endif
 
-namespace mem {
+namespace memory {
 
 void ReturnLargeBlocksToTheSystem()
 {
 #if defined(__GLIBC__)
-    // A fixed threshold also stops glibc from raising it after each large block freed, which is
-    // what otherwise keeps such blocks in the heap.
-    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // A fixed threshold also stops glibc from raising it after each large free, which would move
+    // the next pictures into the heap, where freeing them no longer shrinks the process.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
 }
 
-}  // namespace mem
+}  // namespace memory

@@ -1,11 +1,11 @@
 #pragma once
-// How the program's heap treats large blocks.
+// How the process gets its memory from the system.
 
-namespace mem {
+namespace memory {
 
-// Blocks of a mebibyte and more (decoded pictures, their scaled and converted copies) go back to
-// the system when they are freed, instead of staying in the heap for reuse: a program that decodes
-// a big picture now and then should not stay as large as its largest moment. Call once, early.
+// Large blocks (pictures, decoded sounds) are given back to the system as soon as they are freed,
+// instead of staying in the allocator's heap: a program that runs for days rebuilding boards and
+// reading colouring themes keeps a flat footprint.
 void ReturnLargeBlocksToTheSystem();
 
-}  // namespace mem
+}  // namespace memory

@@ -1,5 +1,6 @@
 #pragma once
 // Decoding a whole MP3 file into memory, with a clear reason when it cannot be done.
+#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
@@ -18,12 +19,16 @@ struct TPcmSound {
 
 enum class TMp3Failure {
     None,
-    Missing,  // no ordinary file at the path
-    NotMp3,   // readable, but no MPEG audio frame could be found in it
-    Corrupt,  // began as MPEG audio but broke off in an unreadable stretch
+    Missing,    // no ordinary file at the path
+    NotMp3,     // readable, but no MPEG audio frame could be found in it
+    Corrupt,    // began as MPEG audio but broke off in an unreadable stretch
+    Empty,      // a file of no bytes at all
+    NoAccess,   // a file the program may not read
+    Truncated,  // whole frames, but fewer than the file's own header announces: cut short
 };
 
-// "missing file", "not an MP3 file", "damaged MP3 file" (empty for None).
+// "missing file", "not an MP3 file", "damaged MP3 file", "empty file", "no permission to read",
+// "cut short" (empty for None).
 const char* Mp3FailureName(TMp3Failure Failure);
 
 struct TMp3Result {
@@ -39,3 +44,5 @@ struct TMp3Result {
 // Decodes the whole file at Path (a Unicode path, UTF-8 on disk). The encoder's delay and padding
 // are dropped (gapless decoding), so the samples are exactly the sound that was encoded.
 TMp3Result Mp3DecodeFile(const QString& Path);
+// The same for an MP3 file's bytes already in memory; the decoder reads them as it would read the file.
+TMp3Result Mp3DecodeBytes(const QByteArray& Bytes);

@@ -16,6 +16,13 @@ bool TQtDialogs::AskYesNo(const QString& Title, const QString& Text)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool TQtDialogs::AskYesNoDefaultNo(const QString& Title, const QString& Text)
+{
+    QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No, FParent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool TQtDialogs::ExecutePrintDialog(IPrinter& Printer)
 {
     auto* qt = dynamic_cast<TQtPrinter*>(&Printer);

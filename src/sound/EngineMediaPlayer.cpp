@@ -1,5 +1,6 @@
 #include "sound/EngineMediaPlayer.h"
 
+#include "core/Reasons.h"
 #include "platform/AudioFormat.h"
 #include "platform/Mp3Decoder.h"
 
@@ -19,7 +20,8 @@ void TEngineMediaPlayer::Open()
 {
     FEngine->Clear(FVoice);
     const TMp3Result decoded = Mp3DecodeFile(FileName());
-    if (!decoded.Ok()) throw EMediaPlayerError(decoded.Describe().toStdString());
+    if (!decoded.Ok())
+        throw EMediaPlayerError((FileName() + QStringLiteral(": ") + decoded.Describe()).toStdString(), Mp3Reason(decoded));
     try {
         FEngine->Load(FVoice, std::make_shared<const audio::TDeviceSound>(audio::ToDeviceFormat(decoded.Sound)));
     } catch (const std::runtime_error& e) {

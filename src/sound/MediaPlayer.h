@@ -24,7 +24,11 @@ inline constexpr std::array<const char*, 7> ModeNames = {"Not ready", "Stopped",
 // Opening a file failed: it is missing, not an MP3 file, or damaged. what() tells which.
 class EMediaPlayerError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // What happened in the decoder's words, and why in the user's (may be empty).
+    explicit EMediaPlayerError(const std::string& What, QString WhyForUser = QString())
+        : std::runtime_error(What), Reason(std::move(WhyForUser))
+    {}
+    QString Reason;
 };
 
 class IMediaPlayer {

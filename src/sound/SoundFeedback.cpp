@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Random.h"
+#include "sound/Log.h"
 
 namespace {
 const QString kPhrasesFolder = QStringLiteral("Фразы/");
@@ -34,18 +35,28 @@ void TSoundFeedback::ShowBox(const QString& Text)
     FDialogs.ShowMessage(QString::fromUtf8(kSoundBoxTitle), Text);
 }
 
+// A missing file is named where it was expected; a file that will not open, where it was found.
+// The design's words and the path, then why, on a line of its own.
+void TSoundFeedback::ShowOpenError(const QString& Path, const EMediaPlayerError& Error)
+{
+    qCWarning(lcSound) << "cannot open" << Path << ":" << Error.what();
+    ShowBox(kOpenError + Path + (Error.Reason.isEmpty() ? QString() : QLatin1Char('\n') + Error.Reason));
+}
+
 void TSoundFeedback::PlaySoundFile(const QString& Path)
 {
     FMediaPlayer1.SetFileName(QString());
-    if (fs::FileExists(Path)) {
-        FMediaPlayer1.SetFileName(Path);
+    if (FSettings.Content.FileExists(Path)) {
+        const QString found = FSettings.Content.Locate(Path);
+        FMediaPlayer1.SetFileName(found);
         try {
             FMediaPlayer1.Open();
             FMediaPlayer1.Play();
-        } catch (const EMediaPlayerError&) {
-            ShowBox(kOpenError + Path);
+        } catch (const EMediaPlayerError& e) {
+            ShowOpenError(found, e);
         }
     } else {
+        qCWarning(lcSound) << "missing" << Path;
         FMediaPlayer1.Close();
         ShowBox(kFileNotFound + Path);
     }
@@ -57,18 +68,20 @@ void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
     // A second file still waiting from an earlier pair is dropped.
     FMediaPlayer2.Close();
     FMediaPlayer2.SetFileName(QString());
-    if (fs::FileExists(Second)) {
-        FMediaPlayer2.SetFileName(Second);
+    if (FSettings.Content.FileExists(Second)) {
+        const QString found = FSettings.Content.Locate(Second);
+        FMediaPlayer2.SetFileName(found);
         try {
             FMediaPlayer2.Open();
-        } catch (const EMediaPlayerError&) {
-            ShowBox(kOpenError + Second);
+        } catch (const EMediaPlayerError& e) {
+            ShowOpenError(found, e);
             return;
         }
         // Starts the instant the first player stops; if the first file was missing or would not
         // open, the first player is not playing and the second file starts at once.
         FMediaPlayer2.PlayAfter(FMediaPlayer1);
     } else {
+        qCWarning(lcSound) << "missing" << Second;
         FMediaPlayer2.Close();
         ShowBox(kFileNotFound + Second);
     }
@@ -77,8 +90,8 @@ void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
 void TSoundFeedback::SayRandomPhrase(const QString& Folder)
 {
     Randomize();
-    if (fs::DirectoryExists(Folder)) {
-        const QStringList files = fs::ListFiles(Folder);
+    if (FSettings.Content.DirectoryExists(Folder)) {
+        const QStringList files = FSettings.Content.ListFiles(Folder);
         if (!files.isEmpty()) PlaySoundFile(Folder + files.at(Random(int(files.size()))));
     }
     ShowBox(kContinue);

@@ -31,6 +31,7 @@ private:
     // A random file of the phrase folder Folder (if any), then the "Продолжить" box.
     void SayRandomPhrase(const QString& Folder);
     void ShowBox(const QString& Text);
+    void ShowOpenError(const QString& Path, const EMediaPlayerError& Error);
 
     IDialogs& FDialogs;
     IMediaPlayer& FMediaPlayer1;

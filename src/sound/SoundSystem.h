@@ -6,7 +6,12 @@
 #include <functional>
 #include <memory>
 
+namespace audio {
+class TAudioEngine;
+}
+
 struct TSoundSystem {
+    std::shared_ptr<audio::TAudioEngine> Engine;  // where the volume is set
     std::unique_ptr<IMediaPlayer> MediaPlayer1;
     std::unique_ptr<IMediaPlayer> MediaPlayer2;
     std::unique_ptr<TSoundFeedback> Speech;  // declared last: goes before the players it uses

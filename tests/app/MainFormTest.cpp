@@ -624,6 +624,19 @@ TEST_F(MainForm, WebLinkQuestionOpensTheVendorsAddressOnYes)
     EXPECT_EQ(Opened, QStringList({kVendorWebAddress}));
 }
 
+TEST_F(MainForm, AnAddressNoBrowserCanOpenIsReportedWithTheAddress)
+{
+    ShowAt({1099, 770});
+    Dialogs.YesNoAnswer = true;
+    Form->SetUrlOpener([this](const QString& Url) { Form->BrowserFailed(Url); });  // as with no browser at all
+    QTest::mouseClick(Form->Label3, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(Dialogs.Calls.size(), 2u);
+    EXPECT_EQ(Dialogs.Calls[1].Kind, TDialogCall::Message);
+    EXPECT_EQ(Dialogs.Calls[1].Title, QStringLiteral("Вельмок"));
+    EXPECT_TRUE(Dialogs.Calls[1].Text.endsWith(QLatin1Char('\n') + kVendorWebAddress))
+        << Dialogs.Calls[1].Text.toStdString();
+}
+
 TEST_F(MainFormGames, WebLinkQuestionAnsweredNoLeavesEverythingAsItWas)
 {
     ShowAt({1099, 770});

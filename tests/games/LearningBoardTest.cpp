@@ -176,7 +176,9 @@ TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
     form.FormActivate();  // the missing-letter state's alphabet fails to decode
     form.WaitForLoading();
     ASSERT_EQ(dialogs.Calls.size(), 1u);
-    EXPECT_EQ(dialogs.Calls[0].Text, QString("Ошибка загрузки. Недостаточно памяти"));
+    const QStringList lines = dialogs.Calls[0].Text.split('\n');
+    EXPECT_EQ(lines.first(), QString("Ошибка загрузки. Недостаточно памяти")) << "the design's words first";
+    EXPECT_TRUE(dialogs.Calls[0].Text.contains(f.fileName())) << "then the file that failed";
     EXPECT_NE(form.Objects.PicGameBuffer, nullptr) << "made before the failure";
     EXPECT_EQ(form.Objects.MakeWBuffer, nullptr);
     EXPECT_EQ(form.Objects.SndLetterPanels, nullptr);

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
 namespace {
 void Touch(const QString& path)
 {
@@ -56,4 +58,19 @@ TEST(FileSystem, SubFoldersAndExistence)
     EXPECT_TRUE(fs::FileExists(tmp.path() + "/файл"));
     EXPECT_FALSE(fs::FileExists(tmp.path() + "/Еда"));
     EXPECT_FALSE(fs::DirectoryExists(QString()));
+}
+
+TEST(FileSystem, NamesThatAreNotUtf8AreFoundAndShownByteForByte)
+{
+    QTemporaryDir tmp;
+    const QByteArray dir = QFile::encodeName(tmp.path()) + '/';
+    for (const QByteArray& name :
+         {QByteArray("\xea\xee\xf2.jpg"), QByteArray("ёж\xff.jpg"), QByteArray(".\xff"), QByteArray("кот.jpg")}) {
+        FILE* f = std::fopen((dir + name).constData(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fclose(f);
+    }
+    EXPECT_EQ(fs::ListUndecodableNames(tmp.path()),
+              (QStringList{QStringLiteral("\\xea\\xee\\xf2.jpg"), QStringLiteral("ёж\\xff.jpg")}));
+    EXPECT_EQ(fs::ListFiles(tmp.path()), QStringList{QStringLiteral("кот.jpg")}) << "the listing cannot hold them";
 }

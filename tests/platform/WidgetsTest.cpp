@@ -1,6 +1,8 @@
 // The mouse rules of labels and images, the scroll box's docking, the panel's client area and the
 // screen cursor state.
+#include "platform/Browser.h"
 #include "platform/Image.h"
+#include "platform/Keyboard.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/ScreenCursor.h"
@@ -65,6 +67,38 @@ TEST_F(LabelEvents, ClickThatFreesTheLabelEndsQuietly)
     QObject::connect(Label, &TLabel::Clicked, [this] { delete Label; });
     QTest::mouseClick(Label, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Log, QStringList({"down-left", "click"}));
+}
+
+TEST_F(LabelEvents, APressFromTheKeyboardClicksAndRisesAMomentLater)
+{
+    Label->Press();
+    EXPECT_EQ(Log, QStringList({"down-left", "click"})) << "the click runs while the label is down";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Log.size() == 3; }, 2000));
+    EXPECT_EQ(Log, QStringList({"down-left", "click", "up-left"}));
+    Log.clear();
+    Label->setEnabled(false);
+    Label->Press();
+    QTest::qWait(ui::kPressLookMs + 50);
+    EXPECT_TRUE(Log.isEmpty()) << "a disabled label takes no press";
+}
+
+TEST(ImageWidget, APressFromTheKeyboardClicksLikeTheMouse)
+{
+    QWidget window;
+    auto* image = new TImage(&window);
+    image->setGeometry(0, 0, 50, 50);
+    QStringList log;
+    QObject::connect(image, &TImage::MouseDown, [&log] { log << "down"; });
+    QObject::connect(image, &TImage::Clicked, [&log] { log << "click"; });
+    QObject::connect(image, &TImage::MouseUp, [&log] { log << "up"; });
+    image->Press();
+    EXPECT_EQ(log, QStringList({"down", "click"}));
+    EXPECT_TRUE(QTest::qWaitFor([&log] { return log.size() == 3; }, 2000));
+    EXPECT_EQ(log, QStringList({"down", "click", "up"}));
+    window.setEnabled(false);
+    image->Press();
+    QTest::qWait(ui::kPressLookMs + 50);
+    EXPECT_EQ(log.size(), 3);
 }
 
 TEST(ImageWidget, ClicksLikeALabel)
@@ -218,3 +252,14 @@ TEST(ScreenCursorState, IsAStateNotAStack)
 }
 
 }  // namespace
+
+TEST(Browser, AnAddressThatCannotBeOpenedIsReportedNotDroppedSilently)
+{
+    // No opener at all on the path: the failure arrives with the address.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    QStringList failed;
+    ui::OpenInBrowser(QStringLiteral("https://kvarnel.example.org"), [&](const QString& Url) { failed << Url; });
+    qputenv("PATH", path);
+    QTRY_COMPARE_WITH_TIMEOUT(failed, QStringList{QStringLiteral("https://kvarnel.example.org")}, 5000);
+}

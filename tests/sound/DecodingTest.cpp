@@ -98,7 +98,9 @@ TEST_F(Mp3Decoding, NamesTheReasonItCannotDecode)
         {Dir.path() + QStringLiteral("/нет.mp3"), TMp3Failure::Missing},
         {Dir.path(), TMp3Failure::Missing},  // a folder is not a sound file
         {Write(QStringLiteral("text.mp3"), QByteArray("not a sound at all\n").repeated(200)), TMp3Failure::NotMp3},
-        {Write(QStringLiteral("empty.mp3"), QByteArray()), TMp3Failure::NotMp3},
+        {Write(QStringLiteral("empty.mp3"), QByteArray()), TMp3Failure::Empty},
+        // Whole frames, but only the first third of them: the encoder's header says how long it is.
+        {Write(QStringLiteral("cut.mp3"), tone.left(tone.size() / 3)), TMp3Failure::Truncated},
         {Write(QStringLiteral("wave.mp3"), QByteArray("RIFF\x24\x10\0\0WAVEfmt ", 16) + QByteArray(4096, '\x11')),
          TMp3Failure::NotMp3},
         {Write(QStringLiteral("zeroed.mp3"), zeroed), TMp3Failure::Corrupt},

@@ -359,9 +359,9 @@ TEST_F(EngineStream, BoxesNameTheMissingOrBrokenFileOfEitherPlayer)
         QString First, Second, Box;
     } cases[] = {
         {missing, good2, QStringLiteral("Файл не найден: ") + missing},
-        {broken, good2, QStringLiteral("Ошыбка открытия файла: ") + broken},
+        {broken, good2, QStringLiteral("Ошыбка открытия файла: ") + broken + QStringLiteral("\nне MP3")},
         {good1, missing, QStringLiteral("Файл не найден: ") + missing},
-        {good1, broken, QStringLiteral("Ошыбка открытия файла: ") + broken},
+        {good1, broken, QStringLiteral("Ошыбка открытия файла: ") + broken + QStringLiteral("\nне MP3")},
     };
     for (const auto& c : cases) {
         Dialogs.Calls.clear();
@@ -531,3 +531,67 @@ TEST(SoundSystem, SpeechDrivesTheFirstPlayerAndChainsTheSecond)
 }
 
 }  // namespace
+
+TEST_F(EngineStream, VolumeScalesEverySampleAndMuteSilencesWithoutChangingThePlaying)
+{
+    audio::TDeviceSound constant;
+    constant.Samples.assign(2 * 3000, 20001);
+    auto sound = std::make_shared<const audio::TDeviceSound>(constant);
+    const audio::TVoiceId half = Engine->CreateVoice({}), first = Engine->CreateVoice({}), second = Engine->CreateVoice({});
+    int ended = 0;
+    const audio::TVoiceId told = Engine->CreateVoice([&](const TVoiceTimes&) { ++ended; });
+
+    Engine->SetVolume(50);
+    EXPECT_EQ(Engine->Volume(), 50);
+    Engine->Load(half, sound);
+    Engine->Play(half);
+    ASSERT_TRUE(WaitUntil([&] { return Engine->State(half) == audio::TVoiceState::Stopped; }));
+    const TVoiceTimes h = Engine->Times(half);
+
+    // Muted: a pair still chains at the exact frame, and the end is still reported.
+    Engine->SetVolume(100);
+    Engine->SetMuted(true);
+    Engine->Load(first, sound);
+    Engine->Load(second, sound);
+    Engine->Load(told, sound);
+    Engine->Play(first);
+    Engine->PlayAfter(second, first);
+    Engine->Play(told);
+    ASSERT_TRUE(WaitUntil([&] { return Engine->State(second) == audio::TVoiceState::Stopped && ended == 1; }));
+    const TVoiceTimes f = Engine->Times(first), s = Engine->Times(second);
+    EXPECT_EQ(s.StartFrame, f.EndFrame) << "the pair chains while muted";
+    ASSERT_TRUE(WaitUntil([&] { return Engine->FramesMixed() > s.EndFrame + 1024; }));
+    Engine->SetMuted(false);
+    for (audio::TVoiceId v : {half, first, second, told}) Engine->DestroyVoice(v);
+    const TSamples stream = CloseAndReadStream();
+
+    TStartSilence silence;
+    ASSERT_TRUE(FindStartSilence(stream, TSamples(200, 10000), h.StartFrame, silence));
+    EXPECT_TRUE(SoundAt(stream, TSamples(2 * 3000, 10000), h.StartFrame, silence)) << "20001 at 50 % is 10000";
+    EXPECT_TRUE(SilentBetween(stream, f.StartFrame + silence.Frames, s.EndFrame + silence.Frames));
+}
+
+TEST_F(EngineStream, ABoxAboutAFileThatWillNotPlaySaysWhichFileAndWhy)
+{
+    QFile tone(TestSound("tone_a.mp3"));
+    ASSERT_TRUE(tone.open(QIODevice::ReadOnly));
+    const QByteArray bytes = tone.readAll();
+    const struct {
+        QString Relative;
+        QByteArray Bytes;
+        QString Why;
+    } cases[] = {
+        {QStringLiteral("Буквы/а.mp3"), QByteArray("not a sound\n").repeated(300), QStringLiteral("не MP3")},
+        {QStringLiteral("Буквы/б.mp3"), QByteArray(), QStringLiteral("файл пуст")},
+        {QStringLiteral("Буквы/в.mp3"), bytes.left(bytes.size() / 3),
+         QStringLiteral("MP3 обрезан: звучит только его начало")},
+    };
+    for (const auto& c : cases) {
+        const QString path = Tree.Put(kFemale + c.Relative, QString(), c.Bytes);
+        Dialogs.Calls.clear();
+        Speech->PlaySoundFile(path);
+        ASSERT_EQ(Dialogs.Calls.size(), 1u) << c.Relative.toStdString();
+        EXPECT_EQ(Dialogs.Calls[0].Text, QStringLiteral("Ошыбка открытия файла: ") + path + QLatin1Char('\n') + c.Why);
+        EXPECT_NE(Player1->Mode(), mpPlaying);
+    }
+}

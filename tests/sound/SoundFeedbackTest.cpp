@@ -259,3 +259,45 @@ TEST_F(SoundFeedback, VoiceChoiceAppliesFromTheNextSoundOn)
 }
 
 }  // namespace
+
+TEST(SoundFeedbackLayers, AParentsRecordingPlaysInsteadAndMissingFilesAreNamedWhereTheyWereExpected)
+{
+    TSoundTree installed;
+    QTemporaryDir userDir;
+    const QString user = userDir.path() + QLatin1Char('/');
+    TSettings settings = TSettings::ForContent(TContentRoots({user, installed.Settings.ContentFolder}));
+    QStringList journal;
+    TFakeDialogs dialogs;
+    TFakeMediaPlayer player1{QStringLiteral("1"), journal}, player2{QStringLiteral("2"), journal};
+    TSoundFeedback speech{dialogs, player1, player2, settings, [] {}};
+    auto putUser = [&](const QString& Relative) {
+        const QString path = user + QStringLiteral("Sound/") + kFemale + Relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write("x");
+        return path;
+    };
+
+    installed.Put(kFemale + QStringLiteral("Фразы/Буква.mp3"));
+    const QString installedA = installed.Put(kFemale + QStringLiteral("Буквы/а.mp3"));
+    const QString mineA = putUser(QStringLiteral("Буквы/а.mp3"));
+    speech.PlaySoundPair(settings.SoundRoot + kFemale + QStringLiteral("Фразы/Буква.mp3"), installedA);
+    EXPECT_EQ(speech.FirstPlayerFileName(), settings.SoundRoot + kFemale + QStringLiteral("Фразы/Буква.mp3"));
+    EXPECT_EQ(speech.SecondPlayerFileName(), mineA) << "the parent's own recording of а";
+
+    speech.PlaySoundFile(settings.SoundRoot + kFemale + QStringLiteral("Буквы/я.mp3"));
+    ASSERT_EQ(dialogs.Calls.size(), 1u);
+    EXPECT_EQ(dialogs.Calls[0].Text,
+              QStringLiteral("Файл не найден: ") + installed.Path(kFemale + QStringLiteral("Буквы/я.mp3")));
+
+    // Praise phrases: the parent's and the installed ones together.
+    installed.Put(kFemale + QStringLiteral("Фразы/Правильно/Молодец.mp3"));
+    const QString mine = putUser(QStringLiteral("Фразы/Правильно/Ура.mp3"));
+    QSet<QString> played;
+    for (int i = 0; i < 60; ++i) {
+        speech.SayPraise();
+        played.insert(speech.FirstPlayerFileName());
+    }
+    EXPECT_EQ(played, (QSet<QString>{mine, installed.Path(kFemale + QStringLiteral("Фразы/Правильно/Молодец.mp3"))}));
+}

@@ -1,6 +1,6 @@
 // The generator: a tree made from the tables passes the checker, and a second run redoes only what
 // changed.
-#include "content/ContentChecker.h"
+#include "app/ContentCheck.h"
 #include "content/ContentData.h"
 #include "content/ContentGenerator.h"
 #include "platform/Mp3Decoder.h"

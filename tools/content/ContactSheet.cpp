@@ -1,6 +1,6 @@
 #include "content/ContactSheet.h"
 
-#include "content/ContentLayout.h"
+#include "core/ContentLayout.h"
 #include "pictures/PictureDecoding.h"
 #include "platform/FileSystem.h"
 #include "platform/Fonts.h"

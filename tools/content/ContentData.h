@@ -1,13 +1,12 @@
 #pragma once
 // The demo content described by the plain-text tables in tools/data: the alphabet with its spoken
 // names and sounds, the phrases, the voices, the word pictures and the colouring pages.
+#include "core/ContentLayout.h"
+
 #include <QList>
 #include <QString>
 
 namespace content {
-
-// The 33 small letters in alphabet order; every answerable word is spelled with these only.
-inline const QString kSmallLetters = QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя");
 
 // A picture drawn from an emoji: its Fluent Emoji "flat" name and its code points ("1f9dd-200d-2642").
 struct TPictureRef {

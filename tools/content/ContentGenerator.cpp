@@ -1,10 +1,10 @@
 #include "content/ContentGenerator.h"
 
-#include "content/ContentLayout.h"
 #include "content/IconArt.h"
 #include "content/IconPackage.h"
 #include "content/PictureMaker.h"
 #include "content/SpeechSynthesizer.h"
+#include "core/ContentLayout.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,15 @@
 #pragma once
-// Where the program looks for each piece of content, relative to its own folder.
+// How a content tree is laid out: where the program looks for each piece of content, relative to
+// a content root. The program, its content check and the demo content generator share it.
 #include <QString>
 #include <QStringList>
 
-namespace content::layout {
+namespace content {
+
+// The 33 small letters in alphabet order; every answerable word is spelled with these only.
+inline const QString kSmallLetters = QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя");
+
+namespace layout {
 
 inline const QString kSoundRoot = QStringLiteral("Sound/");
 inline const QStringList kVoiceFolders = {QStringLiteral("Женский голос"), QStringLiteral("Мужской голос")};
@@ -26,4 +32,5 @@ inline const QString kColouringMask = QStringLiteral("*.flim");
 // Letters without a sound of their own (no file under "Звуки/").
 inline const QString kSilentLetters = QStringLiteral("ъь");
 
-}  // namespace content::layout
+}  // namespace layout
+}  // namespace content

@@ -1,10 +1,11 @@
-// The content checker: a complete tree passes, and every kind of broken tree is reported by path.
-#include "content/ContentChecker.h"
+// The content check: a complete tree passes, every kind of broken tree is reported by path, and a
+// parent's own folder over the installed content is checked as the program would read it.
+#include "app/ContentCheck.h"
 #include "content/ContentData.h"
-#include "content/ContentLayout.h"
 #include "content/PcmClip.h"
 #include "content/PictureMaker.h"
 #include "content/SpeechSynthesizer.h"
+#include "core/ContentLayout.h"
 #include "support/QtPrint.h"
 
 #include <gmock/gmock.h>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <cstdio>
 
 using namespace content;
 
@@ -103,10 +105,10 @@ TEST_F(ContentCheckerTest, MissingVoiceFolderAndMissingFilesAreReported)
     QFile::remove(Root + QStringLiteral("Sound/Женский голос/Фразы/Звучит_как.mp3"));
     QFile::remove(Root + QStringLiteral("Pic/Alphabet/Rus/ё.jpg"));
     const QStringList problems = Problems();
-    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Мужской голос/: voice folder missing")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Звуки/щ.mp3: file missing")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Фразы/Звучит_как.mp3: file missing")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Alphabet/Rus/ё.jpg: letter picture missing")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Мужской голос/: нет папки голоса")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Звуки/щ.mp3: нет файла")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Фразы/Звучит_как.mp3: нет файла")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Alphabet/Rus/ё.jpg: нет картинки буквы")));
     EXPECT_EQ(problems.size(), 4) << problems.join(u'\n').toStdString();
 }
 
@@ -125,8 +127,8 @@ TEST_F(ContentCheckerTest, EmptyOrMissingPraiseAndTryAgainFoldersAreReported)
     QFile::remove(Root + QStringLiteral("Sound/Женский голос/Фразы/Правильно/Молодец.mp3"));
     ASSERT_TRUE(QDir(Root + QStringLiteral("Sound/Мужской голос/Фразы/Неправильно")).removeRecursively());
     const QStringList problems = Problems();
-    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Фразы/Правильно/: no phrase")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Мужской голос/Фразы/Неправильно/: folder missing")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Фразы/Правильно/: в папке нет ни одной фразы")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Мужской голос/Фразы/Неправильно/: нет папки")));
     EXPECT_EQ(problems.size(), 2) << problems.join(u'\n').toStdString();
 }
 
@@ -144,10 +146,10 @@ TEST_F(ContentCheckerTest, BrokenAndUnanswerableWordPicturesAreReported)
     // A й stored decomposed (и + combining breve) is still one of the 33 letters to the program.
     Put(QStringLiteral("Pic/Images/Rus/чаи\u0306.jpg"), jpeg);
     const QStringList problems = Problems();
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/лук.jpg: not a readable JPEG")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/йо-йо.jpg: the word")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/Кит.jpg: the word")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/котjpeg: the word")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/лук.jpg: не читается как картинка JPEG")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/йо-йо.jpg: слово до первой точки")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/Кит.jpg: слово до первой точки")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/котjpeg: слово до первой точки")));
     EXPECT_EQ(problems.size(), 4) << problems.join(u'\n').toStdString();
 }
 
@@ -161,9 +163,9 @@ TEST_F(ContentCheckerTest, ColouringPagesThatDoNotUnscrambleAndEmptyThemesAreRep
     Put(QStringLiteral("Pic/Raskraska/Еда/хлеб.flim"), "LW");
     QDir().mkpath(Root + QStringLiteral("Pic/Raskraska/Пусто"));
     const QStringList problems = Problems();
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/Еда/суп.flim: does not unscramble")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/Еда/хлеб.flim: does not unscramble")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/Пусто/: no colouring pages")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/Еда/суп.flim: не читается как раскраска")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/Еда/хлеб.flim: не читается как раскраска")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/Пусто/: в теме нет ни одной раскраски")));
     EXPECT_EQ(problems.size(), 3) << problems.join(u'\n').toStdString();
 }
 
@@ -171,7 +173,56 @@ TEST_F(ContentCheckerTest, MissingPictureFoldersAreReported)
 {
     ASSERT_TRUE(QDir(Root + QStringLiteral("Pic")).removeRecursively());
     const QStringList problems = Problems();
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/: folder missing")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/: folder missing")));
-    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Alphabet/Rus/а.jpg: letter picture missing")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Images/Rus/: нет папки")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Raskraska/: нет папки")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Pic/Alphabet/Rus/а.jpg: нет картинки буквы")));
+}
+
+TEST_F(ContentCheckerTest, AParentsFolderOverTheInstalledOneIsCheckedAsTheProgramReadsIt)
+{
+    QTemporaryDir user;
+    const QString own = user.path() + u'/';
+    // The parent's recording hides a broken installed one; their own broken picture is named in full.
+    Put(QStringLiteral("Sound/Женский голос/Буквы/а.mp3"), QByteArray(3000, 'x'));
+    QDir().mkpath(own + QStringLiteral("Sound/Женский голос/Буквы"));
+    QDir().mkpath(own + layout::kWordPictures);
+    QFile good(own + QStringLiteral("Sound/Женский голос/Буквы/а.mp3"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write(ToneMp3());
+    good.close();
+    QFile bad(own + layout::kWordPictures + QStringLiteral("кот.jpg"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a jpeg");
+    bad.close();
+
+    const QStringList problems = TContentChecker(TContentRoots({own, Root})).Problems();
+    EXPECT_THAT(
+        problems,
+        Contains(BeginsWith((own + layout::kWordPictures + QStringLiteral("кот.jpg: не читается")).toStdString().c_str())));
+    EXPECT_EQ(problems.size(), 1) << problems.join(u'\n').toStdString();
+}
+
+TEST(ContentCheckerNoContent, NoRootAtAllIsOneProblemNamingTheFoldersSearched)
+{
+    const QStringList problems = TContentChecker(TContentRoots()).Problems();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(QStringLiteral("не найдено")));
+}
+
+TEST_F(ContentCheckerTest, ACutShortSoundAndANameTheProgramCannotOpenAreReported)
+{
+    Put(QStringLiteral("Sound/Женский голос/Буквы/б.mp3"), ToneMp3().left(ToneMp3().size() / 3));
+    // A word picture whose name is not UTF-8 (a Windows-1251 "кот"): the program cannot list it.
+    const QByteArray raw = QFile::encodeName(Root + layout::kWordPictures) + QByteArray("\xea\xee\xf2.jpg");
+    FILE* file = std::fopen(raw.constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("x", file);
+    std::fclose(file);
+    const QStringList problems = Problems();
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Буквы/б.mp3: MP3 обрезан")));
+    EXPECT_THAT(problems, Contains(BeginsWith((Root + layout::kWordPictures +
+                                               QStringLiteral("\\xea\\xee\\xf2.jpg: имя файла не в кодировке UTF-8"))
+                                                  .toStdString()
+                                                  .c_str())));
+    EXPECT_EQ(problems.size(), 2) << problems.join(u'\n').toStdString();
 }

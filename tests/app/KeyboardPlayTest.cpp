@@ -1,0 +1,485 @@
+// Playing from the keyboard through the main window: whole games by key presses only, the Latin
+// keys, Ё and Е, the focus frame's moves, Tab, Enter, Esc, F1 and Ctrl+P, keys left to others, and
+// the frame as drawn.
+#include "app/KeyboardPlay.h"
+#include "games/FormWorld.h"
+#include "games/PictureGameForm.h"
+#include "platform/Keyboard.h"
+#include "platform/Label.h"
+#include "platform/Panel.h"
+#include "platform/RichEdit.h"
+#include "support/FakePrinter.h"
+#include "support/QtPrint.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <set>
+
+namespace {
+
+using TKind = TSpeechCall::TKind;
+
+// One key press and its release, as the window gets them from the keyboard.
+void Press(QWidget* Target, int Key, const QString& Text = {}, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
+{
+    QKeyEvent down(QEvent::KeyPress, Key, Modifiers, Text);
+    QApplication::sendEvent(Target, &down);
+    QKeyEvent up(QEvent::KeyRelease, Key, Modifiers, Text);
+    QApplication::sendEvent(Target, &up);
+}
+
+// A letter typed under a Russian layout (UTF-8), as a small or a capital letter.
+void Type(QWidget* Target, const QString& Letter, bool Capital = false)
+{
+    const QString text = Capital ? Letter.toUpper() : Letter.toLower();
+    Press(Target, text.at(0).toUpper().unicode(), text);
+}
+
+// Whether the window uses a key, pressed on its own.
+bool Uses(TMainForm& Form, int Key, Qt::KeyboardModifiers Modifiers, const QString& Text = {})
+{
+    QKeyEvent down(QEvent::KeyPress, Key, Modifiers, Text);
+    return Form.Keyboard->FormKeyDown(&down);
+}
+
+// The highest shown child of Parent but Except: what lies on top there.
+QWidget* TopChild(QWidget* Parent, QWidget* Except = nullptr)
+{
+    const QObjectList& children = Parent->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        if (auto* w = qobject_cast<QWidget*>(*it); w && w != Except && !w->isHidden()) return w;
+    return nullptr;
+}
+
+// The main window with recording speech and dialogs, the well-done phrase returning to the start
+// screen as the program's sound does.
+struct TKeys : TFormWorld {
+    TKeys()
+    {
+        Speech.OnWellDone = [this] { Form->StartPanelShowExecute(); };
+    }
+    void Key(int Key, const QString& Text = {}, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
+    {
+        Press(Form.get(), Key, Text, Modifiers);
+    }
+    QWidget* Focused() const { return Form->Keyboard->Focused(); }
+    bool FrameShown() const { return Form->Keyboard->FrameShown(); }
+    bool Shows(QWidget* W) const { return W->isVisibleTo(Form.get()); }
+};
+
+// The tile whose letter is this small letter (UTF-8), or nullptr.
+TLetterPanel* Tile(const TRusLetterPanelCollection& Board, const QString& Small)
+{
+    return TFormWorld::TileOf(Board, static_cast<unsigned char>(cp1251::FromUnicode(Small).at(0)));
+}
+
+}  // namespace
+
+TEST(KeyboardPlay, AWholeExaminationByKeysFromTheMenuToTheStartScreen)
+{
+    TKeys w;
+    TMainForm& f = *w.Form;
+    w.Key(Qt::Key_Escape);
+    ASSERT_TRUE(w.Shows(f.PopupMenuPanel)) << "Esc opens the menu";
+    EXPECT_EQ(w.Focused(), f.SpeedButton3);
+    EXPECT_TRUE(w.FrameShown());
+    for (int n = 0; n < 3; ++n) w.Key(Qt::Key_Down);
+    EXPECT_EQ(w.Focused(), f.SpeedButton6);
+    w.Key(Qt::Key_Return);
+    EXPECT_FALSE(w.Shows(f.PopupMenuPanel));
+    ASSERT_TRUE(w.Shows(f.GameExamTypePanel));
+    EXPECT_EQ(w.Focused(), f.SpeedButton8) << "the chooser's first button";
+    w.Key(Qt::Key_Return);
+    auto& board = *w.Objects().ExamLetterPanels;
+    ASSERT_EQ(board.Count(), 33);
+    EXPECT_EQ(w.Focused(), f.RulesCloseButton) << "the rules lie over the screen";
+    w.Key(Qt::Key_Return);
+    EXPECT_FALSE(w.Shows(f.RulesPanel));
+    EXPECT_EQ(w.Focused(), f.StartExamImage);
+
+    // Before the start the board takes no letter, as it takes no click.
+    w.Key(Qt::Key_F, "f");
+    Type(&f, "а");
+    EXPECT_TRUE(w.Speech.Calls.empty());
+    w.Key(Qt::Key_Space);
+    ASSERT_EQ(w.Speech.Count(TKind::Pair), 1) << "the first question";
+    EXPECT_EQ(w.Focused(), board.GetTile(0)->Panel) << "the focus goes on to the board";
+
+    TExamGame& game = *w.Objects().ExamGame;
+    std::set<AnsiString> asked;
+    int wrong = 0;
+    for (int n = 0; n < 100 && w.Speech.Count(TKind::WellDone) == 0; ++n) {
+        const QString target = cp1251::ToUnicode(game.TargetLetter);
+        asked.insert(game.TargetLetter);
+        if (n % 4 == 0) {
+            const QString other = target == QStringLiteral("ё") ? QStringLiteral("е") : QStringLiteral("ё");
+            const int position = game.Position;
+            Type(&f, other);
+            ++wrong;
+            EXPECT_EQ(game.Position, position) << "a wrong key keeps the question";
+            EXPECT_EQ(cp1251::ToUnicode(game.TargetLetter), target);
+        }
+        Type(&f, target, n % 2 == 1);
+        if (w.Speech.Count(TKind::WellDone) == 0) {
+            EXPECT_EQ(w.Focused(), Tile(board, target)->Panel);
+        }
+    }
+    EXPECT_EQ(asked.size(), 33u);
+    EXPECT_EQ(w.Speech.Count(TKind::Praise), 33);
+    EXPECT_EQ(w.Speech.Count(TKind::TryAgain), wrong);
+    EXPECT_EQ(w.Speech.Last().Kind, TKind::WellDone);
+    EXPECT_EQ(TopChild(f.GamesPanel), f.StartPanel);
+    EXPECT_FALSE(w.FrameShown()) << "nothing to focus on the start screen";
+}
+
+TEST(KeyboardPlay, AWholeFindTheLetterGameByLatinKeysWithYoApartFromYe)
+{
+    TPictureGameForm w({"арбуз", "ёлка", "ель", "юла", "щука"});
+    w.Speech.OnWellDone = [&w] { w.Form->StartPanelShowExecute(); };
+    TMainForm& f = *w.Form;
+    auto& game = *w.Objects().PicGameBuffer;
+    Press(&f, Qt::Key_Escape);
+    Press(&f, Qt::Key_Down);
+    ASSERT_EQ(f.Keyboard->Focused(), f.SpeedButton4);
+    Press(&f, Qt::Key_Return);
+    f.WaitForPictures();
+    ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.GamePicPanel);
+    ASSERT_TRUE(f.RulesPanel->isVisible());
+    EXPECT_EQ(f.Keyboard->Focused(), f.RulesCloseButton);
+    Press(&f, Qt::Key_Escape);
+    EXPECT_FALSE(f.RulesPanel->isVisible()) << "Esc closes the rules first";
+    EXPECT_EQ(f.Keyboard->Focused(), w.Objects().PicLetterPanels->GetTile(0)->Panel);
+
+    // The letters of these words on a US layout: the keys that carry them.
+    struct TLatin {
+        const char* Letter;
+        int Key;
+        const char* Text;
+    };
+    const TLatin keys[] = {{"а", Qt::Key_F, "f"},
+                           {"ё", Qt::Key_QuoteLeft, "`"},
+                           {"е", Qt::Key_T, "t"},
+                           {"ю", Qt::Key_Period, "."},
+                           {"щ", Qt::Key_O, "o"}};
+    auto keyOf = [&keys](const QString& Letter) {
+        for (const TLatin& k : keys)
+            if (Letter == QString::fromUtf8(k.Letter)) return k;
+        ADD_FAILURE() << "no key for " << Letter.toStdString();
+        return keys[0];
+    };
+    bool sawYo = false;
+    for (int n = 0; n < 20 && w.Speech.Count(TKind::WellDone) == 0; ++n) {
+        const QString target = cp1251::ToUnicode(game.TargetLetter);
+        const int tries = w.Speech.Count(TKind::TryAgain);
+        if (target == "ё" || target == "е") {
+            const TLatin near = keyOf(target == "ё" ? "е" : "ё");
+            Press(&f, near.Key, near.Text);  // Ё and Е are two letters
+            EXPECT_EQ(w.Speech.Count(TKind::TryAgain), tries + 1);
+            EXPECT_EQ(cp1251::ToUnicode(game.TargetLetter), target) << "the same picture stays";
+            sawYo = sawYo || target == "ё";
+        }
+        const TLatin k = keyOf(target);
+        Press(&f, k.Key, QString::fromUtf8(k.Text).toUpper(), Qt::ShiftModifier);
+    }
+    EXPECT_TRUE(sawYo);
+    EXPECT_EQ(w.Speech.Count(TKind::Praise), 5);
+    EXPECT_EQ(w.Speech.Last().Kind, TKind::WellDone);
+    EXPECT_EQ(TopChild(f.GamesPanel), f.StartPanel);
+}
+
+TEST(KeyboardPlay, ArrowsMoveTheFrameOverTheBoardAndEnterClicksTheTile)
+{
+    TKeys w;
+    TMainForm& f = *w.Form;
+    f.SoundLetters->trigger();
+    TFormWorld::Click(f.LetterrsNamesSpeedButton);
+    auto& board = *w.Objects().SndLetterPanels;
+    ASSERT_EQ(board.Count(), 33);
+    auto at = [&board](int i) -> QWidget* { return board.GetTile(static_cast<unsigned short>(i))->Panel; };
+    f.CloseRulesPanelExecute();
+
+    EXPECT_FALSE(w.FrameShown()) << "no frame before the first key";
+    w.Key(Qt::Key_Right);
+    EXPECT_TRUE(w.FrameShown());
+    EXPECT_EQ(w.Focused(), at(0)) << "the first key only shows the frame";
+    w.Key(Qt::Key_Left);
+    EXPECT_EQ(w.Focused(), at(0)) << "the first tile";
+    w.Key(Qt::Key_Up);
+    EXPECT_EQ(w.Focused(), at(0)) << "the top row";
+    for (int n = 0; n < 5; ++n) w.Key(Qt::Key_Right);
+    EXPECT_EQ(w.Focused(), at(5));
+    w.Key(Qt::Key_Right);
+    EXPECT_EQ(w.Focused(), at(6)) << "on from the end of a row to the next";
+    w.Key(Qt::Key_Left);
+    for (int n = 0; n < 6; ++n) w.Key(Qt::Key_Down);
+    EXPECT_EQ(w.Focused(), at(32)) << "down the last column into the short last row";
+    w.Key(Qt::Key_Right);
+    EXPECT_EQ(w.Focused(), at(32)) << "the last tile";
+
+    w.Key(Qt::Key_Return);
+    ASSERT_EQ(w.Speech.Count(TKind::Pair), 1);
+    EXPECT_TRUE(w.Speech.Last().Second.endsWith(QStringLiteral("Буквы/я.mp3")));
+    EXPECT_EQ(board.GetTile(32)->Panel->BevelOuter(), TBevel::Lowered) << "the tile looks pressed for a moment";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return board.GetTile(32)->Panel->BevelOuter() == TBevel::Raised; }, 2000));
+
+    // A click puts the frame away; the next key brings it back where it was.
+    TFormWorld::Click(board.GetTile(1));
+    EXPECT_FALSE(w.FrameShown());
+    w.Key(Qt::Key_Down);
+    EXPECT_TRUE(w.FrameShown());
+    EXPECT_EQ(w.Focused(), at(32));
+
+    // The letter keys pick by the letter, wherever the frame is; digits and other keys do nothing.
+    Type(&f, "б");
+    EXPECT_TRUE(w.Speech.Last().Second.endsWith(QStringLiteral("Буквы/б.mp3")));
+    EXPECT_EQ(w.Focused(), at(1));
+    const size_t said = w.Speech.Calls.size();
+    w.Key(Qt::Key_1, "1");
+    w.Key(Qt::Key_Minus, "-");
+    w.Key(Qt::Key_F5);
+    EXPECT_EQ(w.Speech.Calls.size(), said);
+}
+
+TEST(KeyboardPlay, TabGoesRoundTheRegionsAndEnterOnAThumbnailSelectsIt)
+{
+    TPictureGameForm w({"арбуз", "банан", "вишня"});
+    TMainForm& f = *w.Form;
+    f.FindLetterExecute();
+    f.WaitForPictures();
+    auto& row = *w.Objects().PicLetterPanels;
+    auto& strip = *w.Objects().FirstLImgPanels;
+    TKeyboardPlay& keys = *f.Keyboard;
+
+    Press(&f, Qt::Key_Tab);
+    EXPECT_EQ(keys.Focused(), f.RulesCloseButton) << "the first key only shows the frame, on the rules";
+    Press(&f, Qt::Key_Tab);
+    EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "the letters";
+    Press(&f, Qt::Key_Tab);
+    EXPECT_EQ(keys.Focused(), strip.GetTile(0)->Panel()) << "the strip, at the current picture";
+    Press(&f, Qt::Key_Tab);
+    EXPECT_EQ(keys.Focused(), f.FemaleVoiceRadioButton) << "the voice chooser";
+    Press(&f, Qt::Key_Tab);
+    EXPECT_EQ(keys.Focused(), f.RulesCloseButton) << "round to the rules";
+    Press(&f, Qt::Key_Return);
+    EXPECT_FALSE(f.RulesPanel->isVisible());
+    EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "where the screen begins once the rules are gone";
+    Press(&f, Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    EXPECT_EQ(keys.Focused(), f.FemaleVoiceRadioButton);
+    Press(&f, Qt::Key_Down);
+    EXPECT_EQ(keys.Focused(), f.MaleVoiceRadioButton);
+    Press(&f, Qt::Key_Space);
+    EXPECT_EQ(f.Context.Settings.VoiceFolder, kMaleVoice);
+
+    Press(&f, Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    Press(&f, Qt::Key_Down);
+    ASSERT_EQ(keys.Focused(), strip.GetTile(1)->Panel());
+    Press(&f, Qt::Key_Return);
+    EXPECT_EQ(strip.SelectedIndex, 1);
+    EXPECT_EQ(w.Objects().PicGameBuffer->TargetLetter, strip.GetTile(1)->Name.substr(0, 1));
+    EXPECT_EQ(f.BigImage->accessibleName(), cp1251::ToUnicode(strip.GetTile(1)->Name));
+
+    // The letter key takes the focus to its tile; the answered thumbnail goes, the next comes.
+    Type(&f, cp1251::ToUnicode(w.Objects().PicGameBuffer->TargetLetter));
+    EXPECT_FALSE(strip.GetTile(1)->IsTileVisible());
+    EXPECT_EQ(strip.SelectedIndex, 2);
+    EXPECT_EQ(keys.Focused(), Tile(row, cp1251::ToUnicode(strip.GetTile(1)->Name.substr(0, 1)))->Panel);
+}
+
+TEST(KeyboardPlay, EscF1AndCtrlPOnTheColouringScreen)
+{
+    TPictureGameForm w({"арбуз"});
+    const QString theme = w.Dir.path() + "/Pic/Raskraska/Звери/";
+    QDir().mkpath(theme);
+    for (int i = 0; i < 3; ++i)
+        testpics::WritePage(theme + QString("стр%1.flim").arg(i), testpics::Solid(300 + 50 * i, 200, Qt::gray));
+    TFakePrinter printer(4800, 6800);
+    TMainForm& f = *w.Form;
+    f.SetPrinter(&printer);
+    TKeyboardPlay& keys = *f.Keyboard;
+
+    Press(&f, Qt::Key_P, "\x10", Qt::ControlModifier);
+    EXPECT_TRUE(w.Dialogs.Calls.empty()) << "Ctrl+P prints only on the colouring screen";
+    Press(&f, Qt::Key_F1);
+    EXPECT_FALSE(f.RulesPanel->isVisible()) << "no activity, no rules";
+
+    Press(&f, Qt::Key_Escape);
+    for (int n = 0; n < 4; ++n) Press(&f, Qt::Key_Down);
+    ASSERT_EQ(keys.Focused(), f.SpeedButton7);
+    Press(&f, Qt::Key_Return);
+    ASSERT_TRUE(f.RaskraskaPopupMenuPanel->isVisible());
+    auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(themes.size(), 1);
+    EXPECT_EQ(keys.Focused(), themes[0]) << "on into the theme menu";
+    Press(&f, Qt::Key_Return);
+    ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.RaskraskaPanel);
+    auto& strip = *w.Objects().RaskrasImgPanels;
+    ASSERT_EQ(strip.Count(), 3);
+    EXPECT_EQ(keys.Focused(), f.RulesCloseButton);
+
+    Press(&f, Qt::Key_Escape);
+    EXPECT_FALSE(f.RulesPanel->isVisible());
+    EXPECT_EQ(keys.Focused(), strip.GetTile(0)->Panel());
+    Press(&f, Qt::Key_F1);
+    EXPECT_TRUE(f.RulesPanel->isVisible());
+    EXPECT_EQ(TopChild(f.RulesContextPanel), f.RuleRasPanel);
+    Press(&f, Qt::Key_Escape);
+
+    Press(&f, Qt::Key_Down);
+    Press(&f, Qt::Key_Down);
+    Press(&f, Qt::Key_Return);
+    EXPECT_EQ(f.RasBigImage->Picture().size(), QSize(400, 200));
+    EXPECT_EQ(f.RasBigImage->accessibleName(), "стр2");
+    Press(&f, Qt::Key_P, "\x10", Qt::ControlModifier);
+    ASSERT_EQ(w.Dialogs.Calls.size(), 1u);
+    EXPECT_EQ(w.Dialogs.Calls[0].Kind, TDialogCall::Print);
+    EXPECT_EQ(printer.Jobs, 1);
+    Press(&f, Qt::Key_Tab);
+    EXPECT_EQ(keys.Focused(), f.SpeedButton2) << "the printer button";
+    Press(&f, Qt::Key_Return);
+    EXPECT_EQ(printer.Jobs, 2);
+}
+
+TEST(KeyboardPlay, KeysOfOthersPassAndNothingIsPressedWhileLoading)
+{
+    TKeys w;
+    TMainForm& f = *w.Form;
+    f.SoundLetters->trigger();
+    TFormWorld::Click(f.LetterrsNamesSpeedButton);
+    // The window's own shortcuts (volume, mute, full screen, quit) are not the keyboard play's.
+    EXPECT_FALSE(Uses(f, Qt::Key_Up, Qt::ControlModifier));
+    EXPECT_FALSE(Uses(f, Qt::Key_Down, Qt::ControlModifier));
+    EXPECT_FALSE(Uses(f, Qt::Key_M, Qt::ControlModifier, "\x0d"));
+    EXPECT_FALSE(Uses(f, Qt::Key_Q, Qt::ControlModifier, "\x11"));
+    EXPECT_FALSE(Uses(f, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier, "\x11"));
+    EXPECT_FALSE(Uses(f, Qt::Key_F11, Qt::NoModifier));
+    EXPECT_FALSE(Uses(f, Qt::Key_A, Qt::AltModifier, "a"));
+    EXPECT_FALSE(Uses(f, Qt::Key_1, Qt::NoModifier, "1"));
+    EXPECT_TRUE(Uses(f, Qt::Key_F, Qt::NoModifier, "f"));
+    ASSERT_FALSE(w.Speech.Calls.empty());
+    EXPECT_TRUE(w.Speech.Last().Second.endsWith(QStringLiteral("Буквы/а.mp3")));
+
+    // A letter typed while the rules text has the focus still picks: the window sees it first.
+    f.RulesGame1RichEdit->setFocus();
+    const QString rules = f.RulesGame1RichEdit->toPlainText();
+    Press(f.RulesGame1RichEdit, 0x412, "в");
+    EXPECT_TRUE(w.Speech.Last().Second.endsWith(QStringLiteral("Буквы/в.mp3")));
+    EXPECT_EQ(f.RulesGame1RichEdit->toPlainText(), rules);
+
+    f.ShowLoadingOverlay();
+    const size_t said = w.Speech.Calls.size();
+    EXPECT_FALSE(Uses(f, Qt::Key_Escape, Qt::NoModifier));
+    Press(&f, Qt::Key_Escape);
+    Type(&f, "г");
+    EXPECT_FALSE(f.PopupMenuPanel->isVisibleTo(&f));
+    EXPECT_EQ(w.Speech.Calls.size(), said);
+    f.HideLoadingOverlay();
+}
+
+// Without any content, on every screen, whatever keys come: the frame only ever stands on
+// something that can be pressed now.
+TEST(KeyboardPlay, OnEveryScreenWithoutContentTheFrameStaysOnWhatCanBePressed)
+{
+    TKeys w;  // no pictures, no words, no themes
+    TMainForm& f = *w.Form;
+    const std::vector<std::pair<int, QString>> keys = {
+        {Qt::Key_Right, {}}, {Qt::Key_Down, {}},   {Qt::Key_Tab, {}},     {Qt::Key_Return, {}}, {Qt::Key_Space, {}},
+        {Qt::Key_Left, {}},  {Qt::Key_Up, {}},     {Qt::Key_Backtab, {}}, {Qt::Key_F1, {}},     {0x410, "а"},
+        {Qt::Key_Q, "q"},    {Qt::Key_Escape, {}}, {Qt::Key_Escape, {}}};
+    const std::vector<std::function<void()>> screens = {
+        [] {},
+        [&f] { f.SoundLetters->trigger(); },
+        [&f] {
+            f.FindLetterExecute();
+            f.WaitForPictures();
+        },
+        [&f] {
+            f.MakeWordExecute();
+            f.WaitForPictures();
+        },
+        [&f] { f.ExaminationExecute(); },
+        [&f] { f.ShowRaskraskaMenuExecute(); },
+    };
+    auto pressable = [&f](const QWidget* Focused) {
+        for (const auto& region : f.Keyboard->Regions())
+            for (const auto& item : region.Items)
+                if (item.Widget == Focused) return true;
+        return false;
+    };
+    int shown = 0;
+    for (const auto& open : screens) {
+        open();
+        for (int round = 0; round < 3; ++round)
+            for (const auto& [key, text] : keys) {
+                Press(&f, key, text);
+                if (!f.Keyboard->FrameShown()) continue;
+                ++shown;
+                EXPECT_TRUE(pressable(f.Keyboard->Focused()))
+                    << "after key " << key << ": " << f.Keyboard->Focused()->objectName().toStdString();
+            }
+    }
+    EXPECT_GT(shown, 50);
+}
+
+// The frame as drawn, on a letter tile and on a thumbnail; the pictures are kept under the build
+// tree (screenshots/) to be looked at, drawn with the demo content's pictures where it is there.
+TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
+{
+    TPictureGameForm w({"арбуз", "бабочка", "автобус"});
+    const QString demo = QCoreApplication::applicationDirPath() + "/Pic/";
+    for (const QString& folder : {QStringLiteral("Alphabet/Rus/"), QStringLiteral("Images/Rus/")})
+        for (const QFileInfo& file : QDir(demo + folder).entryInfoList({"*.jpg"}, QDir::Files)) {
+            const QString target = w.Dir.path() + "/Pic/" + folder + file.fileName();
+            if (folder.startsWith("Alphabet") || QFile::exists(target)) {
+                QFile::remove(target);
+                QFile::copy(file.filePath(), target);
+            }
+        }
+    TMainForm& f = *w.Form;
+    const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
+    QDir().mkpath(dir);
+    auto frameAround = [&f](QWidget* Target) {
+        const QImage shot = f.grab().toImage();
+        const int in = TFocusFrame::kInset;
+        const QRect r = QRect(Target->mapTo(&f, QPoint(0, 0)), Target->size()).adjusted(in, in, -in, -in);
+        const int outer = (TFocusFrame::Thickness(r.size()) + 1) / 2;
+        return QColor(shot.pixel(r.topLeft())) == TFocusFrame::OuterColour() &&
+               QColor(shot.pixel(r.bottomRight())) == TFocusFrame::OuterColour() &&
+               QColor(shot.pixel(r.left() + outer, r.center().y())) == TFocusFrame::InnerColour();
+    };
+
+    f.SoundLetters->trigger();
+    TFormWorld::Click(f.LetterrsNamesSpeedButton);
+    f.CloseRulesPanelExecute();
+    QWidget* learning = w.Objects().SndLetterPanels->GetTile(7)->Panel;
+    EXPECT_FALSE(frameAround(learning));
+    Press(&f, Qt::Key_Down);
+    Press(&f, Qt::Key_Down);
+    Press(&f, Qt::Key_Right);
+    ASSERT_EQ(f.Keyboard->Focused(), learning);
+    EXPECT_TRUE(frameAround(learning));
+    f.grab().save(dir + "/keys_focus_letter.png");
+
+    f.FindLetterExecute();
+
+    f.WaitForPictures();
+    f.CloseRulesPanelExecute();
+    QWidget* letter = w.Objects().PicLetterPanels->GetTile(1)->Panel;
+    Press(&f, Qt::Key_Right);
+    Press(&f, Qt::Key_Right);
+    ASSERT_EQ(f.Keyboard->Focused(), letter);
+    EXPECT_TRUE(frameAround(letter));
+    f.grab().save(dir + "/keys_focus_letter_row.png");
+
+    Press(&f, Qt::Key_Tab);
+    QWidget* thumbnail = w.Objects().FirstLImgPanels->GetTile(0)->Panel();
+    EXPECT_TRUE(frameAround(thumbnail));
+    EXPECT_FALSE(frameAround(letter));
+    f.grab().save(dir + "/keys_focus_thumbnail.png");
+
+    QTest::mouseClick(f.BigImage, Qt::LeftButton);
+    EXPECT_FALSE(frameAround(thumbnail)) << "a mouse click puts the frame away";
+    EXPECT_FALSE(f.Keyboard->FrameShown());
+}

@@ -1,0 +1,9 @@
+# The content check's tests build their trees with the demo-content tools (tones, pictures, pages);
+# the command-line tests run the built program, on the demo content among others.
+target_link_libraries(${TEST_TARGET} PRIVATE kvarnel_content kvarnel_build_info)
+target_compile_definitions(${TEST_TARGET} PRIVATE
+  KV_PROGRAM="$<TARGET_FILE:kvarnel>"
+  KV_BUILD_TREE="${CMAKE_BINARY_DIR}")
+add_dependencies(${TEST_TARGET} kvarnel demo_content)
+# The monkey test sends thousands of events to the real window; under the sanitizers that takes minutes.
+set(TEST_TIMEOUT 600)
