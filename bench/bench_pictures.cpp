@@ -108,6 +108,7 @@ double FirstOpeningMs(TDecodeMode Mode)
     w.Form->Objects.FirstLImgPanels->Images->DecodeMode = Mode;
     const auto t0 = TClock::now();
     w.Form->FindLetterExecute();
+    w.Form->WaitForPictures();
     const auto t1 = TClock::now();
     benchmark::DoNotOptimize(w.Form->BigImage->Picture().constBits());
     return std::chrono::duration<double, std::milli>(t1 - t0).count();
@@ -200,7 +201,9 @@ void BM_BothPictureGamesOpen_Memory(benchmark::State& state)
         QCoreApplication::processEvents();
         const double before = ResidentMiB();
         w.Form->FindLetterExecute();
+        w.Form->WaitForPictures();
         w.Form->MakeWordExecute();
+        w.Form->WaitForPictures();
         QCoreApplication::processEvents();
         added = ResidentMiB() - before;
         const TGameObjects& o = w.Form->Objects;

@@ -79,6 +79,38 @@ void BM_PairStartAndGap(benchmark::State& State)
 }
 BENCHMARK(BM_PairStartAndGap)->UseManualTime()->Iterations(25)->Unit(benchmark::kMillisecond);
 
+// The same after 2.5 s of silence, when the device may have gone to rest: the start must stay
+// within one device buffer (11.6 ms) of the figure above, and the pair without a gap.
+void BM_PairStartAfterSilence(benchmark::State& State)
+{
+    auto engine = SilentEngine();
+    TEngineMediaPlayer first(engine), second(engine);
+    TNoDialogs dialogs;
+    TSettings settings;
+    TSoundFeedback speech(dialogs, first, second, settings, {});
+    const QString a = Sound("tone_c.mp3"), b = Sound("tone_b.mp3");
+    int64_t maxGap = 0;
+    std::vector<double> starts;
+    for (auto _ : State) {
+        State.PauseTiming();
+        const auto quiet = std::chrono::steady_clock::now() + std::chrono::milliseconds(2500);
+        Wait([&] { return std::chrono::steady_clock::now() >= quiet; });
+        State.ResumeTiming();
+        const auto t0 = std::chrono::steady_clock::now();
+        speech.PlaySoundPair(a, b);
+        Wait([&] { return first.Times().StartFrame >= 0; });
+        const double start = std::chrono::duration<double>(first.Times().StartedAt - t0).count();
+        State.SetIterationTime(start);
+        starts.push_back(start * 1000.0);
+        Wait([&] { return second.Mode() == mpStopped && second.Times().EndFrame >= 0; });
+        maxGap = std::max(maxGap, std::abs(second.Times().StartFrame - first.Times().EndFrame));
+    }
+    State.counters["max_gap_frames"] = double(maxGap);
+    std::sort(starts.begin(), starts.end());
+    State.counters["median_start_ms"] = starts.empty() ? 0.0 : starts[starts.size() / 2];
+}
+BENCHMARK(BM_PairStartAfterSilence)->UseManualTime()->Iterations(9)->Unit(benchmark::kMillisecond);
+
 // Decoding alone, per second of audio (a 3.8 s spoken phrase at 22.05 kHz mono).
 void BM_DecodePerAudioSecond(benchmark::State& State)
 {

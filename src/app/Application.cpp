@@ -9,7 +9,6 @@
 #include "platform/AudioEngine.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
-#include "platform/Fonts.h"
 #include "platform/Memory.h"
 #include "platform/QuitSignals.h"
 #include "platform/Translations.h"
@@ -92,7 +91,6 @@ public:
 
 int RunKvarnel(int argc, char** argv)
 {
-    memory::ReturnLargeBlocksToTheSystem();
     TCommandLine line;
     if (argc > 1) {
         // Options are read before any window (or display) is needed: --help, --version and
@@ -104,6 +102,12 @@ int RunKvarnel(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    return StartKvarnel(app, line);
+}
+
+int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::function<void(QWidget& Window)>& BeforeShow)
+{
+    memory::ReturnLargeBlocksToTheSystem();
     // However the program ends (Ctrl+Q, the adult's exit, the window closed, SIGTERM, Ctrl+C),
     // it leaves the loop and ends in order below: sound stopped, loader joined, settings saved.
     // Signals are caught from here on; they are acted on once the loop runs.
@@ -115,36 +119,43 @@ int RunKvarnel(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
     QGuiApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral(KV_APP_ID), QIcon(QStringLiteral(":/icons/" KV_APP_ID ".png"))));
-    fonts::InstallBundled();
-    InstallRussianTranslations();
+    // The fonts are not installed here: each is registered when a widget first asks for it.
 
     TQtDialogs qtDialogs(nullptr);
     TPrintedDialogs printedDialogs;
-    IDialogs& dialogs = line.SmokeTest ? static_cast<IDialogs&>(printedDialogs) : qtDialogs;
+    IDialogs& dialogs = Line.SmokeTest ? static_cast<IDialogs&>(printedDialogs) : qtDialogs;
     // ~/.config/kvarnel/kvarnel.conf; a smoke test neither reads nor writes it.
     QSettings choicesFile(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("kvarnel"),
                           QStringLiteral("kvarnel"));
-    const TRememberedChoices stored = line.SmokeTest ? TRememberedChoices() : TRememberedChoices::Read(choicesFile);
+    const TRememberedChoices stored = Line.SmokeTest ? TRememberedChoices() : TRememberedChoices::Read(choicesFile);
 
-    TMainForm window(&dialogs, TSettings::ForContent(ContentFor(line), fs::ExeFolder()));
+    TMainForm window(&dialogs, TSettings::ForContent(ContentFor(Line), fs::ExeFolder()), nullptr,
+                     TStartOrder::FirstFrameFirst);
     qtDialogs = TQtDialogs(&window);  // the boxes belong to the window
-    // The sound reads the window's settings and shows its boxes, so it goes before the window.
-    auto sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
-    window.SetSpeech(sound->Speech.get());
-    window.SetVolumeHandler([engine = sound->Engine](int Percent, bool Muted) {
-        engine->SetVolume(Percent);
-        engine->SetMuted(Muted);
+    window.ApplyChoices(stored, ThisRun(stored, Line));
+    if (!Line.SmokeTest) window.SetChoicesFile(&choicesFile);
+    // Neither Qt's own texts in Russian (its dialogs' buttons) nor the sound are needed for the
+    // first frame: they come right after it, before loading makes the games playable. The sound
+    // reads the window's settings and shows its boxes.
+    window.AfterFirstFrame([] { InstallRussianTranslations(); });
+    std::unique_ptr<TSoundSystem> sound;
+    window.AfterFirstFrame([&] {
+        sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
+        window.SetSpeech(sound->Speech.get());
+        window.SetVolumeHandler([engine = sound->Engine](int Percent, bool Muted) {
+            engine->SetVolume(Percent);
+            engine->SetMuted(Muted);
+        });
     });
-    window.ApplyChoices(stored, ThisRun(stored, line));
-    if (!line.SmokeTest) window.SetChoicesFile(&choicesFile);
 
-    QObject::connect(&window, &TMainForm::QuitRequested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&window, &TMainForm::QuitRequested, &App, [] { QCoreApplication::exit(0); });
     quitting = &window;
-    if (line.SmokeTest)
-        QObject::connect(&window, &TMainForm::LoadingFinished, &app,
+    if (Line.SmokeTest)
+        QObject::connect(&window, &TMainForm::LoadingFinished, &App,
                          [&](bool Loaded) { QApplication::exit(Loaded && printedDialogs.Shown == 0 ? 0 : 1); });
+    if (BeforeShow) BeforeShow(window);
     window.show();
-    const int result = app.exec();
+    const int result = App.exec();
     quitting = nullptr;
     window.SetSpeech(nullptr);
     sound.reset();

@@ -1,3 +1,16 @@
 #pragma once
 // Program entry: the application, the main window and the message loop until the window closes.
+#include "app/CommandLine.h"
+
+#include <functional>
+
+class QApplication;
+class QWidget;
+
 int RunKvarnel(int argc, char** argv);
+
+// The program's start once its application exists, as Line asks: the main window, then right after
+// its first frame Qt's Russian texts and the sound, then the message loop. BeforeShow, when given, sees the window just before it is shown
+// (the start-up benchmark watches for its first frame there).
+int StartKvarnel(QApplication& App, const TCommandLine& Line = {},
+                 const std::function<void(QWidget& Window)>& BeforeShow = {});

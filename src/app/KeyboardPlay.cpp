@@ -256,6 +256,11 @@ void TKeyboardPlay::FormMouseDown()
     FFocus.HideFrame();
 }
 
+void TKeyboardPlay::ScreenReady()
+{
+    if (FFocus.FrameWanted()) Settle(nullptr);
+}
+
 void TKeyboardPlay::FocusOn(QWidget* Widget)
 {
     FFocus.MoveTo(Widget);

@@ -28,6 +28,8 @@ public:
     bool FormKeyDown(QKeyEvent* Key);
     // A mouse button pressed anywhere in the window: the focus frame goes until the next key.
     void FormMouseDown();
+    // A screen that was loading takes keys now: a frame in use goes to where it begins.
+    void ScreenReady();
 
     // The widget with the keyboard focus (a tile's panel, a button), and whether its frame shows.
     QWidget* Focused() const { return FFocus.Widget(); }

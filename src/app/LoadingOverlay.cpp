@@ -38,19 +38,25 @@ void TMainForm::Timer1Timer()
 
 void TMainForm::StartLoading()
 {
-    if (FLoader->Started() || FLoadingEnded) return;
+    if (FLoader->Started() || FLoaderWaits || FLoadingEnded) return;
     if (Objects.PicGameBuffer) {  // made beforehand, as tests and benchmarks do: nothing to load
         FLoadingEnded = true;
         UpdateGameActions();
         return;
     }
     ShowLoadingOverlay();
+    // The program's own start paints its first frame before the loader takes a core.
+    if (FOrder == TStartOrder::FirstFrameFirst && !FFirstFrame) {
+        FLoaderWaits = true;
+        return;
+    }
     FLoader->Start([this] { LoaderBody(); });
 }
 
 void TMainForm::LoaderBody()
 {
     FLoader->Post([this] {
+        CompleteBuild();  // the loader touches widgets the first frame does without
         ui::SetScreenCursor(ui::TScreenCursor::HourGlass);
         Panel1->SetDoubleBuffered(true);
         BigImagePanel->SetDoubleBuffered(true);

@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 
 #include "app/KeyboardPlay.h"
+#include "app/StartPicture.h"
 #include "app/StartupLoader.h"
+#include "core/Artwork.h"
 #include "core/Texts.h"
 #include "core/Vendor.h"
 #include "platform/Dialogs.h"
@@ -29,9 +31,10 @@ QAction* NewAction(QObject* Manager, const char* Name, const char* Category, con
 
 }  // namespace
 
-TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent)
+TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent, TStartOrder Order)
     : QWidget(Parent),
       FUrlOpener(ui::SystemUrlOpener([this](const QString& Url) { BrowserFailed(Url); })),
+      FOrder(Order),
       FLoader(std::make_unique<TStartupLoader>(this))
 {
     Context.Settings = Settings;
@@ -57,6 +60,8 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     CreateThemeMenu();
     CreateSettingsActions();
     Context.SourcePanel = SourcePanel;
+    SetStartPicture();
+    if (FOrder == TStartOrder::AllAtOnce) CompleteBuild();
 
     UpdateGameActions();
     ui::Realign(this);
@@ -147,9 +152,59 @@ void TMainForm::changeEvent(QEvent* Event)
 void TMainForm::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
+    // Should no frame ever be painted (a window shown minimised), the start goes on all the same.
+    if (FOrder == TStartOrder::FirstFrameFirst && !FFirstFrame)
+        QTimer::singleShot(2000, this, [this] {
+            if (FFirstFrame) return;
+            FFirstFrame = true;
+            FirstFrameDone();
+        });
     if (!FActivated)
         QMetaObject::invokeMethod(
             this, [this] { FormActivate(); }, Qt::QueuedConnection);
+}
+
+void TMainForm::SetStartPicture()
+{
+    // The program's start shows the picture a former start kept, and keeps it once it is drawn.
+    if (FOrder == TStartOrder::FirstFrameFirst) {
+        if (auto kept = start_picture::ReadKept()) {
+            Image2->SetPicture(*kept);
+            return;
+        }
+        AfterFirstFrame([this] { start_picture::Keep(Image2->Picture()); });
+    }
+    Image2->SetPicture(artwork::StartScreen());
+}
+
+void TMainForm::paintEvent(QPaintEvent* Event)
+{
+    QWidget::paintEvent(Event);
+    if (FFirstFrame) return;
+    FFirstFrame = true;
+    // Queued: it runs once this paint pass has reached the screen.
+    QMetaObject::invokeMethod(
+        this, [this] { FirstFrameDone(); }, Qt::QueuedConnection);
+}
+
+void TMainForm::AfterFirstFrame(std::function<void()> Step)
+{
+    if (FFirstFrame && FAfterFirstFrame.empty() && !FLoaderWaits)
+        Step();
+    else
+        FAfterFirstFrame.push_back(std::move(Step));
+}
+
+void TMainForm::FirstFrameDone()
+{
+    CompleteBuild();
+    auto steps = std::move(FAfterFirstFrame);
+    FAfterFirstFrame.clear();
+    for (auto& step : steps) step();
+    if (FLoaderWaits) {
+        FLoaderWaits = false;
+        FLoader->Start([this] { LoaderBody(); });
+    }
 }
 
 void TMainForm::FormActivate()

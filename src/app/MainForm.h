@@ -21,11 +21,14 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QSettings;
 class TVolumeIndicator;
 class IPrinter;
+class TImgPanelCollection;
+class TInputHold;
 class TKeyboardPlay;
 class TStartupLoader;
 class QListWidget;
@@ -38,6 +41,14 @@ class TRichEdit;
 class TScrollBox;
 class TSpeedButton;
 
+// How the window is built. The program's own start builds what its first frame shows, paints it,
+// and builds the rest (the hidden working widgets, the game-type choosers, the rules pages) and
+// starts loading right after; the finished window is the same either way.
+enum class TStartOrder {
+    AllAtOnce,        // everything in the constructor (tests, benchmarks)
+    FirstFrameFirst,  // the program's start
+};
+
 class TMainForm : public QWidget,
                   public TFindLetterScreen,
                   public TLearningScreen,
@@ -48,10 +59,12 @@ class TMainForm : public QWidget,
 public:
     // Dialogs answer every box the window and the games show; Settings say where the content lies
     // and how the program starts.
-    TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent = nullptr);
+    TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent = nullptr,
+              TStartOrder Order = TStartOrder::AllAtOnce);
     // A window whose content lies in ContentFolder alone (with a trailing separator).
-    TMainForm(IDialogs* Dialogs, const QString& ContentFolder, QWidget* Parent = nullptr)
-        : TMainForm(Dialogs, TSettings::ForProgramFolder(ContentFolder), Parent)
+    TMainForm(IDialogs* Dialogs, const QString& ContentFolder, QWidget* Parent = nullptr,
+              TStartOrder Order = TStartOrder::AllAtOnce)
+        : TMainForm(Dialogs, TSettings::ForProgramFolder(ContentFolder), Parent, Order)
     {}
     ~TMainForm() override;
 
@@ -83,6 +96,16 @@ public:
     bool LoadingEnded() const { return FLoadingEnded; }
     // Waits for the loader and runs what it handed to this window's thread (tests, benchmarks).
     void WaitForLoading();
+    // Waits for the picture games' strips being read and opens their games now (tests, benchmarks).
+    void WaitForPictures();
+
+    // Runs Step once the window's first frame has been painted (at once when it has been), after
+    // the rest of the window is built and before loading starts.
+    void AfterFirstFrame(std::function<void()> Step);
+    bool FirstFramePainted() const { return FFirstFrame; }
+    // Builds what was left for after the first frame, now; nothing when all is built.
+    void CompleteBuild();
+
     // The text of the box a failed loading shows: the design's words, then what went wrong.
     static QString LoadingFailureText(const QString& Cause);
 
@@ -136,7 +159,12 @@ public:
     const TRememberedChoices& Choices() const { return FCurrent; }
     bool Kiosk() const { return FCurrent.Kiosk; }
     // Who applies the volume to the sound (the program's audio engine).
-    void SetVolumeHandler(std::function<void(int Percent, bool Muted)> Handler) { FVolumeHandler = std::move(Handler); }
+    // The handler gets the current volume at once, and every change after.
+    void SetVolumeHandler(std::function<void(int Percent, bool Muted)> Handler)
+    {
+        FVolumeHandler = std::move(Handler);
+        ApplyVolume();
+    }
     // Ctrl+Up / Ctrl+Down: the volume in steps of 10 %; Ctrl+M: mute on and off. Each change
     // shows the volume indicator over the ribbon for a second.
     void ChangeVolume(int Steps);
@@ -266,6 +294,7 @@ protected:
     void changeEvent(QEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    void paintEvent(QPaintEvent* Event) override;
     // The loader's work proper, on the loader thread: the program-wide game objects. With no
     // content root at all it fails at once, naming the folders searched.
     virtual void MakeGameObjects();
@@ -276,10 +305,17 @@ private:
     void CreateTitleRibbon();
     void CreateContentArea();
     void CreateSystemScreen();
+    // What the first frame does not show: the hidden working lists and sample tile, and the
+    // game-type choosers (joined to their handlers); then the rules panel's pages.
+    void CreateWorkingWidgets();
+    void JoinGameTypeChoosers();
+    void CreateRulesPages();
     void CreateSampleTile();
     TPanel* CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton, const char* NamesName,
                                   TSpeedButton*& SoundsButton, const char* SoundsName);
     void CreateStartScreen();
+    // The start screen's picture: drawn, or as a former start of the program kept it.
+    void SetStartPicture();
     void CreateRulesPanel();
     void CreatePopupMenu();
     void CreateThemeMenu();
@@ -302,8 +338,19 @@ private:
 
     // The loader's work, on its own thread: everything it does to widgets goes through Post.
     void LoaderBody();
+    // Runs Then once Strip's pictures are in: at once when none are being read; otherwise the
+    // loading overlay's bar moves and clicks on Screen are held back meanwhile.
+    void AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then);
+
+    // The first frame is on the screen: the rest of the window, the steps waiting for it, loading.
+    void FirstFrameDone();
 
     ui::TUrlOpener FUrlOpener;
+    TStartOrder FOrder;
+    bool FBuilt = false;  // CompleteBuild has run
+    bool FFirstFrame = false;
+    bool FLoaderWaits = false;  // loading asked for before the first frame
+    std::vector<std::function<void()>> FAfterFirstFrame;
     bool FActivated = false;
     void CreateSettingsActions();
     void SetVoice(bool Male);
@@ -318,4 +365,6 @@ private:
     std::unique_ptr<TStartupLoader> FLoader;
     IPrinter* FPrinter = nullptr;
     std::unique_ptr<IPrinter> FOwnPrinter;
+    TInputHold* FInputHold = nullptr;
+    int FPictureReadings = 0;  // strips being read for a game that waits for them
 };

@@ -52,5 +52,7 @@ void TMainForm::PrintRaskraskaExecute()
         FOwnPrinter = std::make_unique<TQtPrinter>();
         FPrinter = FOwnPrinter.get();
     }
-    PrintColouringPage(RasBigImage->Picture(), *Context.Dialogs, *FPrinter);
+    // The page is shown at the screen's size; the printer gets it whole, read when it prints.
+    PrintColouringPage(
+        RasBigImage->Picture(), [this] { return RasBigImage->FullPicture(); }, *Context.Dialogs, *FPrinter);
 }

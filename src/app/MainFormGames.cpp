@@ -3,7 +3,9 @@
 // to the window's menus, choosers and rules panel.
 #include "app/MainForm.h"
 
+#include "app/KeyboardPlay.h"
 #include "platform/Image.h"
+#include "platform/InputHold.h"
 #include "platform/Panel.h"
 #include "platform/ScreenCursor.h"
 #include "platform/ScrollBox.h"
@@ -16,8 +18,14 @@
 void TMainForm::CreateLearningScreen()
 {
     static_cast<TLearningScreen&>(*this) = BuildLearningScreen(GamesPanel);
+}
+
+void TMainForm::JoinGameTypeChoosers()
+{
     connect(LetterrsNamesSpeedButton, &TSpeedButton::clicked, this, [this] { LetterrsNamesSpeedButtonClick(); });
     connect(LettersSoundsSpeedButton, &TSpeedButton::clicked, this, [this] { LettersSoundsSpeedButtonClick(); });
+    connect(SpeedButton8, &TSpeedButton::clicked, this, [this] { SpeedButton8Click(); });
+    connect(SpeedButton9, &TSpeedButton::clicked, this, [this] { SpeedButton9Click(); });
 }
 
 void TMainForm::SoundLettersExecute()
@@ -69,12 +77,14 @@ void TMainForm::FindLetterExecute()
     MenuHideExecute();
     LeaveGameTypeChooser();
     Context.Settings.LetterSetMode = lsNames;
+    // Opened again while its pictures are still being read: the game starts once they are in.
+    const bool waiting = Objects.FirstLImgPanels->Reading();
     PrepareFindLetterGame(Context.Settings, Objects, *this);
     GamePicPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowPicGameRulesExecute();
     ShowRulesPanelExecute();
-    SelectFirstFindLetterPicture(Objects, *this);
+    if (!waiting) AfterPictures(*Objects.FirstLImgPanels, GamePicPanel, [this] { StartFindLetterPictures(Objects, *this); });
 }
 
 void TMainForm::ShowPicGameRulesExecute()
@@ -95,12 +105,39 @@ void TMainForm::MakeWordExecute()
     MenuHideExecute();
     LeaveGameTypeChooser();
     Context.Settings.LetterSetMode = lsNames;
+    const bool waiting = Objects.MakeWImgPanels->Reading();
     PrepareMakeWordGame(Context.Settings, Objects, *this);
     GameMakeWPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowMakeWGameRulesExecute();
     ShowRulesPanelExecute();
-    SelectFirstMakeWordPicture(Objects, *this);
+    if (!waiting) AfterPictures(*Objects.MakeWImgPanels, GameMakeWPanel, [this] { StartMakeWordPictures(Objects, *this); });
+}
+
+void TMainForm::AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then)
+{
+    if (!Strip.Reading()) {
+        Then();
+        return;
+    }
+    if (!FInputHold) FInputHold = new TInputHold(this);
+    FInputHold->Hold(Screen);
+    if (FPictureReadings++ == 0) ShowLoadingOverlay();
+    Strip.WhenRead([this, Screen = QPointer<QWidget>(Screen), Then = std::move(Then)] {
+        Then();
+        FInputHold->Release(Screen);
+        if (--FPictureReadings == 0) {
+            HideLoadingOverlay();
+            Keyboard->ScreenReady();
+        }
+    });
+}
+
+void TMainForm::WaitForPictures()
+{
+    for (TImgPanelCollection* strip : {static_cast<TImgPanelCollection*>(Objects.FirstLImgPanels.get()),
+                                       static_cast<TImgPanelCollection*>(Objects.MakeWImgPanels.get())})
+        if (strip) strip->FinishReading();
 }
 
 void TMainForm::ShowMakeWGameRulesExecute()
@@ -113,8 +150,6 @@ void TMainForm::ShowMakeWGameRulesExecute()
 void TMainForm::CreateExamScreen()
 {
     static_cast<TExamScreen&>(*this) = BuildExamScreen(GamesPanel);
-    connect(SpeedButton8, &TSpeedButton::clicked, this, [this] { SpeedButton8Click(); });
-    connect(SpeedButton9, &TSpeedButton::clicked, this, [this] { SpeedButton9Click(); });
     connect(StartExamImage, &TImage::Clicked, this, [this] { StartExamImageClick(); });
     connect(StartExamImage, &TImage::MouseDown, this, [this] { StartExamImageMouseDown(); });
     connect(StartExamImage, &TImage::MouseUp, this, [this] { StartExamImageMouseUp(); });

@@ -133,6 +133,10 @@ void TMainForm::CreateSystemScreen()
 
     SourcePanel = Panel(SysPanel, "SourcePanel", QRect(0, 0, 193, 672), TAlign::Left, Raised(ui::ButtonFace()));
     SourcePanel->hide();
+}
+
+void TMainForm::CreateWorkingWidgets()
+{
     // The folder listings themselves are fs::ListFiles and fs::ListSubFolders; these lists keep
     // the design's places for them.
     FileListBox1 = WorkingList(SourcePanel, "FileListBox1", QRect(8, 8, 177, 97));
@@ -145,6 +149,18 @@ void TMainForm::CreateSystemScreen()
                               "LetterrsNamesSpeedButton", LettersSoundsSpeedButton, "LettersSoundsSpeedButton");
     GameExamTypePanel = CreateGameTypeChooser("GameExamTypePanel", QRect(405, 268, 305, 66), SpeedButton8, "SpeedButton8",
                                               SpeedButton9, "SpeedButton9");
+    JoinGameTypeChoosers();
+}
+
+void TMainForm::CompleteBuild()
+{
+    if (FBuilt) return;
+    FBuilt = true;
+    // Each goes into a parent made in the constructor that gets no other children, so the
+    // window's tree is the same as if they had been made in their places.
+    CreateWorkingWidgets();
+    CreateRulesPages();
+    ui::Realign(this);
 }
 
 void TMainForm::CreateSampleTile()
@@ -197,14 +213,18 @@ void TMainForm::CreateStartScreen()
     StartPanel = Panel(GamesPanel, "StartPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
     Image2 = Image(StartPanel, "Image2", QRect(0, 0, 1099, 672), TAlign::Client, akLeftTop);
     Image2->SetCenter(true);
-    Image2->SetPicture(artwork::StartScreen());
     Image2->setAccessibleName(QString::fromUtf8(kWindowCaption));
+    // Its picture comes last in the constructor: it may be being drawn on another thread.
 }
 
 void TMainForm::CreateRulesPanel()
 {
     RulesPanel = Panel(GamesPanel, "RulesPanel", QRect(311, 137, 468, 328), TAlign::None, akNone, Raised(palette::Teal));
+    RulesPanel->hide();
+}
 
+void TMainForm::CreateRulesPages()
+{
     RulesCaptionPanel = Panel(RulesPanel, "RulesCaptionPanel", QRect(1, 1, 466, 24), TAlign::Top, Raised(palette::Teal));
     Label(RulesCaptionPanel, "RulesCaptionLabel", QPoint(7, 1), QStringLiteral("Правила игры"),
           Font("Comic Sans MS", 15, true), palette::Yellow);
@@ -245,7 +265,6 @@ void TMainForm::CreateRulesPanel()
         {QStringLiteral("Ребенок может находить соответствие между "),
          QStringLiteral("изображением буквы и ее звуком. При нажатии "), QStringLiteral("на букву проигрывается звук.")},
         RulesGame1RichEdit);
-    RulesPanel->hide();
 }
 
 void TMainForm::CreatePopupMenu()

@@ -4,6 +4,7 @@
 #include "core/Palette.h"
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/PictureScreen.h"
+#include "pictures/TileGeometry.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/ScrollBox.h"
@@ -39,6 +40,9 @@ TColouringScreen BuildColouringScreen(QWidget* GamesPanel)
 void OpenColouringTheme(TRaskrasImgPanelCollection& Strip, const QString& Folder, const TColouringScreen& Screen)
 {
     Strip.BigImage = Screen.RasBigImage;
+    // The pages are kept at the size their thumbnails show them; the big page reads its own.
+    TScrollBox* box = Screen.RasImgScrollBox;
+    Strip.Images->PictureBounds = TileImageBounds(box->maximumViewportSize().width(), box->devicePixelRatioF());
     Strip.LoadFromFolder(Folder);
     Strip.PlaceInScrollBox(Screen.RasImgScrollBox);
     Strip.FillTiles();

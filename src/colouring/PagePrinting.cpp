@@ -36,16 +36,25 @@ TPrintPlan PlanPrint(int PageWidthBefore, int PageWidth, int PageHeight, QSize P
 bool PrintColouringPage(const QImage& Picture, IDialogs& Dialogs, IPrinter& Printer, const QString& TitleLine,
                         const QString& CopyrightLine)
 {
-    if (Picture.isNull() || Picture.width() <= 0 || Picture.height() <= 0) return false;
+    return PrintColouringPage(
+        Picture, [&Picture] { return Picture; }, Dialogs, Printer, TitleLine, CopyrightLine);
+}
+
+bool PrintColouringPage(const QImage& Shown, const std::function<QImage()>& FullPage, IDialogs& Dialogs, IPrinter& Printer,
+                        const QString& TitleLine, const QString& CopyrightLine)
+{
+    if (Shown.isNull() || Shown.width() <= 0 || Shown.height() <= 0) return false;
     if (!Dialogs.ExecutePrintDialog(Printer)) return false;
+    QImage picture = FullPage();
+    if (picture.isNull()) picture = Shown;
 
     const int widthBefore = Printer.PageWidth();
     Printer.SetOrientation(IPrinter::TOrientation::Portrait);
-    if (Picture.height() < Picture.width()) Printer.SetOrientation(IPrinter::TOrientation::Landscape);
-    const TPrintPlan plan = PlanPrint(widthBefore, Printer.PageWidth(), Printer.PageHeight(), Picture.size());
+    if (picture.height() < picture.width()) Printer.SetOrientation(IPrinter::TOrientation::Landscape);
+    const TPrintPlan plan = PlanPrint(widthBefore, Printer.PageWidth(), Printer.PageHeight(), picture.size());
 
     Printer.BeginDoc();
-    Printer.StretchDraw(plan.PictureRect, Picture);
+    Printer.StretchDraw(plan.PictureRect, picture);
     Printer.SetFontSize(kLinePointSize);
     Printer.TextOut(plan.TitleAt.x(), plan.TitleAt.y(), TitleLine);
     Printer.TextOut(plan.CopyrightAt.x(), plan.CopyrightAt.y(), CopyrightLine);

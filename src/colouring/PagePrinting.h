@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 #include "core/Vendor.h"
 
 class IDialogs;
@@ -27,4 +29,8 @@ TPrintPlan PlanPrint(int PageWidthBefore, int PageWidth, int PageHeight, QSize P
 // Prints Picture after the print dialog: nothing for an empty picture or a cancelled dialog.
 // Returns true when a sheet was printed.
 bool PrintColouringPage(const QImage& Picture, IDialogs& Dialogs, IPrinter& Printer,
+                        const QString& TitleLine = kVendorWebAddress, const QString& CopyrightLine = kPagesCopyrightLine);
+// The same for a page shown smaller than it is: Shown decides whether there is anything to print,
+// and FullPage, called once the dialog has been accepted, gives the page at full resolution.
+bool PrintColouringPage(const QImage& Shown, const std::function<QImage()>& FullPage, IDialogs& Dialogs, IPrinter& Printer,
                         const QString& TitleLine = kVendorWebAddress, const QString& CopyrightLine = kPagesCopyrightLine);

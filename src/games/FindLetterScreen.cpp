@@ -37,12 +37,12 @@ void PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFi
     TFirstLImgPanelCollection& strip = *Objects.FirstLImgPanels;
     strip.BigImage = Screen.BigImage;
     LoadWordPicturesOnce(strip, Screen.ImgScrollBox);
-    strip.Reshuffle();
 }
 
-void SelectFirstFindLetterPicture(TGameObjects& Objects, const TFindLetterScreen& Screen)
+void StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Screen)
 {
     TFirstLImgPanelCollection& strip = *Objects.FirstLImgPanels;
+    strip.Reshuffle();
     if (strip.Count() > 0) {
         strip.GetTile(0)->PictureClick();
         return;

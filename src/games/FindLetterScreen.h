@@ -23,8 +23,9 @@ TFindLetterScreen BuildFindLetterScreen(QWidget* GamesPanel);
 
 // The game's action opens it in two parts around raising its screen and rules page.
 // Before the screen comes up: the 33 names in force, the letter row built once for them, the game
-// state cleared, the word pictures read once per run, then a new order with every picture shown.
+// state cleared, and the word pictures' reading begun (once per run; it goes on in the background).
 void PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFindLetterScreen& Screen);
-// After the rules page: the first picture of the new order becomes current. With no pictures at
-// all there is none: the big picture stays empty and every pick is answered as wrong.
-void SelectFirstFindLetterPicture(TGameObjects& Objects, const TFindLetterScreen& Screen);
+// After the rules page, once the strip's pictures are in: a new order with every picture shown,
+// and its first picture current. With no pictures at all there is none: the big picture stays
+// empty and every pick is answered as wrong.
+void StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Screen);

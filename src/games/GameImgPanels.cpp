@@ -5,7 +5,7 @@
 
 namespace {
 
-// Shows Tile's picture as the current picture of its strip's screen.
+// Shows Tile's picture as the current picture of its strip's screen, at the size it is shown.
 void ShowBig(const TImgPanel& Tile)
 {
     Tile.ShowInBigImage();

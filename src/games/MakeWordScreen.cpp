@@ -42,12 +42,12 @@ void PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMake
     strip.BigImage = Screen.MakeWImage;
     strip.WordPanel = Screen.MakeWWordPanel;
     LoadWordPicturesOnce(strip, Screen.MakeWImgScrollBox);
-    strip.Reshuffle();
 }
 
-void SelectFirstMakeWordPicture(TGameObjects& Objects, const TMakeWordScreen& Screen)
+void StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen)
 {
     TMakeWImgPanelCollection& strip = *Objects.MakeWImgPanels;
+    strip.Reshuffle();
     if (strip.Count() > 0) {
         strip.GetTile(0)->PictureClick();
         return;

@@ -23,9 +23,10 @@ struct TMakeWordScreen {
 TMakeWordScreen BuildMakeWordScreen(QWidget* GamesPanel);
 
 // The game's action opens it in two parts around raising its screen and rules page.
-// Before the screen comes up: the 33 names in force, the choice row built once for them, the word
-// pictures read once per run, then a new order with every picture shown.
+// Before the screen comes up: the 33 names in force, the choice row built once for them, and the
+// word pictures' reading begun (once per run; it goes on in the background).
 void PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMakeWordScreen& Screen);
-// After the rules page: the first picture of the new order becomes current, with a newly hidden
-// letter. With no pictures at all there is none: empty picture, empty word, every pick wrong.
-void SelectFirstMakeWordPicture(TGameObjects& Objects, const TMakeWordScreen& Screen);
+// After the rules page, once the strip's pictures are in: a new order with every picture shown,
+// and its first picture current with a newly hidden letter. With no pictures at all there is
+// none: empty picture, empty word, every pick wrong.
+void StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen);

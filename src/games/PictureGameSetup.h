@@ -9,5 +9,7 @@ struct TSettings;
 // The picture games always play with the 33 letter names, so their letter row is built and laid
 // out in Container only when it was built for another set (in practice on the first opening).
 void PrepareLetterChoiceRow(TSettings& Settings, TRusLetterPanelCollection& Row, QWidget* Container);
-// The word pictures are read into the strip and placed in Box once per run.
+// The word pictures are read into the strip once per run, at the size Box's tiles show them: the
+// reading is begun here and goes on on the thread pool; once the pictures are in, their tiles are
+// placed in Box (before whatever else waits for the strip). Nothing when they are read or being read.
 void LoadWordPicturesOnce(TImgPanelCollection& Strip, TScrollBox* Box);

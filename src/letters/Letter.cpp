@@ -1,6 +1,7 @@
 #include "letters/Letter.h"
 
 #include "platform/FileSystem.h"
+#include "platform/SharedPictures.h"
 
 #include <QImageReader>
 #include <array>
@@ -82,8 +83,11 @@ bool TLetterCollection::LoadPictures()
         const QString expected = PictureFileName(FSettings, letter->LowerLetter);
         if (!FSettings.Content.FileExists(expected)) continue;
         const QString path = FSettings.Content.Locate(expected);
-        reader.setFileName(path);
-        QImage decoded = reader.read();
+        // Every board and the missing-letter game read the same files: they share the pixels.
+        QImage decoded = shared_pictures::Get(path, QStringLiteral("letter"), [&] {
+            reader.setFileName(path);
+            return reader.read();
+        });
         if (decoded.isNull()) throw EPictureDecodeError((path + QStringLiteral(": ") + reader.errorString()).toStdString());
         letter->Picture = std::move(decoded);
     }

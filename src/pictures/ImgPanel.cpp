@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
+#include "pictures/TileGeometry.h"
 #include "platform/Accessibility.h"
 #include "platform/Align.h"
 #include "platform/Image.h"
@@ -14,8 +15,8 @@ namespace {
 
 const QColor kTileColour(0xFF, 0x00, 0x00);  // shows as a frame around the picture
 const QRect kNewTileBounds(20, 100, 60, 40);
-const int kImageSideMargin = 3;
-const int kImageTopMargin = 4;
+const int kImageSideMargin = kTileImageSideMargin;
+const int kImageTopMargin = kTileImageTopMargin;
 
 }  // namespace
 
@@ -99,7 +100,7 @@ void TImgPanel::ShowInBigImage() const
 {
     TImage* big = Strip().BigImage;
     if (!big) return;
-    big->SetPicture(FImage->Picture());
+    Strip().ShowLarge(*this);  // read again at the size the big picture shows it
     big->setAccessibleName(AccessibleName());
 }
 

@@ -25,6 +25,53 @@ void TImgPanelCollection::LoadFromFolder(const QString& Folder)
     Loaded = true;
 }
 
+void TImgPanelCollection::BeginLoadFromFolder(const QString& Folder)
+{
+    Clear();
+    SelectedIndex = -1;
+    Images->BeginLoadFromFolder(Folder, [this] { PicturesRead(); });
+}
+
+void TImgPanelCollection::PicturesRead()
+{
+    CreateTiles();
+    Loaded = true;
+    // What waits may ask for more to wait (a game opened again meanwhile); that waits for the next reading.
+    auto waiting = std::move(FWaiting);
+    FWaiting.clear();
+    for (auto& then : waiting) then();
+}
+
+bool TImgPanelCollection::Reading() const
+{
+    return Images->Loading();
+}
+
+void TImgPanelCollection::WhenRead(std::function<void()> Then)
+{
+    if (Reading())
+        FWaiting.push_back(std::move(Then));
+    else
+        Then();
+}
+
+void TImgPanelCollection::FinishReading()
+{
+    Images->FinishLoading();
+}
+
+void TImgPanelCollection::ShowLarge(const TImgPanel& Tile) const
+{
+    TImage* big = BigImage;
+    if (!big) return;
+    const TImageItem* item = Images->GetImage(static_cast<unsigned short>(Tile.Index()));
+    if (item->FileName.isEmpty() || !item->FullSize.isValid()) {
+        big->SetPicture(Tile.Image()->Picture());
+        return;
+    }
+    big->SetPictureSource(item->FullSize, Images->PictureReader(*item));
+}
+
 void TImgPanelCollection::CreateTiles()
 {
     Clear();
@@ -45,10 +92,11 @@ void TImgPanelCollection::FillTiles()
         tile->Image()->SetPicture(item->Picture);  // shares the catalogue's pixels
         tile->Name = item->Name;
         tile->Panel()->setAccessibleName(tile->AccessibleName());
-        const QImage& shown = tile->Image()->Picture();
+        // The proportions of the picture itself: the one kept may be a scaled copy.
+        const QSize shape = item->FullSize.isValid() ? item->FullSize : tile->Image()->Picture().size();
         TPanel* panel = tile->Panel();
         panel->resize(panel->width(),
-                      ProportionalTileHeight(shown.width(), shown.height(), panel->width(), panel->height()));
+                      ProportionalTileHeight(shape.width(), shape.height(), panel->width(), panel->height()));
     }
 }
 

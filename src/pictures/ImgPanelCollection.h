@@ -7,7 +7,9 @@
 #include "platform/Collection.h"
 
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <vector>
 
 struct TAppContext;
 class TImage;
@@ -29,6 +31,17 @@ public:
 
     // Frees the tiles, reads Folder into the catalogue and makes one blank tile per picture.
     virtual void LoadFromFolder(const QString& Folder);
+    // The same without waiting for the pictures: the catalogue decodes them on the thread pool
+    // while the caller goes on; once they are in, the tiles are made, Loaded is set and what
+    // waits (WhenRead) runs, on this thread.
+    void BeginLoadFromFolder(const QString& Folder);
+    // Whether pictures are being read; the strip has no tiles meanwhile.
+    bool Reading() const;
+    // Runs Then once the pictures being read are in, after what waits already; at once when no
+    // pictures are being read.
+    void WhenRead(std::function<void()> Then);
+    // Waits for the pictures being read and puts them in now.
+    void FinishReading();
     // Frees the tiles and makes one blank tile per catalogue item, parked in the hidden panel.
     void CreateTiles();
     // Docks every tile, in index order, to the top of Box.
@@ -45,8 +58,16 @@ public:
     // nothing, when there is no current tile.
     bool NextPicture();
 
+    // Shows Tile's picture in BigImage, read again from its file at the size BigImage draws it
+    // (and again when BigImage grows); a picture made in memory is shown as the tile holds it.
+    void ShowLarge(const TImgPanel& Tile) const;
+
 private:
+    // The pictures are in: the tiles, Loaded, and what waits.
+    void PicturesRead();
+
     TAppContext& FContext;
+    std::vector<std::function<void()>> FWaiting;
 };
 
 class TRaskrasImgPanelCollection : public TImgPanelCollection {

@@ -19,45 +19,100 @@ std::optional<QByteArray> ReadWholeFile(const QString& Path)
     return bytes;
 }
 
-// Decodes Bytes as the one given format only, as a decoder for that format would.
-TDecodedPicture DecodeBytes(QByteArray Bytes, const char* Format)
+// Every picture a reader hands out passes here before it is scaled or kept: whether it can be
+// used at all (PictureCheck.h).
+bool AcceptDecoded(const QImage& Image)
+{
+    return IsUsablePicture(Image);
+}
+
+// Decodes Bytes as the one given format only, as a decoder for that format would, to fit Bounds.
+TFittedDecode DecodeBytes(QByteArray Bytes, const char* Format, QSize Bounds)
 {
     QBuffer buffer(&Bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, Format);
     reader.setDecideFormatFromContent(false);
+    const QSize announced = reader.size();  // from the header; invalid when the reader cannot tell
+    if (announced.isValid()) {
+        const QSize target = FittedSize(announced, Bounds);
+        // Only a decoder that scales by itself is asked to: any other would decode whole and
+        // scale before the picture could be looked at.
+        if (target != announced && reader.supportsOption(QImageIOHandler::ScaledSize)) {
+            reader.setScaledSize(target);
+            reader.setQuality(100);  // smooth scaling and the accurate DCT
+        }
+    }
     QImage image;
-    if (!reader.read(&image) || !IsUsablePicture(image)) return std::nullopt;
-    return image;
+    if (!reader.read(&image) || !AcceptDecoded(image)) return std::nullopt;
+    const QSize full = announced.isValid() ? announced : image.size();
+    const QSize target = FittedSize(full, Bounds);
+    if (image.size() != target) image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.isNull()) return std::nullopt;
+    return TFittedPicture{image, full};
 }
 
-}  // namespace
-
-TDecodedPicture DecodeJpegFile(const QString& Path)
-{
-    auto bytes = ReadWholeFile(Path);
-    if (!bytes) return std::nullopt;
-    return DecodeJpegBytes(*bytes);
-}
-
-TDecodedPicture DecodeScrambledFile(const QString& Path)
-{
-    auto stored = ReadWholeFile(Path);
-    if (!stored) return std::nullopt;
-    return DecodeScrambledBytes(*stored);
-}
-
-TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes)
-{
-    return DecodeBytes(Bytes, "jpeg");
-}
-
-TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored)
+TFittedDecode DecodeScrambledBytesToFit(const QByteArray& Stored, QSize Bounds)
 {
     if (Stored.size() < kScrambledHeaderBytes) return std::nullopt;
     const QByteArray bitmap = UnscrambleBitmapBytes(Stored);
     if (!BitmapPixelsStartInside(bitmap)) return std::nullopt;
-    return DecodeBytes(bitmap, "bmp");
+    return DecodeBytes(bitmap, "bmp", Bounds);
+}
+
+TDecodedPicture Unfitted(TFittedDecode Decoded)
+{
+    if (!Decoded) return std::nullopt;
+    return std::move(Decoded->Picture);
+}
+
+}  // namespace
+
+QSize FittedSize(QSize FullSize, QSize Bounds)
+{
+    if (Bounds.isEmpty() || FullSize.isEmpty()) return FullSize;
+    if (FullSize.width() <= Bounds.width() && FullSize.height() <= Bounds.height()) return FullSize;
+    QSize fitted = FullSize.scaled(Bounds, Qt::KeepAspectRatio);
+    return fitted.expandedTo(QSize(1, 1));
+}
+
+TFittedDecode DecodeBytesToFit(const QByteArray& Bytes, const char* Format, QSize Bounds)
+{
+    return DecodeBytes(Bytes, Format, Bounds);
+}
+
+TFittedDecode DecodeJpegFileToFit(const QString& Path, QSize Bounds)
+{
+    auto bytes = ReadWholeFile(Path);
+    if (!bytes) return std::nullopt;
+    return DecodeBytes(std::move(*bytes), "jpeg", Bounds);
+}
+
+TFittedDecode DecodeScrambledFileToFit(const QString& Path, QSize Bounds)
+{
+    auto stored = ReadWholeFile(Path);
+    if (!stored) return std::nullopt;
+    return DecodeScrambledBytesToFit(*stored, Bounds);
+}
+
+TDecodedPicture DecodeJpegFile(const QString& Path)
+{
+    return Unfitted(DecodeJpegFileToFit(Path, QSize()));
+}
+
+TDecodedPicture DecodeScrambledFile(const QString& Path)
+{
+    return Unfitted(DecodeScrambledFileToFit(Path, QSize()));
+}
+
+TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes)
+{
+    return Unfitted(DecodeBytes(Bytes, "jpeg", QSize()));
+}
+
+TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored)
+{
+    return Unfitted(DecodeScrambledBytesToFit(Stored, QSize()));
 }
 
 std::vector<TDecodedPicture> DecodeFiles(const QStringList& Paths,

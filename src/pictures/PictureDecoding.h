@@ -4,6 +4,7 @@
 // on the window's thread. Qt's image allocation limit stays in force: a picture too big for it
 // fails to decode like any other unreadable file.
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +21,29 @@ TDecodedPicture DecodeJpegFile(const QString& Path);
 // unscrambled in memory. A file shorter than the five scrambled bytes is unreadable.
 TDecodedPicture DecodeScrambledFile(const QString& Path);
 
-// The same two for a file's bytes already in memory; the functions above read the file and call these.
+// A picture read to be shown no larger than some bounds, and the size it has in its file.
+struct TFittedPicture {
+    QImage Picture;
+    QSize FullSize;
+};
+using TFittedDecode = std::optional<TFittedPicture>;  // nothing: unreadable, as above
+// Reads a file to fit Bounds (device pixels); empty Bounds: at its own size.
+using TFittedDecoder = TFittedDecode (*)(const QString& Path, QSize Bounds);
+
+// The size a FullSize picture is kept at to fit Bounds: scaled down with its proportions kept
+// (each side at least 1), never up; FullSize itself for empty Bounds.
+QSize FittedSize(QSize FullSize, QSize Bounds);
+
+// The two readers above, fitting the picture to Bounds. A JPEG is scaled by the decoder itself
+// (libjpeg's DCT scaling, then a smooth scale to the exact size), so a photo is never decoded
+// whole only to be made small; a colouring page is decoded whole, then scaled smoothly.
+TFittedDecode DecodeJpegFileToFit(const QString& Path, QSize Bounds);
+TFittedDecode DecodeScrambledFileToFit(const QString& Path, QSize Bounds);
+// Bytes in Format ("png", "jpeg", ...) read the same way; the thumbnail cache reads its entries so.
+TFittedDecode DecodeBytesToFit(const QByteArray& Bytes, const char* Format, QSize Bounds);
+
+// The full-size readers for a file's bytes already in memory; the file readers read the file and
+// call these.
 TDecodedPicture DecodeJpegBytes(const QByteArray& Bytes);
 TDecodedPicture DecodeScrambledBytes(const QByteArray& Stored);
 

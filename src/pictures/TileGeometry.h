@@ -1,4 +1,15 @@
 #pragma once
+// The geometry of a picture tile: the red frame around its picture and its height for a picture.
+#include <QSize>
+
+// The picture lies 3 px inside the tile's sides and 4 px inside its top and bottom.
+inline constexpr int kTileImageSideMargin = 3;
+inline constexpr int kTileImageTopMargin = 4;
+
+// The largest size a picture is shown at in a tile TileWidth wide on a screen of DevicePixelRatio,
+// in device pixels: its width binds, its height follows the picture.
+QSize TileImageBounds(int TileWidth, double DevicePixelRatio);
+
 // The height of a picture tile that shows a Width × Height picture across TileWidth pixels.
 
 // Trunc((Height / Width) × TileWidth) with the quotient formed first in extended precision

@@ -18,6 +18,8 @@ namespace {
 
 // About 11.6 ms at 44.1 kHz: short enough for a click to sound at once, long enough for a busy box.
 constexpr int kBufferFrames = 512;
+// Silence after which the device rests.
+constexpr std::chrono::milliseconds kRestAfter(2000);
 
 // A machine without sound hardware says so once, not at every sound.
 void WarnOnce(const QString& Text)
@@ -71,7 +73,7 @@ std::shared_ptr<TAudioEngine> TAudioEngine::Acquire()
     return engine;
 }
 
-TAudioEngine::TAudioEngine()
+TAudioEngine::TAudioEngine() : FRestAfterFrames(int64_t(kDeviceRate) * kRestAfter.count() / 1000)
 {
     FAccumulator.resize(std::size_t(kBufferFrames) * kDeviceChannels);
     FPlayingScratch.reserve(16);
@@ -82,7 +84,9 @@ TAudioEngine::TAudioEngine()
 TAudioEngine::~TAudioEngine()
 {
     // Closing the device joins the mixing thread, so nothing is posted to this object afterwards;
-    // what was posted and not yet delivered goes with the object.
+    // what was posted and not yet delivered goes with the object. A resting thread holds SDL's
+    // device lock, which closing takes: it is woken first.
+    StopResting();
     if (FDevice) SDL_CloseAudioDevice(FDevice);
     if (FOwnsSubsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -216,6 +220,7 @@ void TAudioEngine::StartLocked(TVoice& Voice)
     Voice.Leader = -1;
     Voice.Times = {};
     ++Voice.Serial;
+    FWake.notify_all();
 }
 
 void TAudioEngine::Play(TVoiceId Voice)
@@ -268,10 +273,56 @@ bool TAudioEngine::IsWaiting(TVoiceId Voice) const
     return v && v->Leader >= 0;
 }
 
+void TAudioEngine::SetRestAfter(std::chrono::milliseconds Silence)
+{
+    std::lock_guard lock(FMutex);
+    FRestAfterFrames = int64_t(kDeviceRate) * Silence.count() / 1000;
+}
+
+bool TAudioEngine::Resting() const
+{
+    std::lock_guard lock(FMutex);
+    return FResting;
+}
+
+bool TAudioEngine::AnyPlayingLocked() const
+{
+    for (const auto& [id, v] : FVoices)
+        if (v.State == TVoiceState::Playing) return true;
+    return false;
+}
+
+void TAudioEngine::RestWhileSilent()
+{
+    std::unique_lock lock(FMutex);
+    if (FClosing || AnyPlayingLocked()) {
+        FLastSoundFrame = FFramesMixed;
+        return;
+    }
+    if (FFramesMixed - FLastSoundFrame < FRestAfterFrames) return;
+    // SDL keeps its device thread going at the buffer rate even when the device is paused; a
+    // thread that waits here is not woken at all. The device plays out what it has and then
+    // underruns quietly; the first buffer after the wait carries the new sound from its start.
+    FResting = true;
+    FWake.wait(lock, [this] { return FClosing || AnyPlayingLocked(); });
+    FResting = false;
+    FLastSoundFrame = FFramesMixed;
+}
+
+void TAudioEngine::StopResting()
+{
+    {
+        std::lock_guard lock(FMutex);
+        FClosing = true;
+    }
+    FWake.notify_all();
+}
+
 void TAudioEngine::MixCallback(void* Engine, uint8_t* Stream, int Bytes)
 {
-    static_cast<TAudioEngine*>(Engine)->Mix(reinterpret_cast<int16_t*>(Stream),
-                                            Bytes / int(kDeviceChannels * sizeof(int16_t)));
+    auto* engine = static_cast<TAudioEngine*>(Engine);
+    engine->RestWhileSilent();
+    engine->Mix(reinterpret_cast<int16_t*>(Stream), Bytes / int(kDeviceChannels * sizeof(int16_t)));
 }
 
 void TAudioEngine::Mix(int16_t* Out, int Frames)

@@ -5,6 +5,9 @@
 //
 // Voices can be chained: a follower waits for its leader to stop and begins at the very sample
 // where the leader's sound ends, inside the mixing routine, so a pair of sounds has no gap at all.
+//
+// When nothing has played for a while (2 s) the device rests: the mixing thread sleeps until a
+// voice starts, so an idle program is never woken. A sound started then is mixed at once.
 #include "platform/AudioFormat.h"
 
 #include <QObject>
@@ -12,6 +15,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -83,6 +87,11 @@ public:
     TVoiceTimes Times(TVoiceId Voice) const;
     bool IsWaiting(TVoiceId Voice) const;
 
+    // How long the device goes on after the last sound before it rests (2 s unless changed).
+    void SetRestAfter(std::chrono::milliseconds Silence);
+    // Whether the device rests now: the mixing thread sleeps until a voice starts.
+    bool Resting() const;
+
 private:
     struct TVoice {
         std::shared_ptr<const TDeviceSound> Sound;
@@ -116,6 +125,12 @@ private:
     void DeliverEnded(const std::vector<TEnded>& Ended);
     TVoice* FindLocked(TVoiceId Id);
     const TVoice* FindLocked(TVoiceId Id) const;
+    // Called by the mixing thread before each buffer: after enough silence it sleeps here, with
+    // SDL's device lock held, until a voice starts or the engine closes.
+    void RestWhileSilent();
+    bool AnyPlayingLocked() const;
+    // Wakes a resting mixing thread; the engine goes on closing without it.
+    void StopResting();
 
     uint32_t FDevice = 0;
     QString FDriverName;
@@ -128,6 +143,11 @@ private:
     TVoiceId FNextId = 1;
     int64_t FFramesMixed = 0;
     std::chrono::steady_clock::time_point FMixTime;  // when the current buffer began to be mixed
+    std::condition_variable FWake;                   // a voice started, or the engine closes
+    int64_t FRestAfterFrames;
+    int64_t FLastSoundFrame = 0;  // FFramesMixed when a voice last played at the start of a buffer
+    bool FResting = false;
+    bool FClosing = false;
 
     // Touched only by the mixing thread.
     std::vector<int32_t> FAccumulator;

@@ -7,13 +7,61 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <cmath>
+
 TImage::TImage(QWidget* Parent) : QWidget(Parent) {}
 
 void TImage::SetPicture(const QImage& Picture)
 {
+    FRead = nullptr;
+    FFullSize = QSize();
     FPicture = Picture;
     FMasked = QImage();
     update();
+}
+
+void TImage::SetPictureSource(QSize FullSize, TPictureReader Read)
+{
+    FRead = std::move(Read);
+    FFullSize = FullSize;
+    FPicture = QImage();
+    FMasked = QImage();
+    ReadToFit();
+    update();
+}
+
+QImage TImage::FullPicture() const
+{
+    if (!FRead || FPicture.size() == FFullSize) return FPicture;
+    const QImage full = FRead(QSize());
+    return full.isNull() ? FPicture : full;
+}
+
+QSize TImage::Shape() const
+{
+    return FRead ? FFullSize : FPicture.size();
+}
+
+void TImage::ReadToFit()
+{
+    if (!FRead || rect().isEmpty()) return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize drawn = DestRect().size();
+    const QSize needed(int(std::ceil(drawn.width() * ratio)), int(std::ceil(drawn.height() * ratio)));
+    if (!FPicture.isNull()) {
+        if (FPicture.size() == FFullSize) return;  // nothing larger to read
+        if (FPicture.width() >= needed.width() && FPicture.height() >= needed.height()) return;
+    }
+    const bool whole = needed.width() >= FFullSize.width() || needed.height() >= FFullSize.height();
+    FPicture = FRead(whole ? QSize() : needed);
+    FMasked = QImage();
+    update();
+}
+
+void TImage::resizeEvent(QResizeEvent* Event)
+{
+    QWidget::resizeEvent(Event);
+    ReadToFit();
 }
 
 void TImage::SetStretch(bool On)
@@ -42,7 +90,7 @@ void TImage::SetTransparent(bool On)
 
 QRect TImage::DestRect() const
 {
-    int w = FPicture.width(), h = FPicture.height();
+    int w = Shape().width(), h = Shape().height();
     const int cw = width(), ch = height();
     if (FStretch || (FProportional && (w > cw || h > ch))) {
         if (FProportional && w > 0 && h > 0) {

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class TImage : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +15,16 @@ public:
 
     const QImage& Picture() const { return FPicture; }
     void SetPicture(const QImage& Picture);
+
+    // Reads a picture to fit Bounds (device pixels); empty Bounds: the whole picture.
+    using TPictureReader = std::function<QImage(QSize Bounds)>;
+    // Shows a picture whose own size is FullSize, read with Read at the size this image draws it
+    // (laid out as a FullSize picture would be), and read again when the image grows past what it
+    // holds. A later SetPicture or SetPictureSource replaces it.
+    void SetPictureSource(QSize FullSize, TPictureReader Read);
+    // The picture at its own size: read anew when only a smaller copy is shown (for printing);
+    // the shown one when it cannot be read.
+    QImage FullPicture() const;
 
     bool Stretch() const { return FStretch; }
     void SetStretch(bool On);
@@ -37,13 +49,20 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
 
 private:
     const QImage& Drawn() const;
+    // The size the picture is laid out at: its own, also while a smaller copy is shown.
+    QSize Shape() const;
+    // Reads the source's picture again when the one held is smaller than it is drawn.
+    void ReadToFit();
 
     QImage FPicture;
+    QSize FFullSize;
+    TPictureReader FRead;
     mutable QImage FMasked;  // the picture with its transparent colour left out, made when first drawn
     bool FStretch = false;
     bool FCenter = false;

@@ -82,6 +82,8 @@ public:
 
     QWidget* Widget() const { return FWidget; }
     bool FrameShown() const;
+    // Whether keys have been used since the last click: the frame shows wherever the focus goes.
+    bool FrameWanted() const { return FShown; }
     // The focus goes to Target (nullptr: nowhere); a frame that shows goes with it.
     void MoveTo(QWidget* Target);
     void ShowFrame();

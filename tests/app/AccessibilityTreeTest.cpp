@@ -121,6 +121,7 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
 
     // "Найди букву": the letter row, the thumbnails by their words, the big picture.
     f.FindLetterExecute();
+    f.WaitForPictures();
     found = Clickables(f, "find the letter");
     auto& strip = *w.Objects().FirstLImgPanels;
     for (int i = 0; i < strip.Count(); ++i)
@@ -132,6 +133,7 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
 
     // "Дед Буквоед": the word's cells are read, the hidden one by what it is.
     f.MakeWordExecute();
+    f.WaitForPictures();
     found = Clickables(f, "missing letter");
     auto& word = *w.Objects().MakeWBuffer->WordRow;
     ASSERT_GT(word.Count(), 0);
@@ -181,6 +183,8 @@ TEST(AccessibleTree, TheDefaultActionOfATileOrTheStartControlIsItsClick)
     EXPECT_TRUE(QTest::qWaitFor([&] { return snd.GetTile(1)->Panel->BevelOuter() == TBevel::Raised; }, 2000));
 
     f.FindLetterExecute();
+
+    f.WaitForPictures();
     auto& strip = *w.Objects().FirstLImgPanels;
     Press(strip.GetTile(1)->Panel());
     EXPECT_EQ(strip.SelectedIndex, 1);

@@ -145,6 +145,7 @@ TEST(KeyboardPlay, AWholeFindTheLetterGameByLatinKeysWithYoApartFromYe)
     Press(&f, Qt::Key_Down);
     ASSERT_EQ(f.Keyboard->Focused(), f.SpeedButton4);
     Press(&f, Qt::Key_Return);
+    f.WaitForPictures();
     ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.GamePicPanel);
     ASSERT_TRUE(f.RulesPanel->isVisible());
     EXPECT_EQ(f.Keyboard->Focused(), f.RulesCloseButton);
@@ -247,6 +248,7 @@ TEST(KeyboardPlay, TabGoesRoundTheRegionsAndEnterOnAThumbnailSelectsIt)
     TPictureGameForm w({"арбуз", "банан", "вишня"});
     TMainForm& f = *w.Form;
     f.FindLetterExecute();
+    f.WaitForPictures();
     auto& row = *w.Objects().PicLetterPanels;
     auto& strip = *w.Objects().FirstLImgPanels;
     TKeyboardPlay& keys = *f.Keyboard;
@@ -389,8 +391,14 @@ TEST(KeyboardPlay, OnEveryScreenWithoutContentTheFrameStaysOnWhatCanBePressed)
     const std::vector<std::function<void()>> screens = {
         [] {},
         [&f] { f.SoundLetters->trigger(); },
-        [&f] { f.FindLetterExecute(); },
-        [&f] { f.MakeWordExecute(); },
+        [&f] {
+            f.FindLetterExecute();
+            f.WaitForPictures();
+        },
+        [&f] {
+            f.MakeWordExecute();
+            f.WaitForPictures();
+        },
         [&f] { f.ExaminationExecute(); },
         [&f] { f.ShowRaskraskaMenuExecute(); },
     };
@@ -455,6 +463,8 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
     f.grab().save(dir + "/keys_focus_letter.png");
 
     f.FindLetterExecute();
+
+    f.WaitForPictures();
     f.CloseRulesPanelExecute();
     QWidget* letter = w.Objects().PicLetterPanels->GetTile(1)->Panel;
     Press(&f, Qt::Key_Right);

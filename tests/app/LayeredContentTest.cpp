@@ -72,6 +72,7 @@ TEST(LayeredContent, AParentsPicturesJoinAndReplaceTheInstalledOnesAndTheirFolde
     w.Open();
     ASSERT_TRUE(w.Form->FindLetter->isEnabled());
     w.Form->FindLetterExecute();
+    w.Form->WaitForPictures();
     TFirstLImgPanelCollection& strip = *w.Form->Objects.FirstLImgPanels;
     QMap<QString, QSize> shown;
     for (int i = 0; i < strip.Count(); ++i)
@@ -89,6 +90,7 @@ TEST(LayeredContent, AParentsPicturesJoinAndReplaceTheInstalledOnesAndTheirFolde
     ASSERT_EQ(w.Form->Objects.RaskrasImgPanels->Count(), 1);
 
     w.Form->MakeWordExecute();
+    w.Form->WaitForPictures();
     w.Form.reset();
     EXPECT_EQ(Snapshot(w.User), before);
     EXPECT_TRUE(w.Dialogs.Calls.empty()) << w.Dialogs.Texts().front().toStdString();
@@ -101,6 +103,7 @@ TEST(LayeredContent, AFolderNoRootHasIsNamedWhereTheInstalledOneWasExpected)
     ASSERT_TRUE(QDir(w.Installed + "Pic/Images").removeRecursively());
     w.Open();
     w.Form->FindLetterExecute();
+    w.Form->WaitForPictures();
     ASSERT_EQ(w.Dialogs.Calls.size(), 1u);
     EXPECT_EQ(w.Dialogs.Calls[0].Text, QStringLiteral("Директория ") + w.Installed + "Pic/Images/Rus/ не существует.");
 }

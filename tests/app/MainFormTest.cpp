@@ -322,6 +322,7 @@ TEST_F(MainFormGames, FirstActivationMaximisesShowsTheStartScreenAndStartsLoadin
     // A later activation does nothing: no second loading, the screens stay as the user left them.
     Form->setWindowState(Qt::WindowNoState);
     Form->FindLetterExecute();
+    Form->WaitForPictures();
     Form->FormActivate();
     Form->show();
     Form->activateWindow();
@@ -375,6 +376,7 @@ TEST_F(MainFormGames, FindLetterShowsItsScreenWithRulesAndUsesTheNamesSet)
     Form->FormActivate();
     Form->Context.Settings.LetterSetMode = lsSounds;
     Form->FindLetterExecute();
+    Form->WaitForPictures();
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
     EXPECT_EQ(TopScreen(), Form->GamePicPanel);
     ExpectRulesOnTopWith(Form->RulePicGamePanel);
@@ -388,6 +390,7 @@ TEST_F(MainFormGames, MakeWordShowsItsScreenWithRulesAndUsesTheNamesSet)
     Form->FormActivate();
     Form->Context.Settings.LetterSetMode = lsSounds;
     Form->MakeWordExecute();
+    Form->WaitForPictures();
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
     EXPECT_EQ(TopScreen(), Form->GameMakeWPanel);
     ExpectRulesOnTopWith(Form->RuleMakeWGamePanel);
@@ -433,6 +436,7 @@ TEST_F(MainFormGames, AFinishedGameReturnsToTheStartScreenOverTheGameAndItsRules
 {
     Form->FormActivate();
     Form->MakeWordExecute();
+    Form->WaitForPictures();
     Form->StartPanelShowExecute();
     EXPECT_EQ(TopScreen(), Form->StartPanel);
     // The rules panel is not hidden, only covered.
@@ -441,6 +445,7 @@ TEST_F(MainFormGames, AFinishedGameReturnsToTheStartScreenOverTheGameAndItsRules
     EXPECT_TRUE(Form->GenderVoiceRadioPanel->isHidden());
     // Opening a game again raises its screen and the rules over it.
     Form->FindLetterExecute();
+    Form->WaitForPictures();
     EXPECT_EQ(TopScreen(), Form->GamePicPanel);
     ExpectRulesOnTopWith(Form->RulePicGamePanel);
 }
@@ -449,11 +454,14 @@ TEST_F(MainFormGames, ChoosingAnotherGameWhileTheRulesAreOpenRaisesThatGamesPage
 {
     Form->FormActivate();
     Form->FindLetterExecute();
+    Form->WaitForPictures();
     Form->MakeWordExecute();
+    Form->WaitForPictures();
     ExpectRulesOnTopWith(Form->RuleMakeWGamePanel);
     Form->CloseRulesPanelExecute();
     EXPECT_TRUE(Form->RulesPanel->isHidden());
     Form->FindLetterExecute();
+    Form->WaitForPictures();
     ExpectRulesOnTopWith(Form->RulePicGamePanel);
 }
 
@@ -462,6 +470,7 @@ TEST_F(MainFormGames, AnActivityChosenWhileAChooserIsUpClosesTheChooser)
     Form->FormActivate();
     Form->SoundLettersExecute();
     Form->FindLetterExecute();
+    Form->WaitForPictures();
     EXPECT_TRUE(Form->SysPanel->isHidden());
     EXPECT_TRUE(Form->GameSndTypePanel->isHidden());
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
@@ -632,6 +641,7 @@ TEST_F(MainFormGames, WebLinkQuestionAnsweredNoLeavesEverythingAsItWas)
 {
     ShowAt({1099, 770});
     Form->FindLetterExecute();
+    Form->WaitForPictures();
     Dialogs.Calls.clear();  // the empty content folder's messages
     Dialogs.YesNoAnswer = false;
     QTest::mouseClick(Form->Label3, Qt::LeftButton, {}, QPoint(5, 5));

@@ -46,6 +46,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     QTest::mouseClick(form.MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
     form.SoundLetters->setEnabled(false);  // to see a disabled entry beside the enabled ones
     form.FindLetterExecute();
+    form.WaitForPictures();
     form.PopupMenuPanel->show();
     const QImage menu = form.grab().toImage();
     ASSERT_TRUE(menu.save(ShotPath("main_menu_rules.png")));
@@ -57,6 +58,7 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     form.SysPanel->hide();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_screen.png")));
     form.MakeWordExecute();
+    form.WaitForPictures();
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_makeword_screen.png")));
     form.RaskraskaPanel->raise();

@@ -198,3 +198,27 @@ TEST_F(Colouring, PrintingTakesTheBigPageAndNothingWithoutOne)
     Form->SpeedButton2->click();
     EXPECT_EQ(Printer.Jobs, 1) << "a cancelled dialog prints nothing";
 }
+
+TEST_F(Colouring, ABigPageIsShownAtTheScreensSizeAndPrintedWhole)
+{
+    QDir().mkpath(Root() + "Большие");
+    WritePage(Root() + "Большие/лист.flim", 2480, 3508, 200);  // A4 at 300 dpi
+    Start();
+    Form->ShowRaskraskaMenuExecute();
+    ThemeButton(QStringLiteral("Большие"))->click();
+    ASSERT_EQ(Strip().Count(), 1);
+    const QSize thumbnail = Strip().Images->GetImage(0)->Picture.size();
+    EXPECT_LE(thumbnail.width(), Form->RasImgScrollBox->width());
+
+    Strip().GetTile(0)->PictureClick();
+    const QSize shown = Form->RasBigImage->Picture().size();
+    EXPECT_LE(shown.width(), Form->RasBigImage->width());
+    EXPECT_LE(shown.height(), Form->RasBigImage->height());
+    EXPECT_GE(shown.height(), Form->RasBigImage->height() - 1) << "as large as the screen shows it";
+
+    Form->SpeedButton2->click();
+    ASSERT_EQ(Printer.Jobs, 1);
+    EXPECT_EQ(Printer.DrawnImageSizes.at(0), QSize(2480, 3508)) << "the printer gets every pixel of the page";
+    EXPECT_EQ(Printer.Orientation, IPrinter::TOrientation::Portrait);
+    EXPECT_EQ(Form->RasBigImage->Picture().size(), shown) << "the screen keeps its smaller copy";
+}

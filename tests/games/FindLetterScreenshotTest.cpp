@@ -71,10 +71,12 @@ TEST(PictureGameScreens, BothGamesShowTheCurrentPictureLargeAndInTheStrip)
     TMainForm& f = *w.Form;
 
     f.FindLetterExecute();
+    f.WaitForPictures();
     f.CloseRulesPanelExecute();
     ExpectShowsCurrentPicture(f, *w.Objects().FirstLImgPanels, f.BigImage, "find_letter.png");
 
     f.MakeWordExecute();
+    f.WaitForPictures();
     f.CloseRulesPanelExecute();
     ExpectShowsCurrentPicture(f, *w.Objects().MakeWImgPanels, f.MakeWImage, "make_word.png");
     // The word row stands in its panel, one cell per letter.
@@ -99,10 +101,12 @@ TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
     form.UpdateGameActions();
 
     form.FindLetterExecute();
+    form.WaitForPictures();
     ASSERT_TRUE(Render(form).save(ShotPath("find_letter_demo_rules.png")));
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(Render(form).save(ShotPath("find_letter_demo.png")));
     form.MakeWordExecute();
+    form.WaitForPictures();
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(Render(form).save(ShotPath("make_word_demo.png")));
     EXPECT_TRUE(dialogs.Calls.empty());

@@ -27,6 +27,7 @@ struct FindLetterGame : ::testing::Test {
         Row = W->Objects().PicLetterPanels.get();
         Game = W->Objects().PicGameBuffer.get();
         W->Form->FindLetterExecute();
+        W->Form->WaitForPictures();
     }
     // A left click on the letter tile of this small letter.
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }
@@ -150,6 +151,7 @@ TEST_F(FindLetterGame, LastRightAnswerPraisesThenSaysWellDoneAndANewGameShowsEve
     TLetterPanel* firstLetter = Row->GetTile(0);
     QDir(W->WordsFolder()).removeRecursively();
     W->Form->FindLetterExecute();
+    W->Form->WaitForPictures();
     EXPECT_EQ(f.GamesPanel->children().last(), f.RulesPanel);
     EXPECT_TRUE(W->Dialogs.Calls.empty());
     EXPECT_EQ(Row->GetTile(0), firstLetter);
@@ -177,6 +179,7 @@ TEST_F(FindLetterGame, WithoutPicturesThereIsNoCurrentPictureAndEveryPickIsWrong
     EXPECT_EQ(W->Speech.Count(TKind::Praise), 0);
 
     W->Form->FindLetterExecute();  // the folder counts as read: no second box
+    W->Form->WaitForPictures();
     EXPECT_EQ(W->Dialogs.Calls.size(), 1u);
 }
 
@@ -185,6 +188,7 @@ TEST(FindLetterNameless, PictureWithoutANameCannotBeAnswered)
     TPictureGameForm w({});
     testpics::WriteJpeg(w.WordsFolder() + "котjpeg", 30, 30);  // listed, but its name is empty
     w.Form->FindLetterExecute();
+    w.Form->WaitForPictures();
 
     TFirstLImgPanelCollection& strip = *w.Objects().FirstLImgPanels;
     ASSERT_EQ(strip.Count(), 1);

@@ -28,6 +28,7 @@ struct MakeWordGame : ::testing::Test {
         Row = W->Objects().MakeWLetterPanels.get();
         Game = W->Objects().MakeWBuffer.get();
         W->Form->MakeWordExecute();
+        W->Form->WaitForPictures();
     }
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }
     // Puts Word up with the letter at Pos hidden, as a selection does after its draw.
@@ -190,6 +191,7 @@ TEST_F(MakeWordGame, SolvingEveryPictureEndsTheGameAndANewGameShowsThemAllAgain)
     EXPECT_EQ(Cells().size(), 3);
 
     W->Form->MakeWordExecute();
+    W->Form->WaitForPictures();
     EXPECT_EQ(VisibleTiles(), 2);
     EXPECT_EQ(Strip->SelectedIndex, 0);
     EXPECT_EQ(Game->CurrentWord, Strip->GetTile(0)->Name);
@@ -214,6 +216,7 @@ TEST(MakeWordNameless, PictureWithoutANameShowsNoWordAndCannotBeAnswered)
     TPictureGameForm w({});
     testpics::WriteJpeg(w.WordsFolder() + "котjpeg", 30, 30);
     w.Form->MakeWordExecute();
+    w.Form->WaitForPictures();
     TMakeWBuffer& game = *w.Objects().MakeWBuffer;
     EXPECT_TRUE(game.CurrentWord.empty());
     EXPECT_EQ(game.MissingPos, 1);

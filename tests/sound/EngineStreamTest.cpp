@@ -105,6 +105,22 @@ bool SilentBetween(const TSamples& Stream, int64_t From, int64_t To)
     return std::all_of(b, e, [](int16_t v) { return v == 0; });
 }
 
+// Context switches so far of this process's SDL audio threads: each wake-up counts.
+long long AudioThreadSwitches()
+{
+    long long sum = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(tid) + QStringLiteral("/status"));
+        if (!status.open(QIODevice::ReadOnly)) continue;
+        const QList<QByteArray> lines = status.readAll().split('\n');
+        if (lines.isEmpty() || !lines[0].contains("SDLAudio")) continue;
+        for (const QByteArray& line : lines)
+            if (line.contains("ctxt_switches:")) sum += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+    }
+    return sum;
+}
+
 struct TEnded {
     QString Player;
     QString File;
@@ -195,6 +211,53 @@ TEST_F(EngineStream, PairIsOneUnbrokenRunOfSamples)
     EXPECT_TRUE(SilentBetween(stream, 0, first.StartFrame + silence.Frames));
     EXPECT_TRUE(SilentBetween(stream, second.EndFrame + silence.Frames, int64_t(stream.size() / 2)));
     EXPECT_TRUE(Dialogs.Calls.empty());
+}
+
+TEST_F(EngineStream, DeviceRestsInSilenceAndAPairStartedThenIsStillGapless)
+{
+    Engine->SetRestAfter(std::chrono::milliseconds(100));
+    const QString before = Female(QStringLiteral("Фразы/Звук.mp3"), "tone_c.mp3");
+    const QString lead = Female(QStringLiteral("Фразы/Буква.mp3"), "tone_a.mp3");
+    const QString letter = Female(QStringLiteral("Буквы/а.mp3"), "tone_b.mp3");
+    EXPECT_FALSE(Engine->Resting());
+    Speech->PlaySoundFile(before);
+    ASSERT_TRUE(WaitForEnds(1));
+    const TVoiceTimes c = EndOf(before)->Times;
+
+    // A tenth of a second after the sound the device rests: nothing is mixed, no thread wakes.
+    ASSERT_TRUE(WaitUntil([&] { return Engine->Resting(); }, 3000));
+    const int64_t restedAt = Engine->FramesMixed();
+    EXPECT_GE(restedAt - c.EndFrame, 4410 - 512);
+    EXPECT_LE(restedAt - c.EndFrame, 4410 + 2 * 512);
+    const long long switches = AudioThreadSwitches();
+    ASSERT_GT(switches, 0) << "no SDL audio thread found";
+    QThread::msleep(300);
+    EXPECT_EQ(Engine->FramesMixed(), restedAt) << "mixed while resting";
+    EXPECT_EQ(AudioThreadSwitches(), switches) << "the device's thread woke while resting";
+
+    // A pair on the resting device begins in the very next buffer and has no gap.
+    Speech->PlaySoundPair(lead, letter);
+    ASSERT_TRUE(WaitForEnds(3));
+    const TVoiceTimes a = EndOf(lead)->Times, b = EndOf(letter)->Times;
+    EXPECT_EQ(a.StartFrame, restedAt);
+    EXPECT_EQ(b.StartFrame, a.EndFrame) << "gap of " << b.StartFrame - a.EndFrame << " frames";
+    const TSamples stream = CloseAndReadStream();
+
+    TStartSilence silence;
+    ASSERT_TRUE(FindStartSilence(stream, Expected("tone_c.mp3"), c.StartFrame, silence));
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_a.mp3"), a.StartFrame, silence));
+    EXPECT_TRUE(SoundAt(stream, Expected("tone_b.mp3"), a.EndFrame, silence));
+    EXPECT_TRUE(SilentBetween(stream, c.EndFrame + silence.Frames, a.StartFrame + silence.Frames));
+}
+
+TEST_F(EngineStream, ClosingARestingDeviceDoesNotHang)
+{
+    Engine->SetRestAfter(std::chrono::milliseconds(0));
+    ASSERT_TRUE(WaitUntil([&] { return Engine->Resting(); }, 3000));
+    QElapsedTimer clock;
+    clock.start();
+    CloseAndReadStream();
+    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 TEST_F(EngineStream, NewPairReplacesTheWaitingSecondFile)

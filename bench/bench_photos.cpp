@@ -1,0 +1,442 @@
+// A parent's phone photos as word pictures: 100 JPEGs of 4000 × 3000 in Pic/Images/Rus, and the
+// first opening of "Найди букву" over them, with an empty thumbnail cache (cold) and again with
+// the cache the cold opening left (warm). Also the memory the picture screens take with the demo
+// content beside this program.
+//
+// Every opening runs in a fresh child process of this same file, so that its resident memory is
+// that opening's alone and no decoded picture or page cache of an earlier one is counted. The child
+// writes one line of figures; the parent keeps the medians. The photos are generated once per run
+// into a temporary folder and never kept.
+#include "BenchSupport.h"
+#include "app/MainForm.h"
+#include "games/GameObjects.h"
+#include "letters/Letter.h"
+#include "pictures/ImgPanelCollection.h"
+#include "pictures/PictureDecoding.h"
+#include "pictures/ThumbnailCache.h"
+#include "platform/FileSystem.h"
+#include "platform/Image.h"
+#include "platform/Panel.h"
+#include "platform/SpeedButton.h"
+
+#include <benchmark/benchmark.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <unistd.h>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using bench::Median;
+using bench::TSilentDialogs;
+using bench::TSilentSpeech;
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+constexpr int kPhotos = 100;
+constexpr int kPhotoWidth = 4000;
+constexpr int kPhotoHeight = 3000;
+
+constexpr const char* kChildVariable = "KV_PHOTO_BENCH_CHILD";
+constexpr const char* kFolderVariable = "KV_PHOTO_BENCH_FOLDER";
+constexpr const char* kFiguresMarker = "KV_PHOTO_FIGURES";
+
+// Kibibytes of one line of /proc/self/status ("VmRSS", "VmHWM").
+double StatusKiB(const char* Field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray prefix = QByteArray(Field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(prefix)) return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble();
+    return 0;
+}
+
+double ResidentMiB()
+{
+    return StatusKiB("VmRSS") / 1024.0;
+}
+
+double PeakResidentMiB()
+{
+    return StatusKiB("VmHWM") / 1024.0;
+}
+
+// CPU seconds of the whole process so far, every thread together.
+double ProcessCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+}
+
+// Runs the calling thread's event loop until Done or TimeoutMs.
+bool RunEventsUntil(const std::function<bool()>& Done, int TimeoutMs = 600000)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer wake;  // bounds each wait, so a lost wake-up cannot hang the benchmark
+    wake.start(20);
+    while (!Done()) {
+        if (elapsed.elapsed() > TimeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+// The longest stretch the window's thread went without running its event loop, measured by a
+// 5 ms timer: how long the window stood frozen.
+class TStallWatch {
+public:
+    TStallWatch()
+    {
+        FTimer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&FTimer, &QTimer::timeout, [this] {
+            const auto now = TClock::now();
+            FLongest = std::max(FLongest, now - FLast);
+            FLast = now;
+        });
+        FLast = TClock::now();
+        FTimer.start(5);
+    }
+    double LongestMs() const
+    {
+        const auto tail = TClock::now() - FLast;  // a stall still going on counts too
+        return std::chrono::duration<double, std::milli>(std::max(FLongest, tail)).count();
+    }
+
+private:
+    QTimer FTimer;
+    TClock::time_point FLast;
+    TClock::duration FLongest{};
+};
+
+// A picture that compresses like a photo: smooth colour fields under fine noise.
+QImage PhotoLike(int Seed)
+{
+    QImage img(kPhotoWidth, kPhotoHeight, QImage::Format_RGB32);
+    QRandomGenerator rng(static_cast<quint32>(Seed + 1));
+    for (int y = 0; y < kPhotoHeight; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < kPhotoWidth; ++x) {
+            const int n = int(rng.bounded(24));
+            line[x] = qRgb((x / 16 + Seed * 13 + n) & 255, (y / 12 + n) & 255, ((x + y) / 24 + Seed * 7 + n) & 255);
+        }
+    }
+    QPainter p(&img);
+    p.setBrush(QColor::fromHsv((Seed * 37) % 360, 160, 220));
+    p.drawEllipse(400, 300, kPhotoWidth - 800, kPhotoHeight - 600);
+    return img;
+}
+
+// The program folder: the photos as word pictures, small letter pictures, no sound.
+struct TPhotoContent {
+    QTemporaryDir Dir;
+    QString Folder;
+    qint64 Bytes = 0;
+
+    TPhotoContent() : Folder(Dir.path() + "/")
+    {
+        QDir(Folder).mkpath("Pic/Images/Rus");
+        QDir(Folder).mkpath("Pic/Alphabet/Rus");
+        const QString letters = QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя");
+        const QString words = Folder + "Pic/Images/Rus/";
+        // Two at a time: encoding a 12-megapixel JPEG takes a while.
+        std::vector<QFuture<void>> jobs;
+        for (int i = 0; i < kPhotos; ++i) {
+            const QString path = words + QString(letters[i % letters.size()]) + QStringLiteral("фото%1.jpg").arg(i);
+            jobs.push_back(QtConcurrent::run([path, i] { PhotoLike(i).save(path, "JPG", 90); }));
+        }
+        for (auto& job : jobs) job.waitForFinished();
+        for (const QFileInfo& f : QDir(words).entryInfoList(QDir::Files)) Bytes += f.size();
+
+        const TSettings settings = TSettings::ForProgramFolder(Folder);
+        TRusLetterCollection alphabet(settings);
+        alphabet.MakeLetters();
+        for (int i = 0; i < alphabet.Count(); ++i) {
+            QImage letter(200, 200, QImage::Format_RGB32);
+            letter.fill(QColor::fromHsv(i * 10, 120, 230));
+            letter.save(TLetterCollection::PictureFileName(settings,
+                                                           alphabet.GetLetter(static_cast<unsigned short>(i))->LowerLetter),
+                        "JPG", 85);
+        }
+    }
+};
+
+TPhotoContent& PhotoContent()
+{
+    static TPhotoContent c;
+    return c;
+}
+
+// The window as after start-up: the program-wide objects made, shown and activated.
+struct TShownWindow {
+    TSilentDialogs Dialogs;
+    TSilentSpeech Speech;
+    TMainForm Form;
+
+    explicit TShownWindow(const QString& Folder) : Form(&Dialogs, Folder)
+    {
+        Form.SetSpeech(&Speech);
+        Form.show();
+        RunEventsUntil([&] { return Form.Activated(); }, 2000);
+        if (!Form.Activated()) Form.FormActivate();
+        RunEventsUntil([&] { return Form.LoadingEnded(); });
+        Form.WaitForLoading();
+        QCoreApplication::processEvents();
+    }
+};
+
+// Whether a picture game's strip is up: every picture in it, the first one current and shown.
+bool StripReady(const TImgPanelCollection& Strip, int Pictures, const TImage* Big)
+{
+    return Strip.Loaded && Strip.Count() == Pictures && Strip.SelectedIndex == 0 && Big && !Big->Picture().isNull();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The children.
+
+// The first opening of "Найди букву" over the photo folder; the thumbnail cache is whatever the
+// parent's XDG_CACHE_HOME holds.
+void ChildPhotoOpening(benchmark::State& State)
+{
+    for (auto _ : State) {
+        const QString folder = qEnvironmentVariable(kFolderVariable);
+        const int pictures = int(fs::ListFiles(folder + "Pic/Images/Rus/", "*.jpg").size());
+        TShownWindow w(folder);
+        const double before = ResidentMiB();
+        TStallWatch stalls;
+        const double cpu0 = ProcessCpuSeconds();
+        const auto t0 = TClock::now();
+        w.Form.FindLetterExecute();
+        const bool ready =
+            RunEventsUntil([&] { return StripReady(*w.Form.Objects.FirstLImgPanels, pictures, w.Form.BigImage); });
+        const double ms = std::chrono::duration<double, std::milli>(TClock::now() - t0).count();
+        const double cpu = ProcessCpuSeconds() - cpu0;
+        const double stall = stalls.LongestMs();
+        QCoreApplication::processEvents();
+        std::printf("%s %d %.3f %.3f %.3f %.3f %.3f %.3f\n", kFiguresMarker, ready ? 1 : 0, ms, before, ResidentMiB(),
+                    PeakResidentMiB(), stall, cpu * 1000.0);
+        std::fflush(stdout);
+        _exit(0);
+    }
+}
+
+// Both picture games and the colouring screen (its first theme, its first page shown large)
+// opened one after the other with the demo content, against the window just started.
+void ChildDemoScreens(benchmark::State& State)
+{
+    for (auto _ : State) {
+        const QString folder = fs::ExeFolder();
+        const int pictures = int(fs::ListFiles(folder + "Pic/Images/Rus/", "*.jpg;*jpeg").size());
+        TShownWindow w(folder);
+        const double before = ResidentMiB();
+        TMainForm& f = w.Form;
+        const auto t0 = TClock::now();
+        f.FindLetterExecute();
+        bool ready = RunEventsUntil([&] { return StripReady(*f.Objects.FirstLImgPanels, pictures, f.BigImage); });
+        f.MakeWordExecute();
+        ready = ready && RunEventsUntil([&] { return StripReady(*f.Objects.MakeWImgPanels, pictures, f.MakeWImage); });
+        f.CreateRaskraskaMenuExecute();
+        const auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
+        ready = ready && !themes.isEmpty();
+        if (ready) {
+            TSpeedButton* theme = themes.first();
+            const int pages =
+                int(fs::ListFiles(f.Context.Settings.ColouringRoot + "/" + theme->Caption() + "/", "*.flim").size());
+            f.RaskraskaExecute(theme);
+            TRaskrasImgPanelCollection& strip = *f.Objects.RaskrasImgPanels;
+            ready = RunEventsUntil([&] { return strip.Count() == pages && !f.TimerPanel->isVisible(); });
+            if (ready && pages > 0) strip.GetTile(0)->PictureClick();
+        }
+        QCoreApplication::processEvents();
+        const double ms = std::chrono::duration<double, std::milli>(TClock::now() - t0).count();
+        std::printf("%s %d %.3f %.3f %.3f %.3f %.3f %.3f\n", kFiguresMarker, ready ? 1 : 0, ms, before, ResidentMiB(),
+                    PeakResidentMiB(), 0.0, 0.0);
+        std::fflush(stdout);
+        _exit(0);
+    }
+}
+
+const bool kChildRegistered = [] {
+    const QByteArray child = qgetenv(kChildVariable);
+    if (child == "photos") benchmark::RegisterBenchmark("ChildPhotoOpening", ChildPhotoOpening)->Iterations(1);
+    if (child == "demo") benchmark::RegisterBenchmark("ChildDemoScreens", ChildDemoScreens)->Iterations(1);
+    return !child.isEmpty();
+}();
+
+struct TFigures {
+    bool Ok = false;
+    double Ms = 0;
+    double RssBefore = 0, RssAfter = 0, Peak = 0;
+    double StallMs = 0;
+    double CpuMs = 0;  // CPU time of every thread of the child during the opening
+};
+
+// Runs this program as the child Name with the extra environment Env and reads its figures.
+TFigures RunChild(const char* Name, const char* Filter, const QProcessEnvironment& Env)
+{
+    QProcess process;
+    QProcessEnvironment env = Env;
+    env.insert(QString::fromLatin1(kChildVariable), QString::fromLatin1(Name));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")));
+    process.setProcessEnvironment(env);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--benchmark_filter=^%1/").arg(Filter)});
+    TFigures f;
+    if (!process.waitForFinished(900000)) {
+        process.kill();
+        process.waitForFinished();
+        return f;
+    }
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> p = line.trimmed().split(' ');
+        if (p.size() != 8 || p[0] != kFiguresMarker) continue;
+        f.Ok = p[1] == "1";
+        f.Ms = p[2].toDouble();
+        f.RssBefore = p[3].toDouble();
+        f.RssAfter = p[4].toDouble();
+        f.Peak = p[5].toDouble();
+        f.StallMs = p[6].toDouble();
+        f.CpuMs = p[7].toDouble();
+    }
+    return f;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Benchmarks.
+
+// The first opening of "Найди букву" over 100 photos of 4000 × 3000, from the menu action to the
+// strip filled with the first picture current, on every core the machine has. Cold: an empty
+// thumbnail cache; warm: a later run with the cache the cold one left. Targets: cold ≤ 2 s,
+// warm ≤ 0.3 s, resident memory growth ≤ 120 MiB. Also the peak resident memory over the window
+// before the opening, the longest the window went without running its event loop, and the CPU
+// time all threads spent (on a busy shared machine the wall time is the CPU time the process
+// was given; on an idle 2-core one it is about half the CPU time).
+void BM_PhotoFolderFirstOpening(benchmark::State& State)
+{
+    if (kChildRegistered) return;
+    TPhotoContent& content = PhotoContent();
+    std::vector<double> coldMs, warmMs, coldGrowth, warmGrowth, coldPeak, warmPeak, coldStall, warmStall, coldCpu, warmCpu;
+    for (auto _ : State) {
+        QTemporaryDir cache;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kFolderVariable), content.Folder);
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
+        const TFigures cold = RunChild("photos", "ChildPhotoOpening", env);
+        const TFigures warm = RunChild("photos", "ChildPhotoOpening", env);
+        if (!cold.Ok || !warm.Ok) {
+            State.SkipWithError("an opening did not finish");
+            return;
+        }
+        State.SetIterationTime(cold.Ms / 1000.0);
+        coldMs.push_back(cold.Ms);
+        warmMs.push_back(warm.Ms);
+        coldGrowth.push_back(cold.RssAfter - cold.RssBefore);
+        warmGrowth.push_back(warm.RssAfter - warm.RssBefore);
+        coldPeak.push_back(cold.Peak - cold.RssBefore);
+        warmPeak.push_back(warm.Peak - warm.RssBefore);
+        coldStall.push_back(cold.StallMs);
+        warmStall.push_back(warm.StallMs);
+        coldCpu.push_back(cold.CpuMs);
+        warmCpu.push_back(warm.CpuMs);
+    }
+    State.counters["cold_ms"] = Median(coldMs);
+    State.counters["warm_ms"] = Median(warmMs);
+    State.counters["cold_rss_growth_MiB"] = Median(coldGrowth);
+    State.counters["warm_rss_growth_MiB"] = Median(warmGrowth);
+    State.counters["cold_peak_growth_MiB"] = Median(coldPeak);
+    State.counters["warm_peak_growth_MiB"] = Median(warmPeak);
+    State.counters["cold_longest_stall_ms"] = Median(coldStall);
+    State.counters["warm_longest_stall_ms"] = Median(warmStall);
+    State.counters["photos_MiB_on_disk"] = double(content.Bytes) / (1 << 20);
+    // CPU time over wall time: how much of the machine the opening got (2 on an idle 2-core box).
+    State.counters["cold_cpu_ms"] = Median(coldCpu);
+    State.counters["warm_cpu_ms"] = Median(warmCpu);
+}
+BENCHMARK(BM_PhotoFolderFirstOpening)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Both picture games and the colouring screen opened with the demo content: resident memory over
+// the figure after start-up (target ≤ 40 MiB), and the peak over it.
+void BM_DemoScreensMemory(benchmark::State& State)
+{
+    if (kChildRegistered) return;
+    if (!fs::DirectoryExists(fs::ExeFolder() + "Pic/Images/Rus")) {
+        State.SkipWithError("no demo content beside the benchmark (build the demo_content target)");
+        return;
+    }
+    std::vector<double> growth, peak, ms;
+    for (auto _ : State) {
+        QTemporaryDir cache;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
+        const TFigures f = RunChild("demo", "ChildDemoScreens", env);
+        if (!f.Ok) {
+            State.SkipWithError("the screens did not open");
+            return;
+        }
+        State.SetIterationTime(f.Ms / 1000.0);
+        growth.push_back(f.RssAfter - f.RssBefore);
+        peak.push_back(f.Peak - f.RssBefore);
+        ms.push_back(f.Ms);
+    }
+    State.counters["rss_growth_MiB"] = Median(growth);
+    State.counters["peak_growth_MiB"] = Median(peak);
+    State.counters["open_ms"] = Median(ms);
+}
+BENCHMARK(BM_DemoScreensMemory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+namespace {
+
+// One photo on this thread: decoded to a thumbnail's size, the same kept in the thumbnail cache
+// (decoding, encoding and writing the entry), read back from the cache, and decoded whole.
+void BM_OnePhoto(benchmark::State& State)
+{
+    if (kChildRegistered) return;
+    const QString folder = PhotoContent().Folder + "Pic/Images/Rus/";
+    const QStringList names = fs::ListFiles(folder, "*.jpg");
+    const QSize bounds(211, 1 << 16);
+    QTemporaryDir cacheDir;
+    const TThumbnailCache cache(cacheDir.path());
+    std::vector<double> fitted, cached, hit, whole;
+    int i = 0;
+    for (auto _ : State) {
+        const QString path = folder + names[i++ % names.size()];
+        auto t0 = TClock::now();
+        benchmark::DoNotOptimize(DecodeJpegFileToFit(path, bounds));
+        auto t1 = TClock::now();
+        benchmark::DoNotOptimize(cache.Read(path, bounds, DecodeJpegFileToFit));
+        auto t2 = TClock::now();
+        benchmark::DoNotOptimize(cache.Read(path, bounds, DecodeJpegFileToFit));
+        auto t3 = TClock::now();
+        benchmark::DoNotOptimize(DecodeJpegFileToFit(path, QSize()));
+        auto t4 = TClock::now();
+        auto ms = [](auto a, auto b) { return std::chrono::duration<double, std::milli>(b - a).count(); };
+        fitted.push_back(ms(t0, t1));
+        cached.push_back(ms(t1, t2));
+        hit.push_back(ms(t2, t3));
+        whole.push_back(ms(t3, t4));
+        State.SetIterationTime(ms(t0, t1) / 1000.0);
+    }
+    State.counters["fitted_ms"] = Median(fitted);
+    State.counters["fitted_and_cached_ms"] = Median(cached);
+    State.counters["cache_hit_ms"] = Median(hit);
+    State.counters["whole_ms"] = Median(whole);
+}
+BENCHMARK(BM_OnePhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+}  // namespace
