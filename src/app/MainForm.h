@@ -341,6 +341,8 @@ private:
     // Runs Then once Strip's pictures are in: at once when none are being read; otherwise the
     // loading overlay's bar moves and clicks on Screen are held back meanwhile.
     void AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then);
+    // A picture game whose strip has no picture: a box, and the start screen instead of the game.
+    void NoPicturesToPlay(const TImgPanelCollection& Strip);
 
     // The first frame is on the screen: the rest of the window, the steps waiting for it, loading.
     void FirstFrameDone();

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 
 #include "app/KeyboardPlay.h"
+#include "games/PictureGameSetup.h"
 #include "platform/Image.h"
 #include "platform/InputHold.h"
 #include "platform/Panel.h"
@@ -79,12 +80,18 @@ void TMainForm::FindLetterExecute()
     Context.Settings.LetterSetMode = lsNames;
     // Opened again while its pictures are still being read: the game starts once they are in.
     const bool waiting = Objects.FirstLImgPanels->Reading();
-    PrepareFindLetterGame(Context.Settings, Objects, *this);
+    if (!PrepareFindLetterGame(Context.Settings, Objects, *this, *Context.Dialogs)) {
+        StartPanelShowExecute();
+        return;
+    }
     GamePicPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowPicGameRulesExecute();
     ShowRulesPanelExecute();
-    if (!waiting) AfterPictures(*Objects.FirstLImgPanels, GamePicPanel, [this] { StartFindLetterPictures(Objects, *this); });
+    if (!waiting)
+        AfterPictures(*Objects.FirstLImgPanels, GamePicPanel, [this] {
+            if (!StartFindLetterPictures(Objects, *this)) NoPicturesToPlay(*Objects.FirstLImgPanels);
+        });
 }
 
 void TMainForm::ShowPicGameRulesExecute()
@@ -106,12 +113,24 @@ void TMainForm::MakeWordExecute()
     LeaveGameTypeChooser();
     Context.Settings.LetterSetMode = lsNames;
     const bool waiting = Objects.MakeWImgPanels->Reading();
-    PrepareMakeWordGame(Context.Settings, Objects, *this);
+    if (!PrepareMakeWordGame(Context.Settings, Objects, *this, *Context.Dialogs)) {
+        StartPanelShowExecute();
+        return;
+    }
     GameMakeWPanel->raise();
     GenderVoiceRadioPanel->show();
     ShowMakeWGameRulesExecute();
     ShowRulesPanelExecute();
-    if (!waiting) AfterPictures(*Objects.MakeWImgPanels, GameMakeWPanel, [this] { StartMakeWordPictures(Objects, *this); });
+    if (!waiting)
+        AfterPictures(*Objects.MakeWImgPanels, GameMakeWPanel, [this] {
+            if (!StartMakeWordPictures(Objects, *this)) NoPicturesToPlay(*Objects.MakeWImgPanels);
+        });
+}
+
+void TMainForm::NoPicturesToPlay(const TImgPanelCollection& Strip)
+{
+    ReportNoPictures(Strip, Context.Settings, *Context.Dialogs);
+    StartPanelShowExecute();
 }
 
 void TMainForm::AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then)

@@ -5,3 +5,5 @@
 inline const char* const kWindowCaption = "Кварнель";
 // The title of the sound boxes and the web-link question.
 inline const char* const kSoundBoxTitle = "Вельмок";
+// The first line of every box about a picture that cannot be read.
+inline const char* const kReadErrorMessage = "Ошибка чтения файла";

@@ -30,24 +30,26 @@ TFindLetterScreen BuildFindLetterScreen(QWidget* GamesPanel)
     return s;
 }
 
-void PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFindLetterScreen& Screen)
+bool PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFindLetterScreen& Screen, IDialogs& Dialogs)
 {
-    PrepareLetterChoiceRow(Settings, *Objects.PicLetterPanels, Screen.LetersPicPanel);
+    if (!PrepareLetterChoiceRow(Settings, *Objects.PicLetterPanels, Screen.LetersPicPanel, Dialogs)) return false;
     Objects.PicGameBuffer->Reset();
     TFirstLImgPanelCollection& strip = *Objects.FirstLImgPanels;
     strip.BigImage = Screen.BigImage;
     LoadWordPicturesOnce(strip, Screen.ImgScrollBox);
+    return true;
 }
 
-void StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Screen)
+bool StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Screen)
 {
     TFirstLImgPanelCollection& strip = *Objects.FirstLImgPanels;
     strip.Reshuffle();
     if (strip.Count() > 0) {
         strip.GetTile(0)->PictureClick();
-        return;
+        return true;
     }
     strip.SelectedIndex = -1;
     Screen.BigImage->SetPicture(QImage());
     Screen.BigImage->setAccessibleName(QStringLiteral("Картинка"));
+    return false;
 }

@@ -6,6 +6,7 @@ class TImage;
 class TPanel;
 class TScrollBox;
 struct TGameObjects;
+class IDialogs;
 struct TSettings;
 
 struct TFindLetterScreen {
@@ -24,8 +25,9 @@ TFindLetterScreen BuildFindLetterScreen(QWidget* GamesPanel);
 // The game's action opens it in two parts around raising its screen and rules page.
 // Before the screen comes up: the 33 names in force, the letter row built once for them, the game
 // state cleared, and the word pictures' reading begun (once per run; it goes on in the background).
-void PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFindLetterScreen& Screen);
+// False, after a box, when the letter row could not be built (a letter picture gone bad).
+bool PrepareFindLetterGame(TSettings& Settings, TGameObjects& Objects, const TFindLetterScreen& Screen, IDialogs& Dialogs);
 // After the rules page, once the strip's pictures are in: a new order with every picture shown,
-// and its first picture current. With no pictures at all there is none: the big picture stays
-// empty and every pick is answered as wrong.
-void StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Screen);
+// and its first picture current. False with no pictures at all: the big picture is emptied and
+// there is no game to play.
+bool StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Screen);

@@ -35,22 +35,23 @@ TMakeWordScreen BuildMakeWordScreen(QWidget* GamesPanel)
     return s;
 }
 
-void PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMakeWordScreen& Screen)
+bool PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMakeWordScreen& Screen, IDialogs& Dialogs)
 {
-    PrepareLetterChoiceRow(Settings, *Objects.MakeWLetterPanels, Screen.LettersMakeWPanel);
+    if (!PrepareLetterChoiceRow(Settings, *Objects.MakeWLetterPanels, Screen.LettersMakeWPanel, Dialogs)) return false;
     TMakeWImgPanelCollection& strip = *Objects.MakeWImgPanels;
     strip.BigImage = Screen.MakeWImage;
     strip.WordPanel = Screen.MakeWWordPanel;
     LoadWordPicturesOnce(strip, Screen.MakeWImgScrollBox);
+    return true;
 }
 
-void StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen)
+bool StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen)
 {
     TMakeWImgPanelCollection& strip = *Objects.MakeWImgPanels;
     strip.Reshuffle();
     if (strip.Count() > 0) {
         strip.GetTile(0)->PictureClick();
-        return;
+        return true;
     }
     strip.SelectedIndex = -1;
     Screen.MakeWImage->SetPicture(QImage());
@@ -59,4 +60,5 @@ void StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen)
     game.CurrentWord.clear();
     game.MissingPos = 0;
     game.ShowWord(Screen.MakeWWordPanel);
+    return false;
 }

@@ -6,6 +6,7 @@ class TImage;
 class TPanel;
 class TScrollBox;
 struct TGameObjects;
+class IDialogs;
 struct TSettings;
 
 struct TMakeWordScreen {
@@ -25,8 +26,9 @@ TMakeWordScreen BuildMakeWordScreen(QWidget* GamesPanel);
 // The game's action opens it in two parts around raising its screen and rules page.
 // Before the screen comes up: the 33 names in force, the choice row built once for them, and the
 // word pictures' reading begun (once per run; it goes on in the background).
-void PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMakeWordScreen& Screen);
+// False, after a box, when the choice row could not be built (a letter picture gone bad).
+bool PrepareMakeWordGame(TSettings& Settings, TGameObjects& Objects, const TMakeWordScreen& Screen, IDialogs& Dialogs);
 // After the rules page, once the strip's pictures are in: a new order with every picture shown,
-// and its first picture current with a newly hidden letter. With no pictures at all there is
-// none: empty picture, empty word, every pick wrong.
-void StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen);
+// and its first picture current with a newly hidden letter. False with no pictures at all: the
+// picture and the word are emptied and there is no game to play.
+bool StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen);

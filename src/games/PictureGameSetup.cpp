@@ -1,18 +1,22 @@
 #include "games/PictureGameSetup.h"
 
+#include "core/ErrorBox.h"
 #include "core/Settings.h"
+#include "core/Texts.h"
 #include "letters/LetterPanelCollection.h"
 #include "pictures/ImageCollection.h"
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/TileGeometry.h"
+#include "platform/Dialogs.h"
 #include "platform/ScrollBox.h"
 
-void PrepareLetterChoiceRow(TSettings& Settings, TRusLetterPanelCollection& Row, QWidget* Container)
+bool PrepareLetterChoiceRow(TSettings& Settings, TRusLetterPanelCollection& Row, QWidget* Container, IDialogs& Dialogs)
 {
     Settings.LetterSetMode = lsNames;
-    if (Row.IsCurrentMode()) return;
-    Row.Rebuild();
+    if (Row.IsCurrentMode()) return true;
+    if (!core::RunReportingErrors(Dialogs, [&] { Row.Rebuild(); })) return false;
     Row.LayoutTwoRows(Container);
+    return true;
 }
 
 void LoadWordPicturesOnce(TImgPanelCollection& Strip, TScrollBox* Box)
@@ -22,4 +26,11 @@ void LoadWordPicturesOnce(TImgPanelCollection& Strip, TScrollBox* Box)
     Strip.Images->PictureBounds = TileImageBounds(Box->maximumViewportSize().width(), Box->devicePixelRatioF());
     Strip.BeginLoadFromFolder(QString::fromLatin1(kWordPicturesFolder));
     Strip.WhenRead([&Strip, Box] { Strip.PlaceInScrollBox(Box); });
+}
+
+void ReportNoPictures(const TImgPanelCollection& Strip, const TSettings& Settings, IDialogs& Dialogs)
+{
+    if (!Strip.Images->FolderFound()) return;
+    Dialogs.ShowMessage(QString::fromUtf8(kWindowCaption),
+                        NoPicturesMessage(Settings.ContentFolder + QString::fromLatin1(kWordPicturesFolder)));
 }

@@ -1,5 +1,7 @@
 #include "letters/Letter.h"
 
+#include "core/Reasons.h"
+#include "letters/Log.h"
 #include "platform/FileSystem.h"
 #include "platform/SharedPictures.h"
 
@@ -76,7 +78,11 @@ QString TLetterCollection::PictureFileName(const TSettings& Settings, unsigned c
 bool TLetterCollection::LoadPictures()
 {
     // One reader for the whole pass; it is released on every way out, exceptions included.
+    // Letter pictures are JPEGs: a file of another kind under the name fails with a reason, as a
+    // word picture does, rather than going through a reader the content never needed.
     QImageReader reader;
+    reader.setFormat("jpeg");
+    reader.setDecideFormatFromContent(false);
     for (int i = 0; i < Count(); ++i) {
         TLetter* letter = GetLetter(static_cast<unsigned short>(i));
         letter->Picture = QImage();
@@ -86,9 +92,14 @@ bool TLetterCollection::LoadPictures()
         // Every board and the missing-letter game read the same files: they share the pixels.
         QImage decoded = shared_pictures::Get(path, QStringLiteral("letter"), [&] {
             reader.setFileName(path);
+            reader.setFormat("jpeg");
             return reader.read();
         });
-        if (decoded.isNull()) throw EPictureDecodeError((path + QStringLiteral(": ") + reader.errorString()).toStdString());
+        if (decoded.isNull()) {
+            const QString reason = JpegReaderReason(path, reader.error());
+            qCWarning(lcLetters) << "cannot read" << path << reason << reader.errorString();
+            throw EPictureDecodeError(ReadErrorText(path, reason).toStdString());
+        }
         letter->Picture = std::move(decoded);
     }
     return true;

@@ -1,8 +1,10 @@
 #include "pictures/ImageCollection.h"
 
 #include "core/AppContext.h"
+#include "core/Reasons.h"
 #include "core/Texts.h"
 #include "pictures/Log.h"
+#include "pictures/PictureFailure.h"
 #include "pictures/PictureName.h"
 #include "pictures/PictureReading.h"
 #include "pictures/ThumbnailCache.h"
@@ -14,9 +16,9 @@ namespace {
 const QString kJpegMasks = QStringLiteral("*.jpg;*jpeg");  // the second pattern has no dot on purpose
 const QString kPageMasks = QStringLiteral("*.flim");
 
-void ShowReadError(IDialogs& Dialogs)
+void ShowReadError(IDialogs& Dialogs, const QString& Path, const QString& Reason)
 {
-    Dialogs.ShowMessage(QString::fromUtf8(kWindowCaption), QString::fromUtf8(kReadErrorMessage));
+    Dialogs.ShowMessage(QString::fromUtf8(kWindowCaption), ReadErrorText(Path, Reason));
 }
 
 }  // namespace
@@ -24,6 +26,11 @@ void ShowReadError(IDialogs& Dialogs)
 QString MissingFolderMessage(const QString& FolderPath)
 {
     return QStringLiteral("Директория ") + FolderPath + QStringLiteral(" не существует.");
+}
+
+QString NoPicturesMessage(const QString& FolderPath)
+{
+    return QStringLiteral("В папке ") + FolderPath + QStringLiteral(" нет ни одной картинки, которую можно открыть.");
 }
 
 TImageItem::TImageItem(TCollection* Collection) : TCollectionItem(Collection) {}
@@ -105,6 +112,7 @@ TImageItem* TImageCollection::GetImage(unsigned short Index) const
 
 void TImageCollection::ReadJpegFolder()
 {
+    FKind = TPictureKind::Jpeg;
     ReadFolder(FContext.Settings.ContentFolder + Folder, kJpegMasks, DecodeJpegFileToFit);
 }
 
@@ -112,6 +120,7 @@ void TImageCollection::ReadScrambledFolder()
 {
     QString dir = Folder;
     if (!dir.endsWith(fs::Separator())) dir += fs::Separator();
+    FKind = TPictureKind::ColouringPage;
     ReadFolder(dir, kPageMasks, DecodeScrambledFileToFit);
 }
 
@@ -121,9 +130,16 @@ void TImageCollection::ReadFolder(const QString& FolderPath, const QString& Mask
     if (!FInBackground) FOnLoaded = nullptr;
     FDecode = Decode;
     const TContentRoots& content = FContext.Settings.Content;
-    if (!content.DirectoryExists(FolderPath)) {
+    FFolderFound = content.DirectoryExists(FolderPath);
+    if (!FFolderFound) {
         FContext.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), MissingFolderMessage(FolderPath));
         return;
+    }
+    // A picture whose name is not valid UTF-8 cannot be opened by name: say so rather than
+    // leave it out unseen.
+    for (const QString& path : content.ListUndecodablePaths(FolderPath, Masks)) {
+        qCWarning(lcPictures) << "name is not UTF-8:" << path;
+        ShowReadError(*FContext.Dialogs, path, QStringLiteral("имя файла не в кодировке UTF-8: переименуйте файл"));
     }
     const QStringList names = content.ListFiles(FolderPath, Masks);
     QStringList paths;
@@ -155,8 +171,9 @@ void TImageCollection::FinishReading()
     for (qsizetype i = 0; i < FReadingNames.size(); ++i) {
         const TFittedDecode& picture = pictures[static_cast<size_t>(i)];
         if (!picture) {
-            qCWarning(lcPictures) << "cannot read" << FReadingPaths[i];
-            ShowReadError(*FContext.Dialogs);
+            const QString reason = PictureFailureReason(FReadingPaths[i], FKind);
+            qCWarning(lcPictures) << "cannot read" << FReadingPaths[i] << reason;
+            ShowReadError(*FContext.Dialogs, FReadingPaths[i], reason);
             continue;
         }
         TImageItem* item = AddImage();
@@ -184,6 +201,10 @@ void TRaskrasImageCollection::LoadFromFolder(const QString& NewFolder)
 std::optional<QImage> LoadScrambledBitmap(const QString& Path, IDialogs& Dialogs)
 {
     TDecodedPicture picture = DecodeScrambledFile(Path);
-    if (!picture) ShowReadError(Dialogs);
+    if (!picture) {
+        const QString reason = PictureFailureReason(Path, TPictureKind::ColouringPage);
+        qCWarning(lcPictures) << "cannot read" << Path << reason;
+        ShowReadError(Dialogs, Path, reason);
+    }
     return picture;
 }

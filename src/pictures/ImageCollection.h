@@ -5,6 +5,7 @@
 // is decoded on the thread pool, through the thumbnail cache; the catalogue can wait for it or go
 // on and be told when the pictures are in.
 #include "pictures/PictureDecoding.h"
+#include "pictures/PictureFailure.h"
 #include "platform/Collection.h"
 #include "platform/Cp1251.h"
 
@@ -57,6 +58,8 @@ public:
     void BeginLoadFromFolder(const QString& Folder, std::function<void()> Loaded);
     // Whether a folder is being decoded; the catalogue is empty meanwhile.
     bool Loading() const;
+    // Whether the folder of the last reading was there in some content root.
+    bool FolderFound() const { return FFolderFound; }
     // Waits for a folder being decoded and puts its items in now (Loaded runs here).
     void FinishLoading();
     // Files decoded so far of the folder being read, and how many it has.
@@ -91,6 +94,8 @@ private:
     void FinishReading();
 
     TFittedDecoder FDecode = nullptr;  // how this catalogue's files are read
+    TPictureKind FKind = TPictureKind::Jpeg;
+    bool FFolderFound = true;
     std::unique_ptr<TPictureReading> FReading;
     QStringList FReadingNames;
     QStringList FReadingPaths;  // where each file was found
@@ -114,4 +119,4 @@ inline const char* const kWordPicturesFolder = "Pic/Images/Rus/";
 
 // The texts of the catalogue's boxes, whose title is the window caption.
 QString MissingFolderMessage(const QString& FolderPath);
-inline const char* const kReadErrorMessage = "Ошибка чтения файла";
+QString NoPicturesMessage(const QString& FolderPath);

@@ -67,3 +67,12 @@ bool BitmapPixelsStartInside(const QByteArray& Bitmap)
     const quint32 offset = byte(10) | byte(11) << 8 | byte(12) << 16 | byte(13) << 24;
     return offset < quint64(Bitmap.size());
 }
+
+bool JpegIsComplete(const QByteArray& Jpeg)
+{
+    // Inside a scan a 0xFF byte is followed by 0x00 (stuffing) or a restart marker, so the first
+    // FF D9 after the last start of scan (FF DA) is the picture's end.
+    const qsizetype scan = Jpeg.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    if (scan < 0) return false;
+    return Jpeg.indexOf(QByteArrayView("\xFF\xD9", 2), scan + 2) >= 0;
+}

@@ -15,3 +15,8 @@ bool IsUsablePicture(const QImage& Image);
 // start lies past the end it reads no pixels at all and hands out the picture anyway, its pixels
 // whatever the memory held. A file too short to say is left to the reader.
 bool BitmapPixelsStartInside(const QByteArray& Bitmap);
+
+// Whether a JPEG file's last scan is followed by the end-of-picture marker. libjpeg fills what a
+// cut-off file lacks with grey and calls it a success; a photo half copied is damaged all the same.
+// Data after the end (some cameras append their own) does not matter.
+bool JpegIsComplete(const QByteArray& Jpeg);

@@ -29,6 +29,7 @@ bool AcceptDecoded(const QImage& Image)
 // Decodes Bytes as the one given format only, as a decoder for that format would, to fit Bounds.
 TFittedDecode DecodeBytes(QByteArray Bytes, const char* Format, QSize Bounds)
 {
+    if (qstrcmp(Format, "jpeg") == 0 && !JpegIsComplete(Bytes)) return std::nullopt;
     QBuffer buffer(&Bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, Format);

@@ -138,3 +138,12 @@ QStringList TContentRoots::ListSubFolders(const QString& Folder) const
 {
     return Union(Copies(Folder), [](const QString& copy) { return fs::ListSubFolders(copy); });
 }
+
+QStringList TContentRoots::ListUndecodablePaths(const QString& Folder, const QString& Masks) const
+{
+    QStringList paths;
+    for (const QString& copy : Copies(Folder))
+        for (const QString& name : fs::ListUndecodableNames(copy, Masks))
+            paths.append(copy + (copy.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) + name);
+    return paths;
+}

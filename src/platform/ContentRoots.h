@@ -44,6 +44,9 @@ public:
     // the same listing order; Locate(Folder + name) gives the file that wins.
     QStringList ListFiles(const QString& Folder, const QString& Masks = QString()) const;
     QStringList ListSubFolders(const QString& Folder) const;
+    // Every file of Folder in any root whose name the program cannot open by name (not valid
+    // UTF-8; fs::ListUndecodableNames), as a path to show, matching Masks.
+    QStringList ListUndecodablePaths(const QString& Folder, const QString& Masks = QString()) const;
 
 private:
     // Path's part below the base root, or nothing when it does not lie there.

@@ -117,8 +117,9 @@ QStringList ListFiles(const QString& Folder, const QString& Masks)
     return out;
 }
 
-QStringList ListUndecodableNames(const QString& Folder)
+QStringList ListUndecodableNames(const QString& Folder, const QString& Masks)
 {
+    const auto patterns = MaskPatterns(Masks);
     QStringList out;
     DIR* dir = ::opendir(QFile::encodeName(Folder).constData());
     if (!dir) return out;
@@ -126,7 +127,8 @@ QStringList ListUndecodableNames(const QString& Folder)
         const QByteArray raw(entry->d_name);
         if (raw.startsWith('.')) continue;  // hidden, as in every listing
         if (QFile::encodeName(QFile::decodeName(raw)) == raw) continue;
-        out.append(ShowBytes(raw));
+        const QString shown = ShowBytes(raw);
+        if (Matches(shown, patterns)) out.append(shown);
     }
     ::closedir(dir);
     SortNames(out);

@@ -22,8 +22,9 @@ QStringList ListFiles(const QString& Folder, const QString& Masks = QString());
 QStringList ListSubFolders(const QString& Folder);
 
 // The names in Folder that are not valid UTF-8 and so cannot be opened by name (ListFiles leaves
-// them out), shown with each byte that is not part of a valid character as \xNN, sorted.
-QStringList ListUndecodableNames(const QString& Folder);
+// them out), shown with each byte that is not part of a valid character as \xNN, sorted; only those
+// whose shown name matches Masks (as in ListFiles) when Masks are given.
+QStringList ListUndecodableNames(const QString& Folder, const QString& Masks = QString());
 
 // Sorts names ascending in the listing order above.
 void SortNames(QStringList& Names);

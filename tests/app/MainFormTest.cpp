@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "core/Vendor.h"
 #include "games/GameObjects.h"
+#include "pictures/PictureFiles.h"
 #include "platform/Align.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -99,6 +100,11 @@ struct MainFormGames : MainForm {
     void SetUp() override
     {
         MainForm::SetUp();
+        // Two word pictures, so that the picture games have something to play with.
+        const QString words = Folder.path() + QStringLiteral("/Pic/Images/Rus/");
+        ASSERT_TRUE(QDir().mkpath(words));
+        testpics::WriteJpeg(words + QStringLiteral("арбуз.jpg"), 40, 30);
+        testpics::WriteJpeg(words + QStringLiteral("банан.jpg"), 30, 40, Qt::yellow);
         LoadGameObjects(Form->Context, Form->Objects);
         Form->UpdateGameActions();
     }

@@ -117,11 +117,17 @@ TEST_F(PictureCatalogue, PagesThatCannotBeReadGiveOneBoxEachAndAreSkipped)
     EXPECT_EQ(pages.GetImage(2)->Name, "5");
     EXPECT_EQ(pages.GetImage(1)->Picture.width(), 11);
     EXPECT_EQ(pages.GetImage(2)->Picture.pixelColor(0, 0), QColor(Qt::blue));
+    // Each box names its file and says what is wrong with it.
+    const QStringList expected = {
+        "Ошибка чтения файла\n" + Theme() + "2.flim\nстраница раскраски повреждена",
+        "Ошибка чтения файла\n" + Theme() + "4.flim\nстраница раскраски повреждена",
+        "Ошибка чтения файла\n" + Theme() + "6.flim\nне страница раскраски",
+    };
     ASSERT_EQ(Dialogs.Calls.size(), 3u);
-    for (const auto& call : Dialogs.Calls) {
-        EXPECT_EQ(call.Kind, TDialogCall::Message);
-        EXPECT_EQ(call.Title, "Кварнель");
-        EXPECT_EQ(call.Text, "Ошибка чтения файла");
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(Dialogs.Calls[i].Kind, TDialogCall::Message);
+        EXPECT_EQ(Dialogs.Calls[i].Title, "Кварнель");
+        EXPECT_EQ(Dialogs.Calls[i].Text, expected[qsizetype(i)]);
     }
 }
 
@@ -262,10 +268,16 @@ TEST_F(PictureCatalogue, UndecodableAndOversizedJpegsAreSkippedWithABox)
     words.LoadFromFolder("Pic/Images/Rus/");
 
     EXPECT_EQ(Names(words), (std::vector<AnsiString>{Cp("а"), Cp("д")}));
+    const QString folder = Context.Settings.ContentFolder + "Pic/Images/Rus/";
+    const QStringList expected = {
+        "Ошибка чтения файла\n" + folder + "б.jpg\nне JPEG",
+        "Ошибка чтения файла\n" + folder + "в.jpg\nслишком большой рисунок (30000 × 30000 точек)",
+        "Ошибка чтения файла\n" + folder + "г.jpg\nне JPEG (это PNG)",
+    };
     ASSERT_EQ(Dialogs.Calls.size(), 3u);
-    for (const auto& call : Dialogs.Calls) {
-        EXPECT_EQ(call.Title, "Кварнель");
-        EXPECT_EQ(call.Text, "Ошибка чтения файла");
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(Dialogs.Calls[i].Title, "Кварнель");
+        EXPECT_EQ(Dialogs.Calls[i].Text, expected[qsizetype(i)]);
     }
 }
 

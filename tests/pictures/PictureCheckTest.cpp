@@ -104,7 +104,7 @@ TEST(DamagedPage, CatalogueSkipsItWithTheReadErrorBox)
     ASSERT_EQ(pages.Count(), 1);
     EXPECT_EQ(pages.GetImage(0)->Name, "b");
     ASSERT_EQ(dialogs.Calls.size(), 1u);
-    EXPECT_EQ(dialogs.Calls[0].Text, "Ошибка чтения файла");
+    EXPECT_EQ(dialogs.Calls[0].Text, "Ошибка чтения файла\n" + root.path() + "/a.flim\nстраница раскраски повреждена");
 
     EXPECT_FALSE(LoadScrambledBitmap(root.path() + "/a.flim", dialogs).has_value());
     EXPECT_EQ(dialogs.Calls.size(), 2u);
