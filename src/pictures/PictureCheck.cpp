@@ -1,5 +1,7 @@
 #include "pictures/PictureCheck.h"
 
+#include <QImageReader>
+
 #include <algorithm>
 
 namespace {
@@ -75,4 +77,9 @@ bool JpegIsComplete(const QByteArray& Jpeg)
     const qsizetype scan = Jpeg.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
     if (scan < 0) return false;
     return Jpeg.indexOf(QByteArrayView("\xFF\xD9", 2), scan + 2) >= 0;
+}
+
+bool FitsInMemory(QSize Size)
+{
+    return qint64(Size.width()) * Size.height() * 4 <= qint64(QImageReader::allocationLimit()) * 1024 * 1024;
 }

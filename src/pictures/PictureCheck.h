@@ -16,6 +16,9 @@ bool IsUsablePicture(const QImage& Image);
 // whatever the memory held. A file too short to say is left to the reader.
 bool BitmapPixelsStartInside(const QByteArray& Bitmap);
 
+// Whether a picture of Size can be held whole within Qt's image allocation limit.
+bool FitsInMemory(QSize Size);
+
 // Whether a JPEG file's last scan is followed by the end-of-picture marker. libjpeg fills what a
 // cut-off file lacks with grey and calls it a success; a photo half copied is damaged all the same.
 // Data after the end (some cameras append their own) does not matter.

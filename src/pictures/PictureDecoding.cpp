@@ -35,6 +35,9 @@ TFittedDecode DecodeBytes(QByteArray Bytes, const char* Format, QSize Bounds)
     QImageReader reader(&buffer, Format);
     reader.setDecideFormatFromContent(false);
     const QSize announced = reader.size();  // from the header; invalid when the reader cannot tell
+    // A picture too large to be held whole is refused even where the decoder could scale it down:
+    // it could not be shown large or printed, and a damaged header claims such sizes too.
+    if (announced.isValid() && !FitsInMemory(announced)) return std::nullopt;
     if (announced.isValid()) {
         const QSize target = FittedSize(announced, Bounds);
         // Only a decoder that scales by itself is asked to: any other would decode whole and

@@ -28,9 +28,7 @@ bool TooLarge(QByteArray Bytes, const char* Format, QSize& Size)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, Format);
     Size = reader.size();
-    if (!Size.isValid()) return false;
-    const qint64 bytes = qint64(Size.width()) * Size.height() * 4;
-    return bytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return Size.isValid() && !FitsInMemory(Size);
 }
 
 QString TooLargeReason(QSize Size)

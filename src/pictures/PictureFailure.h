@@ -5,11 +5,10 @@
 #include <QString>
 
 enum class TPictureKind {
-    Jpeg,            // a word or letter picture
-    ColouringPage,   // a scrambled bitmap
+    Jpeg,           // a word or letter picture
+    ColouringPage,  // a scrambled bitmap
 };
 
 // "нет такого файла", "это папка, а не файл", "нет доступа", "файл пуст", "не JPEG (это PNG)",
 // "слишком большой рисунок (…)", "JPEG обрезан", "страница раскраски повреждена", …
 QString PictureFailureReason(const QString& Path, TPictureKind Kind);
-
