@@ -76,9 +76,9 @@ void CopyDemo(const QString& Folder, const QString& Root)
 // What the user does after start-up.
 enum class TAction {
     Nothing,
-    SayLetterA,       // the learning board with the letter names, then a click on А
-    OpenFindLetter,   // "Найди букву"
-    OpenFirstTheme,   // the colouring menu, then its first theme
+    SayLetterA,      // the learning board with the letter names, then a click on А
+    OpenFindLetter,  // "Найди букву"
+    OpenFirstTheme,  // the colouring menu, then its first theme
 };
 
 struct TCase {
@@ -442,9 +442,9 @@ std::vector<TCase> Cases()
          BackAtTheStartScreen},
         {"DamagedColouringPage",
          [](const QString& User) {
-             const QByteArray page = ReadAll(QStringLiteral(QT_TESTCASE_SOURCEDIR
-                                                            "/../fuzz/corpus/fuzz_colouring_page/"
-                                                            "regression-rle8-data-offset-past-end.flim"));
+             const QByteArray page =
+                 ReadAll(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../fuzz/corpus/fuzz_colouring_page/"
+                                                              "regression-rle8-data-offset-past-end.flim"));
              Write(User + "Pic/Raskraska/Аа мои/страница.flim", page);
              return !page.isEmpty();
          },
