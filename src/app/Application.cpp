@@ -117,8 +117,6 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     });
     QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));
     QGuiApplication::setDesktopFileName(QStringLiteral(KV_APP_ID));
-    QGuiApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral(KV_APP_ID), QIcon(QStringLiteral(":/icons/" KV_APP_ID ".png"))));
     // The fonts are not installed here: each is registered when a widget first asks for it.
 
     TQtDialogs qtDialogs(nullptr);
@@ -137,7 +135,12 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     // Neither Qt's own texts in Russian (its dialogs' buttons) nor the sound are needed for the
     // first frame: they come right after it, before loading makes the games playable. The sound
     // reads the window's settings and shows its boxes.
-    window.AfterFirstFrame([] { InstallRussianTranslations(); });
+    // The icon too: looking it up in the desktop's icon themes reads their folders.
+    window.AfterFirstFrame([] {
+        InstallRussianTranslations();
+        QGuiApplication::setWindowIcon(
+            QIcon::fromTheme(QStringLiteral(KV_APP_ID), QIcon(QStringLiteral(":/icons/" KV_APP_ID ".png"))));
+    });
     std::unique_ptr<TSoundSystem> sound;
     window.AfterFirstFrame([&] {
         sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
