@@ -3,7 +3,12 @@
 #include "core/Speech.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace bench {
@@ -32,6 +37,21 @@ inline double Median(std::vector<double> Values)
     std::sort(Values.begin(), Values.end());
     const size_t mid = Values.size() / 2;
     return Values.size() % 2 ? Values[mid] : (Values[mid - 1] + Values[mid]) / 2;
+}
+
+// Runs the calling thread's event loop, sleeping between events, until Done or TimeoutMs. A timer
+// every WakeMs bounds each wait, so a lost wake-up cannot hang the benchmark.
+inline bool RunEventsUntil(const std::function<bool()>& Done, int TimeoutMs, int WakeMs)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer wake;
+    wake.start(WakeMs);
+    while (!Done()) {
+        if (elapsed.elapsed() > TimeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 }  // namespace bench

@@ -82,18 +82,9 @@ double ProcessCpuSeconds()
     return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
 }
 
-// Runs the calling thread's event loop until Done or TimeoutMs.
 bool RunEventsUntil(const std::function<bool()>& Done, int TimeoutMs = 600000)
 {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QTimer wake;  // bounds each wait, so a lost wake-up cannot hang the benchmark
-    wake.start(20);
-    while (!Done()) {
-        if (elapsed.elapsed() > TimeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
-    return true;
+    return bench::RunEventsUntil(Done, TimeoutMs, 20);
 }
 
 // The longest stretch the window's thread went without running its event loop, measured by a

@@ -70,18 +70,9 @@ public:
     TClock::time_point LoadingStartedAt{};
 };
 
-// Runs the calling thread's event loop, sleeping between events, until Done or TimeoutMs.
 bool RunEventsUntil(const std::function<bool()>& Done, int TimeoutMs = 20000)
 {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QTimer wake;  // bounds each wait, so a lost wake-up cannot hang the benchmark
-    wake.start(50);
-    while (!Done()) {
-        if (elapsed.elapsed() > TimeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
-    return true;
+    return bench::RunEventsUntil(Done, TimeoutMs, 50);
 }
 
 bool AllObjectsMade(const TGameObjects& O)
