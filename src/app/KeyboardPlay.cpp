@@ -7,6 +7,7 @@
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/SpeedButton.h"
+#include "platform/Stacking.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -14,28 +15,14 @@
 #include <QRadioButton>
 #include <QTimer>
 
+using ui::Above;
+using ui::TopChild;
+
 namespace {
 
 bool Shown(const QWidget* Widget)
 {
     return Widget && !Widget->isHidden();
-}
-
-// The highest of Parent's children that is not hidden, Except aside: what lies on top there.
-QWidget* TopChild(const QWidget* Parent, const QWidget* Except = nullptr)
-{
-    if (!Parent) return nullptr;
-    const QObjectList& children = Parent->children();
-    for (auto it = children.rbegin(); it != children.rend(); ++it)
-        if (auto* w = qobject_cast<QWidget*>(*it); w && w != Except && !w->isHidden()) return w;
-    return nullptr;
-}
-
-bool Above(const QWidget* A, const QWidget* B)
-{
-    if (!A || !B || A->parentWidget() != B->parentWidget() || !A->parentWidget()) return false;
-    const QObjectList& siblings = A->parentWidget()->children();
-    return siblings.indexOf(A) > siblings.indexOf(B);
 }
 
 // The small ze, on the P key: Ctrl with it prints under any layout.

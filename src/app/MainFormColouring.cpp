@@ -38,7 +38,7 @@ void TMainForm::RaskraskaExecute(TSpeedButton* ThemeButton)
     ShowRaskraskaRulesExecute();
     ShowRulesPanelExecute();
     MenuHideExecute();
-    HideLoadingOverlay();
+    if (FPictureReadings == 0) HideLoadingOverlay();  // a picture game's reading goes on
 }
 
 void TMainForm::ShowRaskraskaRulesExecute()

@@ -11,6 +11,7 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScrollBox.h"
 #include "platform/SpeedButton.h"
+#include "platform/Stacking.h"
 
 #include <QRadioButton>
 
@@ -143,7 +144,8 @@ void TMainForm::AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::
     FInputHold->Hold(Screen);
     if (FPictureReadings++ == 0) ShowLoadingOverlay();
     Strip.WhenRead([this, Screen = QPointer<QWidget>(Screen), Then = std::move(Then)] {
-        Then();
+        // Left for another activity meanwhile: the game starts when it is opened again.
+        if (Screen && ui::TopChild(GamesPanel, RulesPanel) == Screen) Then();
         FInputHold->Release(Screen);
         if (--FPictureReadings == 0) {
             HideLoadingOverlay();

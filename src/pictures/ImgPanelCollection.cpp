@@ -35,7 +35,9 @@ void TImgPanelCollection::BeginLoadFromFolder(const QString& Folder)
 void TImgPanelCollection::PicturesRead()
 {
     CreateTiles();
-    Loaded = true;
+    // A folder that gave nothing is read again next time: a parent may fill it meanwhile, and
+    // each opening then says again what is missing.
+    Loaded = Images->Count() > 0;
     // What waits may ask for more to wait (a game opened again meanwhile); that waits for the next reading.
     auto waiting = std::move(FWaiting);
     FWaiting.clear();

@@ -32,8 +32,8 @@ public:
     // Frees the tiles, reads Folder into the catalogue and makes one blank tile per picture.
     virtual void LoadFromFolder(const QString& Folder);
     // The same without waiting for the pictures: the catalogue decodes them on the thread pool
-    // while the caller goes on; once they are in, the tiles are made, Loaded is set and what
-    // waits (WhenRead) runs, on this thread.
+    // while the caller goes on; once they are in, the tiles are made, Loaded is set (unless there
+    // were none) and what waits (WhenRead) runs, on this thread.
     void BeginLoadFromFolder(const QString& Folder);
     // Whether pictures are being read; the strip has no tiles meanwhile.
     bool Reading() const;

@@ -16,6 +16,10 @@ bool IsUsablePicture(const QImage& Image);
 // whatever the memory held. A file too short to say is left to the reader.
 bool BitmapPixelsStartInside(const QByteArray& Bitmap);
 
+// The largest picture file read: a photo is a few megabytes, and a file of gigabytes named .jpg
+// must not be read into memory only to be refused.
+inline constexpr qint64 kLargestPictureFile = qint64(256) * 1024 * 1024;
+
 // Whether a picture of Size can be held whole within Qt's image allocation limit.
 bool FitsInMemory(QSize Size);
 

@@ -13,7 +13,7 @@ namespace {
 std::optional<QByteArray> ReadWholeFile(const QString& Path)
 {
     QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPictureFile) return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return std::nullopt;
     return bytes;

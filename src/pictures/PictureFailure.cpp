@@ -43,6 +43,7 @@ QString PictureFailureReason(const QString& Path, TPictureKind Kind)
     if (auto problem = FileProblem(Path)) return *problem;
     QFile file(Path);
     if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("нет доступа");
+    if (file.size() > kLargestPictureFile) return QStringLiteral("слишком большой файл");
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return QStringLiteral("нет доступа");
 

@@ -11,7 +11,13 @@ TPictureReading::TPictureReading(const QStringList& Paths, TFittedDecoder Decode
     : FCount(int(Paths.size()))
 {
     auto read = [Decode, Bounds, Cache](const QString& Path) -> TFittedDecode {
-        return Cache ? Cache->Read(Path, Bounds, Decode) : Decode(Path, Bounds);
+        // An error must not leave a worker: the pool would hand it to the window's thread, in
+        // the middle of the event loop. A file that cannot be read for any reason is unreadable.
+        try {
+            return Cache ? Cache->Read(Path, Bounds, Decode) : Decode(Path, Bounds);
+        } catch (...) {
+            return std::nullopt;
+        }
     };
     if (Mode == TDecodeMode::Serial) {
         FSerialResults.reserve(size_t(Paths.size()));

@@ -78,6 +78,7 @@ enum class TAction {
     Nothing,
     SayLetterA,      // the learning board with the letter names, then a click on А
     OpenFindLetter,  // "Найди букву"
+    OpenFindLetterTwice,
     OpenFirstTheme,  // the colouring menu, then its first theme
 };
 
@@ -130,6 +131,10 @@ struct TProgram {
             case TAction::OpenFindLetter:
                 f.FindLetterExecute();
                 f.WaitForPictures();
+                break;
+            case TAction::OpenFindLetterTwice:
+                Do(TAction::OpenFindLetter);
+                Do(TAction::OpenFindLetter);
                 break;
             case TAction::OpenFirstTheme: {
                 f.ShowRaskraskaMenuExecute();
@@ -277,6 +282,18 @@ std::vector<TCase> Cases()
          true,
          false,
          PlayingFindLetter},
+        {"FileOfGigabytes",
+         [](const QString& User) {
+             // Sparse: it takes no room on the disk, but would take 300 MiB to read.
+             Write(User + kWords + "кот.jpg", DemoJpeg());
+             QFile f(User + kWords + "кот.jpg");
+             return f.resize(qint64(300) * 1024 * 1024);
+         },
+         TAction::OpenFindLetter,
+         {ReadBox(U + kWords + "кот.jpg", "слишком большой файл")},
+         true,
+         false,
+         PlayingFindLetter},
         {"JpegDeclaring30000x30000",
          [](const QString& User) {
              Write(User + kWords + "кот.jpg", HugeJpeg());
@@ -403,8 +420,9 @@ std::vector<TCase> Cases()
         // each says what it misses. (Found by searching, an empty folder is no root at all.)
         {"NothingAtAll",
          [](const QString&) { return true; },
-         TAction::OpenFindLetter,
-         {QStringLiteral("Директория ") + U + kWords + " не существует."},
+         TAction::OpenFindLetterTwice,
+         {QStringLiteral("Директория ") + U + kWords + " не существует.",
+          QStringLiteral("Директория ") + U + kWords + " не существует."},
          true,
          true,
          BackAtTheStartScreen},

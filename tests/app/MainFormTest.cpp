@@ -456,6 +456,33 @@ TEST_F(MainFormGames, AFinishedGameReturnsToTheStartScreenOverTheGameAndItsRules
     ExpectRulesOnTopWith(Form->RulePicGamePanel);
 }
 
+TEST_F(MainFormGames, LeavingAGameWhileItsPicturesAreReadKeepsTheOtherActivityAndTheBarUntilTheyAreIn)
+{
+    const QString theme = Folder.path() + QStringLiteral("/Pic/Raskraska/Звери/");
+    ASSERT_TRUE(QDir().mkpath(theme));
+    testpics::WritePage(theme + QStringLiteral("кот.flim"), testpics::Solid(20, 10, Qt::white));
+    Form->FormActivate();
+    Form->WaitForLoading();
+    Form->FindLetterExecute();  // its pictures are being read: the game is held
+    Form->ShowRaskraskaMenuExecute();
+    const auto themes = Form->RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
+    ASSERT_EQ(themes.size(), 1);
+    Form->RaskraskaExecute(themes[0]);
+    EXPECT_EQ(TopScreen(), Form->RaskraskaPanel);
+    EXPECT_FALSE(Form->TimerPanel->isHidden()) << "the bar goes on while the pictures are read";
+
+    Form->WaitForPictures();
+    EXPECT_EQ(TopScreen(), Form->RaskraskaPanel) << "the game does not start over the colouring screen";
+    EXPECT_TRUE(Form->TimerPanel->isHidden());
+    EXPECT_EQ(Form->Objects.FirstLImgPanels->SelectedIndex, -1);
+
+    // Opened again, the game starts at once with its pictures.
+    Form->FindLetterExecute();
+    EXPECT_EQ(TopScreen(), Form->GamePicPanel);
+    EXPECT_EQ(Form->Objects.FirstLImgPanels->SelectedIndex, 0);
+    EXPECT_TRUE(Dialogs.Calls.empty());
+}
+
 TEST_F(MainFormGames, ChoosingAnotherGameWhileTheRulesAreOpenRaisesThatGamesPage)
 {
     Form->FormActivate();
