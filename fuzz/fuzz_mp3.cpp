@@ -20,8 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         KV_FUZZ_CHECK(r.Sound.Samples.size() % std::size_t(r.Sound.Channels) == 0);
         KV_FUZZ_CHECK(r.Describe().isEmpty());
     } else {
-        // Bytes are always there to read: "missing" is for paths only.
-        KV_FUZZ_CHECK(r.Failure == TMp3Failure::NotMp3 || r.Failure == TMp3Failure::Corrupt);
+        // Bytes are always there to read: "missing" and "no access" are for paths only, and
+        // "empty" is exactly no bytes at all.
+        KV_FUZZ_CHECK(r.Failure == TMp3Failure::NotMp3 || r.Failure == TMp3Failure::Corrupt ||
+                      r.Failure == TMp3Failure::Empty || r.Failure == TMp3Failure::Truncated);
+        KV_FUZZ_CHECK((r.Failure == TMp3Failure::Empty) == (Size == 0));
         KV_FUZZ_CHECK(!r.Message.isEmpty());
         KV_FUZZ_CHECK(r.Sound.Samples.empty());
         KV_FUZZ_CHECK(r.Describe().startsWith(QString::fromUtf8(Mp3FailureName(r.Failure))));
