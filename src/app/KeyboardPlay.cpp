@@ -313,19 +313,25 @@ void TKeyboardPlay::ShowRules()
     FForm.ShowRulesPanel->trigger();
 }
 
+bool TKeyboardPlay::FocusToMoveFrom(const std::vector<TRegion>& Regions, size_t& Region, size_t& Item)
+{
+    if (Regions.empty()) {
+        FFocus.MoveTo(nullptr);  // nothing here to press: no frame either
+        return false;
+    }
+    // The first key only shows where the focus is.
+    if (!Locate(Regions, Region, Item) || !FFocus.FrameShown()) {
+        FocusOn(Regions[Region].Items[Item].Widget);
+        return false;
+    }
+    return true;
+}
+
 void TKeyboardPlay::Tab(bool Forward)
 {
     const std::vector<TRegion> regions = Regions();
-    if (regions.empty()) {
-        FFocus.MoveTo(nullptr);  // nothing here to press: no frame either
-        return;
-    }
     size_t r = 0, i = 0;
-    // The first key only shows where the focus is.
-    if (!Locate(regions, r, i) || !FFocus.FrameShown()) {
-        FocusOn(regions[r].Items[i].Widget);
-        return;
-    }
+    if (!FocusToMoveFrom(regions, r, i)) return;
     r = (r + (Forward ? 1 : regions.size() - 1)) % regions.size();
     FocusOn(regions[r].Items[regions[r].Entry].Widget);
 }
@@ -333,15 +339,8 @@ void TKeyboardPlay::Tab(bool Forward)
 void TKeyboardPlay::Arrow(int Key)
 {
     const std::vector<TRegion> regions = Regions();
-    if (regions.empty()) {
-        FFocus.MoveTo(nullptr);  // nothing here to press: no frame either
-        return;
-    }
     size_t r = 0, i = 0;
-    if (!Locate(regions, r, i) || !FFocus.FrameShown()) {
-        FocusOn(regions[r].Items[i].Widget);
-        return;
-    }
+    if (!FocusToMoveFrom(regions, r, i)) return;
     std::vector<QRect> cells;
     for (const TItem& item : regions[r].Items)
         cells.emplace_back(item.Widget->mapTo(&FForm, QPoint(0, 0)), item.Widget->size());
@@ -352,15 +351,8 @@ void TKeyboardPlay::Arrow(int Key)
 void TKeyboardPlay::PressFocused()
 {
     const std::vector<TRegion> regions = Regions();
-    if (regions.empty()) {
-        FFocus.MoveTo(nullptr);  // nothing here to press: no frame either
-        return;
-    }
     size_t r = 0, i = 0;
-    if (!Locate(regions, r, i) || !FFocus.FrameShown()) {
-        FocusOn(regions[r].Items[i].Widget);
-        return;
-    }
+    if (!FocusToMoveFrom(regions, r, i)) return;
     const TItem item = regions[r].Items[i];
     QPointer<TKeyboardPlay> alive(this);
     QPointer<QWidget> pressed(item.Widget);

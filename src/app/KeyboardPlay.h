@@ -69,6 +69,9 @@ private:
     // Where the focus is among Regions (which must not be empty); false, with the first region's
     // entry, when it is on none of them.
     bool Locate(const std::vector<TRegion>& Regions, size_t& Region, size_t& Item) const;
+    // Where a key that moves or presses starts from (Region, Item). False when the key has done
+    // all it does: with nothing to press the focus goes; the first key only shows the frame.
+    bool FocusToMoveFrom(const std::vector<TRegion>& Regions, size_t& Region, size_t& Item);
     void FocusOn(QWidget* Widget);
 
     TMainForm& FForm;
