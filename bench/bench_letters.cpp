@@ -23,7 +23,7 @@ using bench::TSilentSpeech;
 namespace {
 
 // A program folder with 33 letter pictures of 400 × 300 (noisy, so the JPEGs are of realistic size),
-// and a context with a parking panel and a learning scroll box of the design size.
+// and a context with a parking panel and a learning scroll box of the window's base size.
 struct TBenchWorld {
     QTemporaryDir Dir;
     TSilentSpeech Speech;

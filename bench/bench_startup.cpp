@@ -140,7 +140,7 @@ void BuildMinimalWindow(QWidget& Window)
 {
     auto* layout = new QVBoxLayout(&Window);
     layout->addWidget(new QLabel(QStringLiteral("Кварнель"), &Window));
-    Window.resize(TMainForm::kDesignWidth, TMainForm::kDesignHeight);
+    Window.resize(TMainForm::kBaseWidth, TMainForm::kBaseHeight);
 }
 
 // Whether what the main window shows near the start screen's top-left corner is the start screen.

@@ -67,9 +67,9 @@ void TMainForm::LoaderBody()
         MakeGameObjects();
     } catch (const std::bad_alloc&) {
         qCWarning(lcApp) << "loading ran out of memory";
-        loaded = false;  // the design's words say it all
+        loaded = false;  // the box's fixed first line says it all
     } catch (const std::exception& e) {
-        // The objects made so far stay; the box says what went wrong after the design's words.
+        // The objects made so far stay; the box says what went wrong after the box's fixed first line.
         qCWarning(lcApp) << "loading failed:" << e.what();
         loaded = false;
         cause = QString::fromUtf8(e.what());

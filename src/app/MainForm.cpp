@@ -42,14 +42,14 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
-    setFont(fonts::Design(QStringLiteral("MS Sans Serif"), 11));
+    setFont(fonts::StandIn(QStringLiteral("MS Sans Serif"), 11));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ui::ButtonFace());
     setPalette(pal);
     setAutoFillBackground(true);
-    // The design's window is 1107 x 799 at 276,148; here the window's size is its client area.
-    setGeometry(276, 148, kDesignWidth, kDesignHeight);
-    ui::SetDesignSize(this, QSize(kDesignWidth, kDesignHeight));
+    // The window's base size is 1107 x 799 at 276,148 with its frame; here the size is its client area.
+    setGeometry(276, 148, kBaseWidth, kBaseHeight);
+    ui::SetBaseSize(this, QSize(kBaseWidth, kBaseHeight));
 
     CreateActions();
     // The window's children, bottom to top in the order they are created.

@@ -4,7 +4,7 @@
 // rules panel, the loading overlay and the hidden working widgets; the actions the menu runs and
 // the start-up on first activation.
 //
-// Widgets and actions are public members named as the program's own design names them, and each
+// Widgets and actions are public members named as the program has always named them, and each
 // widget's objectName is that name too, so that the tests can reach them. The game screens'
 // widgets are built in the games' own folders (src/games/*Screen.cpp,
 // src/colouring/ColouringScreen.cpp); the window holds them as the screens' widget sets.
@@ -106,15 +106,15 @@ public:
     // Builds what was left for after the first frame, now; nothing when all is built.
     void CompleteBuild();
 
-    // The text of the box a failed loading shows: the design's words, then what went wrong.
+    // The text of the box a failed loading shows: its fixed first line, then what went wrong.
     static QString LoadingFailureText(const QString& Cause);
 
     // Playing from the keyboard: the keys of every screen and the focus frame.
     std::unique_ptr<TKeyboardPlay> Keyboard;
 
-    // The design client area.
-    static constexpr int kDesignWidth = 1099;
-    static constexpr int kDesignHeight = 770;
+    // The window's base client area.
+    static constexpr int kBaseWidth = 1099;
+    static constexpr int kBaseHeight = 770;
 
     // --- Action handlers (each action runs its handler; code may call them directly) ---
     void SoundLettersExecute();

@@ -25,7 +25,7 @@ namespace {
 
 QFont Font(const char* Name, int Pixels, bool Bold = false)
 {
-    return fonts::Design(QLatin1String(Name), Pixels, Bold);
+    return fonts::StandIn(QLatin1String(Name), Pixels, Bold);
 }
 
 // A flat button that runs Action; it shows the action's caption unless it has its own, and is
@@ -44,7 +44,7 @@ QRadioButton* VoiceButton(QWidget* Parent, const char* Name, const QString& Capt
     b->setObjectName(QLatin1String(Name));
     ui::SetFont(b, Font("MS Sans Serif", 11), palette::Yellow);
     b->setFocusPolicy(Qt::TabFocus);
-    ui::SetDesign(b, QRect(Pos, QSize(73, 17)), akRight | akTop);
+    ui::SetBase(b, QRect(Pos, QSize(73, 17)), akRight | akTop);
     return b;
 }
 
@@ -52,7 +52,7 @@ QListWidget* WorkingList(QWidget* Parent, const char* Name, const QRect& Bounds)
 {
     auto* l = new QListWidget(Parent);
     l->setObjectName(QLatin1String(Name));
-    ui::SetDesign(l, Bounds);
+    ui::SetBase(l, Bounds);
     return l;
 }
 
@@ -111,7 +111,7 @@ void TMainForm::CreateContentArea()
 {
     ContentPanel = Panel(this, "ContentPanel", QRect(0, 57, 1099, 713), TAlign::Client, Flat(palette::Orange));
     // Bottom to top: the system screen, the games area, the media strip. The hidden media strip
-    // still counts in the design bounds below it, so the areas are 672 high at design size.
+    // still counts in the base bounds below it, so the areas are 672 high at the base size.
     CreateSystemScreen();
 
     GamesPanel = Panel(ContentPanel, "GamesPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
@@ -138,7 +138,7 @@ void TMainForm::CreateSystemScreen()
 void TMainForm::CreateWorkingWidgets()
 {
     // The folder listings themselves are fs::ListFiles and fs::ListSubFolders; these lists keep
-    // the design's places for them.
+    // their old places.
     FileListBox1 = WorkingList(SourcePanel, "FileListBox1", QRect(8, 8, 177, 97));
     FileListBox2 = WorkingList(SourcePanel, "FileListBox2", QRect(8, 113, 177, 97));
     DirectoryListBox1 = WorkingList(SourcePanel, "DirectoryListBox1", QRect(8, 218, 177, 97));
@@ -176,11 +176,11 @@ void TMainForm::CreateSampleTile()
     Label6->setObjectName(QStringLiteral("Label6"));
     ui::SetFont(Label6, Font("Arial", 32), Qt::black);
     Label6->setAlignment(Qt::AlignCenter);
-    ui::SetDesign(Label6, QRect(0, (73 - Label6->sizeHint().height()) / 2, 110, Label6->sizeHint().height()));
+    ui::SetBase(Label6, QRect(0, (73 - Label6->sizeHint().height()) / 2, 110, Label6->sizeHint().height()));
     Label6->lower();
     Label1 = new TLabel(Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    ui::SetDesign(Label1, QRect(1, 1, 108, 71), TAlign::Client);
+    ui::SetBase(Label1, QRect(1, 1, 108, 71), TAlign::Client);
     connect(Label1, &TLabel::MouseDown, this, [this] { Label1MouseDown(); });
     connect(Label1, &TLabel::MouseUp, this, [this] { Label1MouseUp(); });
 }

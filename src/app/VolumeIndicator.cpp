@@ -40,7 +40,7 @@ void TVolumeIndicator::paintEvent(QPaintEvent*)
     p.setPen(QPen(palette::Yellow, 2));
     p.setBrush(palette::DeepBlue);
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
-    p.setFont(fonts::Design(QStringLiteral("Arial"), 15, true));
+    p.setFont(fonts::StandIn(QStringLiteral("Arial"), 15, true));
     const QRect inner = rect().adjusted(12, 6, -12, -6);
     if (FMuted) {
         p.drawText(inner, Qt::AlignCenter, QStringLiteral("Без звука"));

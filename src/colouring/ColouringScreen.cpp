@@ -28,7 +28,7 @@ TColouringScreen BuildColouringScreen(QWidget* GamesPanel)
     TPanel* toolBar = Panel(main, "RasToolBarPanel", QRect(0, 0, 866, 68), TAlign::Top, Flat(palette::DeepBlue, 4));
     TPanel* tools = Panel(toolBar, "RasToolPanel", QRect(4, 4, 858, 60), TAlign::Client, Flat(palette::LightSkyBlue));
     s.SpeedButton2 = SpeedButton(tools, "SpeedButton2", QRect(4, 4, 53, 49), akLeftTop,
-                                 fonts::Design(QStringLiteral("MS Sans Serif"), 11), Qt::black);
+                                 fonts::StandIn(QStringLiteral("MS Sans Serif"), 11), Qt::black);
     s.SpeedButton2->SetGlyph(artwork::PrinterGlyph());
     s.SpeedButton2->SetHandCursor(false);
     s.SpeedButton2->setAccessibleName(QStringLiteral("Печать"));

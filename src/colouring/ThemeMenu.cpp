@@ -22,7 +22,7 @@ void FillThemeMenu(TPanel* Menu, const QStringList& Themes, const std::function<
 TSpeedButton* AddThemeButton(TPanel* Menu, const QString& Caption, const QRect& Bounds)
 {
     auto* button = new TSpeedButton(Menu);
-    button->setFont(fonts::Design(QStringLiteral("Comic Sans MS"), 16));  // 12 points at 96 dpi
+    button->setFont(fonts::StandIn(QStringLiteral("Comic Sans MS"), 16));  // 12 points at 96 dpi
     QPalette pal = button->palette();
     pal.setColor(QPalette::ButtonText, palette::Yellow);
     button->setPalette(pal);

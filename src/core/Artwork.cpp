@@ -32,7 +32,7 @@ void DrawBlock(QPainter& p, const QRectF& Face, const QColor& Color, const QStri
     p.setBrush(Color.lighter(125));
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(r.adjusted(10, 10, -10, -10), 10, 10);
-    QFont f = fonts::Design(QStringLiteral("Arial Black"), int(Face.height() * 0.62));
+    QFont f = fonts::StandIn(QStringLiteral("Arial Black"), int(Face.height() * 0.62));
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(r.translated(3, 3), Qt::AlignCenter, Letter);

@@ -26,7 +26,7 @@ TExamScreen BuildExamScreen(QWidget* GamesPanel)
     TPanel* control = Panel(s.ExamControlContentPanel, "ExamControlPanel", QRect(4, 4, 1091, 39), TAlign::Client,
                             Flat(palette::LightSkyBlue));
     s.RepeatSndButton = SpeedButton(control, "RepeatSndButton", QRect(5, 3, 49, 33), akLeftTop,
-                                    fonts::Design(QStringLiteral("MS Sans Serif"), 11), Qt::black);
+                                    fonts::StandIn(QStringLiteral("MS Sans Serif"), 11), Qt::black);
     s.RepeatSndButton->SetGlyph(artwork::PlayGlyph());
     s.RepeatSndButton->setAccessibleName(QStringLiteral("Повторить"));
 

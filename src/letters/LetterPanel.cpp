@@ -17,7 +17,7 @@ constexpr int kImageMargin = 2;
 // The caption font: "Arial" at a size in points, as characters of that height on a 96-dpi screen.
 QFont CaptionFont(int Points)
 {
-    return fonts::Design(QStringLiteral("Arial"), (Points * 96 + 36) / 72);
+    return fonts::StandIn(QStringLiteral("Arial"), (Points * 96 + 36) / 72);
 }
 
 }  // namespace

@@ -10,14 +10,14 @@
 namespace {
 
 const char* const kAlignerProperty = "kvAligner";
-const char* const kDesignSizeProperty = "kvDesignSize";
+const char* const kBaseSizeProperty = "kvBaseSize";
 
 // The placing rules of one child.
 struct TChildRules {
     QPointer<QWidget> Widget;
     TAlign Align = TAlign::None;
     TAnchors Anchors = akLeftTop;
-    QRect Design;          // bounds at OriginalParent
+    QRect Base;            // bounds at OriginalParent
     QSize OriginalParent;  // the parent's size the bounds belong to
     QRect Last;            // bounds as last placed or seen; a difference means code moved the child
 };
@@ -30,7 +30,7 @@ int MulDiv(int A, int B, int C)
 // A child's bounds at ParentSize by its anchors.
 QRect Anchored(const TChildRules& r, const QSize& ParentSize)
 {
-    const QRect& d = r.Design;
+    const QRect& d = r.Base;
     int left = d.left(), top = d.top(), width = d.width(), height = d.height();
     const int dw = ParentSize.width() - r.OriginalParent.width();
     const int dh = ParentSize.height() - r.OriginalParent.height();
@@ -54,7 +54,7 @@ QRect Anchored(const TChildRules& r, const QSize& ParentSize)
 }
 
 // Whether a in the alignment order goes before b, both aligned alike (compares present bounds,
-// as the toolkit the design was made with did; ties keep creation order).
+// as classic Windows forms did; ties keep creation order).
 bool GoesBefore(const QRect& a, const QRect& b, TAlign Align)
 {
     switch (Align) {
@@ -76,16 +76,16 @@ bool IsHiddenChild(const QWidget* w)
     return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
-QSize DesignSizeOf(const QWidget* w)
+QSize BaseSizeOf(const QWidget* w)
 {
-    const QVariant v = w->property(kDesignSizeProperty);
+    const QVariant v = w->property(kBaseSizeProperty);
     return v.isValid() ? v.toSize() : w->size();
 }
 
 // Kept on a parent: the rules of its children and the placing itself.
 class TAligner : public QObject {
 public:
-    explicit TAligner(QWidget* Parent) : QObject(Parent), FParent(Parent), FLastParentSize(DesignSizeOf(Parent))
+    explicit TAligner(QWidget* Parent) : QObject(Parent), FParent(Parent), FLastParentSize(BaseSizeOf(Parent))
     {
         Parent->installEventFilter(this);
     }
@@ -220,7 +220,7 @@ private:
         for (auto& r : FRules) {
             const QRect now = r.Widget->geometry();
             if (now == r.Last) continue;
-            r.Design = now;
+            r.Base = now;
             r.OriginalParent = FLastParentSize;
             r.Last = now;
         }
@@ -250,17 +250,17 @@ private:
 
 namespace ui {
 
-void SetDesign(QWidget* Child, const QRect& Bounds, TAlign Align, TAnchors Anchors)
+void SetBase(QWidget* Child, const QRect& Bounds, TAlign Align, TAnchors Anchors)
 {
-    Child->setProperty(kDesignSizeProperty, Bounds.size());
+    Child->setProperty(kBaseSizeProperty, Bounds.size());
     Child->setGeometry(Bounds);
     QWidget* parent = Child->parentWidget();
     if (!parent) return;
     TChildRules& r = TAligner::Ensure(parent)->Register(Child);
     r.Align = Align;
     r.Anchors = Anchors;
-    r.Design = Bounds;
-    r.OriginalParent = DesignSizeOf(parent);
+    r.Base = Bounds;
+    r.OriginalParent = BaseSizeOf(parent);
     r.Last = Bounds;
 }
 
@@ -278,15 +278,15 @@ void SetAnchors(QWidget* Child, TAnchors Anchors)
     if (QWidget* parent = Child->parentWidget()) {
         TChildRules& r = TAligner::Ensure(parent)->Register(Child);
         r.Anchors = Anchors;
-        r.Design = Child->geometry();
+        r.Base = Child->geometry();
         r.OriginalParent = parent->size();
-        r.Last = r.Design;
+        r.Last = r.Base;
     }
 }
 
-void SetDesignSize(QWidget* Parent, const QSize& Size)
+void SetBaseSize(QWidget* Parent, const QSize& Size)
 {
-    Parent->setProperty(kDesignSizeProperty, Size);
+    Parent->setProperty(kBaseSizeProperty, Size);
 }
 
 void Realign(QWidget* Parent)
@@ -294,12 +294,12 @@ void Realign(QWidget* Parent)
     if (TAligner* a = TAligner::Of(Parent)) a->Realign();
 }
 
-bool DesignOf(const QWidget* Child, QRect* Bounds, QSize* ParentSize)
+bool BaseOf(const QWidget* Child, QRect* Bounds, QSize* ParentSize)
 {
     TAligner* a = TAligner::Of(Child->parentWidget());
     const TChildRules* r = a ? a->Find(Child) : nullptr;
     if (!r) return false;
-    *Bounds = r->Design;
+    *Bounds = r->Base;
     *ParentSize = r->OriginalParent;
     return true;
 }

@@ -1,13 +1,13 @@
 #pragma once
-// Alignment and anchors: the one helper that places a widget's children from their design
+// Alignment and anchors: the one helper that places a widget's children from their base
 // geometry whenever the widget changes size, or one of its aligned children is shown or hidden.
 //
-// Every child is described at its parent's design size: its design bounds, an alignment and
+// Every child is described at its parent's base size: its base bounds, an alignment and
 // anchors. Aligned children share the parent's client rectangle in the order top, bottom, left,
 // right, then client; hidden ones take no space. Children that are not aligned keep the distances
 // to the edges they are anchored to; a child with no anchor on an axis keeps its relative place
 // there (its centre scales with the parent). A child that code moves or resizes keeps its new
-// bounds as its new design bounds, at the parent size of that moment.
+// bounds as its new base bounds, at the parent size of that moment.
 #include <QRect>
 #include <QSize>
 
@@ -31,13 +31,13 @@ public:
 
 namespace ui {
 
-// Places Child at Bounds (at its parent's design size) and keeps it there by Align and Anchors.
-// Bounds.size() also becomes Child's own design size for its children.
-void SetDesign(QWidget* Child, const QRect& Bounds, TAlign Align = TAlign::None, TAnchors Anchors = akLeftTop);
+// Places Child at Bounds (at its parent's base size) and keeps it there by Align and Anchors.
+// Bounds.size() also becomes Child's own base size for its children.
+void SetBase(QWidget* Child, const QRect& Bounds, TAlign Align = TAlign::None, TAnchors Anchors = akLeftTop);
 // The same for a child that is not aligned.
-inline void SetDesign(QWidget* Child, const QRect& Bounds, TAnchors Anchors)
+inline void SetBase(QWidget* Child, const QRect& Bounds, TAnchors Anchors)
 {
-    SetDesign(Child, Bounds, TAlign::None, Anchors);
+    SetBase(Child, Bounds, TAlign::None, Anchors);
 }
 
 // Alignment or anchors for a child at its current bounds and its parent's current size, as code
@@ -45,16 +45,16 @@ inline void SetDesign(QWidget* Child, const QRect& Bounds, TAnchors Anchors)
 void SetAlign(QWidget* Child, TAlign Align);
 void SetAnchors(QWidget* Child, TAnchors Anchors);
 
-// The size a widget's children were designed against, for a widget whose own bounds do not come
-// from SetDesign (the window's client area).
-void SetDesignSize(QWidget* Parent, const QSize& Size);
+// The size a widget's children were laid out against, for a widget whose own bounds do not come
+// from SetBase (the window's client area).
+void SetBaseSize(QWidget* Parent, const QSize& Size);
 
 // Places Parent's children now, and theirs in turn.
 void Realign(QWidget* Parent);
 
-// The bounds Child was designed with (or last moved to by code) and the parent size they belong
+// The bounds Child was laid out with (or last moved to by code) and the parent size they belong
 // to; false when the helper does not place Child.
-bool DesignOf(const QWidget* Child, QRect* Bounds, QSize* ParentSize);
+bool BaseOf(const QWidget* Child, QRect* Bounds, QSize* ParentSize);
 
 TAlign AlignOf(const QWidget* Child);
 TAnchors AnchorsOf(const QWidget* Child);

@@ -8,7 +8,7 @@ namespace fs {
 
 // The folder of the running program's file, with a trailing separator.
 QString ExeFolder();
-// The platform's path separator, which stands where the design's folders end in a backslash.
+// The platform's path separator, which stands where Windows paths end in a backslash.
 QChar Separator();
 
 bool FileExists(const QString& Path);       // an existing file (not a folder)

@@ -34,7 +34,7 @@ void InstallBundled()
     for (int family = 0; family < fmCount; ++family) Register(TFamily(family));
 }
 
-QFont Design(const QString& WindowsName, int PixelSize, bool Bold)
+QFont StandIn(const QString& WindowsName, int PixelSize, bool Bold)
 {
     QFont f;
     if (WindowsName.compare(QLatin1String("Arial Black"), Qt::CaseInsensitive) == 0) {

@@ -1,5 +1,5 @@
 #pragma once
-// A picture in a rectangle, drawn as the design's image widgets draw it: at its own size in the
+// A picture in a rectangle, drawn as classic Windows image widgets draw it: at its own size in the
 // top-left corner or centred, stretched to the whole rectangle, or stretched keeping its
 // proportions. A transparent image leaves out the pixels of its bottom-left pixel's colour.
 // The background is never filled: the parent shows around and through the picture.

@@ -30,7 +30,7 @@ int ArrowTarget(const std::vector<QRect>& Cells, int Current, int ArrowKey);
 }  // namespace ui
 
 // Lets a window see every key pressed in any of its widgets before the widget with the focus
-// does, and every mouse button pressed in it, as the forms of the design's toolkit do with their
+// does, and every mouse button pressed in it, as classic Windows forms do with their
 // key preview. Keys and clicks in other windows (a modal box) are not seen.
 class TKeyPreview : public QObject {
 public:

@@ -29,7 +29,7 @@ public:
     void SetCaption(const QString& Caption);
 
     // Qt paints every widget off screen first, so painting is always double-buffered; the flag
-    // only keeps the design's setting where code sets and reads it.
+    // only keeps the setting where code sets and reads it.
     bool DoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool On) { FDoubleBuffered = On; }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A widget's font and the colour of its lettering, as the design gives them together.
+// A widget's font and the colour of its lettering, given together.
 #include <QColor>
 #include <QFont>
 

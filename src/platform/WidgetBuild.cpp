@@ -18,7 +18,7 @@ TPanel* Panel(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Ali
     p->SetBevelOuter(Look.Outer);
     p->SetBevelInner(Look.Inner);
     p->SetBorderWidth(Look.BorderWidth);
-    ui::SetDesign(p, Bounds, Align, Anchors);
+    ui::SetBase(p, Bounds, Align, Anchors);
     return p;
 }
 
@@ -28,7 +28,7 @@ TLabel* Label(QWidget* Parent, const char* Name, const QPoint& Pos, const QStrin
     auto* l = new TLabel(Caption, Parent);
     l->setObjectName(QLatin1String(Name));
     ui::SetFont(l, Font, Color);
-    ui::SetDesign(l, QRect(Pos, l->sizeHint()), Anchors);
+    ui::SetBase(l, QRect(Pos, l->sizeHint()), Anchors);
     return l;
 }
 
@@ -38,7 +38,7 @@ TSpeedButton* SpeedButton(QWidget* Parent, const char* Name, const QRect& Bounds
     auto* b = new TSpeedButton(Parent);
     b->setObjectName(QLatin1String(Name));
     ui::SetFont(b, Font, Color);
-    ui::SetDesign(b, Bounds, Anchors);
+    ui::SetBase(b, Bounds, Anchors);
     return b;
 }
 
@@ -46,7 +46,7 @@ TImage* Image(QWidget* Parent, const char* Name, const QRect& Bounds, TAlign Ali
 {
     auto* i = new TImage(Parent);
     i->setObjectName(QLatin1String(Name));
-    ui::SetDesign(i, Bounds, Align, Anchors);
+    ui::SetBase(i, Bounds, Align, Anchors);
     return i;
 }
 
@@ -56,7 +56,7 @@ TScrollBox* ScrollBox(QWidget* Parent, const char* Name, const QRect& Bounds, TA
     s->setObjectName(QLatin1String(Name));
     s->SetBorder(Border);
     s->SetColor(Color);
-    ui::SetDesign(s, Bounds, Align);
+    ui::SetBase(s, Bounds, Align);
     return s;
 }
 
@@ -65,9 +65,9 @@ TRichEdit* RichEdit(QWidget* Parent, const char* Name, const QRect& Bounds, TAnc
     auto* r = new TRichEdit(Parent);
     r->setObjectName(QLatin1String(Name));
     r->SetBorderWidth(5);
-    ui::SetFont(r, fonts::Design(QStringLiteral("Arial"), 19), Qt::black);
+    ui::SetFont(r, fonts::StandIn(QStringLiteral("Arial"), 19), Qt::black);
     r->SetLines(Lines);
-    ui::SetDesign(r, Bounds, Anchors);
+    ui::SetBase(r, Bounds, Anchors);
     return r;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Small builders for the window's widget tree: every widget gets its design name, its bounds at
-// its parent's design size, alignment, anchors, colours and font in one call.
+// Small builders for the window's widget tree: every widget gets its name, its bounds at
+// its parent's base size, alignment, anchors, colours and font in one call.
 #include "platform/Align.h"
 #include "platform/Panel.h"
 

@@ -36,7 +36,7 @@ void TSoundFeedback::ShowBox(const QString& Text)
 }
 
 // A missing file is named where it was expected; a file that will not open, where it was found.
-// The design's words and the path, then why, on a line of its own.
+// The box's fixed first line and the path, then why, on a line of its own.
 void TSoundFeedback::ShowOpenError(const QString& Path, const EMediaPlayerError& Error)
 {
     qCWarning(lcSound) << "cannot open" << Path << ":" << Error.what();

@@ -1,4 +1,4 @@
-// The main window: its regions at the design size and maximised, which screen the user sees after
+// The main window: its regions at the base size 1099 x 770 and maximised, which screen the user sees after
 // each action, the menu, the web-link question, the "Меню" bevel, the start-up and the settings.
 #include "app/MainForm.h"
 #include "core/Vendor.h"
@@ -113,16 +113,16 @@ struct MainFormGames : MainForm {
 
 // --- Regions ---
 
-TEST_F(MainForm, EveryWidgetSitsAtItsDesignBoundsWhenItsParentHasItsDesignSize)
+TEST_F(MainForm, EveryWidgetSitsAtItsBaseBoundsWhenItsParentHasItsBaseSize)
 {
-    // At design time the media strip takes its 41 px; shown, it gives every region its design size.
+    // At the base size the media strip takes its 41 px; shown, it gives every region its base size.
     Form->SystemPanel->show();
     ui::Realign(Form.get());
     int checked = 0;
     for (QWidget* w : Form->findChildren<QWidget*>()) {
         QRect bounds;
         QSize parentSize;
-        if (!ui::DesignOf(w, &bounds, &parentSize)) continue;
+        if (!ui::BaseOf(w, &bounds, &parentSize)) continue;
         ASSERT_EQ(w->parentWidget()->size(), parentSize) << w->objectName().toStdString();
         EXPECT_EQ(w->geometry(), bounds) << w->objectName().toStdString();
         ++checked;
@@ -130,7 +130,7 @@ TEST_F(MainForm, EveryWidgetSitsAtItsDesignBoundsWhenItsParentHasItsDesignSize)
     EXPECT_GT(checked, 100);
 }
 
-TEST_F(MainForm, RegionsAtTheDesignClientArea)
+TEST_F(MainForm, RegionsAtTheBaseClientArea)
 {
     ShowAt({1099, 770});
     EXPECT_EQ(Form->MenuRibbon->geometry(), QRect(0, 0, 1099, 57));
@@ -198,7 +198,7 @@ TEST_F(MainForm, RegionsWhenMaximisedOnA1920By1080Screen)
     EXPECT_EQ(Form->LettersExamScrollBox->geometry(), QRect(0, 0, 1920, 976));
     EXPECT_EQ(Form->RepeatSndButton->geometry(), QRect(5, 3, 49, 33));
 
-    // And back to the design size: everything returns.
+    // And back to the base size: everything returns.
     Form->resize(1099, 770);
     QApplication::processEvents();
     EXPECT_EQ(Form->RulesPanel->geometry(), QRect(311, 155, 468, 328));

@@ -24,7 +24,7 @@ struct TPictured : TFormWorld {
             if (demo.isEmpty() || !QFile::copy(source, target))
                 WritePicture(lower, QColor::fromHsv((i * 37) % 360, 200, 230));
         }
-        Form->resize(TMainForm::kDesignWidth, TMainForm::kDesignHeight);
+        Form->resize(TMainForm::kBaseWidth, TMainForm::kBaseHeight);
     }
 
     // The window as drawn, kept when asked for.

@@ -177,7 +177,7 @@ TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
     form.WaitForLoading();
     ASSERT_EQ(dialogs.Calls.size(), 1u);
     const QStringList lines = dialogs.Calls[0].Text.split('\n');
-    EXPECT_EQ(lines.first(), QString("Ошибка загрузки. Недостаточно памяти")) << "the design's words first";
+    EXPECT_EQ(lines.first(), QString("Ошибка загрузки. Недостаточно памяти")) << "the fixed first line first";
     EXPECT_TRUE(dialogs.Calls[0].Text.contains(f.fileName())) << "then the file that failed";
     EXPECT_NE(form.Objects.PicGameBuffer, nullptr) << "made before the failure";
     EXPECT_EQ(form.Objects.MakeWBuffer, nullptr);

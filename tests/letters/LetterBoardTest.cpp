@@ -22,7 +22,7 @@ public:
     }
 };
 
-// A container of the design size for the board under test.
+// A container of the base size for the board under test.
 template <class T = QWidget>
 std::unique_ptr<T> Container(TLetterWorld& w, int Width, int Height)
 {
@@ -94,7 +94,7 @@ TEST(LetterBoard, DestroyingABoardFreesItsTilesWidgets)
     EXPECT_EQ(w.SourcePanel->children().size(), 0);
 }
 
-TEST(LetterBoardLayout, GridAtTheDesignSizeGivesCellsOf182By111)
+TEST(LetterBoardLayout, GridAtTheBaseSizeGivesCellsOf182By111)
 {
     TLetterWorld w;
     TRusSndLetterPanelCollection board(w.Context);
@@ -226,7 +226,7 @@ TEST(LetterBoardFill, TilesShareTheCataloguesPicturesAndMissingOnesShowTheCaptio
     EXPECT_EQ(board.GetTile(6)->Image->Picture().size(), QSize(40, 30));
     EXPECT_TRUE(board.GetTile(1)->Image->Picture().isNull());
     EXPECT_EQ(CaptionOf(board, 1), QString("Б"));
-    EXPECT_EQ(board.GetTile(1)->LetterLabel->font().family(), fonts::Design("Arial", 40).family());
+    EXPECT_EQ(board.GetTile(1)->LetterLabel->font().family(), fonts::StandIn("Arial", 40).family());
 
     // What shows on screen: the picture over the caption where there is one, the caption elsewhere.
     const QImage screen = box->grab().toImage();

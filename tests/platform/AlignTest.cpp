@@ -1,4 +1,4 @@
-// Alignment and anchors: where children land when their parent is laid out at its design size
+// Alignment and anchors: where children land when their parent is laid out at its base size
 // and at other sizes, with hidden children, bevels, and children moved by code.
 #include "platform/Align.h"
 #include "platform/Panel.h"
@@ -12,7 +12,7 @@ namespace {
 QWidget* Child(QWidget* Parent, const QRect& Bounds, TAlign Align = TAlign::None, TAnchors Anchors = akLeftTop)
 {
     auto* w = new QWidget(Parent);
-    ui::SetDesign(w, Bounds, Align, Anchors);
+    ui::SetBase(w, Bounds, Align, Anchors);
     return w;
 }
 
@@ -21,7 +21,7 @@ QWidget* Child(QWidget* Parent, const QRect& Bounds, TAnchors Anchors)
     return Child(Parent, Bounds, TAlign::None, Anchors);
 }
 
-// A parent at its design size 200 x 100 with one child of each alignment.
+// A parent at its base size 200 x 100 with one child of each alignment.
 struct AlignedFamily : ::testing::Test {
     std::unique_ptr<TPanel> Parent = std::make_unique<TPanel>();
     QWidget *Top, *Bottom, *Left, *Right, *Client;
@@ -29,7 +29,7 @@ struct AlignedFamily : ::testing::Test {
     void SetUp() override
     {
         Parent->resize(200, 100);
-        ui::SetDesignSize(Parent.get(), {200, 100});
+        ui::SetBaseSize(Parent.get(), {200, 100});
         // Created in an order unlike the alignment order, and with stale bounds: only sizes count.
         Client = Child(Parent.get(), QRect(5, 5, 5, 5), TAlign::Client);
         Right = Child(Parent.get(), QRect(0, 0, 40, 1), TAlign::Right);
@@ -92,7 +92,7 @@ TEST_F(AlignedFamily, HiddenClientChildIsLeftWhereItWas)
     EXPECT_EQ(Client->geometry(), QRect(5, 5, 5, 5));
 }
 
-TEST(Align, ChildrenOfOneAlignmentStackByTheirDesignPlace)
+TEST(Align, ChildrenOfOneAlignmentStackByTheirBasePlace)
 {
     QWidget parent;
     parent.resize(100, 100);
@@ -131,7 +131,7 @@ TEST(Anchors, KeepDistancesToTheAnchoredEdgesAndScaleTheCentreOtherwise)
     EXPECT_EQ(all->geometry(), QRect(4, 4, 92, 92));
 }
 
-TEST(Anchors, ChildMovedByCodeKeepsItsNewBoundsAsItsDesign)
+TEST(Anchors, ChildMovedByCodeKeepsItsNewBoundsAsItsBase)
 {
     QWidget parent;
     parent.resize(100, 100);
@@ -145,20 +145,20 @@ TEST(Anchors, ChildMovedByCodeKeepsItsNewBoundsAsItsDesign)
     EXPECT_EQ(rightTop->geometry(), QRect(150, 10, 20, 20));
 }
 
-// Rules are measured against the parent's design size, not against the size it has when the
+// Rules are measured against the parent's base size, not against the size it has when the
 // child is described: a client-filling parent that grows at once because a bottom sibling is
-// hidden still places its children as designed.
-TEST(Anchors, MeasureAgainstTheParentsDesignSize)
+// hidden still places its children as laid out.
+TEST(Anchors, MeasureAgainstTheParentsBaseSize)
 {
     QWidget window;
     window.resize(100, 100);
-    ui::SetDesignSize(&window, {100, 100});
+    ui::SetBaseSize(&window, {100, 100});
     auto* strip = new QWidget(&window);
-    ui::SetDesign(strip, QRect(0, 60, 100, 40), TAlign::Bottom);
+    ui::SetBase(strip, QRect(0, 60, 100, 40), TAlign::Bottom);
     strip->hide();
     auto* area = new TPanel(&window);
     area->SetBevelOuter(TBevel::None);
-    ui::SetDesign(area, QRect(0, 0, 100, 60), TAlign::Client);
+    ui::SetBase(area, QRect(0, 0, 100, 60), TAlign::Client);
     QWidget* centred = Child(area, QRect(40, 20, 20, 20), akNone);
     QWidget* corner = Child(area, QRect(70, 30, 20, 20), akRight | akBottom);
 
@@ -173,10 +173,10 @@ TEST(Anchors, ChildrenOfHiddenWidgetsArePlacedAtOnce)
     QWidget window;
     window.resize(100, 100);
     auto* hidden = new QWidget(&window);
-    ui::SetDesign(hidden, QRect(0, 0, 100, 100), TAlign::Client);
+    ui::SetBase(hidden, QRect(0, 0, 100, 100), TAlign::Client);
     hidden->hide();
     auto* screen = new QWidget(&window);
-    ui::SetDesign(screen, QRect(0, 0, 100, 100), TAlign::Client);
+    ui::SetBase(screen, QRect(0, 0, 100, 100), TAlign::Client);
     QWidget* inHidden = Child(hidden, QRect(80, 80, 10, 10), akRight | akBottom);
     window.show();
 
@@ -189,7 +189,7 @@ TEST(Anchors, ChildrenOfHiddenWidgetsArePlacedAtOnce)
     EXPECT_EQ(inHidden->geometry(), QRect(180, 130, 10, 10));
 }
 
-TEST(Align, RunTimeChildrenTakeTheirCurrentBoundsAsDesign)
+TEST(Align, RunTimeChildrenTakeTheirCurrentBoundsAsBase)
 {
     QWidget tile;
     tile.resize(60, 40);

@@ -19,10 +19,10 @@ struct TThumb {
 int DrawBlock(QPainter& P, int Top, const QString& Title, const QList<TThumb>& Thumbs, QSize Cell, int Columns)
 {
     P.setPen(Qt::black);
-    P.setFont(fonts::Design(QStringLiteral("Arial"), 28, true));
+    P.setFont(fonts::StandIn(QStringLiteral("Arial"), 28, true));
     P.drawText(20, Top + 34, Title);
     Top += 50;
-    P.setFont(fonts::Design(QStringLiteral("Arial"), 16));
+    P.setFont(fonts::StandIn(QStringLiteral("Arial"), 16));
     for (qsizetype i = 0; i < Thumbs.size(); ++i) {
         const int x = 20 + int(i % Columns) * (Cell.width() + 12);
         const int y = Top + int(i / Columns) * (Cell.height() + 34);

@@ -48,8 +48,8 @@ QImage LetterCard(const TLetterEntry& Letter, int Index, const IIconArt& Art)
     p.setRenderHint(QPainter::Antialiasing);
 
     // The letters on the left, white with a dark rim, as large as they fit.
-    const QPainterPath letters = FittedText(Letter.Capital + Letter.Small, fonts::Design(QStringLiteral("Arial Black"), 200),
-                                            QRectF(12, 36, 200, 168));
+    const QPainterPath letters = FittedText(Letter.Capital + Letter.Small,
+                                            fonts::StandIn(QStringLiteral("Arial Black"), 200), QRectF(12, 36, 200, 168));
     p.setPen(QPen(ground.darker(250), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(letters);
@@ -90,7 +90,7 @@ QImage ColouringPage(const TColouringPage& Page, const IIconArt& Art)
     p.setRenderHint(QPainter::Antialiasing);
 
     // The word in hollow capitals, to colour in as well.
-    const QPainterPath title = FittedText(Page.Word.toUpper(), fonts::Design(QStringLiteral("Arial Black"), 200),
+    const QPainterPath title = FittedText(Page.Word.toUpper(), fonts::StandIn(QStringLiteral("Arial Black"), 200),
                                           QRectF(100, 90, size.width() - 200, 170));
     p.setPen(QPen(Qt::black, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
