@@ -1,0 +1,23 @@
+#pragma once
+// One pick a child made, as a game judged it: what the games announce and what a listener (the
+// window, the keys, the progress keeping) receives. Letters are the small Russian letters as
+// Unicode text ("б"), whatever the games hold them as inside.
+#include <QString>
+
+enum class TGameKind {
+    gkLearning,     // "Обучение": a letter heard on the learning board (never right or wrong)
+    gkFindLetter,   // "Найди букву": the first letter of the pictured word
+    gkMakeWord,     // "Дед Буквоед": the missing letter of the word
+    gkExamination,  // "Экзамен": the letter the program said
+};
+
+struct TAnswer {
+    TGameKind Game = TGameKind::gkLearning;
+    bool Sounds = false;  // letter sounds rather than letter names (learning board, examination)
+    QString Asked;        // the letter wanted (on the learning board: the letter heard)
+    QString Picked;       // the letter the child picked (on the learning board: the same)
+    QString Word;         // the pictured word ("Найди букву", "Дед Буквоед"), else empty
+    int Position = -1;    // the hidden letter's index in Word ("Дед Буквоед"), else -1
+    bool Right = false;
+    bool FirstTry = false;  // no wrong pick for this question before this one
+};
