@@ -1,5 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build tree (scripts/build-deb.sh does the build first)
-# writes kvarnel_<version>_amd64.deb with the install component "kvarnel" under /usr.
+# writes kvarnel_<version>_amd64.deb with the install components "kvarnel" and "kvarnel_deb" (the
+# copyright file, changelog and manual page) under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kvarnel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -16,7 +17,8 @@ voice; the program speaks and shows only Russian.
 Кварнель учит малышей от трёх до семи лет буквам русского алфавита: доска
 с говорящими буквами, три игры с картинками и раскраски для печати. Буквы
 и слова звучат женским или мужским голосом.")
-set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};kvarnel;/")
+set(CPACK_INSTALL_CMAKE_PROJECTS
+  "${CMAKE_BINARY_DIR};${PROJECT_NAME};kvarnel;/;${CMAKE_BINARY_DIR};${PROJECT_NAME};kvarnel_deb;/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks a Кварнель .deb: its control fields and dependencies, and that it holds the program, the
-# content, the desktop entry, the icons and the metainfo, and nothing else.
+# Checks a Кварнель .deb: its control fields and dependencies, that it holds the program, the
+# content, the desktop entry, the icons, the metainfo, the copyright file, the changelog and the
+# manual page, and nothing else; then Debian's own checker, lintian, must find no error or warning.
 # Usage: scripts/check-deb.sh [PATH.deb]   (default: the newest build/kvarnel_*.deb)
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -68,8 +69,11 @@ has "usr/share/icons/hicolor/scalable/apps/${idre}\.svg" || fault "no scalable i
 for size in 16 22 24 32 48 64 128 256; do
   has "usr/share/icons/hicolor/${size}x${size}/apps/${idre}\.png" || fault "no ${size} px icon"
 done
+has 'usr/share/doc/kvarnel/copyright' || fault "no copyright file"
+has 'usr/share/doc/kvarnel/changelog\.gz' || fault "no changelog"
+has 'usr/share/man/man1/kvarnel\.1\.gz' || fault "no manual page"
 # Nothing else: no libraries, headers, tests, benchmarks or content tools.
-allowed="^(usr|usr/bin|usr/bin/kvarnel|usr/share|usr/share/kvarnel(/.*)?|usr/share/applications(/${idre}\.desktop)?|usr/share/metainfo(/${idre}\.metainfo\.xml)?|usr/share/icons|usr/share/icons/hicolor(/[^/]+(/apps(/${idre}\.(png|svg))?)?)?)$"
+allowed="^(usr|usr/bin|usr/bin/kvarnel|usr/share|usr/share/kvarnel(/.*)?|usr/share/applications(/${idre}\.desktop)?|usr/share/metainfo(/${idre}\.metainfo\.xml)?|usr/share/icons|usr/share/icons/hicolor(/[^/]+(/apps(/${idre}\.(png|svg))?)?)?|usr/share/doc(/kvarnel(/(copyright|changelog\.gz))?)?|usr/share/man(/man1(/kvarnel\.1\.gz)?)?)$"
 while IFS= read -r extra; do
   fault "unexpected file in the package: $extra"
 done < <(grep -vE "$allowed" <<<"$paths" || true)
@@ -77,6 +81,17 @@ done < <(grep -vE "$allowed" <<<"$paths" || true)
 content_files=$(grep -c '^usr/share/kvarnel/.*\.\(mp3\|jpg\|flim\)$' <<<"$paths" || true)
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes, $(wc -l <<<"$paths") paths, $content_files content files"
 echo "Depends: $(field Depends)"
+
+# Debian's checker: no error and no warning (informational tags are printed, not faults).
+if command -v lintian >/dev/null; then
+  lint=$(lintian --fail-on none "$deb" 2>&1) || true
+  [[ -n "$lint" ]] && echo "$lint"
+  while IFS= read -r tag; do
+    fault "lintian: $tag"
+  done < <(grep -E '^[EW]: ' <<<"$lint" || true)
+else
+  fault "lintian is not installed (packages.txt names it)"
+fi
 if ((${#faults[@]})); then
   printf 'FAULT: %s\n' "${faults[@]}" >&2
   exit 1

@@ -1,10 +1,14 @@
 // kvarnel_content_gen: writes the demo content tree beside the program.
-//   kvarnel_content_gen --data DIR --cache DIR [--offline] [--contact-sheet FILE.png] OUTPUT_ROOT
+//   kvarnel_content_gen --data DIR --cache DIR [--offline] [--contact-sheet FILE.png]
+//                       [--speech-sheets FOLDER] OUTPUT_ROOT
 // Only what is missing or out of date is made again. A failed picture download is no error: the
-// pictures then come from the colour emoji font.
+// pictures then come from the colour emoji font. The speech comes from DIR/speech; a clip missing
+// there is said by eSpeak NG (and a note says which).
 #include "content/ContactSheet.h"
 #include "content/ContentData.h"
 #include "content/ContentGenerator.h"
+#include "content/SpeechSheet.h"
+#include "core/ContentLayout.h"
 #include "platform/Fonts.h"
 
 #include <QCommandLineParser>
@@ -29,7 +33,11 @@ int main(int argc, char** argv)
     const QCommandLineOption sheet(QStringLiteral("contact-sheet"),
                                    QStringLiteral("Write a contact sheet PNG when something changed."),
                                    QStringLiteral("file"));
-    parser.addOptions({data, cache, offline, sheet});
+    const QCommandLineOption speechSheets(QStringLiteral("speech-sheets"),
+                                          QStringLiteral("Write one PNG of each voice's clips into this folder when "
+                                                         "something changed."),
+                                          QStringLiteral("folder"));
+    parser.addOptions({data, cache, offline, sheet, speechSheets});
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The program's folder."));
     parser.process(app);
     if (parser.positionalArguments().size() != 1 || !parser.isSet(data) || !parser.isSet(cache)) parser.showHelp(2);
@@ -42,8 +50,9 @@ int main(int argc, char** argv)
     }
     QElapsedTimer clock;
     clock.start();
-    content::TContentGenerator generator(tables,
-                                         {parser.positionalArguments().first(), parser.value(cache), parser.isSet(offline)});
+    const QString root = parser.positionalArguments().first();
+    content::TContentGenerator generator(
+        tables, {root, parser.value(cache), parser.isSet(offline), parser.value(data) + QStringLiteral("/speech")});
     const content::TGeneratorReport report = generator.Run();
     for (const QString& note : report.Notes) std::printf("note: %s\n", qPrintable(note));
     for (const QString& e : report.Errors) std::fprintf(stderr, "error: %s\n", qPrintable(e));
@@ -52,7 +61,14 @@ int main(int argc, char** argv)
         clock.elapsed() / 1000.0,
         report.PictureSource.isEmpty() ? "" : qPrintable(QStringLiteral(" (pictures: ") + report.PictureSource + u')'));
 
-    if (parser.isSet(sheet) && (report.Made > 0 || report.Removed > 0 || !QFileInfo::exists(parser.value(sheet))))
-        content::ContactSheet(parser.positionalArguments().first()).save(parser.value(sheet));
+    const bool changed = report.Made > 0 || report.Removed > 0;
+    if (parser.isSet(sheet) && (changed || !QFileInfo::exists(parser.value(sheet))))
+        content::ContactSheet(root).save(parser.value(sheet));
+    if (parser.isSet(speechSheets))
+        for (const content::TVoiceEntry& voice : tables.Voices) {
+            const QString png = parser.value(speechSheets) + QStringLiteral("/speech-sheet-%1.png").arg(voice.Folder);
+            if (changed || !QFileInfo::exists(png))
+                content::SpeechSheet(root + u'/' + content::layout::kSoundRoot + voice.Folder).save(png);
+        }
     return report.Ok() ? 0 : 1;
 }

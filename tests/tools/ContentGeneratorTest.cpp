@@ -3,11 +3,14 @@
 #include "app/ContentCheck.h"
 #include "content/ContentData.h"
 #include "content/ContentGenerator.h"
+#include "content/SpeechFinish.h"
+#include "core/Loudness.h"
 #include "platform/Mp3Decoder.h"
 #include "support/QtPrint.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -113,4 +116,45 @@ TEST(GeneratedContent, BuildTreePassesTheChecker)
     const TContentData tables = TContentData::Load(QStringLiteral(KV_CONTENT_DATA), error);
     for (const QString& file : TContentGenerator(tables, {root, QString(), true}).PlannedFiles())
         EXPECT_TRUE(QFileInfo::exists(root + file)) << file.toStdString();
+}
+
+// A committed clip is copied as it is; a clip the repository lacks is said by eSpeak NG, finished
+// to the same targets, and a note and the credits say so.
+TEST(ContentGenerator, MissingCommittedClipIsSaidByEspeakAndNoted)
+{
+    QTemporaryDir dir, speech;
+    const QString committed = QStringLiteral("Женский голос/Фразы/Буква.mp3");
+    ASSERT_TRUE(QDir(speech.path()).mkpath(QStringLiteral("Женский голос/Фразы")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_CONTENT_DATA "/speech/") + committed, speech.filePath(committed)));
+    QFile record(speech.filePath(QStringLiteral("clips.txt"))), voices(speech.filePath(QStringLiteral("voices.txt")));
+    ASSERT_TRUE(record.open(QIODevice::WriteOnly) && voices.open(QIODevice::WriteOnly));
+    record.write((committed + QStringLiteral("\tRHVoice\tanna\t1.8.0\t65\tБуква\twhole\n")).toUtf8());
+    voices.write("anna\tLGPL-2.1-or-later\tOlga Yakovleva\n");
+    record.close();
+    voices.close();
+
+    TGeneratorOptions options = Offline(dir);
+    options.SpeechFolder = speech.path();
+    const TGeneratorReport report = TContentGenerator(SmallTables(), options).Run();
+    ASSERT_TRUE(report.Ok()) << report.Errors.join(u'\n').toStdString();
+    EXPECT_THAT(report.Notes, ::testing::Contains(BeginsWith("3 of 4 clips not in the repository's speech folder, said "
+                                                             "by eSpeak NG")));
+    QFile copied(dir.filePath(QStringLiteral("Sound/") + committed)), original(speech.filePath(committed));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), original.readAll());
+
+    QFile credits(dir.filePath(TContentGenerator::CreditsName()));
+    ASSERT_TRUE(credits.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(credits.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("RHVoice")) && text.contains(QStringLiteral("LGPL-2.1-or-later")));
+    EXPECT_TRUE(text.contains(QStringLiteral("eSpeak NG")));
+
+    const TMp3Result fallback = Mp3DecodeFile(dir.filePath(QStringLiteral("Sound/Женский голос/Буквы/ъ.mp3")));
+    ASSERT_TRUE(fallback.Ok());
+    const loudness::TClipMeasure m =
+        loudness::Measure(loudness::ToMonoFloat(fallback.Sound.Samples, fallback.Sound.Channels), fallback.Sound.SampleRate);
+    EXPECT_NEAR(m.LoudnessDb, TSpeechLevels::kLoudnessDb, 0.5);
+    EXPECT_LE(m.LeadingSilence, TSpeechLevels::kMaxLeadSeconds);
+    EXPECT_LE(m.TrailingSilence, TSpeechLevels::kMaxTailSeconds);
+    EXPECT_LE(m.PeakDb, TSpeechLevels::kMaxPeakDb);
 }

@@ -1,5 +1,6 @@
 #include "content/ContentGenerator.h"
 
+#include "content/CommittedSpeech.h"
 #include "content/IconArt.h"
 #include "content/IconPackage.h"
 #include "content/PictureMaker.h"
@@ -24,7 +25,7 @@ namespace {
 // One file of the tree: how to make it, and the recipe that says whether the file on disk is current.
 struct TJob {
     QString RelPath;
-    QString Source;  // who made it, for the credits: "espeak-ng" or the picture source
+    QString Source;  // who made it, for the credits: kEspeakSource, a committed clip's voice or the picture source
     QByteArray RecipeHash;
     std::function<bool(const QString& Path, QString& Error)> Make;
 };
@@ -47,13 +48,26 @@ bool WriteFileAtomically(const QString& Path, const QByteArray& Bytes, QString& 
 // A vowel's name said on its own is very short; it is stretched to this length.
 constexpr double kMinVowelNameSeconds = 0.5;
 
-QList<TJob> PlanSpeech(const TContentData& Data)
+const QString kEspeakSource = QStringLiteral("espeak-ng");
+const QString kRhvoicePrefix = QStringLiteral("rhvoice:");
+
+QList<TJob> PlanSpeech(const TContentData& Data, const TCommittedSpeech& Committed)
 {
     QList<TJob> jobs;
     const auto add = [&](const QString& RelPath, const TSpeechRequest& Request) {
+        const QString underSound = RelPath.mid(layout::kSoundRoot.size());
+        if (const TSpeechRecord* record = Committed.Find(underSound)) {
+            const QString source = Committed.Folder + underSound;
+            QFile f(source);
+            const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            jobs.append({RelPath, kRhvoicePrefix + record->Voice,
+                         QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16),
+                         [bytes](const QString& Path, QString& Error) { return WriteFileAtomically(Path, bytes, Error); }});
+            return;
+        }
         const QString recipe = TSpeechSynthesizer::Recipe() + u'|' + Request.Voice + u'|' + Request.Text + u'|' +
                                QString::number(Request.Phonemes) + u'|' + QString::number(Request.MinSeconds);
-        jobs.append({RelPath, QStringLiteral("espeak-ng"), Hash(recipe), [Request](const QString& Path, QString& Error) {
+        jobs.append({RelPath, kEspeakSource, Hash(recipe), [Request](const QString& Path, QString& Error) {
                          // lame writes the file itself: let it write beside and move it into place.
                          const QString part = Path + QStringLiteral(".part.mp3");
                          if (!TSpeechSynthesizer().MakeMp3(Request, part, Error)) return QFile::remove(part), false;
@@ -135,17 +149,32 @@ bool Current(const TJob& Job, const TManifest& Manifest, const QString& Root)
     return it != Manifest.constEnd() && it->RecipeHash == Job.RecipeHash && QFileInfo::exists(Root + Job.RelPath);
 }
 
-QString Credits(const QSet<QString>& Sources, const QList<TVoiceEntry>& Voices)
+QString Credits(const QSet<QString>& Sources, const QList<TVoiceEntry>& Voices, const TCommittedSpeech& Committed)
 {
-    QStringList voices;
-    for (const TVoiceEntry& v : Voices) voices << v.EspeakVoice;
-    QString text =
-        QStringLiteral(
-            "Кварнель demo content\n"
-            "=====================\n\n"
-            "This tree was generated at build time by tools/kvarnel_content_gen from the tables in tools/data.\n\n"
-            "Speech: synthesized with eSpeak NG (GPL-3.0-or-later), voices %1, encoded with LAME (LGPL-2.0).\n")
-            .arg(voices.join(QStringLiteral(", ")));
+    QString text = QStringLiteral(
+        "Кварнель demo content\n"
+        "=====================\n\n"
+        "This tree was generated at build time by tools/kvarnel_content_gen from the tables in tools/data.\n\n");
+    QStringList rhvoices;
+    for (const QString& source : Sources)
+        if (source.startsWith(kRhvoicePrefix)) rhvoices << source.mid(kRhvoicePrefix.size());
+    rhvoices.sort();
+    for (const QString& voice : rhvoices) {
+        const TSpeechVoice v = Committed.Voices.value(voice);
+        text += QStringLiteral(
+                    "Speech: synthesized with RHVoice (https://github.com/RHVoice/RHVoice), Russian voice \"%1\",\n"
+                    "  %2, copyright %3; made by scripts/make-speech.sh,\n"
+                    "  recorded clip by clip in tools/data/speech/clips.txt, encoded with LAME.\n")
+                    .arg(voice, v.Licence, v.Copyright);
+    }
+    if (Sources.contains(kEspeakSource)) {
+        QStringList voices;
+        for (const TVoiceEntry& v : Voices) voices << v.EspeakVoice;
+        text += QStringLiteral(
+                    "Speech (clips the repository lacks): synthesized with eSpeak NG (GPL-3.0-or-later), voices %1,\n"
+                    "  encoded with LAME.\n")
+                    .arg(voices.join(QStringLiteral(", ")));
+    }
     if (Sources.contains(TFluentIconArt::kId))
         text += QStringLiteral(
                     "Pictures: Fluent Emoji \"flat\" by Microsoft Corporation, MIT License,\n"
@@ -158,6 +187,56 @@ QString Credits(const QSet<QString>& Sources, const QList<TVoiceEntry>& Voices)
     text += QStringLiteral(
         "Colouring pages: outlines redrawn from the same pictures.\n"
         "Fonts: Open Sans ExtraBold (Apache License 2.0, Debian fonts-open-sans) for the letters and the page titles.\n");
+    return text;
+}
+
+// The DEP-5 paragraphs of the content as installed under usr/share/kvarnel: one per source, naming a
+// whole folder when all of it came from that source, else each file ('?' stands for a space).
+QString ContentCopyright(const TManifest& Manifest, const TCommittedSpeech& Committed)
+{
+    const auto folderOf = [](const QString& RelPath) {
+        return RelPath.startsWith(layout::kSoundRoot) ? RelPath.section(u'/', 0, 1) : RelPath.section(u'/', 0, 0);
+    };
+    QMap<QString, QSet<QString>> sourcesOfFolder;
+    for (auto it = Manifest.cbegin(); it != Manifest.cend(); ++it) sourcesOfFolder[folderOf(it.key())].insert(it->Source);
+    QMap<QString, QStringList> patterns;  // by source
+    for (auto it = Manifest.cbegin(); it != Manifest.cend(); ++it) {
+        const QString folder = folderOf(it.key());
+        const QString pattern = sourcesOfFolder[folder].size() == 1 ? folder + QStringLiteral("/*") : it.key();
+        QStringList& list = patterns[it->Source];
+        const QString installed = QStringLiteral("usr/share/kvarnel/") + QString(pattern).replace(u' ', u'?');
+        if (!list.contains(installed)) list << installed;
+    }
+    QString text;
+    for (auto it = patterns.cbegin(); it != patterns.cend(); ++it) {
+        QString copyright, licence, comment;
+        if (it.key().startsWith(kRhvoicePrefix)) {
+            const TSpeechVoice v = Committed.Voices.value(it.key().mid(kRhvoicePrefix.size()));
+            copyright = v.Copyright;
+            licence = QString(v.Licence)
+                          .replace(QStringLiteral(".0-or-later"), QStringLiteral("+"))
+                          .replace(QStringLiteral("-or-later"), QStringLiteral("+"));
+            comment = QStringLiteral(
+                          "Speech synthesized with RHVoice, voice \"%1\"; the text and making of each\n"
+                          " clip are in tools/data/speech/clips.txt of the source.")
+                          .arg(v.Voice);
+        } else if (it.key() == kEspeakSource) {
+            copyright = QStringLiteral("eSpeak NG contributors");
+            licence = QStringLiteral("GPL-3+");
+            comment = QStringLiteral("Speech synthesized with eSpeak NG.");
+        } else if (it.key() == TFluentIconArt::kId) {
+            copyright = QStringLiteral("Microsoft Corporation");
+            licence = QStringLiteral("Expat");
+            comment = QStringLiteral("Drawn from Fluent Emoji \"flat\" (npm package %1@%2).")
+                          .arg(kIconPackage, kIconPackageVersion);
+        } else {
+            copyright = QStringLiteral("2013-2017 Google Inc.");
+            licence = QStringLiteral("OFL-1.1");
+            comment = QStringLiteral("Drawn from the Noto Color Emoji font (Debian fonts-noto-color-emoji).");
+        }
+        text += QStringLiteral("Files: %1\nCopyright: %2\nLicense: %3\nComment: %4\n\n")
+                    .arg(it.value().join(QStringLiteral("\n ")), copyright, licence, comment);
+    }
     return text;
 }
 
@@ -185,7 +264,8 @@ TContentGenerator::TContentGenerator(TContentData ContentData, TGeneratorOptions
 QStringList TContentGenerator::PlannedFiles() const
 {
     QStringList files;
-    for (const TJob& job : PlanSpeech(Data) + PlanPictures(Data, QString(), nullptr)) files << job.RelPath;
+    for (const TJob& job : PlanSpeech(Data, TCommittedSpeech()) + PlanPictures(Data, QString(), nullptr))
+        files << job.RelPath;
     return files;
 }
 
@@ -206,7 +286,22 @@ TGeneratorReport TContentGenerator::Run()
         pictures = PlanPictures(Data, art->Id(), art.get());
     }
 
-    QList<TJob> all = PlanSpeech(Data) + pictures;
+    QString speechError;
+    const TCommittedSpeech committed = TCommittedSpeech::Load(Options.SpeechFolder, speechError);
+    if (!speechError.isEmpty()) report.Errors << speechError.trimmed();
+    const QList<TJob> speech = PlanSpeech(Data, committed);
+    QStringList spoken;
+    for (const TJob& job : speech)
+        if (job.Source == kEspeakSource) spoken << job.RelPath;
+    if (!spoken.isEmpty())
+        report.Notes << QStringLiteral(
+                            "%1 of %2 clips not in the repository's speech folder, said by eSpeak NG instead: %3%4")
+                            .arg(spoken.size())
+                            .arg(speech.size())
+                            .arg(spoken.mid(0, 3).join(QStringLiteral(", ")),
+                                 spoken.size() > 3 ? QStringLiteral(", …") : QString());
+
+    QList<TJob> all = speech + pictures;
     report.Planned = int(all.size());
     QList<TJob> todo;
     for (const TJob& job : all)
@@ -248,7 +343,8 @@ TGeneratorReport TContentGenerator::Run()
     }
     QString error;
     if (!WriteFileAtomically(manifestPath, manifestText, error) ||
-        !WriteFileAtomically(root + CreditsName(), Credits(sources, Data.Voices).toUtf8(), error))
+        !WriteFileAtomically(root + CreditsName(), Credits(sources, Data.Voices, committed).toUtf8(), error) ||
+        !WriteFileAtomically(root + CopyrightName(), ContentCopyright(manifest, committed).toUtf8(), error))
         report.Errors << error;
     return report;
 }

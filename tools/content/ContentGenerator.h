@@ -1,6 +1,7 @@
 #pragma once
 // Writes the demo content tree (speech of both voices, letter cards, word pictures, colouring pages,
-// credits) under a program folder, redoing only what is missing or made from another recipe.
+// credits) under a program folder, redoing only what is missing or made from another recipe. The
+// speech is the committed natural-voice clips; eSpeak NG says only a clip the repository lacks.
 #include "content/ContentData.h"
 
 #include <QString>
@@ -12,6 +13,7 @@ struct TGeneratorOptions {
     QString OutputRoot;    // the program's folder
     QString CacheFolder;   // where the fetched picture package is kept
     bool Offline = false;  // do not fetch the picture package; use it only if already cached
+    QString SpeechFolder;  // the committed clips (tools/data/speech); empty: every clip from eSpeak NG
 };
 
 struct TGeneratorReport {
@@ -34,6 +36,8 @@ public:
 
     static QString ManifestName() { return QStringLiteral(".content-manifest"); }
     static QString CreditsName() { return QStringLiteral("CONTENT-CREDITS.txt"); }
+    // The content's paragraphs of the package's DEP-5 copyright file (not part of the tree).
+    static QString CopyrightName() { return QStringLiteral(".content-copyright"); }
 
 private:
     TContentData Data;

@@ -1,6 +1,7 @@
 #include "content/SpeechSynthesizer.h"
 
 #include "content/PcmClip.h"
+#include "content/SpeechFinish.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,12 +53,13 @@ bool RunTool(const QString& Program, const QStringList& Arguments, QString& Erro
 
 QString TSpeechSynthesizer::Recipe()
 {
-    return QStringLiteral("speech-v2 wpm=%1/%2 rms=%3 pad=%4/%5 lame-64k-44.1")
+    return QStringLiteral("speech-v3 wpm=%1/%2 loudness=%3 peak=%4 pad=%5/%6 lame-64k-44.1")
         .arg(kWordsPerMinute)
         .arg(kPhonemeWordsPerMinute)
-        .arg(kTargetRms)
-        .arg(kLeadSeconds)
-        .arg(kTailSeconds);
+        .arg(TSpeechLevels::kLoudnessDb)
+        .arg(TSpeechLevels::kPeakCeilingDb)
+        .arg(TSpeechLevels::kLeadSeconds)
+        .arg(TSpeechLevels::kTailSeconds);
 }
 
 bool TSpeechSynthesizer::MakeMp3(const TSpeechRequest& Request, const QString& Mp3Path, QString& Error) const
@@ -105,17 +107,7 @@ bool TSpeechSynthesizer::MakeMp3(const TSpeechRequest& Request, const QString& M
         speech = TrimSilence(*clip, 0.01);
     }
 
-    const TPcmClip finished = Pad(EvenLoudness(speech, kTargetRms), kLeadSeconds, kTailSeconds);
-    const QString cleanWav = work.filePath(QStringLiteral("clean.wav"));
-    if (!WriteAll(cleanWav, WriteWav(finished))) {
-        Error = QStringLiteral("cannot write ") + cleanWav;
-        return false;
-    }
-    // 44.1 kHz rather than espeak-ng's 22.05 kHz: some players resample the latter badly.
-    return RunTool(QStringLiteral("lame"),
-                   {QStringLiteral("--quiet"), QStringLiteral("-m"), QStringLiteral("m"), QStringLiteral("-b"),
-                    QStringLiteral("64"), QStringLiteral("--resample"), QStringLiteral("44.1"), cleanWav, Mp3Path},
-                   Error);
+    return EncodeSpeech(speech, Mp3Path, Error);
 }
 
 }  // namespace content

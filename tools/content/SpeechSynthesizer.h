@@ -1,6 +1,6 @@
 #pragma once
-// Speech clips for the sound tree: espeak-ng says the text (or phonemes), the clip is cleaned up
-// (trimmed, padded, evened out) and lame stores it as a 44.1 kHz mono MP3.
+// The fallback speech for a clip the repository does not hold: espeak-ng says the text (or
+// phonemes), and the clip is finished like every other (SpeechFinish.h).
 #include <QString>
 
 namespace content {
@@ -19,11 +19,6 @@ public:
 
     // Changes whenever the clips this class makes would come out different.
     static QString Recipe();
-
-    // The level every clip is brought to, and its padding.
-    static constexpr double kTargetRms = 0.12;
-    static constexpr double kLeadSeconds = 0.08;
-    static constexpr double kTailSeconds = 0.15;
 };
 
 // Runs a program and waits for it; false (with the program's error output in Error) when it

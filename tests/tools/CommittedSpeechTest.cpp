@@ -1,0 +1,154 @@
+// The natural-voice clips kept in tools/data/speech, measured as the program decodes them: trims,
+// peak, one loudness, lengths per kind of sound, distinct clips, pitch per voice; and clips.txt
+// records exactly the clips present.
+#include "content/CommittedSpeech.h"
+#include "content/ContentData.h"
+#include "content/ContentGenerator.h"
+#include "content/SpeechAnalysis.h"
+#include "core/Loudness.h"
+#include "platform/Mp3Decoder.h"
+
+#include <gtest/gtest.h>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <algorithm>
+#include <map>
+
+using namespace content;
+
+namespace {
+
+const QString kSpeechFolder = QStringLiteral(KV_CONTENT_DATA "/speech/");
+
+struct TMeasuredClip {
+    QString RelPath;  // under Sound/
+    QString Kind;     // "name", "phrase", "vowel", "continuant" or "stop"
+    int Channels = 0;
+    int SampleRate = 0;
+    loudness::TClipMeasure Measure;
+    double PitchHz = 0;
+    QByteArray SoundHash;
+};
+
+QString KindOf(const QString& RelPath)
+{
+    if (RelPath.contains(QStringLiteral("/Буквы/"))) return QStringLiteral("name");
+    if (RelPath.contains(QStringLiteral("/Фразы/"))) return QStringLiteral("phrase");
+    const QString letter = RelPath.section(u'/', -1).section(u'.', 0, 0);
+    if (QStringLiteral("аеёиоуыэюя").contains(letter)) return QStringLiteral("vowel");
+    if (QStringLiteral("бпдтгкцч").contains(letter)) return QStringLiteral("stop");
+    return QStringLiteral("continuant");
+}
+
+const std::vector<TMeasuredClip>& Clips()
+{
+    static const std::vector<TMeasuredClip> clips = [] {
+        std::vector<TMeasuredClip> all;
+        QDirIterator it(kSpeechFolder, {QStringLiteral("*.mp3")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const TMp3Result decoded = Mp3DecodeFile(path);
+            TMeasuredClip c{QDir(kSpeechFolder).relativeFilePath(path), QString(), decoded.Sound.Channels,
+                            decoded.Sound.SampleRate};
+            c.Kind = KindOf(c.RelPath);
+            const std::vector<float> mono = loudness::ToMonoFloat(decoded.Sound.Samples, decoded.Sound.Channels);
+            c.Measure = loudness::Measure(mono, decoded.Sound.SampleRate);
+            c.PitchHz = MedianPitchHz(mono, decoded.Sound.SampleRate);
+            c.SoundHash = QCryptographicHash::hash(
+                QByteArrayView(reinterpret_cast<const char*>(decoded.Sound.Samples.data()),
+                               qsizetype(decoded.Sound.Samples.size() * sizeof(int16_t))),
+                QCryptographicHash::Sha1);
+            all.push_back(c);
+        }
+        return all;
+    }();
+    return clips;
+}
+
+double Median(std::vector<double> Values)
+{
+    std::sort(Values.begin(), Values.end());
+    return Values.empty() ? 0 : Values[Values.size() / 2];
+}
+
+}  // namespace
+
+TEST(CommittedSpeech, EveryClipIsMonoTrimmedAndUnderTheCeiling)
+{
+    ASSERT_GT(Clips().size(), 100u) << "no committed clips in " << kSpeechFolder.toStdString();
+    for (const TMeasuredClip& c : Clips()) {
+        SCOPED_TRACE(c.RelPath.toStdString());
+        EXPECT_EQ(c.Channels, 1);
+        EXPECT_GE(c.SampleRate, 22050);
+        EXPECT_FALSE(c.Measure.Silent);
+        EXPECT_LE(c.Measure.LeadingSilence, 0.030);
+        EXPECT_LE(c.Measure.TrailingSilence, 0.080);
+        EXPECT_LE(c.Measure.PeakDb, -1.0);
+    }
+}
+
+TEST(CommittedSpeech, BothVoicesShareOneLoudness)
+{
+    std::vector<double> levels;
+    for (const TMeasuredClip& c : Clips()) levels.push_back(c.Measure.LoudnessDb);
+    const double median = Median(levels);
+    for (const TMeasuredClip& c : Clips()) EXPECT_NEAR(c.Measure.LoudnessDb, median, 1.5) << c.RelPath.toStdString();
+}
+
+TEST(CommittedSpeech, EachKindOfSoundLastsAsLongAsItShould)
+{
+    const std::map<QString, std::pair<double, double>> range = {{QStringLiteral("vowel"), {0.35, 0.70}},
+                                                                {QStringLiteral("continuant"), {0.35, 0.90}},
+                                                                {QStringLiteral("stop"), {0.08, 0.45}},
+                                                                {QStringLiteral("name"), {0.25, 1.20}}};
+    int kinds = 0;
+    for (const TMeasuredClip& c : Clips()) {
+        const auto it = range.find(c.Kind);
+        if (it == range.end()) continue;
+        ++kinds;
+        EXPECT_GE(c.Measure.SoundingSeconds, it->second.first) << c.RelPath.toStdString();
+        EXPECT_LE(c.Measure.SoundingSeconds, it->second.second) << c.RelPath.toStdString();
+    }
+    EXPECT_GT(kinds, 100);
+}
+
+TEST(CommittedSpeech, NoTwoClipsOfAVoiceSoundTheSame)
+{
+    std::map<QByteArray, QString> seen;
+    for (const TMeasuredClip& c : Clips()) {
+        const auto [it, fresh] = seen.emplace(c.RelPath.section(u'/', 0, 0).toUtf8() + c.SoundHash, c.RelPath);
+        EXPECT_TRUE(fresh) << c.RelPath.toStdString() << " sounds exactly like " << it->second.toStdString();
+    }
+}
+
+TEST(CommittedSpeech, FemaleVoiceIsHighAndMaleVoiceLow)
+{
+    std::map<QString, std::vector<double>> pitches;
+    for (const TMeasuredClip& c : Clips())
+        if (c.PitchHz > 0 && (c.Kind == u"name" || c.Kind == u"phrase"))
+            pitches[c.RelPath.section(u'/', 0, 0)].push_back(c.PitchHz);
+    EXPECT_GT(Median(pitches[QStringLiteral("Женский голос")]), 170);
+    EXPECT_LT(Median(pitches[QStringLiteral("Мужской голос")]), 150);
+    EXPECT_GT(Median(pitches[QStringLiteral("Мужской голос")]), 70) << "no voiced frame found";
+}
+
+TEST(CommittedSpeech, RecordNamesExactlyTheClipsPresentAndEveryClipTheTablesAskFor)
+{
+    QString error;
+    const TCommittedSpeech speech = TCommittedSpeech::Load(kSpeechFolder, error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    QStringList present;
+    for (const TMeasuredClip& c : Clips()) present << c.RelPath;
+    present.sort();
+    EXPECT_EQ(speech.Records.keys(), present);
+    for (const TSpeechRecord& r : speech.Records) {
+        EXPECT_EQ(r.Engine, QStringLiteral("RHVoice")) << r.RelPath.toStdString();
+        EXPECT_FALSE(r.Text.isEmpty()) << r.RelPath.toStdString();
+        EXPECT_FALSE(speech.Voices.value(r.Voice).Licence.contains(QStringLiteral("NC"))) << r.Voice.toStdString();
+    }
+    const TContentData tables = TContentData::Load(QStringLiteral(KV_CONTENT_DATA), error);
+    for (const QString& file : TContentGenerator(tables, {}).PlannedFiles())
+        if (file.startsWith(layout::kSoundRoot))
+            EXPECT_NE(speech.Find(file.mid(layout::kSoundRoot.size())), nullptr) << file.toStdString();
+}

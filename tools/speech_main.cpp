@@ -1,0 +1,80 @@
+// kvarnel_speech_tool: the steps of scripts/make-speech.sh that need the program's own measures.
+//   kvarnel_speech_tool finish IN.wav OUT.mp3      level, limit, trim, encode, check; prints the measures
+//   kvarnel_speech_tool boundary IN.wav            "START END BOUNDARY" of the sounding part, in seconds
+//   kvarnel_speech_tool measure FILE.mp3...        one line of measures per clip, as the program decodes it
+//   kvarnel_speech_tool sheet FOLDER OUT.png       waveforms and spectrograms of a voice's clips
+#include "content/PcmClip.h"
+#include "content/SpeechAnalysis.h"
+#include "content/SpeechFinish.h"
+#include "content/SpeechSheet.h"
+#include "core/Loudness.h"
+#include "platform/Fonts.h"
+#include "platform/Mp3Decoder.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+std::optional<content::TPcmClip> ReadWavFile(const QString& Path)
+{
+    QFile f(Path);
+    return f.open(QIODevice::ReadOnly) ? content::ReadWav(f.readAll()) : std::nullopt;
+}
+
+int PrintMeasures(const QString& Mp3Path)
+{
+    const TMp3Result decoded = Mp3DecodeFile(Mp3Path);
+    if (!decoded.Ok()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(Mp3Path), qPrintable(decoded.Describe()));
+        return 1;
+    }
+    const std::vector<float> mono = loudness::ToMonoFloat(decoded.Sound.Samples, decoded.Sound.Channels);
+    const loudness::TClipMeasure m = loudness::Measure(mono, decoded.Sound.SampleRate);
+    std::printf("lead %.3f tail %.3f sounding %.3f peak %.2f loudness %.2f pitch %.0f rate %d  %s\n", m.LeadingSilence,
+                m.TrailingSilence, m.SoundingSeconds, m.PeakDb, m.LoudnessDb,
+                content::MedianPitchHz(mono, decoded.Sound.SampleRate), decoded.Sound.SampleRate, qPrintable(Mp3Path));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString command = args.value(0);
+
+    if (command == u"finish" && args.size() == 3) {
+        const std::optional<content::TPcmClip> clip = ReadWavFile(args[1]);
+        QString error;
+        if (!clip || !content::EncodeSpeech(*clip, args[2], error)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(args[1]), clip ? qPrintable(error) : "not a 16-bit PCM WAV file");
+            return 1;
+        }
+        return PrintMeasures(args[2]);
+    }
+    if (command == u"boundary" && args.size() == 2) {
+        const std::optional<content::TPcmClip> clip = ReadWavFile(args[1]);
+        if (!clip) return std::fprintf(stderr, "%s: not a 16-bit PCM WAV file\n", qPrintable(args[1])), 1;
+        const loudness::TClipMeasure m = loudness::Measure(clip->Samples, clip->SampleRate);
+        std::printf("%.3f %.3f %.3f\n", m.LeadingSilence, m.LeadingSilence + m.SoundingSeconds,
+                    content::SoundBoundary(clip->Samples, clip->SampleRate));
+        return 0;
+    }
+    if (command == u"measure" && args.size() >= 2) {
+        int failures = 0;
+        for (const QString& path : args.mid(1)) failures += PrintMeasures(path);
+        return failures ? 1 : 0;
+    }
+    if (command == u"sheet" && args.size() == 3) {
+        fonts::InstallBundled();
+        return content::SpeechSheet(args[1]).save(args[2]) ? 0 : 1;
+    }
+    std::fprintf(stderr,
+                 "usage: kvarnel_speech_tool finish IN.wav OUT.mp3 | boundary IN.wav | measure FILE.mp3... | "
+                 "sheet FOLDER OUT.png\n");
+    return 2;
+}
