@@ -3,6 +3,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +29,52 @@ bool UsesIndexOne(const uchar* Line, int Width, bool LsbFirst)
     if (rest == 0) return false;
     const uchar mask = LsbFirst ? uchar((1u << rest) - 1u) : uchar(0xFFu << (8 - rest));
     return (Line[whole] & mask) != 0;
+}
+
+// JPEG markers without a length: restarts (D0–D7), the start and end of the picture, and TEM.
+bool StandsAlone(uchar Code)
+{
+    return (Code >= 0xD0 && Code <= 0xD9) || Code == 0x01;
+}
+
+bool IsRestart(uchar Code)
+{
+    return Code >= 0xD0 && Code <= 0xD7;
+}
+
+// The offset of the next marker's code at or after At, as libjpeg finds it between segments: bytes
+// up to an FF are skipped, then any number of FF fill bytes; an FF 00 there is skipped too. -1 when
+// the data ends first.
+qsizetype NextMarker(const uchar* Bytes, qsizetype At, qsizetype Size)
+{
+    while (At < Size) {
+        const void* ff = std::memchr(Bytes + At, 0xFF, size_t(Size - At));
+        if (ff == nullptr) return -1;
+        At = static_cast<const uchar*>(ff) - Bytes;
+        while (At < Size && Bytes[At] == 0xFF) ++At;
+        if (At >= Size) return -1;
+        if (Bytes[At] != 0x00) return At;
+        ++At;
+    }
+    return -1;
+}
+
+// Where the entropy-coded data of a scan that starts at At ends: the offset of the FF that begins
+// the first marker other than a restart. Inside the data libjpeg reads FF (after any FF fill
+// bytes) followed by 00 as a data byte. -1 when the data ends first.
+qsizetype EntropyCodedEnd(const uchar* Bytes, qsizetype At, qsizetype Size)
+{
+    while (At < Size) {
+        const void* ff = std::memchr(Bytes + At, 0xFF, size_t(Size - At));
+        if (ff == nullptr) return -1;
+        const qsizetype start = static_cast<const uchar*>(ff) - Bytes;
+        At = start;
+        while (At < Size && Bytes[At] == 0xFF) ++At;
+        if (At >= Size) return -1;
+        if (Bytes[At] != 0x00 && !IsRestart(Bytes[At])) return start;
+        ++At;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -70,13 +117,34 @@ bool BitmapPixelsStartInside(const QByteArray& Bitmap)
     return offset < quint64(Bitmap.size());
 }
 
-bool JpegIsComplete(const QByteArray& Jpeg)
+qsizetype JpegEnd(QByteArrayView Jpeg)
 {
-    // Inside a scan a 0xFF byte is followed by 0x00 (stuffing) or a restart marker, so the first
-    // FF D9 after the last start of scan (FF DA) is the picture's end.
-    const qsizetype scan = Jpeg.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
-    if (scan < 0) return false;
-    return Jpeg.indexOf(QByteArrayView("\xFF\xD9", 2), scan + 2) >= 0;
+    const auto* bytes = reinterpret_cast<const uchar*>(Jpeg.data());
+    const qsizetype size = Jpeg.size();
+    if (size < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8) return -1;
+    qsizetype at = 2;
+    bool scanned = false;
+    for (;;) {
+        const qsizetype marker = NextMarker(bytes, at, size);
+        if (marker < 0) return -1;
+        const uchar code = bytes[marker];
+        at = marker + 1;
+        if (code == 0xD9) return scanned ? at : -1;
+        if (StandsAlone(code)) continue;
+        if (size - at < 2) return -1;
+        const qsizetype length = qsizetype(bytes[at]) << 8 | bytes[at + 1];  // counts its own two bytes
+        if (length < 2 || length > size - at) return -1;
+        at += length;
+        if (code != 0xDA) continue;
+        scanned = true;
+        at = EntropyCodedEnd(bytes, at, size);
+        if (at < 0) return -1;
+    }
+}
+
+bool JpegIsComplete(QByteArrayView Jpeg)
+{
+    return JpegEnd(Jpeg) >= 0;
 }
 
 bool FitsInMemory(QSize Size)

@@ -2,10 +2,12 @@
 
 #include "pictures/PictureCheck.h"
 #include "pictures/ScrambledBitmap.h"
+#include "platform/TurboJpeg.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QTransform>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
@@ -26,34 +28,61 @@ bool AcceptDecoded(const QImage& Image)
     return IsUsablePicture(Image);
 }
 
-// Decodes Bytes as the one given format only, as a decoder for that format would, to fit Bounds.
+// How a picture as its file stores it is turned to stand upright: a photo's EXIF orientation.
+using TTurn = QImageIOHandler::Transformations;
+
+QSize Turned(QSize Size, TTurn Turn)
+{
+    return Turn.testFlag(QImageIOHandler::TransformationRotate90) ? Size.transposed() : Size;
+}
+
+// Picture as it stands upright: mirrored and flipped first, then turned a quarter clockwise, the
+// order in which Qt applies its transformations.
+QImage Upright(QImage Picture, TTurn Turn)
+{
+    const bool mirror = Turn.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = Turn.testFlag(QImageIOHandler::TransformationFlip);
+    if (mirror || flip) Picture = std::move(Picture).mirrored(mirror, flip);
+    if (Turn.testFlag(QImageIOHandler::TransformationRotate90)) Picture = Picture.transformed(QTransform().rotate(90));
+    return Picture;
+}
+
+// Decodes Bytes as the one given format only, as a decoder for that format would, to fit Bounds
+// upright. Bounds apply to the upright picture; the decoder is asked for the stored one's size.
 TFittedDecode DecodeBytes(QByteArray Bytes, const char* Format, QSize Bounds)
 {
-    if (qstrcmp(Format, "jpeg") == 0 && !JpegIsComplete(Bytes)) return std::nullopt;
+    const bool jpeg = qstrcmp(Format, "jpeg") == 0;
+    if (jpeg && !JpegIsComplete(Bytes)) return std::nullopt;
     QBuffer buffer(&Bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, Format);
     reader.setDecideFormatFromContent(false);
-    const QSize announced = reader.size();  // from the header; invalid when the reader cannot tell
+    // From the header: the stored size (invalid when the reader cannot tell) and the orientation.
+    const QSize announced = reader.size();
+    const TTurn turn = reader.transformation();
     // A picture too large to be held whole is refused even where the decoder could scale it down:
     // it could not be shown large or printed, and a damaged header claims such sizes too.
     if (announced.isValid() && !FitsInMemory(announced)) return std::nullopt;
-    if (announced.isValid()) {
-        const QSize target = FittedSize(announced, Bounds);
+    const QSize wanted = announced.isValid() ? Turned(FittedSize(Turned(announced, turn), Bounds), turn) : QSize();
+    QImage image;
+    // A JPEG goes to libjpeg-turbo, scaled by its DCT to the nearest size at or above the one
+    // wanted; Qt's reader is left the files it cannot make RGB of (CMYK).
+    if (jpeg && announced.isValid()) image = turbo_jpeg::Decode(Bytes, wanted);
+    if (image.isNull()) {
         // Only a decoder that scales by itself is asked to: any other would decode whole and
         // scale before the picture could be looked at.
-        if (target != announced && reader.supportsOption(QImageIOHandler::ScaledSize)) {
-            reader.setScaledSize(target);
+        if (wanted != announced && reader.supportsOption(QImageIOHandler::ScaledSize)) {
+            reader.setScaledSize(wanted);
             reader.setQuality(100);  // smooth scaling and the accurate DCT
         }
+        if (!reader.read(&image)) return std::nullopt;
     }
-    QImage image;
-    if (!reader.read(&image) || !AcceptDecoded(image)) return std::nullopt;
-    const QSize full = announced.isValid() ? announced : image.size();
-    const QSize target = FittedSize(full, Bounds);
+    if (!AcceptDecoded(image)) return std::nullopt;
+    const QSize full = Turned(announced.isValid() ? announced : image.size(), turn);
+    const QSize target = Turned(FittedSize(full, Bounds), turn);
     if (image.size() != target) image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (image.isNull()) return std::nullopt;
-    return TFittedPicture{image, full};
+    return TFittedPicture{Upright(std::move(image), turn), full};
 }
 
 TFittedDecode DecodeScrambledBytesToFit(const QByteArray& Stored, QSize Bounds)

@@ -35,8 +35,10 @@ using TFittedDecoder = TFittedDecode (*)(const QString& Path, QSize Bounds);
 QSize FittedSize(QSize FullSize, QSize Bounds);
 
 // The two readers above, fitting the picture to Bounds. A JPEG is scaled by the decoder itself
-// (libjpeg's DCT scaling, then a smooth scale to the exact size), so a photo is never decoded
-// whole only to be made small; a colouring page is decoded whole, then scaled smoothly.
+// (libjpeg-turbo's DCT scaling to the nearest size at or above the one wanted, then a smooth scale
+// to the exact size), so a photo is never decoded whole only to be made small; a colouring page is
+// decoded whole, then scaled smoothly. A photo's EXIF orientation is applied: every reader hands
+// out the picture upright, and its FullSize is the upright size.
 TFittedDecode DecodeJpegFileToFit(const QString& Path, QSize Bounds);
 TFittedDecode DecodeScrambledFileToFit(const QString& Path, QSize Bounds);
 // Bytes in Format ("png", "jpeg", ...) read the same way; the thumbnail cache reads its entries so.

@@ -16,7 +16,9 @@
 namespace {
 
 constexpr quint32 kMagic = 0x4B565448;  // "KVTH"
-constexpr quint16 kVersion = 1;
+// 2: pictures upright (EXIF orientation applied); entries of version 1 may show a photo on its side
+// and are read anew.
+constexpr quint16 kVersion = 2;
 
 }  // namespace
 

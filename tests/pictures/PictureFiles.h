@@ -41,6 +41,25 @@ inline void WriteJpeg(const QString& Path, int Width, int Height, QColor Colour 
     WriteBytes(Path, Encode(Solid(Width, Height, Colour), "JPG"));
 }
 
+// Jpeg with a segment of kind Marker (APP1 = 0xE1, …) holding Payload inserted after its start
+// marker, as cameras put their EXIF data there.
+inline QByteArray WithSegment(const QByteArray& Jpeg, unsigned char Marker, const QByteArray& Payload)
+{
+    const int length = int(Payload.size()) + 2;
+    QByteArray segment;
+    segment.append(char(0xFF)).append(char(Marker)).append(char(length >> 8)).append(char(length & 0xFF));
+    return Jpeg.left(2) + segment + Payload + Jpeg.mid(2);
+}
+
+// An APP1 EXIF payload whose first directory holds only the orientation tag (0x0112) with Value.
+inline QByteArray ExifOrientation(int Value)
+{
+    QByteArray exif("Exif\0\0MM\0\x2A\0\0\0\x08", 14);                // big-endian TIFF, directory at 8
+    exif += QByteArray("\0\x01\x01\x12\0\x03\0\0\0\x01", 10);         // 1 entry: tag, SHORT, count 1
+    exif += QByteArray(1, '\0') + char(Value) + QByteArray(6, '\0');  // value, padding, no next directory
+    return exif;
+}
+
 // A colouring page as stored: a bitmap file with its first five bytes scrambled.
 inline void WritePage(const QString& Path, const QImage& Image)
 {
