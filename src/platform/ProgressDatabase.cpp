@@ -28,14 +28,17 @@ bool MigrateTo1(const std::function<bool(const QString&)>& Exec)
     return Exec(
                "CREATE TABLE children(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, "
                "picture TEXT NOT NULL DEFAULT '', created INTEGER NOT NULL)") &&
+           // gap: seconds since the child's previous answer, so that time played is one sum.
            Exec(
                "CREATE TABLE answers(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, utc_offset INTEGER NOT NULL, "
                "child INTEGER NOT NULL, game INTEGER NOT NULL, mode INTEGER NOT NULL, asked TEXT NOT NULL, "
                "picked TEXT NOT NULL, word TEXT NOT NULL, position INTEGER NOT NULL, is_right INTEGER NOT NULL, "
-               "first_try INTEGER NOT NULL)") &&
-           // The summary of one child reads its first picks per letter newest first, and its days in order.
-           Exec("CREATE INDEX answers_by_letter ON answers(child, game, mode, asked, time)") &&
-           Exec("CREATE INDEX answers_by_time ON answers(child, time)") &&
+               "first_try INTEGER NOT NULL, gap INTEGER NOT NULL)") &&
+           // What the summary of one child reads, each from an index alone: the latest first picks per
+           // letter, the days and the time played, and the wrong picks.
+           Exec("CREATE INDEX answers_by_letter ON answers(child, game, mode, asked, first_try, time)") &&
+           Exec("CREATE INDEX answers_by_time ON answers(child, time, utc_offset, gap)") &&
+           Exec("CREATE INDEX answers_wrong ON answers(child, asked, picked) WHERE is_right = 0 AND asked <> picked") &&
            Exec("CREATE TABLE settings(key TEXT PRIMARY KEY, value TEXT NOT NULL)");
 }
 
@@ -59,7 +62,10 @@ int PrimaryCode(const QSqlError& Error)
 }
 
 // Qt SQL binds a null QString as NULL; the columns hold empty text instead.
-QString NotNull(const QString& Text) { return Text.isNull() ? QStringLiteral("") : Text; }
+QString NotNull(const QString& Text)
+{
+    return Text.isNull() ? QStringLiteral("") : Text;
+}
 
 TAnswerRow RowOf(const QSqlQuery& Query)
 {
@@ -80,7 +86,10 @@ TAnswerRow RowOf(const QSqlQuery& Query)
 
 }  // namespace
 
-int TProgressDatabase::SchemaVersion() { return static_cast<int>(Migrations().size()); }
+int TProgressDatabase::SchemaVersion()
+{
+    return static_cast<int>(Migrations().size());
+}
 
 TProgressDatabase::TProgressDatabase(const QString& Path) : FPath(Path), FConnection(NewConnectionName())
 {
@@ -226,19 +235,20 @@ TWriteResult TProgressDatabase::AddAnswer(const TAnswerRow& Row)
 {
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.prepare(QStringLiteral(
-        "INSERT INTO answers(time, utc_offset, child, game, mode, asked, picked, word, position, is_right, first_try) "
-        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(Row.Time);
-    query.addBindValue(Row.UtcOffset);
-    query.addBindValue(Row.Child);
-    query.addBindValue(Row.Game);
-    query.addBindValue(Row.Mode);
-    query.addBindValue(NotNull(Row.Asked));
-    query.addBindValue(NotNull(Row.Picked));
-    query.addBindValue(NotNull(Row.Word));
-    query.addBindValue(Row.Position);
-    query.addBindValue(Row.Right ? 1 : 0);
-    query.addBindValue(Row.FirstTry ? 1 : 0);
+        "INSERT INTO answers(time, utc_offset, child, game, mode, asked, picked, word, position, is_right, first_try, "
+        "gap) VALUES(:time, :offset, :child, :game, :mode, :asked, :picked, :word, :position, :right, :first, "
+        "MAX(0, :time - COALESCE((SELECT MAX(time) FROM answers WHERE child = :child), :time)))"));
+    query.bindValue(QStringLiteral(":time"), Row.Time);
+    query.bindValue(QStringLiteral(":offset"), Row.UtcOffset);
+    query.bindValue(QStringLiteral(":child"), Row.Child);
+    query.bindValue(QStringLiteral(":game"), Row.Game);
+    query.bindValue(QStringLiteral(":mode"), Row.Mode);
+    query.bindValue(QStringLiteral(":asked"), NotNull(Row.Asked));
+    query.bindValue(QStringLiteral(":picked"), NotNull(Row.Picked));
+    query.bindValue(QStringLiteral(":word"), NotNull(Row.Word));
+    query.bindValue(QStringLiteral(":position"), Row.Position);
+    query.bindValue(QStringLiteral(":right"), Row.Right ? 1 : 0);
+    query.bindValue(QStringLiteral(":first"), Row.FirstTry ? 1 : 0);
     // Autocommit: the insert is its own transaction, committed when exec returns.
     if (query.exec()) return TWriteResult::wrDone;
     FLastError = query.lastError().text();
@@ -348,18 +358,18 @@ std::vector<TFirstPick> TProgressDatabase::LatestFirstPicks(qint64 Child, int La
     std::vector<TFirstPick> picks;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT game, mode, asked, is_right, time, id FROM ("
-        " SELECT game, mode, asked, is_right, time, id, first_try, ROW_NUMBER() OVER ("
-        "  PARTITION BY game, mode, asked ORDER BY time DESC, id DESC) AS n"
-        " FROM answers WHERE child = ? AND game <> ? AND first_try = 1) WHERE n <= ?"));
-    query.addBindValue(Child);
-    query.addBindValue(ExcludeGame);
-    query.addBindValue(Latest);
+    query.prepare(
+        QStringLiteral("SELECT a.game, a.mode, a.asked, a.is_right, a.time, a.id FROM ("
+                       " SELECT DISTINCT game, mode, asked FROM answers WHERE child = :child AND game <> :exclude) AS g "
+                       "JOIN answers AS a ON a.id IN (SELECT id FROM answers WHERE child = :child AND game = g.game AND "
+                       " mode = g.mode AND asked = g.asked AND first_try = 1 ORDER BY time DESC, id DESC LIMIT :latest)"));
+    query.bindValue(QStringLiteral(":child"), Child);
+    query.bindValue(QStringLiteral(":exclude"), ExcludeGame);
+    query.bindValue(QStringLiteral(":latest"), Latest);
     if (!query.exec()) return picks;
     while (query.next())
-        picks.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                         query.value(3).toBool(), query.value(4).toLongLong(), query.value(5).toLongLong()});
+        picks.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(), query.value(3).toBool(),
+                         query.value(4).toLongLong(), query.value(5).toLongLong()});
     return picks;
 }
 
@@ -368,13 +378,12 @@ std::vector<TPairCount> TProgressDatabase::WrongPicks(qint64 Child)
     std::vector<TPairCount> pairs;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT asked, picked, COUNT(*) FROM answers WHERE child = ? AND is_right = 0 AND asked <> picked "
-        "GROUP BY asked, picked"));
+    query.prepare(
+        QStringLiteral("SELECT asked, picked, COUNT(*) FROM answers WHERE child = ? AND is_right = 0 AND asked <> picked "
+                       "GROUP BY asked, picked"));
     query.addBindValue(Child);
     if (!query.exec()) return pairs;
-    while (query.next())
-        pairs.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
+    while (query.next()) pairs.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
     return pairs;
 }
 
@@ -395,8 +404,8 @@ std::vector<qint64> TProgressDatabase::LocalDays(qint64 Child, qint64 SinceTime)
     std::vector<qint64> days;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT DISTINCT (time + utc_offset) / 86400 FROM answers WHERE child = ? AND time >= ? ORDER BY 1"));
+    query.prepare(
+        QStringLiteral("SELECT DISTINCT (time + utc_offset) / 86400 FROM answers WHERE child = ? AND time >= ? ORDER BY 1"));
     query.addBindValue(Child);
     query.addBindValue(SinceTime);
     if (!query.exec()) return days;
@@ -408,9 +417,7 @@ qint64 TProgressDatabase::PlaySeconds(qint64 Child, int GapCap)
 {
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT SUM(MIN(gap, ?)) FROM (SELECT time - LAG(time) OVER (ORDER BY time, id) AS gap "
-        "FROM answers WHERE child = ?)"));
+    query.prepare(QStringLiteral("SELECT SUM(MIN(gap, ?)) FROM answers WHERE child = ?"));
     query.addBindValue(GapCap);
     query.addBindValue(Child);
     if (!query.exec() || !query.next()) return 0;

@@ -75,18 +75,25 @@ INSTANTIATE_TEST_SUITE_P(
         TMasteryCase{"a_later_mistake", {right, right, right, wrong}, TMastery::msLearning, TMastery::msUnmet},
         TMasteryCase{"mistake_then_three", {wrong, right, right, right}, TMastery::msKnows, TMastery::msUnmet},
         // A question answered at the second pick is not right at the first try.
-        TMasteryCase{"second_picks_do_not_count", {right, right, wrong, rightAtSecond}, TMastery::msLearning,
-                     TMastery::msUnmet},
+        TMasteryCase{
+            "second_picks_do_not_count", {right, right, wrong, rightAtSecond}, TMastery::msLearning, TMastery::msUnmet},
         TMasteryCase{"games_count_together",
                      {FindLetter(b, b, QStringLiteral("бык")), FindLetter(b, b, QStringLiteral("бант")), right},
-                     TMastery::msKnows, TMastery::msUnmet},
-        TMasteryCase{"picture_game_mistake_after_exam", {right, right, right, FindLetter(b, d, QStringLiteral("бык"))},
-                     TMastery::msLearning, TMastery::msUnmet},
-        TMasteryCase{"sounds_count_apart", {Exam(b, b, true, true), Exam(b, b, true, true), Exam(b, b, true, true)},
-                     TMastery::msUnmet, TMastery::msKnows},
+                     TMastery::msKnows,
+                     TMastery::msUnmet},
+        TMasteryCase{"picture_game_mistake_after_exam",
+                     {right, right, right, FindLetter(b, d, QStringLiteral("бык"))},
+                     TMastery::msLearning,
+                     TMastery::msUnmet},
+        TMasteryCase{"sounds_count_apart",
+                     {Exam(b, b, true, true), Exam(b, b, true, true), Exam(b, b, true, true)},
+                     TMastery::msUnmet,
+                     TMastery::msKnows},
         // Hearing a letter makes it met, never known.
-        TMasteryCase{"heard_only", {Heard(b, true), Heard(b, true), Heard(b, true), Heard(b, false)},
-                     TMastery::msLearning, TMastery::msLearning}),
+        TMasteryCase{"heard_only",
+                     {Heard(b, true), Heard(b, true), Heard(b, true), Heard(b, false)},
+                     TMastery::msLearning,
+                     TMastery::msLearning}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(ProgressStore, ConfusedPairsAreCountedBothWaysOnce)
@@ -115,8 +122,8 @@ TEST(ProgressStore, CalendarAndTimePlayedComeFromLocalDays)
         ASSERT_EQ(database.Open(false), progressdb::TOpenState::osOpen);
         const QDateTime now = QDateTime::currentDateTime();
         const qint64 t = now.toSecsSinceEpoch();
-        for (const qint64 time : {t - 40 * 86400, t - 3 * 86400, t - 3 * 86400 + 30, t - 3 * 86400 + 60,
-                                  t - 3 * 86400 + 3660, t}) {
+        for (const qint64 time :
+             {t - 40 * 86400, t - 3 * 86400, t - 3 * 86400 + 30, t - 3 * 86400 + 60, t - 3 * 86400 + 3660, t}) {
             progressdb::TAnswerRow row;
             row.Time = time;
             row.UtcOffset = now.offsetFromUtc();
@@ -193,9 +200,9 @@ TEST(ProgressStore, TableOpensWithItsColumnsAndCyrillic)
     EXPECT_EQ(first.mid(1), (QStringList{QStringLiteral("Маша"), QStringLiteral("Найди букву"), QStringLiteral("названия"),
                                          QStringLiteral("ж"), QStringLiteral("ш"), QStringLiteral("жук"),
                                          QStringLiteral("нет"), QStringLiteral("да")}));
-    EXPECT_EQ(lines[2].split(u';').mid(2), (QStringList{QStringLiteral("Экзамен"), QStringLiteral("звуки"),
-                                                        QStringLiteral("ё"), QStringLiteral("ё"), QString(),
-                                                        QStringLiteral("да"), QStringLiteral("нет")}));
+    EXPECT_EQ(lines[2].split(u';').mid(2),
+              (QStringList{QStringLiteral("Экзамен"), QStringLiteral("звуки"), QStringLiteral("ё"), QStringLiteral("ё"),
+                           QString(), QStringLiteral("да"), QStringLiteral("нет")}));
     const QString refused = store.SaveTable(masha, world.Folder.filePath(QStringLiteral("нет такой папки/т.csv")));
     EXPECT_TRUE(refused.startsWith(QStringLiteral("Не удалось сохранить таблицу"))) << refused.toStdString();
 }

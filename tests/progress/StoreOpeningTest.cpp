@@ -39,12 +39,13 @@ void WriteFirstSchemaFile(const QString& Path, int UserVersion)
               "CREATE TABLE answers(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, utc_offset INTEGER NOT NULL, "
               "child INTEGER NOT NULL, game INTEGER NOT NULL, mode INTEGER NOT NULL, asked TEXT NOT NULL, picked TEXT "
               "NOT NULL, word TEXT NOT NULL, position INTEGER NOT NULL, is_right INTEGER NOT NULL, first_try INTEGER "
-              "NOT NULL)",
-              "CREATE INDEX answers_by_letter ON answers(child, game, mode, asked, time)",
-              "CREATE INDEX answers_by_time ON answers(child, time)",
+              "NOT NULL, gap INTEGER NOT NULL)",
+              "CREATE INDEX answers_by_letter ON answers(child, game, mode, asked, first_try, time)",
+              "CREATE INDEX answers_by_time ON answers(child, time, utc_offset, gap)",
+              "CREATE INDEX answers_wrong ON answers(child, asked, picked) WHERE is_right = 0 AND asked <> picked",
               "CREATE TABLE settings(key TEXT PRIMARY KEY, value TEXT NOT NULL)",
               "INSERT INTO children VALUES(1, 'Маша', 'кот', 1700000000)",
-              "INSERT INTO answers VALUES(1, 1700000000, 10800, 1, 3, 0, 'б', 'б', '', -1, 1, 1)"})
+              "INSERT INTO answers VALUES(1, 1700000000, 10800, 1, 3, 0, 'б', 'б', '', -1, 1, 1, 0)"})
             ASSERT_TRUE(query.exec(QString::fromUtf8(sql))) << sql;
         ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version=%1").arg(UserVersion)));
         query.finish();
@@ -113,27 +114,27 @@ TEST_P(DamagedFile, IsMovedAsideAndAFreshStoreStarts)
     EXPECT_EQ(world.Rows().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedFile,
-    ::testing::Values(TDamage{"not_a_database",
-                              [](const QString& Path) { Write(Path, QByteArray(8192, 'x')); }},
-                      TDamage{"failing_integrity_check",
-                              [](const QString& Path) {
-                                  {
-                                      TFakeDialogs dialogs;
-                                      TProgressStore store(QFileInfo(Path).path(), dialogs);
-                                      for (int n = 0; n < 2000; ++n)
-                                          store.Keep(Exam(QStringLiteral("б"), QStringLiteral("д")));
-                                  }
-                                  // Fold the WAL in, then spoil a page in the middle of the tables.
-                                  TProgressDatabase(Path).Open(false);
-                                  QByteArray bytes = Contents(Path);
-                                  ASSERT_GT(bytes.size(), 5 * 4096);
-                                  for (int i = 3 * 4096 + 16; i < 4 * 4096; i += 7) bytes[i] = char(0x5a);
-                                  Write(Path, bytes);
-                                  QFile::remove(Path + QStringLiteral("-shm"));
-                              }}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFile,
+                         ::testing::Values(TDamage{"not_a_database",
+                                                   [](const QString& Path) { Write(Path, QByteArray(8192, 'x')); }},
+                                           TDamage{"failing_integrity_check",
+                                                   [](const QString& Path) {
+                                                       {
+                                                           TFakeDialogs dialogs;
+                                                           TProgressStore store(QFileInfo(Path).path(), dialogs);
+                                                           for (int n = 0; n < 2000; ++n)
+                                                               store.Keep(Exam(QStringLiteral("б"), QStringLiteral("д")));
+                                                       }
+                                                       // Fold the WAL in, then spoil a page in the middle of the tables.
+                                                       TProgressDatabase(Path).Open(false);
+                                                       QByteArray bytes = Contents(Path);
+                                                       ASSERT_GT(bytes.size(), 5 * 4096);
+                                                       for (int i = 3 * 4096 + 16; i < 4 * 4096; i += 7)
+                                                           bytes[i] = char(0x5a);
+                                                       Write(Path, bytes);
+                                                       QFile::remove(Path + QStringLiteral("-shm"));
+                                                   }}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(ProgressOpening, FolderThatRefusesWritingStopsKeepingCalmly)
 {
