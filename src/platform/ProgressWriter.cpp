@@ -14,8 +14,7 @@ constexpr int kBusyTriesAtEnd = 3;
 TProgressWriter::TProgressWriter(const QString& Path, std::function<void(const TAnswerRow&)> OnWritten,
                                  std::function<void(const QString&)> OnStopped)
     : FPath(Path), FOnWritten(std::move(OnWritten)), FOnStopped(std::move(OnStopped)), FThread([this] { Run(); })
-{
-}
+{}
 
 TProgressWriter::~TProgressWriter()
 {

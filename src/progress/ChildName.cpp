@@ -6,7 +6,10 @@ namespace {
 constexpr int kLongestName = 20;
 }
 
-QString CleanChildName(const QString& Name) { return Name.trimmed(); }
+QString CleanChildName(const QString& Name)
+{
+    return Name.trimmed();
+}
 
 QString ChildNameProblem(const QString& Name, const QStringList& Others)
 {

@@ -16,10 +16,14 @@ TMasteryKind MasteryKindOf(TGameKind Game, bool Sounds)
 int GameCode(TGameKind Game)
 {
     switch (Game) {
-        case TGameKind::gkLearning: return 0;
-        case TGameKind::gkFindLetter: return 1;
-        case TGameKind::gkMakeWord: return 2;
-        case TGameKind::gkExamination: return 3;
+        case TGameKind::gkLearning:
+            return 0;
+        case TGameKind::gkFindLetter:
+            return 1;
+        case TGameKind::gkMakeWord:
+            return 2;
+        case TGameKind::gkExamination:
+            return 3;
     }
     return 0;
 }
@@ -27,10 +31,14 @@ int GameCode(TGameKind Game)
 TGameKind GameOfCode(int Code)
 {
     switch (Code) {
-        case 1: return TGameKind::gkFindLetter;
-        case 2: return TGameKind::gkMakeWord;
-        case 3: return TGameKind::gkExamination;
-        default: return TGameKind::gkLearning;
+        case 1:
+            return TGameKind::gkFindLetter;
+        case 2:
+            return TGameKind::gkMakeWord;
+        case 3:
+            return TGameKind::gkExamination;
+        default:
+            return TGameKind::gkLearning;
     }
 }
 
@@ -47,9 +55,12 @@ const QStringList& RussianLetters()
 QString MasteryText(TMastery State)
 {
     switch (State) {
-        case TMastery::msKnows: return QStringLiteral("знает");
-        case TMastery::msLearning: return QStringLiteral("учит");
-        case TMastery::msUnmet: break;
+        case TMastery::msKnows:
+            return QStringLiteral("знает");
+        case TMastery::msLearning:
+            return QStringLiteral("учит");
+        case TMastery::msUnmet:
+            break;
     }
     return QStringLiteral("ещё не встречалась");
 }
@@ -72,10 +83,12 @@ TMastery TProgressSummary::State(TMasteryKind Kind, const QString& Letter) const
     return found == grid.end() ? TMastery::msUnmet : found->second;
 }
 
-int TProgressSummary::DaysPlayed() const { return static_cast<int>(std::count(Days.begin(), Days.end(), true)); }
+int TProgressSummary::DaysPlayed() const
+{
+    return static_cast<int>(std::count(Days.begin(), Days.end(), true));
+}
 
-void FoldMastery(const std::vector<TFirstPick>& Latest, const std::vector<progressdb::TMet>& Met,
-                 TProgressSummary& Summary)
+void FoldMastery(const std::vector<TFirstPick>& Latest, const std::vector<progressdb::TMet>& Met, TProgressSummary& Summary)
 {
     const auto gridOf = [&Summary](int Game, int Mode) -> std::map<QString, TMastery>& {
         return MasteryKindOf(GameOfCode(Game), Mode != 0) == TMasteryKind::mkSounds ? Summary.Sounds : Summary.Names;

@@ -38,8 +38,7 @@ TAnswerRow RowOf(const TAnswer& Answer, qint64 Child)
 
 TAnswer AnswerOf(const TAnswerRow& Row)
 {
-    return {GameOfCode(Row.Game), Row.Mode != 0, Row.Asked,    Row.Picked,
-            Row.Word,             Row.Position,  Row.Right,    Row.FirstTry};
+    return {GameOfCode(Row.Game), Row.Mode != 0, Row.Asked, Row.Picked, Row.Word, Row.Position, Row.Right, Row.FirstTry};
 }
 
 }  // namespace
@@ -84,7 +83,8 @@ void TProgressStore::OpenFile(const QString& Path, IDialogs& Dialogs)
         state = database->Open(true);
     }
     switch (state) {
-        case TOpenState::osOpen: break;
+        case TOpenState::osOpen:
+            break;
         case TOpenState::osNewer:
             qCWarning(lcProgress) << "The progress file" << Path << "is of a newer version:" << database->LastError();
             FState = TKeepingState::ksNewer;
@@ -93,7 +93,9 @@ void TProgressStore::OpenFile(const QString& Path, IDialogs& Dialogs)
                                                "Пока работает эта версия, успехи не записываются."));
             return;
         case TOpenState::osDamaged:
-        case TOpenState::osUnwritable: Stopped(database->LastError()); return;
+        case TOpenState::osUnwritable:
+            Stopped(database->LastError());
+            return;
     }
     FDatabase = std::move(database);
     FWriter = std::make_unique<TProgressWriter>(
@@ -110,15 +112,20 @@ void TProgressStore::Stopped(const QString& Error)
     if (!FLogged.exchange(true)) qCWarning(lcProgress) << "Progress is not kept in this run:" << Error;
 }
 
-TKeepingState TProgressStore::State() const { return FState; }
+TKeepingState TProgressStore::State() const
+{
+    return FState;
+}
 
 QString TProgressStore::Note() const
 {
     switch (State()) {
-        case TKeepingState::ksKeeping: return {};
+        case TKeepingState::ksKeeping:
+            return {};
         case TKeepingState::ksNewer:
             return QStringLiteral("Успехи записаны более новой версией программы, поэтому сейчас они не записываются.");
-        case TKeepingState::ksStopped: break;
+        case TKeepingState::ksStopped:
+            break;
     }
     return QStringLiteral(
         "Сейчас успехи не записываются: папка недоступна для записи или диск заполнен. Игры работают как обычно.");
@@ -154,8 +161,7 @@ QString TProgressStore::AddChild(const QString& Name, const QString& Picture, qi
     QStringList others;
     for (const auto& child : Children()) others << child.Name;
     if (QString problem = ChildNameProblem(Name, others); !problem.isEmpty()) return problem;
-    const qint64 id =
-        FDatabase ? FDatabase->AddChild(CleanChildName(Name), Picture, QDateTime::currentSecsSinceEpoch()) : 0;
+    const qint64 id = FDatabase ? FDatabase->AddChild(CleanChildName(Name), Picture, QDateTime::currentSecsSinceEpoch()) : 0;
     if (NewId) *NewId = id;
     return id ? QString() : Note();
 }
@@ -191,7 +197,10 @@ bool TProgressStore::DeleteProgress(qint64 Child)
     return FDatabase && FDatabase->DeleteAnswers(Child);
 }
 
-bool TProgressStore::HardLettersFirst() { return FDatabase && FDatabase->Setting(kHardFirstKey) == QLatin1String("1"); }
+bool TProgressStore::HardLettersFirst()
+{
+    return FDatabase && FDatabase->Setting(kHardFirstKey) == QLatin1String("1");
+}
 
 bool TProgressStore::SetHardLettersFirst(bool On)
 {
@@ -203,8 +212,8 @@ TProgressSummary TProgressStore::Summary(qint64 Child)
     TProgressSummary summary;
     if (!FDatabase) return summary;
     Flush();
-    FoldMastery(FDatabase->LatestFirstPicks(Child, kKnowingRun, GameCode(TGameKind::gkLearning)),
-                FDatabase->Met(Child), summary);
+    FoldMastery(FDatabase->LatestFirstPicks(Child, kKnowingRun, GameCode(TGameKind::gkLearning)), FDatabase->Met(Child),
+                summary);
     summary.Pairs = FoldPairs(FDatabase->WrongPicks(Child));
     const QDateTime now = QDateTime::currentDateTime();
     const qint64 today = (now.toSecsSinceEpoch() + now.offsetFromUtc()) / 86400;

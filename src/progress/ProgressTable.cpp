@@ -12,10 +12,14 @@ namespace {
 QString GameName(TGameKind Game)
 {
     switch (Game) {
-        case TGameKind::gkLearning: return QStringLiteral("Обучение");
-        case TGameKind::gkFindLetter: return QStringLiteral("Найди букву");
-        case TGameKind::gkMakeWord: return QStringLiteral("Дед Буквоед");
-        case TGameKind::gkExamination: return QStringLiteral("Экзамен");
+        case TGameKind::gkLearning:
+            return QStringLiteral("Обучение");
+        case TGameKind::gkFindLetter:
+            return QStringLiteral("Найди букву");
+        case TGameKind::gkMakeWord:
+            return QStringLiteral("Дед Буквоед");
+        case TGameKind::gkExamination:
+            return QStringLiteral("Экзамен");
     }
     return {};
 }
@@ -26,7 +30,10 @@ QString Field(const QString& Text)
     return u'"' + QString(Text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QString YesNo(bool Value) { return Value ? QStringLiteral("да") : QStringLiteral("нет"); }
+QString YesNo(bool Value)
+{
+    return Value ? QStringLiteral("да") : QStringLiteral("нет");
+}
 
 }  // namespace
 
@@ -54,8 +61,7 @@ QString SaveProgressTable(const QString& Path,
                           const std::function<bool(const std::function<void(const progressdb::TAnswerRow&)>&)>& ForEach,
                           const std::map<qint64, QString>& ChildNames)
 {
-    const QString refusal =
-        QStringLiteral("Не удалось сохранить таблицу в «%1».").arg(QDir::toNativeSeparators(Path));
+    const QString refusal = QStringLiteral("Не удалось сохранить таблицу в «%1».").arg(QDir::toNativeSeparators(Path));
     QSaveFile file(Path);
     if (!file.open(QIODevice::WriteOnly)) {
         qCWarning(lcProgress) << "Cannot write the table" << Path << file.errorString();

@@ -41,9 +41,8 @@ TEST(ProgressKill, KeptAnswersSurviveKillsAtRandomMoments)
             continue;
         }
         std::map<int, QStringList> words;
-        database.ForEachAnswer(-1, [&](const progressdb::TAnswerRow& Row) {
-            words[Row.Word.section(u'-', 0, 0).mid(1).toInt()] << Row.Word;
-        });
+        database.ForEachAnswer(
+            -1, [&](const progressdb::TAnswerRow& Row) { words[Row.Word.section(u'-', 0, 0).mid(1).toInt()] << Row.Word; });
         // This run's answers are its first K in order: all it reported, and at most the one written
         // as it was killed before saying so.
         const QStringList& mine = words[run];
@@ -54,8 +53,8 @@ TEST(ProgressKill, KeptAnswersSurviveKillsAtRandomMoments)
         for (const auto& [earlier, count] : keptByRun)
             EXPECT_EQ(words[earlier].size(), count) << "run " << earlier << " changed after run " << run;
     }
-    std::printf("kill test: %d runs, %d answers reported kept, %d missing, %d integrity failures\n", kRuns,
-                reportedTotal, missing, integrityFailures);
+    std::printf("kill test: %d runs, %d answers reported kept, %d missing, %d integrity failures\n", kRuns, reportedTotal,
+                missing, integrityFailures);
     EXPECT_EQ(missing, 0);
     EXPECT_EQ(integrityFailures, 0);
     EXPECT_GT(reportedTotal, kRuns * 10);  // the kills did land mid-stream

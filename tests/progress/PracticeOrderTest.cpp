@@ -6,8 +6,8 @@
 #include <algorithm>
 
 namespace {
-const QStringList board{QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В"), QStringLiteral("Г"),
-                        QStringLiteral("Д"), QStringLiteral("Е")};
+const QStringList board{QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В"),
+                        QStringLiteral("Г"), QStringLiteral("Д"), QStringLiteral("Е")};
 const std::vector<int> examOrder{4, 0, 5, 2, 1, 3};  // the examination's own shuffle
 }  // namespace
 

@@ -7,10 +7,10 @@
 
 #include <QCoreApplication>
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 class TLoggedDialogs : public IDialogs {
