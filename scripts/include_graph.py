@@ -14,7 +14,7 @@ import sys
 LAYERS = [
     ["platform"],
     ["core"],
-    ["letters", "pictures", "sound"],
+    ["letters", "pictures", "sound", "progress"],
     ["games", "colouring"],
     ["app"],
 ]

@@ -1,0 +1,130 @@
+#include "progress/Mastery.h"
+
+#include "platform/ProgressDatabase.h"
+
+#include <algorithm>
+#include <tuple>
+
+using progressdb::TFirstPick;
+
+TMasteryKind MasteryKindOf(TGameKind Game, bool Sounds)
+{
+    const bool soundsGame = Game == TGameKind::gkExamination || Game == TGameKind::gkLearning;
+    return soundsGame && Sounds ? TMasteryKind::mkSounds : TMasteryKind::mkNames;
+}
+
+int GameCode(TGameKind Game)
+{
+    switch (Game) {
+        case TGameKind::gkLearning:
+            return 0;
+        case TGameKind::gkFindLetter:
+            return 1;
+        case TGameKind::gkMakeWord:
+            return 2;
+        case TGameKind::gkExamination:
+            return 3;
+    }
+    return 0;
+}
+
+TGameKind GameOfCode(int Code)
+{
+    switch (Code) {
+        case 1:
+            return TGameKind::gkFindLetter;
+        case 2:
+            return TGameKind::gkMakeWord;
+        case 3:
+            return TGameKind::gkExamination;
+        default:
+            return TGameKind::gkLearning;
+    }
+}
+
+const QStringList& RussianLetters()
+{
+    static const QStringList letters = [] {
+        QStringList list;
+        for (const QChar c : QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя")) list << QString(c);
+        return list;
+    }();
+    return letters;
+}
+
+QString MasteryText(TMastery State)
+{
+    switch (State) {
+        case TMastery::msKnows:
+            return QStringLiteral("знает");
+        case TMastery::msLearning:
+            return QStringLiteral("учит");
+        case TMastery::msUnmet:
+            break;
+    }
+    return QStringLiteral("ещё не встречалась");
+}
+
+QString PairText(const TLetterPair& Pair)
+{
+    const int tens = Pair.Count % 100;
+    const int ones = Pair.Count % 10;
+    const bool few = ones >= 2 && ones <= 4 && (tens < 12 || tens > 14);
+    return QStringLiteral("%1 ↔ %2: %3 %4")
+        .arg(Pair.First.toUpper(), Pair.Second.toUpper())
+        .arg(Pair.Count)
+        .arg(few ? QStringLiteral("раза") : QStringLiteral("раз"));
+}
+
+TMastery TProgressSummary::State(TMasteryKind Kind, const QString& Letter) const
+{
+    const auto& grid = Kind == TMasteryKind::mkSounds ? Sounds : Names;
+    const auto found = grid.find(Letter);
+    return found == grid.end() ? TMastery::msUnmet : found->second;
+}
+
+int TProgressSummary::DaysPlayed() const
+{
+    return static_cast<int>(std::count(Days.begin(), Days.end(), true));
+}
+
+void FoldMastery(const std::vector<TFirstPick>& Latest, const std::vector<progressdb::TMet>& Met, TProgressSummary& Summary)
+{
+    const auto gridOf = [&Summary](int Game, int Mode) -> std::map<QString, TMastery>& {
+        return MasteryKindOf(GameOfCode(Game), Mode != 0) == TMasteryKind::mkSounds ? Summary.Sounds : Summary.Names;
+    };
+    for (const auto& met : Met) gridOf(met.Game, met.Mode).emplace(met.Asked, TMastery::msLearning);
+    // The latest picks come per game and mode; a kind's latest three are among the union of those.
+    std::map<std::pair<int, QString>, std::vector<const TFirstPick*>> byLetter;
+    for (const auto& pick : Latest) {
+        const int kind = static_cast<int>(MasteryKindOf(GameOfCode(pick.Game), pick.Mode != 0));
+        byLetter[{kind, pick.Asked}].push_back(&pick);
+    }
+    for (auto& [key, picks] : byLetter) {
+        std::sort(picks.begin(), picks.end(), [](const TFirstPick* A, const TFirstPick* B) {
+            return std::tie(A->Time, A->Id) > std::tie(B->Time, B->Id);
+        });
+        const bool knows = picks.size() >= static_cast<size_t>(kKnowingRun) &&
+                           std::all_of(picks.begin(), picks.begin() + kKnowingRun, [](auto P) { return P->Right; });
+        auto& grid = key.first == static_cast<int>(TMasteryKind::mkSounds) ? Summary.Sounds : Summary.Names;
+        grid[key.second] = knows ? TMastery::msKnows : TMastery::msLearning;
+    }
+}
+
+std::vector<TLetterPair> FoldPairs(const std::vector<progressdb::TPairCount>& WrongPicks)
+{
+    const auto rank = [](const QString& Letter) {
+        const auto index = RussianLetters().indexOf(Letter);
+        return index < 0 ? 1000 + Letter.at(0).unicode() : static_cast<int>(index);
+    };
+    std::map<std::pair<QString, QString>, int> counts;
+    for (const auto& wrong : WrongPicks) {
+        if (wrong.Asked.isEmpty() || wrong.Picked.isEmpty()) continue;
+        const bool inOrder = rank(wrong.Asked) < rank(wrong.Picked);
+        counts[inOrder ? std::pair(wrong.Asked, wrong.Picked) : std::pair(wrong.Picked, wrong.Asked)] += wrong.Count;
+    }
+    std::vector<TLetterPair> pairs;
+    for (const auto& [letters, count] : counts) pairs.push_back({letters.first, letters.second, count});
+    std::stable_sort(pairs.begin(), pairs.end(), [](const auto& A, const auto& B) { return A.Count > B.Count; });
+    return pairs;
+}
