@@ -50,7 +50,7 @@ QString LetterList(const QString& Word)
     return letters.join(QStringLiteral(", "));
 }
 
-// The head of a file as a format's name where a reader cannot tell ("HEIC").
+// Whether a file begins as a HEIC photo does (a phone camera's format, which Qt cannot read).
 bool IsHeic(const QByteArray& Head)
 {
     const QByteArray brand = Head.mid(4, 8);
@@ -104,7 +104,7 @@ QString UnreadablePictureSentence(const QString& Path)
         QFile file(Path);
         const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(16) : QByteArray();
         if (IsHeic(head))
-            reason = QStringLiteral("HEIC не открывается, сохраните фото как JPEG");
+            reason = QStringLiteral("это HEIC, его программа не читает; сохраните фото как JPEG");
         else if (head.startsWith("\xFF\xD8\xFF"))
             reason = PictureFailureReason(Path, TPictureKind::Jpeg);
         else {
