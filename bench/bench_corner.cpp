@@ -1,0 +1,160 @@
+// The grown-ups' corner: from "Стоп" to the prepared clip of a 2 s recording, a 12-megapixel photo
+// added as a word picture, and one move of the colouring page's detail slider on such a photo.
+// Each reports the median of its iterations in milliseconds.
+#include "BenchSupport.h"
+#include "pictures/ColouringPages.h"
+#include "pictures/WordPictures.h"
+#include "sound/ClipRecorder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// 2 s at 48 kHz: a quiet room, then a voice-like sound (a few harmonics under a syllable's swell), then the room.
+std::vector<int16_t> TwoSecondRecording()
+{
+    std::vector<int16_t> samples(96000);
+    QRandomGenerator noise(7);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double t = double(i) / 48000.0;
+        double v = (noise.generateDouble() - 0.5) * 0.002;
+        if (t > 0.5 && t < 1.4) {
+            const double swell = std::sin(std::numbers::pi * (t - 0.5) / 0.9);
+            for (int h = 1; h <= 5; ++h) v += swell * 0.08 / h * std::sin(2 * std::numbers::pi * 180.0 * h * t);
+        }
+        samples[i] = int16_t(v * 32767);
+    }
+    return samples;
+}
+
+// A 4000 × 3000 photo-like JPEG: shapes, gradients and sensor noise, so it compresses as a photo does.
+QString TwelveMegapixelPhoto(const QTemporaryDir& Dir)
+{
+    const QString path = Dir.filePath(QStringLiteral("photo.jpg"));
+    if (QFileInfo::exists(path)) return path;
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient sky(0, 0, 0, 3000);
+    sky.setColorAt(0, QColor(120, 170, 230));
+    sky.setColorAt(1, QColor(60, 110, 40));
+    painter.fillRect(photo.rect(), sky);
+    QRandomGenerator random(11);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 60; ++i) {
+        painter.setBrush(QColor::fromHsv(random.bounded(360), 120 + random.bounded(120), 80 + random.bounded(170)));
+        painter.setPen(QPen(Qt::black, 1 + random.bounded(6)));
+        painter.drawEllipse(QPoint(random.bounded(4000), random.bounded(3000)), 50 + random.bounded(500),
+                            50 + random.bounded(400));
+    }
+    painter.end();
+    for (int y = 0; y < photo.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x) {
+            const int n = int(random.bounded(9)) - 4;
+            const QRgb p = line[x];
+            line[x] =
+                qRgb(std::clamp(qRed(p) + n, 0, 255), std::clamp(qGreen(p) + n, 0, 255), std::clamp(qBlue(p) + n, 0, 255));
+        }
+    }
+    photo.save(path, "JPEG", 92);
+    return path;
+}
+
+void Report(benchmark::State& State, const std::vector<double>& Ms)
+{
+    State.counters["median_ms"] = bench::Median(Ms);
+}
+
+void BM_StopToPreparedClip(benchmark::State& State)
+{
+    const std::vector<int16_t> recording = TwoSecondRecording();
+    QTemporaryDir dir;
+    std::vector<double> ms;
+    for (auto _ : State) {
+        QElapsedTimer timer;
+        timer.start();
+        // What "Стоп" does after the microphone closes: prepare, encode, lay the take out to be heard.
+        const clip::TTake take = clip::MakeTake(recording, 48000, -18.0);
+        QFile file(dir.filePath(QStringLiteral("take.mp3")));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(take.Mp3);
+        file.close();
+        const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+        if (take.Status != clip::TTakeStatus::Ready) State.SkipWithError("the take was not ready");
+        State.SetIterationTime(elapsed / 1000.0);
+        ms.push_back(elapsed);
+    }
+    Report(State, ms);
+}
+BENCHMARK(BM_StopToPreparedClip)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+void BM_PhotoImport(benchmark::State& State)
+{
+    QTemporaryDir files, user;
+    const QString photo = TwelveMegapixelPhoto(files);
+    std::vector<double> ms;
+    for (auto _ : State) {
+        QElapsedTimer timer;
+        timer.start();
+        const auto error = wordpics::ImportWordPicture(photo, QStringLiteral("кот"), user.path());
+        const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+        if (error) State.SkipWithError(error->toStdString().c_str());
+        State.SetIterationTime(elapsed / 1000.0);
+        ms.push_back(elapsed);
+    }
+    Report(State, ms);
+    State.counters["file_kb"] =
+        double(QFileInfo(wordpics::OwnPicturePath(user.path(), QStringLiteral("кот"))).size()) / 1024.0;
+}
+BENCHMARK(BM_PhotoImport)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(9);
+
+void BM_PagePreviewSliderMove(benchmark::State& State)
+{
+    QTemporaryDir files;
+    pages::TPageMaker maker;
+    if (maker.Open(TwelveMegapixelPhoto(files))) State.SkipWithError("the photo did not open");
+    std::vector<double> ms;
+    int detail = 0;
+    for (auto _ : State) {
+        detail = (detail + 37) % 101;
+        QElapsedTimer timer;
+        timer.start();
+        const QImage preview = maker.Preview(detail);
+        const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+        benchmark::DoNotOptimize(preview.constBits());
+        State.SetIterationTime(elapsed / 1000.0);
+        ms.push_back(elapsed);
+    }
+    Report(State, ms);
+}
+BENCHMARK(BM_PagePreviewSliderMove)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(21);
+
+// For the record: the whole page at full size, which "Сохранить раскраску" draws once.
+void BM_PageFullSize(benchmark::State& State)
+{
+    QTemporaryDir files;
+    pages::TPageMaker maker;
+    if (maker.Open(TwelveMegapixelPhoto(files))) State.SkipWithError("the photo did not open");
+    std::vector<double> ms;
+    for (auto _ : State) {
+        QElapsedTimer timer;
+        timer.start();
+        benchmark::DoNotOptimize(maker.Page(50).constBits());
+        const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+        State.SetIterationTime(elapsed / 1000.0);
+        ms.push_back(elapsed);
+    }
+    Report(State, ms);
+}
+BENCHMARK(BM_PageFullSize)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
