@@ -19,6 +19,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -89,20 +90,28 @@ public:
 
 }  // namespace
 
-int RunKvarnel(int argc, char** argv)
+int RunKvarnel(int argc, char** argv, const std::function<int(QApplication&, const TCommandLine&)>& Start)
 {
     TCommandLine line;
     if (argc > 1) {
         // Options are read before any window (or display) is needed: --help, --version and
-        // --check never open one.
+        // --check never open one, even beside Qt's own options.
         QCoreApplication core(argc, argv);
         InstallRussianTranslations();
         line = ParseCommandLine(core.arguments());
         if (line.Mode != TCommandLine::TMode::Run) return AnswerWithoutWindow(line);
     }
 
-    QApplication app(argc, argv);
-    return StartKvarnel(app, line);
+    // The application sees the program and Qt's own options (a bogus platform gets Qt's own
+    // message); the arguments outlive it, as it requires.
+    std::vector<QByteArray> qtArguments{QByteArray(argc > 0 && argv[0] ? argv[0] : "kvarnel")};
+    for (const QString& argument : line.QtArguments) qtArguments.push_back(argument.toLocal8Bit());
+    std::vector<char*> qtArgv;
+    for (QByteArray& argument : qtArguments) qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtArguments.size());
+    QApplication app(qtArgc, qtArgv.data());
+    return Start ? Start(app, line) : StartKvarnel(app, line);
 }
 
 int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::function<void(QWidget& Window)>& BeforeShow)

@@ -7,7 +7,9 @@
 class QApplication;
 class QWidget;
 
-int RunKvarnel(int argc, char** argv);
+// Reads the command line, then makes the application and runs Start on it (StartKvarnel when not
+// given; a test may look at the application instead).
+int RunKvarnel(int argc, char** argv, const std::function<int(QApplication&, const TCommandLine&)>& Start = {});
 
 // The program's start once its application exists, as Line asks: the main window, then right after
 // its first frame Qt's Russian texts and the sound, then the message loop. BeforeShow, when given, sees the window just before it is shown

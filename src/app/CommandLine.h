@@ -8,7 +8,7 @@
 struct TCommandLine {
     enum class TMode {
         Run,      // open the window
-        Help,     // print Output and end
+        Help,     // print Output and end (also --help-all, which lists Qt's options too)
         Version,  // print Output and end
         Check,    // check the content and end
         Error,    // print Output (what was wrong, then the help) and end with status 2
@@ -22,7 +22,12 @@ struct TCommandLine {
     bool Mute = false;               // --mute
     std::optional<bool> FullScreen;  // --fullscreen (true) or --window (false)
     bool Kiosk = false;              // --kiosk
+    // Qt's own options (-platform, -style, -reverse…) as the application object takes them, each
+    // as "-name" and, when it has one, its value: QApplication reads them, the parse here only
+    // lets them by. Ours are not among them.
+    QStringList QtArguments;
 };
 
-// Reads Arguments (the first is the program itself). Needs an application object for the texts.
+// Reads Arguments (the first is the program itself). Needs an application object for the texts,
+// but not a window: Qt's options are recognised here and left to QApplication.
 TCommandLine ParseCommandLine(const QStringList& Arguments);

@@ -7,3 +7,9 @@ target_compile_definitions(${TEST_TARGET} PRIVATE
 add_dependencies(${TEST_TARGET} kvarnel demo_content)
 # The monkey test sends thousands of events to the real window; under the sanitizers that takes minutes.
 set(TEST_TIMEOUT 600)
+# A program that starts as kvarnel does and prints what its application became (platform, style),
+# for the tests of Qt's own options.
+add_executable(kvarnel_qt_probe ${CMAKE_CURRENT_LIST_DIR}/probe/QtOptionsProbe.cpp)
+target_link_libraries(kvarnel_qt_probe PRIVATE kvarnel_lib)
+add_dependencies(${TEST_TARGET} kvarnel_qt_probe)
+target_compile_definitions(${TEST_TARGET} PRIVATE KV_QT_PROBE="$<TARGET_FILE:kvarnel_qt_probe>")
