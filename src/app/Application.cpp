@@ -3,7 +3,9 @@
 #include "app/CommandLine.h"
 #include "app/ContentCheck.h"
 #include "app/MainForm.h"
+#include "app/ParentControls.h"
 #include "app/RememberedChoices.h"
+#include "app/StartSequence.h"
 #include "core/Texts.h"
 #include "kvarnel_build_info.h"
 #include "platform/AudioEngine.h"
@@ -120,7 +122,7 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     // However the program ends (Ctrl+Q, the adult's exit, the window closed, SIGTERM, Ctrl+C),
     // it leaves the loop and ends in order below: sound stopped, loader joined, settings saved.
     // Signals are caught from here on; they are acted on once the loop runs.
-    TMainForm* quitting = nullptr;
+    TParentControls* quitting = nullptr;
     TQuitSignals quitSignals([&quitting] {
         if (quitting) quitting->QuitProgram();
     });
@@ -139,29 +141,27 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     TMainForm window(&dialogs, TSettings::ForContent(ContentFor(Line), fs::ExeFolder()), nullptr,
                      TStartOrder::FirstFrameFirst);
     qtDialogs = TQtDialogs(&window);  // the boxes belong to the window
-    window.ApplyChoices(stored, ThisRun(stored, Line));
-    if (!Line.SmokeTest) window.SetChoicesFile(&choicesFile);
+    window.Controls->ApplyChoices(stored, ThisRun(stored, Line));
+    if (!Line.SmokeTest) window.Controls->SetChoicesFile(&choicesFile);
     // Neither Qt's own texts in Russian (its dialogs' buttons) nor the sound are needed for the
     // first frame: they come right after it, before loading makes the games playable. The sound
     // reads the window's settings and shows its boxes.
     // The icon too: looking it up in the desktop's icon themes reads their folders.
-    window.AfterFirstFrame([] {
+    std::unique_ptr<TSoundSystem> sound;
+    window.StartUp->SetAfterFirstFrame([&] {
         InstallRussianTranslations();
         QGuiApplication::setWindowIcon(
             QIcon::fromTheme(QStringLiteral(KV_APP_ID), QIcon(QStringLiteral(":/icons/" KV_APP_ID ".png"))));
-    });
-    std::unique_ptr<TSoundSystem> sound;
-    window.AfterFirstFrame([&] {
         sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
         window.SetSpeech(sound->Speech.get());
-        window.SetVolumeHandler([engine = sound->Engine](int Percent, bool Muted) {
+        window.Controls->SetVolumeHandler([engine = sound->Engine](int Percent, bool Muted) {
             engine->SetVolume(Percent);
             engine->SetMuted(Muted);
         });
     });
 
-    QObject::connect(&window, &TMainForm::QuitRequested, &App, [] { QCoreApplication::exit(0); });
-    quitting = &window;
+    QObject::connect(window.Controls, &TParentControls::QuitRequested, &App, [] { QCoreApplication::exit(0); });
+    quitting = window.Controls;
     if (Line.SmokeTest)
         QObject::connect(&window, &TMainForm::LoadingFinished, &App,
                          [&](bool Loaded) { QApplication::exit(Loaded && printedDialogs.Shown == 0 ? 0 : 1); });

@@ -2,6 +2,7 @@
 // game objects are made on a background thread while the start screen is up and the bar moves.
 #include "app/Log.h"
 #include "app/MainForm.h"
+#include "app/StartSequence.h"
 #include "app/StartupLoader.h"
 #include "core/Texts.h"
 #include "platform/Dialogs.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 
@@ -38,33 +40,32 @@ void TMainForm::Timer1Timer()
 
 void TMainForm::StartLoading()
 {
-    if (FLoader->Started() || FLoaderWaits || FLoadingEnded) return;
+    if (FLoader->Started() || LoadingEnded()) return;
     if (Objects.PicGameBuffer) {  // made beforehand, as tests and benchmarks do: nothing to load
-        FLoadingEnded = true;
+        StartUp->Loaded();
         UpdateGameActions();
         return;
     }
-    ShowLoadingOverlay();
-    // The program's own start paints its first frame before the loader takes a core.
-    if (FOrder == TStartOrder::FirstFrameFirst && !FFirstFrame) {
-        FLoaderWaits = true;
-        return;
-    }
+    // The program's own start has put the overlay up for its first frame already.
+    if (!Timer1->isActive()) ShowLoadingOverlay();
     FLoader->Start([this] { LoaderBody(); });
 }
 
 void TMainForm::LoaderBody()
 {
     FLoader->Post([this] {
-        CompleteBuild();  // the loader touches widgets the first frame does without
         ui::SetScreenCursor(ui::TScreenCursor::HourGlass);
         Panel1->SetDoubleBuffered(true);
         BigImagePanel->SetDoubleBuffered(true);
     });
+    const QString noContent = NoContentText(Context.Settings.Content);
+    if (!noContent.isEmpty()) qCWarning(lcApp) << "no content found";
     bool loaded = true;
     QString cause;
     try {
         MakeGameObjects();
+    } catch (const ELoadingStopped&) {
+        return;  // the program is ending: nothing more to show
     } catch (const std::bad_alloc&) {
         qCWarning(lcApp) << "loading ran out of memory";
         loaded = false;  // the box's fixed first line says it all
@@ -77,11 +78,12 @@ void TMainForm::LoaderBody()
         qCWarning(lcApp) << "loading failed with an unknown error";
         loaded = false;
     }
-    FLoader->Post([this, loaded, cause] {
+    FLoader->Post([this, loaded, cause, noContent] {
         ui::SetScreenCursor(ui::TScreenCursor::Default);
+        if (!noContent.isEmpty()) Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), noContent);
         if (!loaded) Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), LoadingFailureText(cause));
         HideLoadingOverlay();
-        FLoadingEnded = true;
+        StartUp->Loaded();
         UpdateGameActions();
         emit LoadingFinished(loaded);
     });
@@ -93,14 +95,19 @@ QString TMainForm::LoadingFailureText(const QString& Cause)
     return Cause.isEmpty() ? text : text + QLatin1Char('\n') + Cause;
 }
 
+QString TMainForm::NoContentText(const TContentRoots& Content)
+{
+    const QStringList& roots = Content.Folders();
+    if (std::any_of(roots.begin(), roots.end(), &TContentRoots::HoldsContent)) return {};
+    // Found by looking (the searched folders) or given (the roots themselves).
+    const QStringList& where = Content.Searched().isEmpty() ? roots : Content.Searched();
+    return QStringLiteral("Кварнель не нашла свои картинки и звуки.\nИскала здесь:\n") + where.join(QLatin1Char('\n'));
+}
+
 void TMainForm::MakeGameObjects()
 {
-    const TContentRoots& content = Context.Settings.Content;
-    if (content.IsEmpty()) {
-        const QString searched = QStringLiteral("Не найдены файлы программы (папки Sound и Pic). Искали в папках:\n") +
-                                 content.Searched().join(QLatin1Char('\n'));
-        throw std::runtime_error(searched.toStdString());
-    }
+    // With no content the learning board and the examination still work from their captions;
+    // each sound that is missing says so when it is played.
     LoadGameObjects(Context, Objects);
 }
 

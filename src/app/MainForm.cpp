@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 
 #include "app/KeyboardPlay.h"
+#include "app/ParentControls.h"
 #include "app/StartPicture.h"
+#include "app/StartSequence.h"
 #include "app/StartupLoader.h"
 #include "core/Artwork.h"
 #include "core/Texts.h"
@@ -14,6 +16,7 @@
 #include "platform/Style.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QRadioButton>
 #include <QScreen>
@@ -34,7 +37,6 @@ QAction* NewAction(QObject* Manager, const char* Name, const char* Category, con
 TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent, TStartOrder Order)
     : QWidget(Parent),
       FUrlOpener(ui::SystemUrlOpener([this](const QString& Url) { BrowserFailed(Url); })),
-      FOrder(Order),
       FLoader(std::make_unique<TStartupLoader>(this))
 {
     Context.Settings = Settings;
@@ -58,10 +60,24 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     CreateContentArea();
     CreatePopupMenu();
     CreateThemeMenu();
-    CreateSettingsActions();
+    Controls = new TParentControls(*this, *MenuRibbon, *FemaleVoiceRadioButton, *MaleVoiceRadioButton, Context);
+    connect(Controls, &TParentControls::QuitRequested, this, [this] {
+        // Whatever is still starting stops: no later step, and the loader between two files.
+        StartUp->End();
+        FLoader->Stop();
+    });
     Context.SourcePanel = SourcePanel;
-    SetStartPicture();
-    if (FOrder == TStartOrder::AllAtOnce) CompleteBuild();
+    Context.Ending = [this] { return FLoader->StopRequested(); };
+    const bool keepStartPicture = SetStartPicture(Order);
+    const bool firstFrameFirst = Order == TStartOrder::FirstFrameFirst;
+    if (!firstFrameFirst) CompleteBuild(false);
+    StartUp = new TStartSequence(firstFrameFirst,
+                                 {[this] { ActivateWindow(); },
+                                  [this] { ShowLoadingOverlay(); },
+                                  [this, keepStartPicture] { CompleteBuild(keepStartPicture); },
+                                  {},
+                                  [this] { StartLoading(); }},
+                                 this);
 
     UpdateGameActions();
     ui::Realign(this);
@@ -141,6 +157,16 @@ bool TMainForm::Runnable(QAction* Action) const
 
 // --- Start-up ---
 
+bool TMainForm::Activated() const
+{
+    return StartUp->Reached(TStartStep::Activated);
+}
+
+bool TMainForm::LoadingEnded() const
+{
+    return StartUp->Step() == TStartStep::Loaded;
+}
+
 void TMainForm::changeEvent(QEvent* Event)
 {
     QWidget::changeEvent(Event);
@@ -152,72 +178,55 @@ void TMainForm::changeEvent(QEvent* Event)
 void TMainForm::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
-    // Should no frame ever be painted (a window shown minimised), the start goes on all the same.
-    if (FOrder == TStartOrder::FirstFrameFirst && !FFirstFrame)
-        QTimer::singleShot(2000, this, [this] {
-            if (FFirstFrame) return;
-            FFirstFrame = true;
-            FirstFrameDone();
-        });
-    if (!FActivated)
+    StartUp->Shown();
+    if (!Activated())
         QMetaObject::invokeMethod(
             this, [this] { FormActivate(); }, Qt::QueuedConnection);
-}
-
-void TMainForm::SetStartPicture()
-{
-    // The program's start shows the picture a former start kept, and keeps it once it is drawn.
-    if (FOrder == TStartOrder::FirstFrameFirst) {
-        if (auto kept = start_picture::ReadKept()) {
-            Image2->SetPicture(*kept);
-            return;
-        }
-        AfterFirstFrame([this] { start_picture::Keep(Image2->Picture()); });
-    }
-    Image2->SetPicture(artwork::StartScreen());
 }
 
 void TMainForm::paintEvent(QPaintEvent* Event)
 {
     QWidget::paintEvent(Event);
-    if (FFirstFrame) return;
-    FFirstFrame = true;
-    // Queued: it runs once this paint pass has reached the screen.
-    QMetaObject::invokeMethod(
-        this, [this] { FirstFrameDone(); }, Qt::QueuedConnection);
+    StartUp->Painted();
 }
 
-void TMainForm::AfterFirstFrame(std::function<void()> Step)
+bool TMainForm::SetStartPicture(TStartOrder Order)
 {
-    if (FFirstFrame && FAfterFirstFrame.empty() && !FLoaderWaits)
-        Step();
-    else
-        FAfterFirstFrame.push_back(std::move(Step));
-}
-
-void TMainForm::FirstFrameDone()
-{
-    CompleteBuild();
-    auto steps = std::move(FAfterFirstFrame);
-    FAfterFirstFrame.clear();
-    for (auto& step : steps) step();
-    if (FLoaderWaits) {
-        FLoaderWaits = false;
-        FLoader->Start([this] { LoaderBody(); });
-    }
+    // The program's start shows the picture a former start kept, and keeps it once it is drawn.
+    if (Order == TStartOrder::FirstFrameFirst)
+        if (auto kept = start_picture::ReadKept()) {
+            Image2->SetPicture(*kept);
+            return false;
+        }
+    Image2->SetPicture(artwork::StartScreen());
+    return Order == TStartOrder::FirstFrameFirst;
 }
 
 void TMainForm::FormActivate()
 {
-    if (FActivated) return;
-    FActivated = true;
+    StartUp->Activate();
+}
+
+void TMainForm::ActivateWindow()
+{
     // Where no window manager maximises windows, fill the screen by hand first.
     if (QScreen* where = screen(); where && isVisible()) setGeometry(where->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    if (FCurrent.FullScreen || FCurrent.Kiosk) setWindowState(windowState() | Qt::WindowFullScreen);
+    Controls->Start();
     GamesPanel->raise();
     StartPanelShowExecute();
-    StartLoading();
+}
+
+void TMainForm::closeEvent(QCloseEvent* Event)
+{
+    // In kiosk mode only the program itself ends the window: not the close button, Alt+F4 or the
+    // window manager. Elsewhere a close ends the program as Ctrl+Q does.
+    if (!Controls->MayClose()) {
+        Event->ignore();
+        return;
+    }
+    QWidget::closeEvent(Event);
+    Controls->QuitProgram();
 }
 
 // --- Shell actions ---
@@ -285,7 +294,7 @@ void TMainForm::SpeedButton1Click()
 
 void TMainForm::Label3Click()
 {
-    if (FCurrent.Kiosk) return;  // a child in kiosk mode never reaches the browser
+    if (Controls->Kiosk()) return;  // a child in kiosk mode never reaches the browser
     if (Context.Dialogs->AskYesNo(QString::fromUtf8(kSoundBoxTitle), QStringLiteral("Перейти на страничку детского сайта?")))
         FUrlOpener(kVendorWebAddress);
 }

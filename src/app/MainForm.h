@@ -8,7 +8,6 @@
 // widget's objectName is that name too, so that the tests can reach them. The game screens'
 // widgets are built in the games' own folders (src/games/*Screen.cpp,
 // src/colouring/ColouringScreen.cpp); the window holds them as the screens' widget sets.
-#include "app/RememberedChoices.h"
 #include "colouring/ColouringScreen.h"
 #include "core/AppContext.h"
 #include "games/ExamScreen.h"
@@ -24,12 +23,12 @@
 #include <vector>
 
 class QAction;
-class QSettings;
-class TVolumeIndicator;
 class IPrinter;
 class TImgPanelCollection;
 class TInputHold;
 class TKeyboardPlay;
+class TParentControls;
+class TStartSequence;
 class TStartupLoader;
 class QListWidget;
 class QRadioButton;
@@ -81,10 +80,13 @@ public:
     // call whenever Objects changes.
     void UpdateGameActions();
 
+    // The start, step by step (app/StartSequence.h); the program adds its own steps after the
+    // first frame there.
+    TStartSequence* StartUp = nullptr;
     // First activation: maximised once, games area to front, start screen, then StartLoading.
     // A later activation does nothing.
     void FormActivate();
-    bool Activated() const { return FActivated; }
+    bool Activated() const;
     // The loading overlay with its sliding bar, raised above everything, and its hiding.
     void ShowLoadingOverlay();
     void HideLoadingOverlay();
@@ -93,21 +95,16 @@ public:
     // Shows the overlay and makes the program-wide game objects on a background thread; the
     // game entries of the menu come alive when it has ended. Runs once per run.
     virtual void StartLoading();
-    bool LoadingEnded() const { return FLoadingEnded; }
+    bool LoadingEnded() const;
     // Waits for the loader and runs what it handed to this window's thread (tests, benchmarks).
     void WaitForLoading();
     // Waits for the picture games' strips being read and opens their games now (tests, benchmarks).
     void WaitForPictures();
 
-    // Runs Step once the window's first frame has been painted (at once when it has been), after
-    // the rest of the window is built and before loading starts.
-    void AfterFirstFrame(std::function<void()> Step);
-    bool FirstFramePainted() const { return FFirstFrame; }
-    // Builds what was left for after the first frame, now; nothing when all is built.
-    void CompleteBuild();
-
     // The text of the box a failed loading shows: its fixed first line, then what went wrong.
     static QString LoadingFailureText(const QString& Cause);
+    // The text of the box when no content root holds any content; empty when one does.
+    static QString NoContentText(const TContentRoots& Content);
 
     // Playing from the keyboard: the keys of every screen and the focus frame.
     std::unique_ptr<TKeyboardPlay> Keyboard;
@@ -148,43 +145,8 @@ public:
     // Who prints the colouring pages (Qt's printer unless replaced, as tests do).
     void SetPrinter(IPrinter* Printer) { FPrinter = Printer; }
 
-    // --- What a parent sets up: remembered choices, volume, full screen, kiosk, quitting ---
-    // The choices this run starts with: the voice (shown by the ribbon's radio buttons from the
-    // first frame), volume and mute, full screen and kiosk. Call before the window is shown.
-    // Stored are the choices as the settings file holds them; this run's may differ by options.
-    void ApplyChoices(const TRememberedChoices& Stored, const TRememberedChoices& ThisRun);
-    // Where changes made in the program (the voice, volume, mute, full screen) are remembered;
-    // none, as in tests, remembers nothing.
-    void SetChoicesFile(QSettings* File) { FChoicesFile = File; }
-    const TRememberedChoices& Choices() const { return FCurrent; }
-    bool Kiosk() const { return FCurrent.Kiosk; }
-    // Who applies the volume to the sound (the program's audio engine).
-    // The handler gets the current volume at once, and every change after.
-    void SetVolumeHandler(std::function<void(int Percent, bool Muted)> Handler)
-    {
-        FVolumeHandler = std::move(Handler);
-        ApplyVolume();
-    }
-    // Ctrl+Up / Ctrl+Down: the volume in steps of 10 %; Ctrl+M: mute on and off. Each change
-    // shows the volume indicator over the ribbon for a second.
-    void ChangeVolume(int Steps);
-    void ToggleMute();
-    // F11: full screen on and off (nothing in kiosk mode).
-    void ToggleFullScreen();
-    // Ctrl+Q: ends the program at once (not in kiosk mode). Ctrl+Shift+Q: asks first, in any mode.
-    void QuitExecute();
-    void AskQuitExecute();
-    // Ends the program in order, whatever the mode: the close that kiosk mode refuses is let
-    // through, and QuitRequested is emitted for the application to leave its loop.
-    void QuitProgram();
-    bool Quitting() const { return FQuitting; }
-    TVolumeIndicator* VolumeIndicator = nullptr;
-    QAction* VolumeUp = nullptr;
-    QAction* VolumeDown = nullptr;
-    QAction* SoundMute = nullptr;
-    QAction* FullScreen = nullptr;
-    QAction* Quit = nullptr;
-    QAction* AskQuit = nullptr;
+    // --- What a parent sets up: the voice, volume, full screen, kiosk, quitting ---
+    TParentControls* Controls = nullptr;
 
     // --- Event handlers of this window's own widgets ---
     void MenuLabelMouseDown();
@@ -287,8 +249,6 @@ public:
 signals:
     // Loading has ended, with every game object made or not.
     void LoadingFinished(bool Loaded);
-    // The program is to end (the application leaves its loop).
-    void QuitRequested();
 
 protected:
     void changeEvent(QEvent* Event) override;
@@ -314,8 +274,9 @@ private:
     TPanel* CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton, const char* NamesName,
                                   TSpeedButton*& SoundsButton, const char* SoundsName);
     void CreateStartScreen();
-    // The start screen's picture: drawn, or as a former start of the program kept it.
-    void SetStartPicture();
+    // The start screen's picture: drawn, or as a former start of the program kept it. Whether it
+    // was drawn and is to be kept once the first frame is up.
+    bool SetStartPicture(TStartOrder Order);
     void CreateRulesPanel();
     void CreatePopupMenu();
     void CreateThemeMenu();
@@ -344,26 +305,12 @@ private:
     // A picture game whose strip has no picture: a box, and the start screen instead of the game.
     void NoPicturesToPlay(const TImgPanelCollection& Strip);
 
-    // The first frame is on the screen: the rest of the window, the steps waiting for it, loading.
-    void FirstFrameDone();
+    // The start's steps: the first activation, and what the first frame does without (the
+    // start picture kept when KeepStartPicture).
+    void ActivateWindow();
+    void CompleteBuild(bool KeepStartPicture);
 
     ui::TUrlOpener FUrlOpener;
-    TStartOrder FOrder;
-    bool FBuilt = false;  // CompleteBuild has run
-    bool FFirstFrame = false;
-    bool FLoaderWaits = false;  // loading asked for before the first frame
-    std::vector<std::function<void()>> FAfterFirstFrame;
-    bool FActivated = false;
-    void CreateSettingsActions();
-    void SetVoice(bool Male);
-    void ApplyVolume();
-    void Remember();
-    TRememberedChoices FStored;   // as the settings file holds them
-    TRememberedChoices FCurrent;  // in force in this run
-    QSettings* FChoicesFile = nullptr;
-    std::function<void(int, bool)> FVolumeHandler;
-    bool FQuitting = false;
-    bool FLoadingEnded = false;
     std::unique_ptr<TStartupLoader> FLoader;
     IPrinter* FPrinter = nullptr;
     std::unique_ptr<IPrinter> FOwnPrinter;

@@ -2,6 +2,7 @@
 // screen and the games area, start screen, rules panel, pop-up menus, hidden working widgets.
 #include "app/MainForm.h"
 
+#include "app/StartPicture.h"
 #include "core/Artwork.h"
 #include "core/Palette.h"
 #include "core/Texts.h"
@@ -99,12 +100,7 @@ void TMainForm::CreateTitleRibbon()
     MaleVoiceRadioButton =
         VoiceButton(GenderVoiceRadioPanel, "MaleVoiceRadioButton", QStringLiteral("Мужской"), QPoint(17, 30));
     FemaleVoiceRadioButton->setChecked(true);
-    connect(FemaleVoiceRadioButton, &QRadioButton::toggled, this, [this](bool On) {
-        if (On) SetVoice(false);
-    });
-    connect(MaleVoiceRadioButton, &QRadioButton::toggled, this, [this](bool On) {
-        if (On) SetVoice(true);
-    });
+    // The buttons choose the voice through the parent's controls (TParentControls).
 }
 
 void TMainForm::CreateContentArea()
@@ -152,15 +148,14 @@ void TMainForm::CreateWorkingWidgets()
     JoinGameTypeChoosers();
 }
 
-void TMainForm::CompleteBuild()
+void TMainForm::CompleteBuild(bool KeepStartPicture)
 {
-    if (FBuilt) return;
-    FBuilt = true;
     // Each goes into a parent made in the constructor that gets no other children, so the
     // window's tree is the same as if they had been made in their places.
     CreateWorkingWidgets();
     CreateRulesPages();
     ui::Realign(this);
+    if (KeepStartPicture) start_picture::Keep(Image2->Picture());
 }
 
 void TMainForm::CreateSampleTile()

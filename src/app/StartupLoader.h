@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -22,6 +23,9 @@ public:
     bool Started() const { return FStarted; }
     // Waits until the thread has ended (at once when it never started or has been joined).
     void Join();
+    // Asks the body to stop at its next check (the program is ending). Safe from any thread.
+    void Stop() { FStop = true; }
+    bool StopRequested() const { return FStop; }
 
     // Runs Call on the window's thread, after the events already queued there. Safe from any thread.
     void Post(std::function<void()> Call) const;
@@ -30,4 +34,5 @@ private:
     QPointer<QObject> FWindow;
     std::thread FThread;
     bool FStarted = false;
+    std::atomic<bool> FStop{false};
 };

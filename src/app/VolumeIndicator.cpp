@@ -1,7 +1,10 @@
 #include "app/VolumeIndicator.h"
 
 #include "core/Palette.h"
+#include "platform/Align.h"
 #include "platform/Fonts.h"
+
+#include <QEvent>
 
 #include <QPainter>
 #include <QTimer>
@@ -18,19 +21,37 @@ TVolumeIndicator::TVolumeIndicator(QWidget* Parent) : QWidget(Parent), FHide(new
     FHide->setSingleShot(true);
     FHide->setInterval(kShownMs);
     connect(FHide, &QTimer::timeout, this, &QWidget::hide);
+    if (Parent) Parent->installEventFilter(this);
     hide();
 }
 
-void TVolumeIndicator::Show(int Percent, bool Muted)
+void TVolumeIndicator::Show(int Percent, bool Muted, int ShownMs)
 {
     FPercent = std::clamp(Percent, 0, 100);
     FMuted = Muted;
-    // In the middle of the ribbon, above whatever lies there.
-    if (QWidget* parent = parentWidget()) move((parent->width() - width()) / 2, (57 - height()) / 2);
+    Place();
     raise();
     show();
     update();
-    FHide->start();
+    FHide->start(ShownMs);
+}
+
+int TVolumeIndicator::ShownMs() const
+{
+    return FHide->interval();
+}
+
+void TVolumeIndicator::Place()
+{
+    // In the middle of the ribbon, above whatever lies there.
+    if (QWidget* parent = parentWidget()) move((parent->width() - width()) / 2, (57 - height()) / 2);
+}
+
+bool TVolumeIndicator::eventFilter(QObject* Watched, QEvent* Event)
+{
+    // Shown at the start, it may outlast the window's maximising.
+    if (Watched == parentWidget() && Event->type() == QEvent::Resize) Place();
+    return QWidget::eventFilter(Watched, Event);
 }
 
 void TVolumeIndicator::paintEvent(QPaintEvent*)
@@ -58,4 +79,28 @@ void TVolumeIndicator::paintEvent(QPaintEvent*)
         p.setBrush(i < lit ? palette::Yellow : palette::LightSkyBlue.darker(160));
         p.drawRect(cell);
     }
+}
+
+TMuteMark::TMuteMark(QWidget* Ribbon) : QWidget(Ribbon)
+{
+    setObjectName(QStringLiteral("MuteMark"));
+    setAccessibleName(QStringLiteral("Звук выключен"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Right of the title, left of the voice chooser (at 1008), kept beside the chooser.
+    ui::SetBase(this, QRect(958, 14, 30, 30), akRight | akTop);
+    hide();
+}
+
+void TMuteMark::paintEvent(QPaintEvent*)
+{
+    // Calm: the screens' light blue on the ribbon, not the bright yellow of its lettering.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::LightSkyBlue);
+    const QPointF speaker[] = {{3, 11}, {9, 11}, {16, 5}, {16, 25}, {9, 19}, {3, 19}};
+    p.drawPolygon(speaker, 6);
+    p.setPen(QPen(palette::LightSkyBlue, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 11), QPointF(27, 19));
+    p.drawLine(QPointF(27, 11), QPointF(20, 19));
 }

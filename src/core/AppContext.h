@@ -4,6 +4,9 @@
 // games keep a reference.
 #include "core/Settings.h"
 
+#include <exception>
+#include <functional>
+
 class IDialogs;
 class ISpeech;
 class QWidget;
@@ -13,4 +16,13 @@ struct TAppContext {
     IDialogs* Dialogs = nullptr;
     ISpeech* Speech = nullptr;
     QWidget* SourcePanel = nullptr;  // hidden parking area where new tiles wait
+    // Whether the program is ending: a long loading checks it between two files and then throws
+    // ELoadingStopped. May be called from any thread; none means never.
+    std::function<bool()> Ending;
+};
+
+// A loading that stopped because the program is ending; nothing it was making is to be used.
+class ELoadingStopped : public std::exception {
+public:
+    const char* what() const noexcept override { return "loading stopped: the program is ending"; }
 };

@@ -10,7 +10,7 @@
 TMakeWBuffer::TMakeWBuffer(TAppContext& Context, TGameObjects& Objects)
     : Alphabet(std::make_unique<TRusLetterCollection>(Context.Settings)), FContext(Context), FObjects(Objects)
 {
-    Alphabet->BuildAlphabet();
+    Alphabet->BuildAlphabet(Context.Ending);
     WordRow = std::make_unique<TRusMakeWWordLetterPanelCollection>(Context);
 }
 

@@ -1,5 +1,6 @@
 #include "letters/Letter.h"
 
+#include "core/AppContext.h"
 #include "core/Reasons.h"
 #include "letters/Log.h"
 #include "platform/FileSystem.h"
@@ -75,7 +76,7 @@ QString TLetterCollection::PictureFileName(const TSettings& Settings, unsigned c
            cp1251::ToUnicode(cp1251::LetterString(LowerLetter)) + QStringLiteral(".jpg");
 }
 
-bool TLetterCollection::LoadPictures()
+bool TLetterCollection::LoadPictures(const std::function<bool()>& Ending)
 {
     // One reader for the whole pass; it is released on every way out, exceptions included.
     // Letter pictures are JPEGs: a file of another kind under the name fails with a reason, as a
@@ -84,6 +85,7 @@ bool TLetterCollection::LoadPictures()
     reader.setFormat("jpeg");
     reader.setDecideFormatFromContent(false);
     for (int i = 0; i < Count(); ++i) {
+        if (Ending && Ending()) throw ELoadingStopped();
         TLetter* letter = GetLetter(static_cast<unsigned short>(i));
         letter->Picture = QImage();
         const QString expected = PictureFileName(FSettings, letter->LowerLetter);
@@ -120,12 +122,12 @@ void TRusLetterCollection::MakeLetters()
     }
 }
 
-void TRusLetterCollection::BuildAlphabet()
+void TRusLetterCollection::BuildAlphabet(const std::function<bool()>& Ending)
 {
     MakeLetters();
     for (int i = 0; i < Count(); ++i) {
         TLetter* letter = GetLetter(static_cast<unsigned short>(i));
         letter->SoundFileName = cp1251::LetterString(letter->LowerLetter) + ".mp3";
     }
-    LoadPictures();
+    LoadPictures(Ending);
 }

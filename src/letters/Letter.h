@@ -6,6 +6,7 @@
 #include "platform/Cp1251.h"
 
 #include <QImage>
+#include <functional>
 #include <stdexcept>
 
 // A letter picture file that exists but cannot be decoded.
@@ -48,8 +49,9 @@ public:
     TLetter* GetLetter(unsigned short Index) const;
     // Reads every letter's picture from "Pic/Alphabet/Rus/<small letter>.jpg" in the first content
     // root that has it. A missing file leaves the picture empty; a file that does not decode raises
-    // EPictureDecodeError (the letters before it keep their new pictures). Returns true.
-    bool LoadPictures();
+    // EPictureDecodeError (the letters before it keep their new pictures). Returns true. When
+    // Ending says so, it stops before the next file with ELoadingStopped.
+    bool LoadPictures(const std::function<bool()>& Ending = {});
     // Where the picture file of a letter code is expected: under the base content root of Settings.
     static QString PictureFileName(const TSettings& Settings, unsigned char LowerLetter);
 
@@ -64,6 +66,6 @@ public:
     // Empties the catalogue and fills it from the letter table for the LetterSetMode in force now:
     // 33 letters for lsNames, 31 (without Ъ and Ь) for lsSounds, none for any other value.
     void MakeLetters();
-    // MakeLetters, then the sound file names, then LoadPictures.
-    void BuildAlphabet();
+    // MakeLetters, then the sound file names, then LoadPictures(Ending).
+    void BuildAlphabet(const std::function<bool()>& Ending = {});
 };

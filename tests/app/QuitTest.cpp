@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -36,6 +40,23 @@ bool Catches(qint64 Pid, int Signal)
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (Signal - 1)) & 1;
     return false;
+}
+
+// A content root whose 33 letter pictures are big photos (4000 × 3000): loading them takes seconds.
+void WriteBigLetterPictures(const QString& Root)
+{
+    const QString folder = Root + "/Pic/Alphabet/Rus/";
+    QDir().mkpath(folder);
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x) line[x] = qRgb(x * 7 + y, (x ^ y) & 0xff, (x * y) >> 9);
+    }
+    const QString first = folder + "first.jpg";
+    ASSERT_TRUE(photo.save(first, "JPEG", 90));
+    for (QChar letter : QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя"))
+        ASSERT_TRUE(QFile::copy(first, folder + letter + ".jpg"));
+    QFile::remove(first);
 }
 
 }  // namespace
@@ -85,4 +106,31 @@ TEST(QuitSignals, TheProgramEndsInOrderWhenTheSessionEndsWhileItLoads)
         const QByteArray err = p.readAllStandardError();
         EXPECT_FALSE(err.contains("Sanitizer")) << err.toStdString();
     }
+}
+
+TEST(QuitSignals, ATermInTheMiddleOfASlowLoadingEndsTheProgramPromptlyAndInOrder)
+{
+    QTemporaryDir home, content;
+    WriteBigLetterPictures(content.path());
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.insert("XDG_DATA_HOME", home.filePath("data"));
+    env.insert("XDG_CACHE_HOME", home.filePath("cache"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KV_PROGRAM), {"--content", content.path()});
+    ASSERT_TRUE(p.waitForStarted());
+    ASSERT_TRUE(WaitUntil([&] { return Catches(p.processId(), SIGTERM); }, 20000));
+    QThread::msleep(700);  // the loader is well into the pictures by now
+    ASSERT_EQ(p.state(), QProcess::Running) << "loading ended before the signal: the pictures are too small";
+    ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+    ASSERT_TRUE(p.waitForFinished(20000)) << "still running after the signal";
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    // Nothing half-written: no temporary file ("entry.XXXXXX") left beside what the program keeps.
+    const QRegularExpression temporary(QStringLiteral(R"(\.\w+\.\w{6}$)"));
+    QDirIterator files(home.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) EXPECT_FALSE(temporary.match(files.next()).hasMatch()) << files.filePath().toStdString();
 }

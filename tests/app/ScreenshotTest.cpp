@@ -1,6 +1,7 @@
 // Renders the main window offscreen at 1280 x 800 and writes PNG files under the build tree
 // (screenshots/), to be looked at: the start screen, the open pop-up menu with the rules panel.
 #include "app/MainForm.h"
+#include "app/ParentControls.h"
 #include "games/GameObjects.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -64,6 +65,28 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     form.RaskraskaPanel->raise();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_colouring_screen.png")));
     form.Objects.Reset();
+}
+
+// A start with the sound off: the indicator says so for a while, the mark stays on the ribbon.
+TEST(MainFormScreenshots, RibbonOfAMutedStart)
+{
+    QTemporaryDir folder;
+    TFakeDialogs dialogs;
+    TMainForm form(&dialogs, folder.path() + QLatin1Char('/'));
+    TRememberedChoices muted;
+    muted.Muted = true;
+    form.Controls->ApplyChoices(muted, muted);
+    form.show();
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(TMainForm::kBaseWidth, TMainForm::kBaseHeight);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form.MenuRibbon->grab().toImage().save(ShotPath("main_ribbon_muted.png")));
+    form.FormActivate();
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(1280, 800);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form.grab(QRect(0, 0, 1280, 60)).toImage().save(ShotPath("main_ribbon_muted_start.png")));
+    form.WaitForLoading();
 }
 
 }  // namespace

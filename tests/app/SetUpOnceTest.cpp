@@ -1,13 +1,17 @@
 // What a parent sets up once: the voice remembered across runs, volume and mute by keys with
 // their indicator, full screen, the kiosk mode a child cannot leave, and the ways to quit.
 #include "app/MainForm.h"
+#include "app/ParentControls.h"
 #include "app/VolumeIndicator.h"
 #include "platform/Label.h"
+#include "platform/Panel.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QCoreApplication>
+#include <QFile>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -33,12 +37,12 @@ struct SetUpOnce : ::testing::Test {
     std::unique_ptr<TMainForm> Open(QSettings& File, const std::function<void(TRememberedChoices&)>& Adjust = {})
     {
         auto form = std::make_unique<TQuietForm>(&Dialogs, Dir.path() + "/");
-        form->SetVolumeHandler([this](int V, bool M) { Volumes.push_back({V, M}); });
+        form->Controls->SetVolumeHandler([this](int V, bool M) { Volumes.push_back({V, M}); });
         const TRememberedChoices stored = TRememberedChoices::Read(File);
         TRememberedChoices run = stored;
         if (Adjust) Adjust(run);
-        form->ApplyChoices(stored, run);
-        form->SetChoicesFile(&File);
+        form->Controls->ApplyChoices(stored, run);
+        form->Controls->SetChoicesFile(&File);
         return form;
     }
 };
@@ -73,17 +77,17 @@ TEST_F(SetUpOnce, VolumeKeysStepByTenWithinBoundsMuteTogglesAndTheIndicatorShows
 
     QTest::keyClick(form.get(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back(), std::make_pair(90, false));
-    EXPECT_TRUE(form->VolumeIndicator->isVisible());
-    EXPECT_EQ(form->VolumeIndicator->Percent(), 90);
-    EXPECT_TRUE(form->VolumeIndicator->testAttribute(Qt::WA_TransparentForMouseEvents)) << "it takes no clicks";
+    EXPECT_TRUE(form->Controls->VolumeIndicator->isVisible());
+    EXPECT_EQ(form->Controls->VolumeIndicator->Percent(), 90);
+    EXPECT_TRUE(form->Controls->VolumeIndicator->testAttribute(Qt::WA_TransparentForMouseEvents)) << "it takes no clicks";
     for (int i = 0; i < 12; ++i) QTest::keyClick(form.get(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back().first, 0);
     QTest::keyClick(form.get(), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back(), std::make_pair(10, false));
     QTest::keyClick(form.get(), Qt::Key_M, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back(), std::make_pair(10, true));
-    EXPECT_TRUE(form->VolumeIndicator->Muted());
-    QTRY_VERIFY_WITH_TIMEOUT(form->VolumeIndicator->isHidden(), TVolumeIndicator::kShownMs + 2000);
+    EXPECT_TRUE(form->Controls->VolumeIndicator->Muted());
+    QTRY_VERIFY_WITH_TIMEOUT(form->Controls->VolumeIndicator->isHidden(), TVolumeIndicator::kShownMs + 2000);
 
     const TRememberedChoices saved = TRememberedChoices::Read(file);
     EXPECT_EQ(saved.Volume, 10);
@@ -110,10 +114,10 @@ TEST_F(SetUpOnce, FullScreenTogglesWithF11AndIsRemembered)
     QSettings file(SettingsPath, QSettings::IniFormat);
     auto form = Open(file);
     form->show();
-    form->FullScreen->trigger();
+    form->Controls->FullScreen->trigger();
     EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
     EXPECT_TRUE(TRememberedChoices::Read(file).FullScreen);
-    form->FullScreen->trigger();
+    form->Controls->FullScreen->trigger();
     EXPECT_FALSE(form->windowState() & Qt::WindowFullScreen);
     EXPECT_FALSE(TRememberedChoices::Read(file).FullScreen);
 
@@ -130,30 +134,30 @@ TEST_F(SetUpOnce, InKioskModeTheWindowCannotBeClosedLeftOrUsedToReachTheBrowser)
     auto form = Open(file, [](TRememberedChoices& Run) { Run.Kiosk = true; });
     QStringList opened;
     form->SetUrlOpener([&](const QString& Url) { opened << Url; });
-    QSignalSpy quits(form.get(), &TMainForm::QuitRequested);
+    QSignalSpy quits(form->Controls, &TParentControls::QuitRequested);
     form->show();
     form->FormActivate();
     EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen) << "full screen from the start";
 
     EXPECT_FALSE(form->close()) << "the close button, Alt+F4 and the window manager are refused";
     EXPECT_TRUE(form->isVisible());
-    form->FullScreen->trigger();
+    form->Controls->FullScreen->trigger();
     EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen) << "F11 does nothing";
     QTest::mouseClick(form->Label3, Qt::LeftButton);
     EXPECT_TRUE(Dialogs.Calls.empty()) << "the web address asks nothing";
     EXPECT_TRUE(opened.isEmpty());
-    form->Quit->trigger();
+    form->Controls->Quit->trigger();
     EXPECT_EQ(quits.count(), 0) << "Ctrl+Q does not end a kiosk";
 
     // The adult's way out asks first, and quits on Yes only.
     Dialogs.YesNoAnswer = false;
-    form->AskQuit->trigger();
+    form->Controls->AskQuit->trigger();
     ASSERT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_EQ(Dialogs.Calls[0].Kind, TDialogCall::YesNo);
     EXPECT_EQ(Dialogs.Calls[0].Text, QStringLiteral("Выйти из программы?"));
     EXPECT_EQ(quits.count(), 0);
     Dialogs.YesNoAnswer = true;
-    form->AskQuit->trigger();
+    form->Controls->AskQuit->trigger();
     EXPECT_EQ(quits.count(), 1);
     EXPECT_TRUE(form->close()) << "once quitting, the window closes";
 }
@@ -162,14 +166,92 @@ TEST_F(SetUpOnce, OutOfKioskModeCtrlQQuitsAtOnceAndTheAdultsExitStillAsks)
 {
     QSettings file(SettingsPath, QSettings::IniFormat);
     auto form = Open(file);
-    QSignalSpy quits(form.get(), &TMainForm::QuitRequested);
-    form->AskQuit->trigger();
+    QSignalSpy quits(form->Controls, &TParentControls::QuitRequested);
+    form->Controls->AskQuit->trigger();
     EXPECT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_EQ(quits.count(), 0);
-    form->Quit->trigger();
+    form->Controls->Quit->trigger();
     EXPECT_EQ(quits.count(), 1);
     EXPECT_EQ(Dialogs.Calls.size(), 1u) << "Ctrl+Q asks nothing";
-    EXPECT_EQ(form->Quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EXPECT_EQ(form->AskQuit->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
-    EXPECT_EQ(form->FullScreen->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_EQ(form->Controls->Quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(form->Controls->AskQuit->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+    EXPECT_EQ(form->Controls->FullScreen->shortcut(), QKeySequence(Qt::Key_F11));
+}
+
+TEST_F(SetUpOnce, InKioskModeTheVolumeKeysAndF11DoNothingAndNothingTheChildDoesIsSaved)
+{
+    {
+        QSettings seed(SettingsPath, QSettings::IniFormat);
+        TRememberedChoices adults;
+        adults.Volume = 60;
+        adults.Write(seed);
+    }
+    const auto bytes = [this] {
+        QFile f(SettingsPath);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+    ASSERT_FALSE(before.isEmpty());
+    {
+        QSettings file(SettingsPath, QSettings::IniFormat);
+        auto form = Open(file, [](TRememberedChoices& Run) { Run.Kiosk = true; });
+        form->show();
+        form->FormActivate();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        const auto heard = Volumes;
+        QTest::keyClick(form.get(), Qt::Key_M, Qt::ControlModifier);
+        QTest::keyClick(form.get(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(form.get(), Qt::Key_F11);
+        EXPECT_EQ(Volumes, heard) << "the sound stays as the adult set it";
+        EXPECT_FALSE(form->Controls->VolumeIndicator->isVisible());
+        EXPECT_FALSE(form->Controls->MuteMark->isVisible());
+        EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
+        // A voice chosen holds for this run.
+        QTest::mouseClick(form->MaleVoiceRadioButton, Qt::LeftButton);
+        EXPECT_EQ(form->Context.Settings.VoiceFolder, kMaleVoice);
+        form->Controls->QuitProgram();
+        file.sync();
+    }
+    EXPECT_EQ(bytes(), before) << "the settings file is as the adult left it";
+}
+
+TEST_F(SetUpOnce, AMutedOrQuietStartIsShownAndTheMarkStaysOnTheRibbonWhileMuted)
+{
+    struct TCase {
+        bool Muted;
+        int Volume;
+        bool Shown;
+    } cases[] = {{true, 100, true}, {false, 20, true}, {true, 0, true}, {false, 30, false}, {false, 100, false}};
+    for (const TCase& c : cases) {
+        QSettings file(SettingsPath, QSettings::IniFormat);
+        auto form = Open(file, [&](TRememberedChoices& Run) {
+            Run.Muted = c.Muted;
+            Run.Volume = c.Volume;
+        });
+        form->show();
+        form->FormActivate();
+        const TVolumeIndicator* indicator = form->Controls->VolumeIndicator;
+        const QWidget* mark = form->Controls->MuteMark;
+        const std::string what = std::to_string(c.Volume) + (c.Muted ? " muted" : "");
+        EXPECT_EQ(indicator->isVisible(), c.Shown) << what;
+        if (c.Shown) {
+            EXPECT_EQ(indicator->Muted(), c.Muted) << what;
+            EXPECT_EQ(indicator->ShownMs(), TParentControls::kStartShownMs) << what;
+        }
+        EXPECT_EQ(mark->isVisible(), c.Muted) << what;
+        if (!c.Muted) continue;
+        EXPECT_EQ(mark->accessibleName(), QStringLiteral("Звук выключен"));
+        EXPECT_TRUE(mark->testAttribute(Qt::WA_TransparentForMouseEvents)) << "it takes no clicks";
+        // Between the title and the voice chooser, touching neither, at the base size and maximised.
+        for (const QSize& size : {QSize(TMainForm::kBaseWidth, TMainForm::kBaseHeight), QSize(1920, 1080)}) {
+            form->setWindowState(Qt::WindowNoState);
+            form->resize(size);
+            QCoreApplication::processEvents();
+            EXPECT_GT(mark->geometry().left(), form->TitleLabel->geometry().right()) << what;
+            EXPECT_LT(mark->geometry().right(), form->GenderVoiceRadioPanel->geometry().left()) << what;
+        }
+        form->Controls->ToggleMute();
+        EXPECT_FALSE(mark->isVisible()) << "sound on again: the mark goes";
+    }
 }

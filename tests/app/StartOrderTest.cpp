@@ -3,6 +3,7 @@
 // everything at once gives. A later start shows the start picture the first one kept.
 #include "app/MainForm.h"
 #include "app/StartPicture.h"
+#include "app/StartSequence.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
@@ -17,6 +18,9 @@
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -81,7 +85,66 @@ struct StartOrder : ::testing::Test {
     }
 };
 
+// One run of the sequence: what happens, step by step, as a line of what was done.
+struct TSequenceRun {
+    QStringList Done;
+    TStartSequence Sequence;
+    explicit TSequenceRun(bool Wait)
+        : Sequence(Wait, {[this] { Done << "activate"; }, [this] { Done << "overlay"; }, [this] { Done << "rest"; },
+                          [this] { Done << "program"; }, [this] { Done << "load"; }})
+    {}
+    // Events: a activation, p painted, s settled (queued calls run), l loaded, e ending.
+    QString Run(const QString& Events)
+    {
+        const std::map<QChar, std::function<void()>> event = {
+            {'a', [this] { Sequence.Activate(); }},
+            {'p', [this] { Sequence.Painted(); }},
+            {'s', [] { QCoreApplication::processEvents(); }},
+            {'l', [this] { Sequence.Loaded(); }},
+            {'e', [this] { Sequence.End(); }},
+        };
+        for (QChar e : Events) event.at(e)();
+        return Done.join(' ');
+    }
+};
+
 }  // namespace
+
+TEST(StartSequence, StepsRunInTheirOrderWhateverOrderTheEventsCome)
+{
+    using S = TStartStep;
+    struct TCase {
+        bool Wait;
+        const char* Events;
+        const char* Done;
+        TStartStep Step;
+    } cases[] = {
+        // The program's start: the first frame, with the overlay, before anything else.
+        {true, "", "", S::Building},
+        {true, "a", "activate overlay", S::Activated},
+        {true, "ap", "activate overlay", S::Painted},
+        {true, "aps", "activate overlay rest program load", S::Loading},
+        {true, "apsl", "activate overlay rest program load", S::Loaded},
+        {true, "apspsa", "activate overlay rest program load", S::Loading},
+        // Painted before the activation the showing asked for: activation first all the same.
+        {true, "p", "", S::Building},
+        {true, "ps", "activate overlay rest program load", S::Loading},
+        {true, "l", "", S::Building},
+        // Ending: nothing more starts, and a late loader's end changes nothing.
+        {true, "aeps", "activate overlay", S::Ending},
+        {true, "apesl", "activate overlay", S::Ending},
+        {true, "e", "", S::Ending},
+        // Built at once (tests, benchmarks): activation goes straight on to loading.
+        {false, "a", "activate load", S::Loading},
+        {false, "psa", "activate load", S::Loading},
+        {false, "al", "activate load", S::Loaded},
+    };
+    for (const TCase& c : cases) {
+        TSequenceRun run(c.Wait);
+        EXPECT_EQ(run.Run(QString::fromLatin1(c.Events)), QString::fromLatin1(c.Done)) << c.Wait << ' ' << c.Events;
+        EXPECT_EQ(run.Sequence.Step(), c.Step) << c.Wait << ' ' << c.Events;
+    }
+}
 
 TEST_F(StartOrder, TheFirstFrameComesFirstAndTheRestRightAfter)
 {
@@ -93,9 +156,9 @@ TEST_F(StartOrder, TheFirstFrameComesFirstAndTheRestRightAfter)
     ASSERT_NE(form.RulesPanel, nullptr);
     EXPECT_FALSE(form.Image2->Picture().isNull());
     std::vector<QString> events;
-    form.AfterFirstFrame([&] {
+    form.StartUp->SetAfterFirstFrame([&] {
         events.push_back(QStringLiteral("step: painted %1, rules built %2, loading ended %3")
-                             .arg(form.FirstFramePainted())
+                             .arg(form.StartUp->Reached(TStartStep::Painted))
                              .arg(form.RichEdit1 != nullptr)
                              .arg(form.LoadingEnded()));
     });
@@ -112,10 +175,6 @@ TEST_F(StartOrder, TheFirstFrameComesFirstAndTheRestRightAfter)
     EXPECT_EQ(events[0], QStringLiteral("step: painted 1, rules built 1, loading ended 0"));
     EXPECT_NE(form.Objects.PicGameBuffer, nullptr);
     EXPECT_TRUE(form.FindLetter->isEnabled());
-    // A step asked for later runs at once.
-    bool ran = false;
-    form.AfterFirstFrame([&] { ran = true; });
-    EXPECT_TRUE(ran);
 }
 
 TEST_F(StartOrder, TheWindowEndsAsIfBuiltAtOnce)
