@@ -29,10 +29,14 @@ TAnswer SomeAnswer(QRandomGenerator& Random)
     static const QStringList words{QStringLiteral("жук"), QStringLiteral("барабан"), QStringLiteral("дом"),
                                    QStringLiteral("щука"), QStringLiteral("ёлка")};
     switch (Random.bounded(4)) {
-        case 0: return {TGameKind::gkLearning, Random.bounded(2) == 0, asked, asked, {}, -1, false, true};
-        case 1: return {TGameKind::gkFindLetter, false, asked, picked, words[Random.bounded(5)], -1, right, true};
-        case 2: return {TGameKind::gkMakeWord, false, asked, picked, words[Random.bounded(5)], 1, right, true};
-        default: return {TGameKind::gkExamination, Random.bounded(2) == 0, asked, picked, {}, -1, right, true};
+        case 0:
+            return {TGameKind::gkLearning, Random.bounded(2) == 0, asked, asked, {}, -1, false, true};
+        case 1:
+            return {TGameKind::gkFindLetter, false, asked, picked, words[Random.bounded(5)], -1, right, true};
+        case 2:
+            return {TGameKind::gkMakeWord, false, asked, picked, words[Random.bounded(5)], 1, right, true};
+        default:
+            return {TGameKind::gkExamination, Random.bounded(2) == 0, asked, picked, {}, -1, right, true};
     }
 }
 
@@ -55,9 +59,10 @@ struct TFullStore {
         qint64 time = now.toSecsSinceEpoch() - 70 * 86400;
         for (int n = 0; n < kAnswers; ++n) {
             const TAnswer answer = SomeAnswer(random);
-            progressdb::TAnswerRow row{time, now.offsetFromUtc(), Child, GameCode(answer.Game), answer.Sounds ? 1 : 0,
-                                       answer.Asked, answer.Picked, answer.Word, answer.Position, answer.Right,
-                                       answer.FirstTry};
+            progressdb::TAnswerRow row{
+                time,           now.offsetFromUtc(), Child,       GameCode(answer.Game), answer.Sounds ? 1 : 0,
+                answer.Asked,   answer.Picked,       answer.Word, answer.Position,       answer.Right,
+                answer.FirstTry};
             database.AddAnswer(row);
             time += n % 1400 == 1399 ? 86400 / 2 : 4 + static_cast<qint64>(random.bounded(20));
         }
