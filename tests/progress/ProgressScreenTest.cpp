@@ -85,10 +85,9 @@ TEST(ProgressScreen, ShowsAWeekAndAsksBeforeDeleting)
 
 TEST(WhoPlays, TilesAreNamedByTheChildrenAndChoose)
 {
-    const std::vector<TChild> children{
-        {4, QStringLiteral("Маша"), QStringLiteral("кот")},
-        {7, QStringLiteral("Петя"), QStringLiteral("ёж")},
-        {9, QStringLiteral("Ваня 2"), QString()}};
+    const std::vector<TChild> children{{4, QStringLiteral("Маша"), QStringLiteral("кот")},
+                                       {7, QStringLiteral("Петя"), QStringLiteral("ёж")},
+                                       {9, QStringLiteral("Ваня 2"), QString()}};
     const auto pictureOf = [](const QString& Name) {
         if (Name.isEmpty()) return QImage();
         QImage image(200, 200, QImage::Format_ARGB32);

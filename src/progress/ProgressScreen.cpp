@@ -1,0 +1,246 @@
+#include "progress/ProgressScreen.h"
+
+#include "platform/Accessibility.h"
+#include "platform/Dialogs.h"
+#include "platform/Label.h"
+#include "platform/Panel.h"
+#include "platform/SpeedButton.h"
+#include "progress/ProgressStore.h"
+
+#include <QDate>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTileSize = 56;
+constexpr int kTilesPerRow = 11;
+constexpr int kPairsShown = 5;
+
+QColor ColourOf(TMastery State)
+{
+    switch (State) {
+        case TMastery::msKnows:
+            return QColor(0x8f, 0xd1, 0x7f);
+        case TMastery::msLearning:
+            return QColor(0xff, 0xd8, 0x66);
+        case TMastery::msUnmet:
+            break;
+    }
+    return QColor(0xe4, 0xe4, 0xe4);
+}
+
+TSpeedButton* Button(const QString& Caption, QWidget* Parent)
+{
+    auto* button = new TSpeedButton(Parent);
+    button->SetCaption(Caption);
+    button->setAccessibleName(Caption);
+    button->SetHandCursor(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setMinimumHeight(32);
+    return button;
+}
+
+TLabel* Text(QWidget* Parent, int Points, bool Bold = false)
+{
+    auto* label = new TLabel(Parent);
+    QFont font = label->font();
+    font.setPointSize(Points);
+    font.setBold(Bold);
+    label->setFont(font);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+QString KnownLettersTitle(const QString& ChildName)
+{
+    return ChildName.isEmpty() ? QStringLiteral("Знаю буквы") : QStringLiteral("%1 знает буквы").arg(ChildName);
+}
+
+QStringList KnownLetters(const TProgressSummary& Summary, TMasteryKind Kind)
+{
+    QStringList known;
+    for (const QString& letter : RussianLetters())
+        if (Summary.State(Kind, letter) == TMastery::msKnows) known << letter.toUpper();
+    return known;
+}
+
+QString PlayTimeText(qint64 Seconds)
+{
+    const qint64 minutes = Seconds / 60;
+    if (minutes == 0) return QStringLiteral("меньше минуты");
+    if (minutes < 60) return QStringLiteral("%1 мин").arg(minutes);
+    return QStringLiteral("%1 ч %2 мин").arg(minutes / 60).arg(minutes % 60);
+}
+
+TProgressScreen::TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidget* Parent)
+    : QWidget(Parent), FStore(Store), FDialogs(Dialogs)
+{
+    setObjectName(QStringLiteral("ProgressScreen"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(24, 16, 24, 16);
+    page->setSpacing(10);
+
+    auto* top = new QHBoxLayout;
+    FTitleLabel = Text(this, 18, true);
+    FTitleLabel->setObjectName(QStringLiteral("ProgressTitleLabel"));
+    top->addWidget(FTitleLabel, 1);
+    FNamesButton = Button(QStringLiteral("Названия"), this);
+    FSoundsButton = Button(QStringLiteral("Звуки"), this);
+    for (TSpeedButton* button : {FNamesButton, FSoundsButton}) {
+        button->setCheckable(true);
+        button->setMinimumWidth(110);
+        top->addWidget(button);
+    }
+    connect(FNamesButton, &QAbstractButton::clicked, this, [this] { SetKind(TMasteryKind::mkNames); });
+    connect(FSoundsButton, &QAbstractButton::clicked, this, [this] { SetKind(TMasteryKind::mkSounds); });
+    page->addLayout(top);
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(6);
+    const QStringList& letters = RussianLetters();
+    for (int i = 0; i < letters.size(); ++i) {
+        auto* tile = new TPanel(this);
+        tile->setObjectName(QStringLiteral("ProgressLetterPanel%1").arg(i));
+        tile->setFixedSize(kTileSize, kTileSize);
+        tile->SetCaption(letters[i].toUpper());
+        QFont font = tile->font();
+        font.setPointSize(20);
+        font.setBold(true);
+        tile->setFont(font);
+        ui::SetAccessible(tile, ui::TAccessRole::StaticText);
+        grid->addWidget(tile, i / kTilesPerRow, i % kTilesPerRow);
+        FTiles.push_back(tile);
+    }
+    page->addLayout(grid);
+
+    auto* legend = Text(this, 10);
+    legend->setText(QStringLiteral("Зелёные — знает, жёлтые — учит, серые — ещё не встречались."));
+    page->addWidget(legend);
+
+    auto* pairsTitle = Text(this, 12, true);
+    pairsTitle->setText(QStringLiteral("Чаще всего путает"));
+    page->addWidget(pairsTitle);
+    FPairsLabel = Text(this, 12);
+    FPairsLabel->setObjectName(QStringLiteral("ProgressPairsLabel"));
+    page->addWidget(FPairsLabel);
+
+    auto* strip = new QHBoxLayout;
+    strip->setSpacing(3);
+    for (int day = 0; day < kCalendarDays; ++day) {
+        auto* cell = new TPanel(this);
+        cell->setFixedSize(18, 18);
+        cell->SetBevelOuter(TBevel::None);
+        strip->addWidget(cell);
+        FDays.push_back(cell);
+    }
+    strip->addStretch(1);
+    page->addLayout(strip);
+    FDaysLabel = Text(this, 12);
+    FDaysLabel->setObjectName(QStringLiteral("ProgressDaysLabel"));
+    page->addWidget(FDaysLabel);
+
+    FNoteLabel = Text(this, 11);
+    FNoteLabel->setObjectName(QStringLiteral("ProgressNoteLabel"));
+    page->addWidget(FNoteLabel);
+
+    FHardFirstButton = Button(QStringLiteral("Экзамен: сначала трудные буквы"), this);
+    FHardFirstButton->setCheckable(true);
+    FHardFirstButton->setObjectName(QStringLiteral("ProgressHardFirstButton"));
+    // A flat button does not show that it is on: the box before its caption does.
+    const auto showOption = [this](bool On) {
+        FHardFirstButton->SetCaption((On ? QStringLiteral("☑ ") : QStringLiteral("☐ ")) +
+                                     FHardFirstButton->accessibleName());
+    };
+    showOption(false);
+    connect(FHardFirstButton, &QAbstractButton::toggled, this, [this, showOption](bool On) {
+        showOption(On);
+        if (On != FStore.HardLettersFirst()) FStore.SetHardLettersFirst(On);
+    });
+    page->addWidget(FHardFirstButton, 0, Qt::AlignLeft);
+
+    auto* buttons = new QHBoxLayout;
+    auto* print = Button(QStringLiteral("Печать"), this);
+    auto* save = Button(QStringLiteral("Сохранить таблицу"), this);
+    auto* erase = Button(QStringLiteral("Удалить успехи"), this);
+    connect(print, &QAbstractButton::clicked, this, [this] {
+        if (OnPrint) OnPrint();
+    });
+    connect(save, &QAbstractButton::clicked, this, [this] {
+        if (OnSaveTable) OnSaveTable();
+    });
+    connect(erase, &QAbstractButton::clicked, this, [this] { DeleteProgressClick(); });
+    for (TSpeedButton* button : {print, save, erase}) {
+        button->setMinimumWidth(150);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    page->addLayout(buttons);
+    page->addStretch(1);
+    SetKind(TMasteryKind::mkNames);
+}
+
+QWidget* TProgressScreen::LetterTile(int Index) const
+{
+    return FTiles.at(static_cast<size_t>(Index));
+}
+
+void TProgressScreen::ShowChild(qint64 Child, const QString& Name)
+{
+    FChild = Child;
+    FName = Name;
+    Refresh();
+}
+
+void TProgressScreen::Refresh()
+{
+    FSummary = FStore.Summary(FChild);
+    FHardFirstButton->setChecked(FStore.HardLettersFirst());
+    ShowSummary();
+}
+
+void TProgressScreen::SetKind(TMasteryKind Kind)
+{
+    FKind = Kind;
+    FNamesButton->setChecked(Kind == TMasteryKind::mkNames);
+    FSoundsButton->setChecked(Kind == TMasteryKind::mkSounds);
+    ShowSummary();
+}
+
+void TProgressScreen::ShowSummary()
+{
+    FTitleLabel->setText(FName.isEmpty() ? QStringLiteral("Успехи") : QStringLiteral("Успехи: %1").arg(FName));
+    const QStringList& letters = RussianLetters();
+    for (size_t i = 0; i < FTiles.size(); ++i) {
+        const QString& letter = letters[static_cast<int>(i)];
+        const TMastery state = FSummary.State(FKind, letter);
+        FTiles[i]->SetColor(ColourOf(state));
+        FTiles[i]->setAccessibleName(QStringLiteral("%1 — %2").arg(letter.toUpper(), MasteryText(state)));
+    }
+    QStringList pairs;
+    for (size_t i = 0; i < FSummary.Pairs.size() && i < static_cast<size_t>(kPairsShown); ++i)
+        pairs << PairText(FSummary.Pairs[i]);
+    FPairsLabel->setText(pairs.isEmpty() ? QStringLiteral("Пока ничего не путает.") : pairs.join(u'\n'));
+    for (size_t day = 0; day < FDays.size(); ++day)
+        FDays[day]->SetColor(FSummary.Days[day] ? QColor(0x4f, 0x9d, 0xde) : QColor(0xe4, 0xe4, 0xe4));
+    FDaysLabel->setText(QStringLiteral("Играл(а) дней за четыре недели: %1. Время игры: %2.")
+                            .arg(FSummary.DaysPlayed())
+                            .arg(PlayTimeText(FSummary.PlaySeconds)));
+    FNoteLabel->setText(FStore.Note());
+    FNoteLabel->setVisible(!FStore.Note().isEmpty());
+}
+
+void TProgressScreen::DeleteProgressClick()
+{
+    const QString whose = FName.isEmpty() ? QString() : QStringLiteral(" ребёнка «%1»").arg(FName);
+    if (!FDialogs.AskYesNoDefaultNo(QStringLiteral("Успехи"), QStringLiteral("Удалить все успехи%1?").arg(whose))) return;
+    FStore.DeleteProgress(FChild);
+    Refresh();
+}

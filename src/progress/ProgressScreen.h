@@ -1,0 +1,65 @@
+#pragma once
+// "Успехи" for one child, for the grown-up: the 33 letters coloured by how sure the child is (by
+// name or by sound), the letters it confuses, the days it played in the last four weeks and for
+// how long, the practice option, and the buttons to print, save the table and delete the progress.
+// Printing and choosing the table's file are the window's: it sets OnPrint and OnSaveTable.
+#include "progress/Mastery.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class IDialogs;
+class TLabel;
+class TPanel;
+class TProgressStore;
+class TSpeedButton;
+
+// The printed page's title: "<Имя> знает буквы".
+QString KnownLettersTitle(const QString& ChildName);
+// The letters the child knows (of Kind), capitals in alphabet order, for the printed page.
+QStringList KnownLetters(const TProgressSummary& Summary, TMasteryKind Kind);
+// "2 ч 5 мин", "15 мин", "меньше минуты".
+QString PlayTimeText(qint64 Seconds);
+
+class TProgressScreen : public QWidget {
+public:
+    TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidget* Parent = nullptr);
+
+    // Shows Child's progress under Name ("" for the unnamed child).
+    void ShowChild(qint64 Child, const QString& Name);
+    // Reads the file again (after the child played).
+    void Refresh();
+
+    TMasteryKind Kind() const { return FKind; }
+    void SetKind(TMasteryKind Kind);
+    qint64 Child() const { return FChild; }
+    QString ChildName() const { return FName; }
+    const TProgressSummary& Summary() const { return FSummary; }
+    QWidget* LetterTile(int Index) const;
+
+    std::function<void()> OnPrint;
+    std::function<void()> OnSaveTable;
+
+private:
+    void ShowSummary();
+    void DeleteProgressClick();
+
+    TProgressStore& FStore;
+    IDialogs& FDialogs;
+    qint64 FChild = 0;
+    QString FName;
+    TMasteryKind FKind = TMasteryKind::mkNames;
+    TProgressSummary FSummary;
+
+    TLabel* FTitleLabel;
+    TSpeedButton* FNamesButton;
+    TSpeedButton* FSoundsButton;
+    std::vector<TPanel*> FTiles;
+    TLabel* FPairsLabel;
+    std::vector<TPanel*> FDays;
+    TLabel* FDaysLabel;
+    TLabel* FNoteLabel;
+    TSpeedButton* FHardFirstButton;
+};
