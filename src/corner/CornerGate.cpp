@@ -30,12 +30,15 @@ TCornerGate::TCornerGate(QWidget* Parent)
     FAnswer->setAccessibleName(QStringLiteral("Ответ"));
     FAnswer->setMaxLength(3);
     FAnswer->setFont(big);
+    FAnswer->setFixedWidth(FAnswer->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 24);
     FEnter->setObjectName(QStringLiteral("GateEnterButton"));
     FClose->setObjectName(QStringLiteral("GateCloseButton"));
 
     auto* row = new QHBoxLayout;
+    row->addStretch();
     row->addWidget(FAnswer);
     row->addWidget(FEnter);
+    row->addStretch();
     auto* column = new QVBoxLayout(this);
     column->addStretch();
     column->addWidget(FHint, 0, Qt::AlignHCenter);
