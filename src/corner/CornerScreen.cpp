@@ -6,11 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
 #include <QStackedWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -80,7 +82,26 @@ QWidget* TCornerScreen::BuildVoice()
     auto* voice = new QComboBox(inner);
     voice->setAccessibleName(QStringLiteral("Голос записи"));
     voice->addItems({QStringLiteral("Женский голос"), QStringLiteral("Мужской голос")});
-    column->addWidget(voice);
+    connect(voice, &QComboBox::currentTextChanged, this, [this](const QString& Voice) {
+        if (OnVoice) OnVoice(Voice);
+    });
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(voice);
+    FLevel = new QProgressBar(inner);
+    FLevel->setRange(0, 60);
+    FLevel->setTextVisible(false);
+    FLevel->setAccessibleName(QStringLiteral("Громкость записи"));
+    bar->addWidget(FLevel, 1);
+    bar->addWidget(ItemButton(inner, QStringLiteral("Стоп"), QString(), [this] {
+        if (OnStop) OnStop();
+    }));
+    bar->addWidget(ItemButton(inner, QStringLiteral("Оставить"), QString(), [this] {
+        if (OnKeep) OnKeep();
+    }));
+    bar->addWidget(ItemButton(inner, QStringLiteral("Ещё раз"), QString(), [this] {
+        if (OnAgain) OnAgain();
+    }));
+    column->addLayout(bar);
     FClipRows = new QVBoxLayout;
     column->addLayout(FClipRows);
     column->addStretch();
@@ -99,7 +120,9 @@ QWidget* TCornerScreen::BuildPictures()
     FWord = new QLineEdit(page);
     FWord->setAccessibleName(QStringLiteral("Слово"));
     entry->addWidget(FWord, 1);
-    entry->addWidget(ItemButton(page, QStringLiteral("Сохранить"), QString(), {}));
+    entry->addWidget(ItemButton(page, QStringLiteral("Сохранить"), QString(), [this] {
+        if (OnSaveWord) OnSaveWord();
+    }));
     column->addLayout(entry);
     FWordRows = new QVBoxLayout;
     column->addLayout(FWordRows);
@@ -192,6 +215,11 @@ void TCornerScreen::ShowOwnWords(const QStringList& Words)
 void TCornerScreen::ShowStatus(const QString& Sentence)
 {
     FStatus->setText(Sentence);
+}
+
+void TCornerScreen::ShowLevel(double LevelDb)
+{
+    FLevel->setValue(std::clamp(int(LevelDb) + 60, 0, 60));
 }
 
 void TCornerScreen::ShowPreview(const QImage& Page)

@@ -16,6 +16,7 @@ class QSlider;
 class QStackedWidget;
 class QVBoxLayout;
 class QLabel;
+class QProgressBar;
 
 class TCornerScreen : public QWidget {
 public:
@@ -35,7 +36,12 @@ public:
 
     std::function<void(const ownclips::TSpokenClip&)> OnListen, OnRecord, OnRevert;
     std::function<void(const QString&Word)> OnRename, OnRemove;
-    std::function<void()> OnClose, OnAddPicture, OnMakePage, OnSavePage;
+    std::function<void()> OnClose, OnAddPicture, OnSaveWord, OnMakePage, OnSavePage;
+    // The recording bar: "Стоп" while recording, then "Оставить" or "Ещё раз".
+    std::function<void()> OnStop, OnKeep, OnAgain;
+    std::function<void(const QString& Voice)> OnVoice;
+    // The level meter while recording, in dB below full scale (-60 and below shows nothing).
+    void ShowLevel(double LevelDb);
     std::function<void(int Detail)> OnDetail;
 
     QLineEdit* WordEdit() const { return FWord; }
@@ -55,4 +61,5 @@ private:
     QSlider* FDetail = nullptr;
     QLabel* FStatus = nullptr;
     QLabel* FPreview = nullptr;
+    QProgressBar* FLevel = nullptr;
 };

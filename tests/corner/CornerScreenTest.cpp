@@ -28,6 +28,10 @@ TEST(CornerScreen, RowsAreNamedForTheirItemAndRevertIsOnlyForOwnClips)
     EXPECT_TRUE(Named(screen, QStringLiteral("Послушать: бэ")));
     EXPECT_TRUE(Named(screen, QStringLiteral("Вернуть прежнюю запись: бэ")));
     EXPECT_FALSE(Named(screen, QStringLiteral("Вернуть прежнюю запись: звук б")));
+    int stops = 0;
+    screen.OnStop = [&] { ++stops; };
+    Named(screen, QStringLiteral("Стоп"))->click();
+    EXPECT_EQ(stops, 1);
 
     screen.ShowOwnWords({QStringLiteral("кот")});
     EXPECT_TRUE(Named(screen, QStringLiteral("Удалить: кот")));
