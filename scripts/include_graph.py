@@ -15,7 +15,7 @@ LAYERS = [
     ["platform"],
     ["core"],
     ["letters", "pictures", "sound", "progress"],
-    ["games", "colouring"],
+    ["games", "colouring", "corner"],
     ["app"],
 ]
 RANK = {folder: rank for rank, layer in enumerate(LAYERS) for folder in layer}

@@ -56,6 +56,7 @@ protected:
         qputenv("SDL_AUDIODRIVER", "dummy");
         qunsetenv("SDL_DISKAUDIOFILEIN");
         qunsetenv("SDL_DISKAUDIODELAY");
+        qunsetenv("SDL_DISKAUDIOFILE");
     }
     // Records until the recording stops by itself at its limit.
     clip::TTakeStatus Record(clip::TClipRecorder& Recorder)

@@ -1,0 +1,228 @@
+#include "corner/CornerScreen.h"
+
+#include "pictures/ColouringPages.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QStackedWidget>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// A button whose accessible name says what it does to which item: "Записать: бэ".
+QPushButton* ItemButton(QWidget* Parent, const QString& Action, const QString& Item, std::function<void()> Press)
+{
+    auto* button = new QPushButton(Action, Parent);
+    button->setAccessibleName(Item.isEmpty() ? Action : Action + QStringLiteral(": ") + Item);
+    QObject::connect(button, &QPushButton::clicked, Parent, [Press] {
+        if (Press) Press();
+    });
+    return button;
+}
+
+void Clear(QVBoxLayout* Rows)
+{
+    // Every row is a widget of its own; the item the layout gives away is ours to free.
+    while (std::unique_ptr<QLayoutItem> item{Rows->takeAt(0)})
+        if (item->widget()) item->widget()->deleteLater();
+}
+
+QString SourceText(ownclips::TClipSource Source)
+{
+    switch (Source) {
+        case ownclips::TClipSource::Own:
+            return QStringLiteral("своя запись");
+        case ownclips::TClipSource::Installed:
+            return QStringLiteral("запись программы");
+        case ownclips::TClipSource::None:
+            return QStringLiteral("нет записи");
+    }
+    return QString();
+}
+
+}  // namespace
+
+TCornerScreen::TCornerScreen(QWidget* Parent) : QWidget(Parent), FSections(new QStackedWidget(this))
+{
+    setObjectName(QStringLiteral("CornerPanel"));
+    auto* tabs = new QHBoxLayout;
+    const QStringList names = {QStringLiteral("Голос"), QStringLiteral("Картинки"), QStringLiteral("Раскраски")};
+    for (int i = 0; i < names.size(); ++i)
+        tabs->addWidget(ItemButton(this, names[i], QString(), [this, i] { ShowSection(TSection(i)); }));
+    tabs->addStretch();
+    tabs->addWidget(ItemButton(this, QStringLiteral("Закрыть"), QString(), [this] {
+        if (OnClose) OnClose();
+    }));
+    FSections->addWidget(BuildVoice());
+    FSections->addWidget(BuildPictures());
+    FSections->addWidget(BuildColouring());
+    FStatus = new QLabel(this);
+    FStatus->setObjectName(QStringLiteral("CornerStatusLabel"));
+    FStatus->setWordWrap(true);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(tabs);
+    column->addWidget(FSections, 1);
+    column->addWidget(FStatus);
+}
+
+QWidget* TCornerScreen::BuildVoice()
+{
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    auto* inner = new QWidget(scroll);
+    auto* column = new QVBoxLayout(inner);
+    auto* voice = new QComboBox(inner);
+    voice->setAccessibleName(QStringLiteral("Голос записи"));
+    voice->addItems({QStringLiteral("Женский голос"), QStringLiteral("Мужской голос")});
+    connect(voice, &QComboBox::currentTextChanged, this, [this](const QString& Voice) {
+        if (OnVoice) OnVoice(Voice);
+    });
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(voice);
+    FLevel = new QProgressBar(inner);
+    FLevel->setRange(0, 60);
+    FLevel->setTextVisible(false);
+    FLevel->setAccessibleName(QStringLiteral("Громкость записи"));
+    bar->addWidget(FLevel, 1);
+    bar->addWidget(ItemButton(inner, QStringLiteral("Стоп"), QString(), [this] {
+        if (OnStop) OnStop();
+    }));
+    bar->addWidget(ItemButton(inner, QStringLiteral("Оставить"), QString(), [this] {
+        if (OnKeep) OnKeep();
+    }));
+    bar->addWidget(ItemButton(inner, QStringLiteral("Ещё раз"), QString(), [this] {
+        if (OnAgain) OnAgain();
+    }));
+    column->addLayout(bar);
+    FClipRows = new QVBoxLayout;
+    column->addLayout(FClipRows);
+    column->addStretch();
+    scroll->setWidget(inner);
+    return scroll;
+}
+
+QWidget* TCornerScreen::BuildPictures()
+{
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(ItemButton(page, QStringLiteral("Добавить картинку"), QString(), [this] {
+        if (OnAddPicture) OnAddPicture();
+    }));
+    FWord = new QLineEdit(page);
+    FWord->setAccessibleName(QStringLiteral("Слово"));
+    entry->addWidget(FWord, 1);
+    entry->addWidget(ItemButton(page, QStringLiteral("Сохранить"), QString(), [this] {
+        if (OnSaveWord) OnSaveWord();
+    }));
+    column->addLayout(entry);
+    FWordRows = new QVBoxLayout;
+    column->addLayout(FWordRows);
+    column->addStretch();
+    return page;
+}
+
+QWidget* TCornerScreen::BuildColouring()
+{
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(ItemButton(page, QStringLiteral("Сделать раскраску"), QString(), [this] {
+        if (OnMakePage) OnMakePage();
+    }));
+    controls->addWidget(new QLabel(QStringLiteral("Проще"), page));
+    FDetail = new QSlider(Qt::Horizontal, page);
+    FDetail->setRange(0, 100);
+    FDetail->setValue(50);
+    FDetail->setAccessibleName(QStringLiteral("Подробнее"));
+    connect(FDetail, &QSlider::valueChanged, this, [this](int Detail) {
+        if (OnDetail) OnDetail(Detail);
+    });
+    controls->addWidget(FDetail, 1);
+    controls->addWidget(new QLabel(QStringLiteral("Подробнее"), page));
+    FTheme = new QLineEdit(pages::kDefaultTheme, page);
+    FTheme->setAccessibleName(QStringLiteral("Тема"));
+    controls->addWidget(FTheme);
+    controls->addWidget(ItemButton(page, QStringLiteral("Сохранить раскраску"), QString(), [this] {
+        if (OnSavePage) OnSavePage();
+    }));
+    column->addLayout(controls);
+    FPreview = new QLabel(page);
+    FPreview->setAlignment(Qt::AlignCenter);
+    column->addWidget(FPreview, 1);
+    return page;
+}
+
+void TCornerScreen::ShowSection(TSection Section)
+{
+    FSections->setCurrentIndex(int(Section));
+}
+
+int TCornerScreen::CurrentSection() const
+{
+    return FSections->currentIndex();
+}
+
+void TCornerScreen::ShowClips(const std::vector<ownclips::TSpokenClip>& Clips)
+{
+    Clear(FClipRows);
+    for (const ownclips::TSpokenClip& clip : Clips) {
+        auto* line = new QWidget;
+        auto* row = new QHBoxLayout(line);
+        auto* text = new QLabel(clip.Text);
+        text->setMinimumWidth(200);
+        row->addWidget(text);
+        row->addWidget(new QLabel(SourceText(clip.Source)), 1);
+        row->addWidget(ItemButton(this, QStringLiteral("Послушать"), clip.Text, [this, clip] {
+            if (OnListen) OnListen(clip);
+        }));
+        row->addWidget(ItemButton(this, QStringLiteral("Записать"), clip.Text, [this, clip] {
+            if (OnRecord) OnRecord(clip);
+        }));
+        if (clip.Source == ownclips::TClipSource::Own)
+            row->addWidget(ItemButton(this, QStringLiteral("Вернуть прежнюю запись"), clip.Text, [this, clip] {
+                if (OnRevert) OnRevert(clip);
+            }));
+        FClipRows->addWidget(line);
+    }
+}
+
+void TCornerScreen::ShowOwnWords(const QStringList& Words)
+{
+    Clear(FWordRows);
+    for (const QString& word : Words) {
+        auto* line = new QWidget;
+        auto* row = new QHBoxLayout(line);
+        row->addWidget(new QLabel(word), 1);
+        row->addWidget(ItemButton(this, QStringLiteral("Переименовать"), word, [this, word] {
+            if (OnRename) OnRename(word);
+        }));
+        row->addWidget(ItemButton(this, QStringLiteral("Удалить"), word, [this, word] {
+            if (OnRemove) OnRemove(word);
+        }));
+        FWordRows->addWidget(line);
+    }
+}
+
+void TCornerScreen::ShowStatus(const QString& Sentence)
+{
+    FStatus->setText(Sentence);
+}
+
+void TCornerScreen::ShowLevel(double LevelDb)
+{
+    FLevel->setValue(std::clamp(int(LevelDb) + 60, 0, 60));
+}
+
+void TCornerScreen::ShowPreview(const QImage& Page)
+{
+    FPreview->setPixmap(QPixmap::fromImage(Page));
+}
