@@ -57,10 +57,10 @@ const std::vector<TMeasuredClip>& Clips()
             const std::vector<float> mono = loudness::ToMonoFloat(decoded.Sound.Samples, decoded.Sound.Channels);
             c.Measure = loudness::Measure(mono, decoded.Sound.SampleRate);
             c.PitchHz = MedianPitchHz(mono, decoded.Sound.SampleRate);
-            c.SoundHash = QCryptographicHash::hash(
-                QByteArrayView(reinterpret_cast<const char*>(decoded.Sound.Samples.data()),
-                               qsizetype(decoded.Sound.Samples.size() * sizeof(int16_t))),
-                QCryptographicHash::Sha1);
+            c.SoundHash =
+                QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(decoded.Sound.Samples.data()),
+                                                        qsizetype(decoded.Sound.Samples.size() * sizeof(int16_t))),
+                                         QCryptographicHash::Sha1);
             all.push_back(c);
         }
         return all;
