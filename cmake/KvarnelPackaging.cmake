@@ -20,9 +20,13 @@ add_custom_command(OUTPUT ${kv_deb_dir}/changelog.gz
   DEPENDS ${kv_deb_dir}/changelog
   VERBATIM)
 add_custom_command(OUTPUT ${kv_deb_dir}/kvarnel.1.gz
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-          ${KV_HELP2MAN} --no-info --no-discard-stderr --section=1 --version-string=${PROJECT_VERSION}
-          "--name=Russian alphabet for young children" --output=${kv_deb_dir}/kvarnel.1 $<TARGET_FILE:kvarnel>
+  # Run by its bare name from the path, so the page shows "kvarnel", not the build tree's path;
+  # in a UTF-8 locale, since the options are described in Russian.
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+          "PATH=$<TARGET_FILE_DIR:kvarnel>:$ENV{PATH}"
+          ${KV_HELP2MAN} --no-info --no-discard-stderr --locale=C.UTF-8 --section=1
+          --version-string=${PROJECT_VERSION} "--name=Russian alphabet for young children"
+          --output=${kv_deb_dir}/kvarnel.1 kvarnel
   COMMAND gzip -9nf ${kv_deb_dir}/kvarnel.1
   DEPENDS kvarnel
   COMMENT "Manual page kvarnel.1 (help2man)"

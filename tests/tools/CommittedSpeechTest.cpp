@@ -49,16 +49,18 @@ const std::vector<TMeasuredClip>& Clips()
         while (it.hasNext()) {
             const QString path = it.next();
             const TMp3Result decoded = Mp3DecodeFile(path);
-            TMeasuredClip c{QDir(kSpeechFolder).relativeFilePath(path), QString(), decoded.Sound.Channels,
-                            decoded.Sound.SampleRate};
+            TMeasuredClip c;
+            c.RelPath = QDir(kSpeechFolder).relativeFilePath(path);
             c.Kind = KindOf(c.RelPath);
+            c.Channels = decoded.Sound.Channels;
+            c.SampleRate = decoded.Sound.SampleRate;
             const std::vector<float> mono = loudness::ToMonoFloat(decoded.Sound.Samples, decoded.Sound.Channels);
             c.Measure = loudness::Measure(mono, decoded.Sound.SampleRate);
             c.PitchHz = MedianPitchHz(mono, decoded.Sound.SampleRate);
-            c.SoundHash = QCryptographicHash::hash(
-                QByteArrayView(reinterpret_cast<const char*>(decoded.Sound.Samples.data()),
-                               qsizetype(decoded.Sound.Samples.size() * sizeof(int16_t))),
-                QCryptographicHash::Sha1);
+            c.SoundHash =
+                QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(decoded.Sound.Samples.data()),
+                                                        qsizetype(decoded.Sound.Samples.size() * sizeof(int16_t))),
+                                         QCryptographicHash::Sha1);
             all.push_back(c);
         }
         return all;
@@ -148,7 +150,8 @@ TEST(CommittedSpeech, RecordNamesExactlyTheClipsPresentAndEveryClipTheTablesAskF
         EXPECT_FALSE(speech.Voices.value(r.Voice).Licence.contains(QStringLiteral("NC"))) << r.Voice.toStdString();
     }
     const TContentData tables = TContentData::Load(QStringLiteral(KV_CONTENT_DATA), error);
-    for (const QString& file : TContentGenerator(tables, {}).PlannedFiles())
-        if (file.startsWith(layout::kSoundRoot))
-            EXPECT_NE(speech.Find(file.mid(layout::kSoundRoot.size())), nullptr) << file.toStdString();
+    for (const QString& file : TContentGenerator(tables, {}).PlannedFiles()) {
+        if (!file.startsWith(layout::kSoundRoot)) continue;
+        EXPECT_NE(speech.Find(file.mid(layout::kSoundRoot.size())), nullptr) << file.toStdString();
+    }
 }

@@ -50,7 +50,7 @@ TContentData SmallTables()
 
 TGeneratorOptions Offline(const QTemporaryDir& Dir)
 {
-    return {Dir.path(), Dir.filePath(QStringLiteral("cache")), true};
+    return {Dir.path(), Dir.filePath(QStringLiteral("cache")), true, QString()};
 }
 }  // namespace
 
@@ -114,7 +114,7 @@ TEST(GeneratedContent, BuildTreePassesTheChecker)
     EXPECT_THAT(TContentChecker(root).Problems(), ::testing::IsEmpty());
     QString error;
     const TContentData tables = TContentData::Load(QStringLiteral(KV_CONTENT_DATA), error);
-    for (const QString& file : TContentGenerator(tables, {root, QString(), true}).PlannedFiles())
+    for (const QString& file : TContentGenerator(tables, {root, QString(), true, QString()}).PlannedFiles())
         EXPECT_TRUE(QFileInfo::exists(root + file)) << file.toStdString();
 }
 

@@ -49,7 +49,8 @@ TCommittedSpeech TCommittedSpeech::Load(const QString& Folder, QString& Error)
     for (const QStringList& f : Rows(speech.Folder + VoicesName(), 3, Error)) speech.Voices.insert(f[0], {f[0], f[1], f[2]});
     for (const TSpeechRecord& r : std::as_const(speech.Records))
         if (!speech.Voices.contains(r.Voice))
-            Error += QStringLiteral("%1: %2: the voice %3 has no licence in %4\n").arg(RecordName(), r.RelPath, r.Voice, VoicesName());
+            Error += QStringLiteral("%1: %2: the voice %3 has no licence in %4\n")
+                         .arg(RecordName(), r.RelPath, r.Voice, VoicesName());
     return speech;
 }
 

@@ -9,11 +9,11 @@
 namespace content {
 
 struct TSpeechLevels {
-    static constexpr double kLoudnessDb = -20.0;     // every clip's loudness
-    static constexpr double kPeakCeilingDb = -1.5;   // before encoding; lame's ripple adds up to ~0.5 dB
-    static constexpr double kMaxPeakDb = -1.0;       // what the decoded clip must not exceed
-    static constexpr double kLeadSeconds = 0.010;    // kept before the first sounding frame
-    static constexpr double kTailSeconds = 0.050;    // kept after the last one
+    static constexpr double kLoudnessDb = -20.0;      // every clip's loudness
+    static constexpr double kPeakCeilingDb = -1.5;    // before encoding; lame's ripple adds up to ~0.5 dB
+    static constexpr double kMaxPeakDb = -1.0;        // what the decoded clip must not exceed
+    static constexpr double kLeadSeconds = 0.010;     // kept before the first sounding frame
+    static constexpr double kTailSeconds = 0.050;     // kept after the last one
     static constexpr double kMaxLeadSeconds = 0.030;  // what the decoded clip may have
     static constexpr double kMaxTailSeconds = 0.080;
     static constexpr double kLoudnessToleranceDb = 1.5;

@@ -84,8 +84,8 @@ void DrawClip(QPainter& P, QPoint At, const QString& Caption, const TMp3Result& 
     for (int c = 0; c < width; ++c) {
         const std::size_t from = std::size_t(double(c) / width * double(x.size()));
         const std::size_t to = std::max(from + 1, std::size_t(double(c + 1) / width * double(x.size())));
-        const auto [lo, hi] = std::minmax_element(x.begin() + std::ptrdiff_t(from),
-                                                  x.begin() + std::ptrdiff_t(std::min(to, x.size())));
+        const auto [lo, hi] =
+            std::minmax_element(x.begin() + std::ptrdiff_t(from), x.begin() + std::ptrdiff_t(std::min(to, x.size())));
         P.drawLine(At.x() + c, int(mid - *hi * kWaveHeight / 2), At.x() + c, int(mid - *lo * kWaveHeight / 2));
     }
 
@@ -125,7 +125,8 @@ QImage SpeechSheet(const QString& VoiceFolder)
     sheet.fill(Qt::white);
     QPainter p(&sheet);
     p.setFont(fonts::StandIn(QStringLiteral("Arial"), 24, true));
-    p.drawText(20, 36, folder.dirName() + QStringLiteral(": %1 clips, %2 px a second").arg(clips.size()).arg(kPixelsPerSecond));
+    p.drawText(20, 36,
+               folder.dirName() + QStringLiteral(": %1 clips, %2 px a second").arg(clips.size()).arg(kPixelsPerSecond));
     p.setFont(fonts::StandIn(QStringLiteral("Arial"), 13));
     for (qsizetype i = 0; i < clips.size(); ++i) {
         const QPoint at(20 + int(i % kColumns) * (kCellWidth + 16), 56 + int(i / kColumns) * cellHeight);
