@@ -1,11 +1,7 @@
 #include "app/KeyboardPlay.h"
 
 #include "app/MainForm.h"
-#include "games/GameObjects.h"
-#include "letters/Letter.h"
-#include "platform/Image.h"
 #include "platform/Label.h"
-#include "platform/Panel.h"
 #include "platform/SpeedButton.h"
 #include "platform/Stacking.h"
 
@@ -13,7 +9,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
-#include <QTimer>
+#include <algorithm>
+#include <optional>
 
 using ui::Above;
 using ui::TopChild;
@@ -39,6 +36,11 @@ TKeyboardPlay::TKeyboardPlay(TMainForm& Form)
 
 TKeyboardPlay::~TKeyboardPlay() = default;
 
+void TKeyboardPlay::AddScreen(const QWidget* Panel, ui::TKeyScreen Screen)
+{
+    FScreens.emplace_back(Panel, std::move(Screen));
+}
+
 // --- What is shown ---
 
 bool TKeyboardPlay::MenuOpen() const
@@ -46,142 +48,77 @@ bool TKeyboardPlay::MenuOpen() const
     return Shown(FForm.PopupMenuPanel) || Shown(FForm.RaskraskaPopupMenuPanel);
 }
 
-// The system screen with a game-type chooser covers the games area.
-bool TKeyboardPlay::ChooserUp() const
+const ui::TKeyScreen* TKeyboardPlay::ScreenOf(const QWidget* Panel) const
 {
-    return Shown(FForm.SysPanel) && Above(FForm.SysPanel, FForm.GamesPanel) &&
-           (Shown(FForm.GameSndTypePanel) || Shown(FForm.GameExamTypePanel));
+    if (!Panel) return nullptr;
+    const auto it = std::find_if(FScreens.begin(), FScreens.end(), [Panel](const auto& s) { return s.first == Panel; });
+    return it == FScreens.end() ? nullptr : &it->second;
 }
 
-TKeyboardPlay::TScreen TKeyboardPlay::ShownScreen() const
+const ui::TKeyScreen* TKeyboardPlay::CoveringScreen() const
 {
-    if (ChooserUp()) return TScreen::Chooser;
-    const QWidget* top = TopChild(FForm.GamesPanel, FForm.RulesPanel);
-    if (!top) return TScreen::None;
-    if (top == FForm.GameSndPanel) return TScreen::Learning;
-    if (top == FForm.GamePicPanel) return TScreen::FindLetter;
-    if (top == FForm.GameMakeWPanel) return TScreen::MakeWord;
-    if (top == FForm.GameExamPanel) return TScreen::Exam;
-    if (top == FForm.RaskraskaPanel) return TScreen::Colouring;
-    return TScreen::None;  // the start screen
+    if (!Shown(FForm.SysPanel) || !Above(FForm.SysPanel, FForm.GamesPanel)) return nullptr;
+    return ScreenOf(TopChild(FForm.SysPanel));
+}
+
+const ui::TKeyScreen* TKeyboardPlay::ShownScreen() const
+{
+    if (const ui::TKeyScreen* covering = CoveringScreen()) return covering;
+    return ScreenOf(TopChild(FForm.GamesPanel, FForm.RulesPanel));
 }
 
 // Open, and not covered by a screen raised after it (the start screen covers it without hiding it).
 bool TKeyboardPlay::RulesOpen() const
 {
-    return Shown(FForm.RulesPanel) && TopChild(FForm.GamesPanel) == FForm.RulesPanel && !ChooserUp();
+    return Shown(FForm.RulesPanel) && TopChild(FForm.GamesPanel) == FForm.RulesPanel && !CoveringScreen();
 }
 
-TRusLetterPanelCollection* TKeyboardPlay::LetterBoard() const
+bool TKeyboardPlay::Usable(const TItem& Item) const
 {
-    const TGameObjects& o = FForm.Objects;
-    switch (ShownScreen()) {
-        case TScreen::Learning:
-            return o.SndLetterPanels.get();
-        case TScreen::FindLetter:
-            return o.PicLetterPanels.get();
-        case TScreen::MakeWord:
-            return o.MakeWLetterPanels.get();
-        case TScreen::Exam:
-            return o.ExamLetterPanels.get();
-        default:
-            return nullptr;
+    const QWidget* w = Item.Clicked ? Item.Clicked : Item.Widget;
+    return w && w->isVisibleTo(&FForm) && w->isEnabled();
+}
+
+void TKeyboardPlay::AddUsable(std::vector<TRegion>& Regions, const TRegion& Region) const
+{
+    TRegion usable;
+    for (size_t i = 0; i < Region.Items.size(); ++i) {
+        if (!Usable(Region.Items[i])) continue;
+        if (i == Region.Entry) usable.Entry = usable.Items.size();
+        usable.Items.push_back(Region.Items[i]);
     }
+    if (!usable.Items.empty()) Regions.push_back(std::move(usable));
 }
 
 std::vector<TKeyboardPlay::TRegion> TKeyboardPlay::Regions() const
 {
     std::vector<TRegion> regions;
-    if (FForm.Timer1 && FForm.Timer1->isActive()) return regions;  // loading: nothing to press yet
+    if (FForm.LoadingShown()) return regions;  // nothing to press yet
 
-    // What can be pressed is what a click would reach: shown (were the window shown) and enabled.
-    const auto usable = [this](const QWidget* w) { return w && w->isVisibleTo(&FForm) && w->isEnabled(); };
-    const auto add = [&regions](TRegion Region) {
-        if (Region.Items.empty()) return;
-        if (Region.Entry >= Region.Items.size()) Region.Entry = 0;
-        regions.push_back(std::move(Region));
-    };
-    const auto buttons = [&usable](std::initializer_list<QAbstractButton*> Buttons) {
-        TRegion r;
-        for (QAbstractButton* b : Buttons)
-            if (usable(b)) r.Items.push_back({b, [b] { ui::PressButton(b); }});
-        return r;
-    };
-    const auto board = [&usable](const TRusLetterPanelCollection* Board) {
-        TRegion r;
-        for (int i = 0; Board && i < Board->Count(); ++i) {
-            const TLetterPanel* tile = Board->GetTile(static_cast<unsigned short>(i));
-            TLabel* label = tile->ClickLabel;
-            if (usable(label)) r.Items.push_back({tile->Panel, [label] { label->Press(); }});
-        }
-        return r;
-    };
-    const auto strip = [&usable](const TImgPanelCollection* Strip) {
-        TRegion r;
-        for (int i = 0; Strip && i < Strip->Count(); ++i) {
-            const TImgPanel* tile = Strip->GetTile(static_cast<unsigned short>(i));
-            TLabel* label = tile->ClickLabel();
-            if (!usable(label)) continue;
-            if (i == Strip->SelectedIndex) r.Entry = r.Items.size();  // the current picture
-            r.Items.push_back({tile->Panel(), [label] { label->Press(); }});
-        }
-        return r;
-    };
-
-    const TGameObjects& o = FForm.Objects;
     if (MenuOpen()) {
-        add(buttons({FForm.SpeedButton3, FForm.SpeedButton4, FForm.SpeedButton5, FForm.SpeedButton6, FForm.SpeedButton7}));
+        TRegion menu = ui::ButtonRegion({FForm.SpeedButton3, FForm.SpeedButton4, FForm.SpeedButton5, FForm.SpeedButton6});
+        // "Раскраска" opens the theme menu beside the main menu: the choice goes on there.
+        if (TSpeedButton* b = FForm.SpeedButton7) menu.Items.push_back({b, [b] { ui::PressButton(b); }, nullptr, true});
+        AddUsable(regions, menu);
         if (Shown(FForm.RaskraskaPopupMenuPanel)) {
-            TRegion themes;
-            for (TSpeedButton* b : FForm.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly))
-                if (usable(b)) themes.Items.push_back({b, [b] { ui::PressButton(b); }});
-            add(std::move(themes));
+            const auto themes = FForm.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
+            TRegion region;
+            for (TSpeedButton* b : themes) region.Items.push_back({b, [b] { ui::PressButton(b); }});
+            AddUsable(regions, region);
         }
         return regions;
     }
 
     // The rules lie over the screen: closing them comes first.
-    if (RulesOpen()) add(buttons({FForm.RulesCloseButton}));
-    const TScreen screen = ShownScreen();
-    switch (screen) {
-        case TScreen::Chooser:
-            if (Shown(FForm.GameSndTypePanel))
-                add(buttons({FForm.LetterrsNamesSpeedButton, FForm.LettersSoundsSpeedButton}));
-            else
-                add(buttons({FForm.SpeedButton8, FForm.SpeedButton9}));
-            break;
-        case TScreen::Learning:
-            add(board(o.SndLetterPanels.get()));
-            break;
-        case TScreen::FindLetter:
-            add(board(o.PicLetterPanels.get()));
-            add(strip(o.FirstLImgPanels.get()));
-            break;
-        case TScreen::MakeWord:
-            add(board(o.MakeWLetterPanels.get()));
-            add(strip(o.MakeWImgPanels.get()));
-            break;
-        case TScreen::Exam:
-            if (o.ExamGame) {
-                TRegion start;
-                if (TImage* image = FForm.StartExamImage; usable(image))
-                    start.Items.push_back({image, [image] { image->Press(); }});
-                add(std::move(start));
-                add(board(o.ExamLetterPanels.get()));
-                add(buttons({FForm.RepeatSndButton}));
-            }
-            break;
-        case TScreen::Colouring:
-            add(strip(o.RaskrasImgPanels.get()));
-            add(buttons({FForm.SpeedButton2}));
-            break;
-        case TScreen::None:
-            break;
-    }
-    if (screen != TScreen::None && Shown(FForm.GenderVoiceRadioPanel)) {
-        TRegion voice = buttons({FForm.FemaleVoiceRadioButton, FForm.MaleVoiceRadioButton});
+    if (RulesOpen()) AddUsable(regions, ui::ButtonRegion({FForm.RulesCloseButton}));
+    const ui::TKeyScreen* screen = ShownScreen();
+    if (!screen) return regions;
+    if (screen->Regions)
+        for (const TRegion& region : screen->Regions()) AddUsable(regions, region);
+    if (screen->WindowRegions && Shown(FForm.GenderVoiceRadioPanel)) {
+        TRegion voice = ui::ButtonRegion({FForm.FemaleVoiceRadioButton, FForm.MaleVoiceRadioButton});
         if (FForm.MaleVoiceRadioButton && FForm.MaleVoiceRadioButton->isChecked()) voice.Entry = 1;
-        add(std::move(voice));
+        AddUsable(regions, voice);
     }
     return regions;
 }
@@ -190,15 +127,17 @@ std::vector<TKeyboardPlay::TRegion> TKeyboardPlay::Regions() const
 
 bool TKeyboardPlay::FormKeyDown(QKeyEvent* Key)
 {
-    if (FForm.Timer1 && FForm.Timer1->isActive()) return false;  // the loading overlay is up
+    const ui::TKeyScreen* screen = ShownScreen();
+    // Nothing takes keys while the loading overlay is up or the screen's content is being read.
+    if (FForm.LoadingShown() || (screen && screen->Busy && screen->Busy())) return false;
     const Qt::KeyboardModifiers modifiers = Key->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
     // A held key repeats: moving on is welcome, pressing the same thing again and again is not.
     const bool repeat = Key->isAutoRepeat();
 
     if (modifiers == Qt::ControlModifier &&
         (Key->key() == Qt::Key_P || LetterOfKey({QString(), Key->key(), Key->nativeScanCode()}, FCodes) == kZe)) {
-        if (ShownScreen() != TScreen::Colouring) return false;
-        if (!repeat && FForm.PrintRaskraska) FForm.PrintRaskraska->trigger();
+        if (!screen || !screen->Print) return false;
+        if (!repeat) screen->Print->trigger();
         return true;
     }
     if (modifiers & ~Qt::ShiftModifier) return false;
@@ -232,9 +171,11 @@ bool TKeyboardPlay::FormKeyDown(QKeyEvent* Key)
     }
 
     const unsigned char letter = LetterOfKey({Key->text(), Key->key(), Key->nativeScanCode()}, FCodes);
-    if (letter == 0 || !LetterBoard()) return false;
+    if (letter == 0 || !screen || !screen->LetterTile) return false;
+    const std::optional<TItem> tile = screen->LetterTile(letter);
+    if (!tile) return false;  // no board made yet
     // On a board the letters are the game's, also while the menu covers it (then they do nothing).
-    if (!repeat && !MenuOpen()) PickLetter(letter);
+    if (!repeat && !MenuOpen()) PickLetter(*tile);
     return true;
 }
 
@@ -283,33 +224,12 @@ void TKeyboardPlay::Escape()
     if (alive) Settle(nullptr);
 }
 
-// F1: the rules of the activity shown, as its menu entry shows them.
+// F1: the rules of the screen shown, as its menu entry shows them.
 void TKeyboardPlay::ShowRules()
 {
-    QAction* page = nullptr;
-    switch (ShownScreen()) {
-        case TScreen::Chooser:
-            page = Shown(FForm.GameSndTypePanel) ? FForm.ShowSndGameRules : FForm.ShowExamGameRules;
-            break;
-        case TScreen::Learning:
-            page = FForm.ShowSndGameRules;
-            break;
-        case TScreen::FindLetter:
-            page = FForm.ShowPicGameRules;
-            break;
-        case TScreen::MakeWord:
-            page = FForm.ShowMakeWGameRules;
-            break;
-        case TScreen::Exam:
-            page = FForm.ShowExamGameRules;
-            break;
-        case TScreen::Colouring:
-            page = FForm.ShowRaskraskaRules;
-            break;
-        case TScreen::None:
-            return;
-    }
-    page->trigger();
+    const ui::TKeyScreen* screen = ShownScreen();
+    if (!screen || !screen->Rules) return;
+    screen->Rules->trigger();
     FForm.ShowRulesPanel->trigger();
 }
 
@@ -355,44 +275,35 @@ void TKeyboardPlay::PressFocused()
     if (!FocusToMoveFrom(regions, r, i)) return;
     const TItem item = regions[r].Items[i];
     QPointer<TKeyboardPlay> alive(this);
-    QPointer<QWidget> pressed(item.Widget);
+    QPointer<QWidget> opener(item.OpensNext ? item.Widget : nullptr);
     item.Press();  // may show a modal box and wait for it
-    if (alive) Settle(pressed);
+    if (alive) Settle(opener);
 }
 
-void TKeyboardPlay::PickLetter(unsigned char Lower)
+void TKeyboardPlay::PickLetter(const TItem& Tile)
 {
-    TRusLetterPanelCollection* board = LetterBoard();
-    if (!board) return;
-    const int count = std::min(board->Count(), board->Letters->Count());
-    for (int i = 0; i < count; ++i) {
-        const auto index = static_cast<unsigned short>(i);
-        if (board->Letters->GetLetter(index)->LowerLetter != Lower) continue;
-        TLetterPanel* tile = board->GetTile(index);
-        TLabel* label = tile->ClickLabel;
-        // A tile the mouse could not click (the examination's board before its start) takes no key.
-        if (!label->isVisibleTo(&FForm) || !label->isEnabled()) return;
-        FocusOn(tile->Panel);
-        QPointer<TKeyboardPlay> alive(this);
-        label->Press();  // may show a modal box and wait for it
-        if (alive) Settle(nullptr);
-        return;
-    }
+    // A tile the mouse could not click (the examination's board before its start) takes no key.
+    if (!Tile.Widget || !Usable(Tile)) return;
+    FocusOn(Tile.Widget);
+    QPointer<TKeyboardPlay> alive(this);
+    Tile.Press();  // may show a modal box and wait for it
+    if (alive) Settle(nullptr);
 }
 
-void TKeyboardPlay::Settle(const QWidget* Pressed)
+void TKeyboardPlay::Settle(const QWidget* Opener)
 {
     const std::vector<TRegion> regions = Regions();
     if (regions.empty()) {
         FFocus.MoveTo(nullptr);
         return;
     }
-    // "Раскраска" opens the theme menu beside the main menu: the choice goes on there.
-    if (Pressed && Pressed == FForm.SpeedButton7 && regions.size() > 1) {
-        FocusOn(regions[1].Items[regions[1].Entry].Widget);
-        return;
-    }
     size_t r = 0, i = 0;
+    for (size_t n = 0; Opener && n + 1 < regions.size(); ++n)
+        for (const TItem& item : regions[n].Items)
+            if (item.Widget == Opener) {
+                FocusOn(regions[n + 1].Items[regions[n + 1].Entry].Widget);
+                return;
+            }
     Locate(regions, r, i);
     FocusOn(regions[r].Items[i].Widget);
 }

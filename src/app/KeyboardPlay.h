@@ -1,23 +1,25 @@
 #pragma once
 // Playing without a mouse. Letter keys pick letters on the board of the screen shown; the arrows,
 // Tab, Enter and Space move a focus frame over the screen's tiles and buttons and press them; Esc
-// and F1 reach the menu and the rules; Ctrl+P prints the colouring page. Every key runs the
+// and F1 reach the menu and the rules; Ctrl+P prints what the screen prints. Every key runs the
 // handler of the click it stands for, so the games judge, praise and move on as they do under the
-// mouse. The screen shown, its boards and their tiles are looked up at every key press and never
-// kept: tiles made or freed meanwhile are always the present ones. Keys held with Ctrl, Alt or
-// Meta (but Ctrl+P) are left to the window's shortcuts.
+// mouse. Each screen brings what the keys need of it (ui::TKeyScreen), registered under the panel
+// that shows it; the keys know only the window's own parts (menus, rules panel, voice choice).
+// What a screen offers is asked at every key press and never kept: tiles made or freed meanwhile
+// are always the present ones. Keys held with Ctrl, Alt or Meta (but Ctrl+P) are left to the
+// window's shortcuts.
 #include "letters/KeyLetters.h"
+#include "platform/KeyScreen.h"
 #include "platform/Keyboard.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QKeyEvent;
 class QWidget;
 class TMainForm;
-class TRusLetterPanelCollection;
 
 class TKeyboardPlay : public QObject {
 public:
@@ -35,37 +37,39 @@ public:
     QWidget* Focused() const { return FFocus.Widget(); }
     bool FrameShown() const { return FFocus.FrameShown(); }
 
-    // One place the focus can rest on, and what Enter does there: what a click on it does.
-    struct TItem {
-        QWidget* Widget = nullptr;
-        std::function<void()> Press;
-    };
-    // The places of one region of the screen in reading order, and where the focus enters it.
-    struct TRegion {
-        std::vector<TItem> Items;
-        size_t Entry = 0;
-    };
-    // The regions of what is shown now, in Tab order; a region with nothing to press is left out.
+    // The screen shown while Panel lies on top of the games area, or of the system screen over it.
+    // Panel is the screen's own; every screen registers once, when it is built.
+    void AddScreen(const QWidget* Panel, ui::TKeyScreen Screen);
+
+    using TItem = ui::TKeyItem;
+    using TRegion = ui::TKeyRegion;
+    // The regions of what is shown now, in Tab order, holding only what can be pressed now; a region
+    // with nothing to press is left out.
     std::vector<TRegion> Regions() const;
 
 private:
-    enum class TScreen { None, Chooser, Learning, FindLetter, MakeWord, Exam, Colouring };
-    TScreen ShownScreen() const;
+    const ui::TKeyScreen* ScreenOf(const QWidget* Panel) const;
+    // A screen (a game-type chooser) on the system screen when that covers the games area.
+    const ui::TKeyScreen* CoveringScreen() const;
+    // The screen the user sees; nullptr for a panel no screen registered.
+    const ui::TKeyScreen* ShownScreen() const;
     bool MenuOpen() const;
-    bool ChooserUp() const;
     bool RulesOpen() const;
-    // The board whose letters the letter keys pick on the screen shown.
-    TRusLetterPanelCollection* LetterBoard() const;
+    // Whether a click could reach Item now: shown (were the window shown) and enabled.
+    bool Usable(const TItem& Item) const;
+    // Region without what cannot be pressed now, entered where it says when that can be pressed.
+    void AddUsable(std::vector<TRegion>& Regions, const TRegion& Region) const;
 
     void Escape();
     void ShowRules();
     void Tab(bool Forward);
     void Arrow(int Key);
     void PressFocused();
-    void PickLetter(unsigned char Lower);
+    void PickLetter(const TItem& Tile);
     // After something was pressed: a focus left on what went away moves to where the screen now
-    // begins (into the theme menu when Pressed opened it), and the frame shows there.
-    void Settle(const QWidget* Pressed);
+    // begins, and the frame shows there. Opener, pressed, opened the region after its own: the
+    // focus goes into that region.
+    void Settle(const QWidget* Opener);
     // Where the focus is among Regions (which must not be empty); false, with the first region's
     // entry, when it is on none of them.
     bool Locate(const std::vector<TRegion>& Regions, size_t& Region, size_t& Item) const;
@@ -78,4 +82,5 @@ private:
     TScanCodes FCodes;
     TKeyboardFocus FFocus;
     std::unique_ptr<TKeyPreview> FPreview;
+    std::vector<std::pair<const QWidget*, ui::TKeyScreen>> FScreens;
 };

@@ -16,7 +16,7 @@
 #include <new>
 #include <stdexcept>
 
-void TMainForm::ShowLoadingOverlay()
+void TLoadingOverlay::ShowLoadingOverlay()
 {
     // The bar starts wholly left of its track, so it is never seen at its start position.
     ProgressPanel->move(-ProgressPanel->width(), ProgressPanel->y());
@@ -25,13 +25,18 @@ void TMainForm::ShowLoadingOverlay()
     Timer1->start();
 }
 
-void TMainForm::HideLoadingOverlay()
+void TLoadingOverlay::HideLoadingOverlay()
 {
     TimerPanel->hide();
     Timer1->stop();
 }
 
-void TMainForm::Timer1Timer()
+bool TLoadingOverlay::LoadingShown() const
+{
+    return Timer1 && Timer1->isActive();
+}
+
+void TLoadingOverlay::Timer1Timer()
 {
     const int left = ProgressPanel->x();
     const int width = ProgressPanel->width();

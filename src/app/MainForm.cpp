@@ -54,12 +54,13 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     ui::SetBaseSize(this, QSize(kBaseWidth, kBaseHeight));
 
     CreateActions();
+    Keyboard = std::make_unique<TKeyboardPlay>(*this);
     // The window's children, bottom to top in the order they are created.
-    CreateLoadingOverlay();
+    CreateLoadingOverlay(this);
     CreateTitleRibbon();
     CreateContentArea();
-    CreatePopupMenu();
-    CreateThemeMenu();
+    CreatePopupMenu(this, *this);
+    CreateThemeMenu(this);
     Controls = new TParentControls(*this, *MenuRibbon, *FemaleVoiceRadioButton, *MaleVoiceRadioButton, Context);
     connect(Controls, &TParentControls::QuitRequested, this, [this] {
         // Whatever is still starting stops: no later step, and the loader between two files.
@@ -81,7 +82,6 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
 
     UpdateGameActions();
     ui::Realign(this);
-    Keyboard = std::make_unique<TKeyboardPlay>(*this);
 }
 
 TMainForm::~TMainForm()
@@ -237,13 +237,13 @@ void TMainForm::ToFront(QWidget* Screen)
     Screen->show();
 }
 
-void TMainForm::ShowRulesPanelExecute()
+void TRulesPanel::ShowRulesPanelExecute()
 {
     RulesPanel->show();
     RulesPanel->raise();
 }
 
-void TMainForm::CloseRulesPanelExecute()
+void TRulesPanel::CloseRulesPanelExecute()
 {
     RulesPanel->hide();
 }
@@ -254,7 +254,7 @@ void TMainForm::ShowRaskraskaMenuExecute()
     RaskraskaPopupMenuPanel->show();
 }
 
-void TMainForm::MenuHideExecute()
+void TPopupMenus::MenuHideExecute()
 {
     PopupMenuPanel->hide();
     RaskraskaPopupMenuPanel->hide();
@@ -266,7 +266,7 @@ void TMainForm::StartPanelShowExecute()
     GenderVoiceRadioPanel->hide();
 }
 
-void TMainForm::LeaveGameTypeChooser()
+void TContentArea::LeaveGameTypeChooser()
 {
     SysPanel->hide();
     GameSndTypePanel->hide();
@@ -275,11 +275,11 @@ void TMainForm::LeaveGameTypeChooser()
 
 // --- The window's own widgets ---
 
-void TMainForm::MenuLabelMouseDown()
+void TTitleRibbon::MenuLabelMouseDown()
 {
     MenuPanel->SetBevelInner(TBevel::Lowered);
 }
-void TMainForm::MenuLabelMouseUp()
+void TTitleRibbon::MenuLabelMouseUp()
 {
     MenuPanel->SetBevelInner(TBevel::Raised);
 }
@@ -287,7 +287,7 @@ void TMainForm::MenuLabelClick()
 {
     PopupMenuPanel->show();
 }
-void TMainForm::SpeedButton1Click()
+void TPopupMenus::SpeedButton1Click()
 {
     MenuHideExecute();
 }
@@ -305,11 +305,11 @@ void TMainForm::BrowserFailed(const QString& Url)
                                  QStringLiteral("Не удалось открыть страничку в браузере:\n") + Url);
 }
 
-void TMainForm::Label1MouseDown()
+void TContentArea::Label1MouseDown()
 {
     Panel1->SetBevelOuter(TBevel::Lowered);
 }
-void TMainForm::Label1MouseUp()
+void TContentArea::Label1MouseUp()
 {
     Panel1->SetBevelOuter(TBevel::Raised);
 }

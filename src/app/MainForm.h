@@ -5,9 +5,11 @@
 // the start-up on first activation.
 //
 // Widgets and actions are public members named as the program has always named them, and each
-// widget's objectName is that name too, so that the tests can reach them. The game screens'
-// widgets are built in the games' own folders (src/games/*Screen.cpp,
-// src/colouring/ColouringScreen.cpp); the window holds them as the screens' widget sets.
+// widget's objectName is that name too, so that the tests can reach them. The window's own widgets
+// come in groups (app/WindowParts.h); the game screens' widgets are built in the games' own
+// folders (src/games/*Screen.cpp, src/colouring/ColouringScreen.cpp). The window takes each group
+// and each screen's widget set as a base.
+#include "app/WindowParts.h"
 #include "colouring/ColouringScreen.h"
 #include "core/AppContext.h"
 #include "games/ExamScreen.h"
@@ -30,14 +32,7 @@ class TKeyboardPlay;
 class TParentControls;
 class TStartSequence;
 class TStartupLoader;
-class QListWidget;
-class QRadioButton;
-class QTimer;
-class TImage;
-class TLabel;
 class TPanel;
-class TRichEdit;
-class TScrollBox;
 class TSpeedButton;
 
 // How the window is built. The program's own start builds what its first frame shows, paints it,
@@ -49,6 +44,13 @@ enum class TStartOrder {
 };
 
 class TMainForm : public QWidget,
+                  public TWindowActions,
+                  public TLoadingOverlay,
+                  public TTitleRibbon,
+                  public TContentArea,
+                  public TStartScreen,
+                  public TRulesPanel,
+                  public TPopupMenus,
                   public TFindLetterScreen,
                   public TLearningScreen,
                   public TMakeWordScreen,
@@ -87,11 +89,6 @@ public:
     // A later activation does nothing.
     void FormActivate();
     bool Activated() const;
-    // The loading overlay with its sliding bar, raised above everything, and its hiding.
-    void ShowLoadingOverlay();
-    void HideLoadingOverlay();
-    // One 20 ms step of the bar: two pixels right, or back to the start past the right edge.
-    void Timer1Timer();
     // Shows the overlay and makes the program-wide game objects on a background thread; the
     // game entries of the menu come alive when it has ended. Runs once per run.
     virtual void StartLoading();
@@ -119,15 +116,7 @@ public:
     void MakeWordExecute();
     void ExaminationExecute();
     void RaskraskaExecute(TSpeedButton* ThemeButton);
-    void ShowRulesPanelExecute();
-    void CloseRulesPanelExecute();
-    void ShowSndGameRulesExecute();
-    void ShowPicGameRulesExecute();
-    void ShowMakeWGameRulesExecute();
-    void ShowExamGameRulesExecute();
-    void ShowRaskraskaRulesExecute();
     void ShowRaskraskaMenuExecute();
-    void MenuHideExecute();
     void StartPanelShowExecute();
 
     // --- Learning board ---
@@ -149,102 +138,10 @@ public:
     TParentControls* Controls = nullptr;
 
     // --- Event handlers of this window's own widgets ---
-    void MenuLabelMouseDown();
-    void MenuLabelMouseUp();
     void MenuLabelClick();
-    void SpeedButton1Click();
     void Label3Click();
     // The web address could not be opened (no browser): the box says so and shows the address.
     void BrowserFailed(const QString& Url);
-    void Label1MouseDown();
-    void Label1MouseUp();
-
-    // --- Actions (objectName = action name; property "category"; text = caption) ---
-    QObject* ActionManager1 = nullptr;
-    QAction* SoundLetters = nullptr;
-    QAction* FindLetter = nullptr;
-    QAction* MakeWord = nullptr;
-    QAction* Examination = nullptr;
-    QAction* Raskraska = nullptr;
-    QAction* ShowRulesPanel = nullptr;
-    QAction* CloseRulesPanel = nullptr;
-    QAction* ShowSndGameRules = nullptr;
-    QAction* ShowPicGameRules = nullptr;
-    QAction* ShowMakeWGameRules = nullptr;
-    QAction* ShowExamGameRules = nullptr;
-    QAction* ShowRaskraskaRules = nullptr;
-    QAction* ShowRaskraskaMenu = nullptr;
-    QAction* CreateRaskraskaMenu = nullptr;
-    QAction* MenuHide = nullptr;
-    QAction* PrintRaskraska = nullptr;
-    QAction* StartPanelShow = nullptr;
-    QTimer* Timer1 = nullptr;  // the loading bar's 20 ms step, off at start
-
-    // --- Loading overlay ---
-    TPanel* TimerPanel = nullptr;
-    TLabel* ProgressLabel = nullptr;
-    TPanel* ProgressConteinerPanel = nullptr;
-    TPanel* ProgressPanel = nullptr;
-
-    // --- Title ribbon ---
-    TPanel* MenuRibbon = nullptr;
-    TPanel* MenuPanel = nullptr;
-    TLabel* MenuLabel = nullptr;
-    TLabel* Label3 = nullptr;
-    TLabel* TitleLabel = nullptr;
-    TPanel* GenderVoiceRadioPanel = nullptr;
-    QRadioButton* FemaleVoiceRadioButton = nullptr;
-    QRadioButton* MaleVoiceRadioButton = nullptr;
-
-    // --- Content area ---
-    TPanel* ContentPanel = nullptr;
-    TPanel* SysPanel = nullptr;
-    TPanel* SourcePanel = nullptr;
-    QListWidget* FileListBox1 = nullptr;
-    QListWidget* FileListBox2 = nullptr;
-    QListWidget* DirectoryListBox1 = nullptr;
-    TPanel* Panel1 = nullptr;
-    TImage* Image1 = nullptr;
-    TLabel* Label6 = nullptr;
-    TLabel* Label1 = nullptr;
-    TPanel* GameSndTypePanel = nullptr;
-    TSpeedButton* LetterrsNamesSpeedButton = nullptr;
-    TSpeedButton* LettersSoundsSpeedButton = nullptr;
-    TPanel* GameExamTypePanel = nullptr;
-    TSpeedButton* SpeedButton8 = nullptr;
-    TSpeedButton* SpeedButton9 = nullptr;
-    TPanel* GamesPanel = nullptr;
-    TPanel* SystemPanel = nullptr;
-
-    // Start screen
-    TPanel* StartPanel = nullptr;
-    TImage* Image2 = nullptr;
-    // Rules panel
-    TPanel* RulesPanel = nullptr;
-    TPanel* RulesCaptionPanel = nullptr;
-    TPanel* RulesActionPanel = nullptr;
-    TSpeedButton* RulesCloseButton = nullptr;
-    TPanel* RulesContextPanel = nullptr;
-    TPanel* RuleExamGamePanel = nullptr;
-    TRichEdit* RichEdit2 = nullptr;
-    TPanel* RuleRasPanel = nullptr;
-    TRichEdit* RichEdit4 = nullptr;
-    TPanel* RulePicGamePanel = nullptr;
-    TRichEdit* RichEdit1 = nullptr;
-    TPanel* RuleMakeWGamePanel = nullptr;
-    TRichEdit* RichEdit3 = nullptr;
-    TPanel* RuleSndGamePanel = nullptr;
-    TRichEdit* RulesGame1RichEdit = nullptr;
-    // --- Pop-up menus ---
-    TPanel* PopupMenuPanel = nullptr;
-    TPanel* PopupMenuTopPanel = nullptr;
-    TSpeedButton* SpeedButton1 = nullptr;
-    TSpeedButton* SpeedButton3 = nullptr;
-    TSpeedButton* SpeedButton4 = nullptr;
-    TSpeedButton* SpeedButton5 = nullptr;
-    TSpeedButton* SpeedButton6 = nullptr;
-    TSpeedButton* SpeedButton7 = nullptr;
-    TPanel* RaskraskaPopupMenuPanel = nullptr;
 
 signals:
     // Loading has ended, with every game object made or not.
@@ -261,25 +158,16 @@ protected:
 
 private:
     void CreateActions();
-    void CreateLoadingOverlay();
     void CreateTitleRibbon();
     void CreateContentArea();
-    void CreateSystemScreen();
     // What the first frame does not show: the hidden working lists and sample tile, and the
-    // game-type choosers (joined to their handlers); then the rules panel's pages.
+    // game-type choosers (joined to their handlers).
     void CreateWorkingWidgets();
     void JoinGameTypeChoosers();
-    void CreateRulesPages();
-    void CreateSampleTile();
-    TPanel* CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton, const char* NamesName,
-                                  TSpeedButton*& SoundsButton, const char* SoundsName);
     void CreateStartScreen();
     // The start screen's picture: drawn, or as a former start of the program kept it. Whether it
     // was drawn and is to be kept once the first frame is up.
     bool SetStartPicture(TStartOrder Order);
-    void CreateRulesPanel();
-    void CreatePopupMenu();
-    void CreateThemeMenu();
     // The game screens, each built beside its game, and their handlers joined to their widgets.
     void CreateLearningScreen();
     void CreateFindLetterScreen();
@@ -290,8 +178,6 @@ private:
     void ChooseSndGameType(int Mode);
     void ChooseExamGameType(int Mode);
 
-    // An activity chosen while a game-type chooser is up closes the chooser and its screen.
-    void LeaveGameTypeChooser();
     // Raises Screen above its siblings and shows it.
     static void ToFront(QWidget* Screen);
     // A menu entry's action is disabled while its objects are missing: never run it then.

@@ -2,6 +2,8 @@
 // screen for a theme, and printing the page shown large.
 #include "app/MainForm.h"
 
+#include "app/KeyboardPlay.h"
+
 #include "colouring/PagePrinting.h"
 #include "colouring/ThemeMenu.h"
 #include "platform/FileSystem.h"
@@ -16,6 +18,8 @@ void TMainForm::CreateColouringScreen()
 {
     static_cast<TColouringScreen&>(*this) = BuildColouringScreen(GamesPanel);
     connect(SpeedButton2, &QToolButton::clicked, PrintRaskraska, &QAction::trigger);
+    Keyboard->AddScreen(RaskraskaPanel,
+                        TColouringScreen::Keys(Objects.RaskrasImgPanels, ShowRaskraskaRules, PrintRaskraska));
 }
 
 void TMainForm::CreateRaskraskaMenuExecute()
@@ -41,7 +45,7 @@ void TMainForm::RaskraskaExecute(TSpeedButton* ThemeButton)
     if (FPictureReadings == 0) HideLoadingOverlay();  // a picture game's reading goes on
 }
 
-void TMainForm::ShowRaskraskaRulesExecute()
+void TRulesPanel::ShowRaskraskaRulesExecute()
 {
     RuleRasPanel->raise();
 }

@@ -15,11 +15,25 @@
 
 #include <QRadioButton>
 
+namespace {
+
+// What the keys reach on a game-type chooser: its two buttons; F1 shows the rules of its game.
+ui::TKeyScreen ChooserKeys(TSpeedButton* Names, TSpeedButton* Sounds, QAction* Rules)
+{
+    ui::TKeyScreen keys;
+    keys.Regions = [Names, Sounds] { return ui::TKeyRegions{ui::ButtonRegion({Names, Sounds})}; };
+    keys.Rules = Rules;
+    return keys;
+}
+
+}  // namespace
+
 // --- Learning board ("Обучение") ---
 
 void TMainForm::CreateLearningScreen()
 {
     static_cast<TLearningScreen&>(*this) = BuildLearningScreen(GamesPanel);
+    Keyboard->AddScreen(GameSndPanel, TLearningScreen::Keys(Objects, ShowSndGameRules));
 }
 
 void TMainForm::JoinGameTypeChoosers()
@@ -28,6 +42,8 @@ void TMainForm::JoinGameTypeChoosers()
     connect(LettersSoundsSpeedButton, &TSpeedButton::clicked, this, [this] { LettersSoundsSpeedButtonClick(); });
     connect(SpeedButton8, &TSpeedButton::clicked, this, [this] { SpeedButton8Click(); });
     connect(SpeedButton9, &TSpeedButton::clicked, this, [this] { SpeedButton9Click(); });
+    Keyboard->AddScreen(GameSndTypePanel, ChooserKeys(LetterrsNamesSpeedButton, LettersSoundsSpeedButton, ShowSndGameRules));
+    Keyboard->AddScreen(GameExamTypePanel, ChooserKeys(SpeedButton8, SpeedButton9, ShowExamGameRules));
 }
 
 void TMainForm::SoundLettersExecute()
@@ -44,7 +60,7 @@ void TMainForm::SoundLettersExecute()
     ShowRulesPanelExecute();
 }
 
-void TMainForm::ShowSndGameRulesExecute()
+void TRulesPanel::ShowSndGameRulesExecute()
 {
     RuleSndGamePanel->raise();
 }
@@ -71,6 +87,7 @@ void TMainForm::ChooseSndGameType(int Mode)
 void TMainForm::CreateFindLetterScreen()
 {
     static_cast<TFindLetterScreen&>(*this) = BuildFindLetterScreen(GamesPanel);
+    Keyboard->AddScreen(GamePicPanel, TFindLetterScreen::Keys(Objects, ShowPicGameRules));
 }
 
 void TMainForm::FindLetterExecute()
@@ -95,7 +112,7 @@ void TMainForm::FindLetterExecute()
         });
 }
 
-void TMainForm::ShowPicGameRulesExecute()
+void TRulesPanel::ShowPicGameRulesExecute()
 {
     RulePicGamePanel->raise();
 }
@@ -105,6 +122,7 @@ void TMainForm::ShowPicGameRulesExecute()
 void TMainForm::CreateMakeWordScreen()
 {
     static_cast<TMakeWordScreen&>(*this) = BuildMakeWordScreen(GamesPanel);
+    Keyboard->AddScreen(GameMakeWPanel, TMakeWordScreen::Keys(Objects, ShowMakeWGameRules));
 }
 
 void TMainForm::MakeWordExecute()
@@ -161,7 +179,7 @@ void TMainForm::WaitForPictures()
         if (strip) strip->FinishReading();
 }
 
-void TMainForm::ShowMakeWGameRulesExecute()
+void TRulesPanel::ShowMakeWGameRulesExecute()
 {
     RuleMakeWGamePanel->raise();
 }
@@ -171,6 +189,7 @@ void TMainForm::ShowMakeWGameRulesExecute()
 void TMainForm::CreateExamScreen()
 {
     static_cast<TExamScreen&>(*this) = BuildExamScreen(GamesPanel);
+    Keyboard->AddScreen(GameExamPanel, TExamScreen::Keys(Objects, ShowExamGameRules));
     connect(StartExamImage, &TImage::Clicked, this, [this] { StartExamImageClick(); });
     connect(StartExamImage, &TImage::MouseDown, this, [this] { StartExamImageMouseDown(); });
     connect(StartExamImage, &TImage::MouseUp, this, [this] { StartExamImageMouseUp(); });
@@ -195,7 +214,7 @@ void TMainForm::ExaminationExecute()
     LettersExamScrollBox->setEnabled(false);
 }
 
-void TMainForm::ShowExamGameRulesExecute()
+void TRulesPanel::ShowExamGameRulesExecute()
 {
     RuleExamGamePanel->raise();
 }

@@ -2,7 +2,9 @@
 // screen and the games area, start screen, rules panel, pop-up menus, hidden working widgets.
 #include "app/MainForm.h"
 
+#include "app/KeyboardPlay.h"
 #include "app/StartPicture.h"
+
 #include "core/Artwork.h"
 #include "core/Palette.h"
 #include "core/Texts.h"
@@ -59,9 +61,9 @@ QListWidget* WorkingList(QWidget* Parent, const char* Name, const QRect& Bounds)
 
 }  // namespace
 
-void TMainForm::CreateLoadingOverlay()
+void TLoadingOverlay::CreateLoadingOverlay(QWidget* Window)
 {
-    TimerPanel = Panel(this, "TimerPanel", QRect(472, 351, 284, 73), TAlign::None, akNone,
+    TimerPanel = Panel(Window, "TimerPanel", QRect(472, 351, 284, 73), TAlign::None, akNone,
                        {palette::DeepBlue, TBevel::Raised, TBevel::Lowered, 0});
     ProgressLabel = Label(TimerPanel, "ProgressLabel", QPoint(45, 8), QStringLiteral("Подождите идет загрузка..."),
                           Font("Arial", 15, true), palette::Yellow);
@@ -115,7 +117,7 @@ void TMainForm::CreateContentArea()
     CreateLearningScreen();
     CreateMakeWordScreen();
     CreateStartScreen();
-    CreateRulesPanel();
+    CreateRulesPanel(GamesPanel);
     CreateColouringScreen();
     CreateExamScreen();
 
@@ -123,7 +125,7 @@ void TMainForm::CreateContentArea()
     SystemPanel->hide();
 }
 
-void TMainForm::CreateSystemScreen()
+void TContentArea::CreateSystemScreen()
 {
     SysPanel = Panel(ContentPanel, "SysPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
 
@@ -153,12 +155,12 @@ void TMainForm::CompleteBuild(bool KeepStartPicture)
     // Each goes into a parent made in the constructor that gets no other children, so the
     // window's tree is the same as if they had been made in their places.
     CreateWorkingWidgets();
-    CreateRulesPages();
+    CreateRulesPages(CloseRulesPanel);
     ui::Realign(this);
     if (KeepStartPicture) start_picture::Keep(Image2->Picture());
 }
 
-void TMainForm::CreateSampleTile()
+void TContentArea::CreateSampleTile()
 {
     Panel1 = Panel(SourcePanel, "Panel1", QRect(40, 330, 110, 73), TAlign::None, Raised(palette::TileGrey));
     Image1 = Image(Panel1, "Image1", QRect(2, 2, 106, 69), TAlign::None, akLeftTop);
@@ -176,12 +178,12 @@ void TMainForm::CreateSampleTile()
     Label1 = new TLabel(Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     ui::SetBase(Label1, QRect(1, 1, 108, 71), TAlign::Client);
-    connect(Label1, &TLabel::MouseDown, this, [this] { Label1MouseDown(); });
-    connect(Label1, &TLabel::MouseUp, this, [this] { Label1MouseUp(); });
+    QObject::connect(Label1, &TLabel::MouseDown, Label1, [this] { Label1MouseDown(); });
+    QObject::connect(Label1, &TLabel::MouseUp, Label1, [this] { Label1MouseUp(); });
 }
 
-TPanel* TMainForm::CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton,
-                                         const char* NamesName, TSpeedButton*& SoundsButton, const char* SoundsName)
+TPanel* TContentArea::CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton,
+                                            const char* NamesName, TSpeedButton*& SoundsButton, const char* SoundsName)
 {
     const QString name = QLatin1String(Name);
     TPanel* chooser = Panel(SysPanel, Name, Bounds, TAlign::None, akNone, Raised(palette::Teal));
@@ -209,16 +211,19 @@ void TMainForm::CreateStartScreen()
     Image2 = Image(StartPanel, "Image2", QRect(0, 0, 1099, 672), TAlign::Client, akLeftTop);
     Image2->SetCenter(true);
     Image2->setAccessibleName(QString::fromUtf8(kWindowCaption));
+    ui::TKeyScreen keys;  // nothing to press; the voice choice is hidden there
+    keys.WindowRegions = false;
+    Keyboard->AddScreen(StartPanel, std::move(keys));
     // Its picture comes last in the constructor: it may be being drawn on another thread.
 }
 
-void TMainForm::CreateRulesPanel()
+void TRulesPanel::CreateRulesPanel(QWidget* GamesPanel)
 {
     RulesPanel = Panel(GamesPanel, "RulesPanel", QRect(311, 137, 468, 328), TAlign::None, akNone, Raised(palette::Teal));
     RulesPanel->hide();
 }
 
-void TMainForm::CreateRulesPages()
+void TRulesPanel::CreateRulesPages(QAction* Close)
 {
     RulesCaptionPanel = Panel(RulesPanel, "RulesCaptionPanel", QRect(1, 1, 466, 24), TAlign::Top, Raised(palette::Teal));
     Label(RulesCaptionPanel, "RulesCaptionLabel", QPoint(7, 1), QStringLiteral("Правила игры"),
@@ -228,7 +233,7 @@ void TMainForm::CreateRulesPages()
     RulesCloseButton = SpeedButton(RulesActionPanel, "RulesCloseButton", QRect(395, 8, 65, 25), akRight | akTop,
                                    Font("Comic Sans MS", 13), Qt::black);
     RulesCloseButton->SetHandCursor(true);
-    Bind(RulesCloseButton, CloseRulesPanel);
+    Bind(RulesCloseButton, Close);
 
     RulesContextPanel =
         Panel(RulesPanel, "RulesContextPanel", QRect(1, 25, 466, 262), TAlign::Client, Raised(palette::LightSkyBlue));
@@ -262,15 +267,16 @@ void TMainForm::CreateRulesPages()
         RulesGame1RichEdit);
 }
 
-void TMainForm::CreatePopupMenu()
+void TPopupMenus::CreatePopupMenu(QWidget* Window, const TWindowActions& Actions)
 {
-    PopupMenuPanel = Panel(this, "PopupMenuPanel", QRect(46, 37, 140, 221), TAlign::None, Raised(palette::DeepBlue));
+    PopupMenuPanel = Panel(Window, "PopupMenuPanel", QRect(46, 37, 140, 221), TAlign::None, Raised(palette::DeepBlue));
     PopupMenuTopPanel =
         Panel(PopupMenuPanel, "PopupMenuTopPanel", QRect(1, 1, 138, 21), TAlign::Top, Flat(palette::DeepBlue));
-    SpeedButton1 = SpeedButton(PopupMenuTopPanel, "SpeedButton1", QRect(116, 0, 22, 22), akRight | akTop, font(), Qt::black);
+    SpeedButton1 =
+        SpeedButton(PopupMenuTopPanel, "SpeedButton1", QRect(116, 0, 22, 22), akRight | akTop, Window->font(), Qt::black);
     SpeedButton1->SetGlyph(artwork::CloseGlyph());
     SpeedButton1->setAccessibleName(QStringLiteral("Закрыть меню"));
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    QObject::connect(SpeedButton1, &QToolButton::clicked, SpeedButton1, [this] { SpeedButton1Click(); });
 
     auto entry = [this](const char* Name, int Top, QAction* Action) {
         TSpeedButton* b = SpeedButton(PopupMenuPanel, Name, QRect(3, Top, 133, 34), akLeft | akTop | akRight,
@@ -279,22 +285,22 @@ void TMainForm::CreatePopupMenu()
         Bind(b, Action);
         return b;
     };
-    SpeedButton3 = entry("SpeedButton3", 25, SoundLetters);
-    SpeedButton4 = entry("SpeedButton4", 65, FindLetter);
-    SpeedButton5 = entry("SpeedButton5", 105, MakeWord);
-    SpeedButton6 = entry("SpeedButton6", 145, Examination);
+    SpeedButton3 = entry("SpeedButton3", 25, Actions.SoundLetters);
+    SpeedButton4 = entry("SpeedButton4", 65, Actions.FindLetter);
+    SpeedButton5 = entry("SpeedButton5", 105, Actions.MakeWord);
+    SpeedButton6 = entry("SpeedButton6", 145, Actions.Examination);
     SpeedButton7 = SpeedButton(PopupMenuPanel, "SpeedButton7", QRect(3, 184, 133, 34), akLeft | akTop | akRight,
                                Font("Arial", 19, true), palette::Yellow);
     SpeedButton7->SetHandCursor(true);
     SpeedButton7->SetCaption(QStringLiteral("Раскраска"));
-    Bind(SpeedButton7, ShowRaskraskaMenu, false);
+    Bind(SpeedButton7, Actions.ShowRaskraskaMenu, false);
     PopupMenuPanel->hide();
 }
 
-void TMainForm::CreateThemeMenu()
+void TPopupMenus::CreateThemeMenu(QWidget* Window)
 {
     RaskraskaPopupMenuPanel =
-        Panel(this, "RaskraskaPopupMenuPanel", QRect(184, 232, 117, 81), TAlign::None, Raised(palette::DeepBlue));
+        Panel(Window, "RaskraskaPopupMenuPanel", QRect(184, 232, 117, 81), TAlign::None, Raised(palette::DeepBlue));
     ui::SetFont(RaskraskaPopupMenuPanel, Font("MS Sans Serif", 13), palette::Yellow);
     RaskraskaPopupMenuPanel->hide();
 }

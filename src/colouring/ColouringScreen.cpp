@@ -4,6 +4,7 @@
 #include "core/Palette.h"
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/PictureScreen.h"
+#include "pictures/StripKeys.h"
 #include "pictures/TileGeometry.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
@@ -46,4 +47,14 @@ void OpenColouringTheme(TRaskrasImgPanelCollection& Strip, const QString& Folder
     Strip.LoadFromFolder(Folder);
     Strip.PlaceInScrollBox(Screen.RasImgScrollBox);
     Strip.FillTiles();
+}
+
+ui::TKeyScreen TColouringScreen::Keys(const std::unique_ptr<TRaskrasImgPanelCollection>& Strip, QAction* Rules,
+                                      QAction* Print) const
+{
+    ui::TKeyScreen keys;
+    keys.Regions = [this, &Strip] { return ui::TKeyRegions{StripRegion(Strip.get()), ui::ButtonRegion({SpeedButton2})}; };
+    keys.Rules = Rules;
+    keys.Print = Print;
+    return keys;
 }

@@ -1,6 +1,11 @@
 #pragma once
 // "Раскраска": a theme's colouring pages as thumbnails on the right, the chosen page large, and
 // the printer button above it.
+#include "platform/KeyScreen.h"
+
+#include <memory>
+
+class QAction;
 class QString;
 class QWidget;
 class TImage;
@@ -14,6 +19,10 @@ struct TColouringScreen {
     TScrollBox* RasImgScrollBox = nullptr;  // the thumbnails
     TImage* RasBigImage = nullptr;          // the page shown large, and printed
     TSpeedButton* SpeedButton2 = nullptr;   // the printer button
+
+    // What the keys reach on it: the thumbnails of Strip, then the printer button. Rules shows its
+    // page; Print prints the page shown large.
+    ui::TKeyScreen Keys(const std::unique_ptr<TRaskrasImgPanelCollection>& Strip, QAction* Rules, QAction* Print) const;
 };
 
 // The colouring screen in the games area.

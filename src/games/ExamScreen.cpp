@@ -6,6 +6,8 @@
 #include "core/Speech.h"
 #include "games/ExamGame.h"
 #include "games/GameLetterPanels.h"
+#include "games/GameObjects.h"
+#include "letters/BoardKeys.h"
 #include "platform/Accessibility.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
@@ -68,4 +70,18 @@ void StartExam(const TExamScreen& Screen, TExamGame& Game)
 void RepeatExamQuestion(const TExamGame& Game, ISpeech& Speech)
 {
     Speech.PlaySoundPair(Game.PromptFirst, Game.PromptSecond);
+}
+
+ui::TKeyScreen TExamScreen::Keys(const TGameObjects& Objects, QAction* Rules) const
+{
+    ui::TKeyScreen keys;
+    keys.Regions = [this, &Objects] {
+        if (!Objects.ExamGame) return ui::TKeyRegions{};
+        TImage* start = StartExamImage;
+        return ui::TKeyRegions{ui::TKeyRegion{{{start, [start] { start->Press(); }}}},
+                               BoardRegion(Objects.ExamLetterPanels.get()), ui::ButtonRegion({RepeatSndButton})};
+    };
+    keys.LetterTile = [&Objects](unsigned char Lower) { return BoardTile(Objects.ExamLetterPanels.get(), Lower); };
+    keys.Rules = Rules;
+    return keys;
 }

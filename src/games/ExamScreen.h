@@ -1,7 +1,10 @@
 #pragma once
 // "Экзамен": the program says a letter and the child finds its tile on a shuffled board. The
 // screen holds the repeat button above the board and the start control over it.
+#include "platform/KeyScreen.h"
+
 class IDialogs;
+class QAction;
 class ISpeech;
 class QWidget;
 class TExamGame;
@@ -10,6 +13,7 @@ class TPanel;
 class TRusExamLetterPanelCollection;
 class TScrollBox;
 class TSpeedButton;
+struct TGameObjects;
 
 struct TExamScreen {
     TPanel* GameExamPanel = nullptr;
@@ -20,6 +24,10 @@ struct TExamScreen {
     TPanel* StartExamContentPanel = nullptr;     // the start control, over the board
     TPanel* StartExamPanel = nullptr;
     TImage* StartExamImage = nullptr;
+
+    // What the keys reach on it once the game exists: the start control, the board (by the arrows
+    // and by letter) and the repeat button. Rules shows its page.
+    ui::TKeyScreen Keys(const TGameObjects& Objects, QAction* Rules) const;
 };
 
 // The examination screen in the games area.

@@ -3,7 +3,9 @@
 #include "core/Palette.h"
 #include "games/GameObjects.h"
 #include "games/PictureGameSetup.h"
+#include "letters/BoardKeys.h"
 #include "pictures/PictureScreen.h"
+#include "pictures/StripKeys.h"
 #include "platform/Image.h"
 #include "platform/WidgetBuild.h"
 
@@ -52,4 +54,16 @@ bool StartFindLetterPictures(TGameObjects& Objects, const TFindLetterScreen& Scr
     Screen.BigImage->SetPicture(QImage());
     Screen.BigImage->setAccessibleName(QStringLiteral("Картинка"));
     return false;
+}
+
+ui::TKeyScreen TFindLetterScreen::Keys(const TGameObjects& Objects, QAction* Rules) const
+{
+    ui::TKeyScreen keys;
+    keys.Regions = [&Objects] {
+        return ui::TKeyRegions{BoardRegion(Objects.PicLetterPanels.get()), StripRegion(Objects.FirstLImgPanels.get())};
+    };
+    keys.LetterTile = [&Objects](unsigned char Lower) { return BoardTile(Objects.PicLetterPanels.get(), Lower); };
+    keys.Rules = Rules;
+    keys.Busy = [&Objects] { return Objects.FirstLImgPanels && Objects.FirstLImgPanels->Reading(); };
+    return keys;
 }

@@ -1,6 +1,9 @@
 #pragma once
 // "Найди букву": a picture is shown large and the child clicks, in a row of all 33 letters, the
 // letter its word begins with.
+#include "platform/KeyScreen.h"
+
+class QAction;
 class QWidget;
 class TImage;
 class TPanel;
@@ -17,6 +20,10 @@ struct TFindLetterScreen {
     TPanel* LetersPicPanel = nullptr;  // the letter row
     TPanel* BigImagePanel = nullptr;
     TImage* BigImage = nullptr;
+
+    // What the keys reach on it: the letters, by the arrows and by letter, then the picture strip.
+    // It is busy while the strip's pictures are being read. Rules shows its page.
+    ui::TKeyScreen Keys(const TGameObjects& Objects, QAction* Rules) const;
 };
 
 // The find-the-first-letter screen in the games area.

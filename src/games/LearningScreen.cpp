@@ -2,6 +2,8 @@
 
 #include "core/ErrorBox.h"
 #include "core/Palette.h"
+#include "games/GameObjects.h"
+#include "letters/BoardKeys.h"
 #include "letters/LetterPanelCollection.h"
 #include "platform/ScrollBox.h"
 #include "platform/WidgetBuild.h"
@@ -17,6 +19,15 @@ TLearningScreen BuildLearningScreen(QWidget* GamesPanel)
     s.LettersSndScrollBox = ScrollBox(s.LettersSndPanel, "LettersSndScrollBox", QRect(0, 0, 1099, 672), TAlign::Client, true,
                                       palette::LightSkyBlue);
     return s;
+}
+
+ui::TKeyScreen TLearningScreen::Keys(const TGameObjects& Objects, QAction* Rules) const
+{
+    ui::TKeyScreen keys;
+    keys.Regions = [&Objects] { return ui::TKeyRegions{BoardRegion(Objects.SndLetterPanels.get())}; };
+    keys.LetterTile = [&Objects](unsigned char Lower) { return BoardTile(Objects.SndLetterPanels.get(), Lower); };
+    keys.Rules = Rules;
+    return keys;
 }
 
 bool PrepareLearningBoard(TRusSndLetterPanelCollection& Board, TScrollBox* Box, IDialogs& Dialogs)

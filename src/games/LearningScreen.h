@@ -1,16 +1,23 @@
 #pragma once
 // "Обучение": the whole alphabet as a grid of letter tiles; a click on a tile says the letter's
 // name or sound.
+#include "platform/KeyScreen.h"
+
 class IDialogs;
+class QAction;
 class QWidget;
 class TPanel;
 class TRusSndLetterPanelCollection;
 class TScrollBox;
+struct TGameObjects;
 
 struct TLearningScreen {
     TPanel* GameSndPanel = nullptr;
     TPanel* LettersSndPanel = nullptr;
     TScrollBox* LettersSndScrollBox = nullptr;  // holds the board
+
+    // What the keys reach on it: the board, by the arrows and by letter. Rules shows its page.
+    ui::TKeyScreen Keys(const TGameObjects& Objects, QAction* Rules) const;
 };
 
 // The learning screen in the games area.

@@ -3,7 +3,9 @@
 #include "core/Palette.h"
 #include "games/GameObjects.h"
 #include "games/PictureGameSetup.h"
+#include "letters/BoardKeys.h"
 #include "pictures/PictureScreen.h"
+#include "pictures/StripKeys.h"
 #include "platform/Image.h"
 #include "platform/WidgetBuild.h"
 
@@ -61,4 +63,16 @@ bool StartMakeWordPictures(TGameObjects& Objects, const TMakeWordScreen& Screen)
     game.MissingPos = 0;
     game.ShowWord(Screen.MakeWWordPanel);
     return false;
+}
+
+ui::TKeyScreen TMakeWordScreen::Keys(const TGameObjects& Objects, QAction* Rules) const
+{
+    ui::TKeyScreen keys;
+    keys.Regions = [&Objects] {
+        return ui::TKeyRegions{BoardRegion(Objects.MakeWLetterPanels.get()), StripRegion(Objects.MakeWImgPanels.get())};
+    };
+    keys.LetterTile = [&Objects](unsigned char Lower) { return BoardTile(Objects.MakeWLetterPanels.get(), Lower); };
+    keys.Rules = Rules;
+    keys.Busy = [&Objects] { return Objects.MakeWImgPanels && Objects.MakeWImgPanels->Reading(); };
+    return keys;
 }

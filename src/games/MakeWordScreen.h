@@ -1,6 +1,9 @@
 #pragma once
 // "Дед Буквоед": the word of a picture is spelled under it with one letter left out, and the child
 // clicks the missing letter in a row of all 33.
+#include "platform/KeyScreen.h"
+
+class QAction;
 class QWidget;
 class TImage;
 class TPanel;
@@ -18,6 +21,10 @@ struct TMakeWordScreen {
     TPanel* MakeWWordPanel = nullptr;     // the word with its hidden letter
     TPanel* MakeWImagePanel = nullptr;
     TImage* MakeWImage = nullptr;
+
+    // What the keys reach on it: the letters, by the arrows and by letter, then the picture strip.
+    // It is busy while the strip's pictures are being read. Rules shows its page.
+    ui::TKeyScreen Keys(const TGameObjects& Objects, QAction* Rules) const;
 };
 
 // The missing-letter screen in the games area.

@@ -15,7 +15,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 #include <set>
 
 namespace {
@@ -482,4 +484,91 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
     QTest::mouseClick(f.BigImage, Qt::LeftButton);
     EXPECT_FALSE(frameAround(thumbnail)) << "a mouse click puts the frame away";
     EXPECT_FALSE(f.Keyboard->FrameShown());
+}
+
+// A screen the keys have never heard of: it brings its regions (what cannot be pressed left out,
+// entered where it says), its letter board, its rules, its printing and its busy state.
+TEST(KeyboardPlay, AScreenAddedLaterBringsAllTheKeysNeed)
+{
+    TKeys w;
+    TMainForm& f = *w.Form;
+    auto* screen = new QWidget(f.GamesPanel);
+    std::vector<QPushButton*> b;
+    for (int i = 0; i < 4; ++i) b.push_back(new QPushButton(QString::number(i), screen));
+    b[1]->hide();
+    int pressed[4] = {};
+    for (int i = 0; i < 4; ++i) QObject::connect(b[i], &QPushButton::clicked, [&pressed, i] { ++pressed[i]; });
+    QAction rules, print;
+    int rulesShown = 0, printed = 0;
+    QObject::connect(&rules, &QAction::triggered, [&rulesShown] { ++rulesShown; });
+    QObject::connect(&print, &QAction::triggered, [&printed] { ++printed; });
+    bool busy = false;
+
+    ui::TKeyScreen keys;
+    keys.Regions = [&b] {
+        ui::TKeyRegion first = ui::ButtonRegion({b[0], b[1], b[2]});
+        first.Entry = 2;
+        return ui::TKeyRegions{first, ui::ButtonRegion({b[3]})};
+    };
+    keys.LetterTile = [&b](unsigned char Lower) {
+        if (Lower != 0xE0) return std::optional<ui::TKeyItem>(ui::TKeyItem{});  // only "а" is on it
+        return std::optional<ui::TKeyItem>(ui::ButtonRegion({b[3]}).Items.front());
+    };
+    keys.Rules = &rules;
+    keys.Print = &print;
+    keys.Busy = [&busy] { return busy; };
+    keys.WindowRegions = false;
+    f.Keyboard->AddScreen(screen, std::move(keys));
+    screen->raise();
+    f.GenderVoiceRadioPanel->show();
+
+    const auto regions = f.Keyboard->Regions();
+    ASSERT_EQ(regions.size(), 2u) << "no voice choice on this screen";
+    ASSERT_EQ(regions[0].Items.size(), 2u) << "the hidden button is left out";
+    EXPECT_EQ(regions[0].Entry, 1u) << "entered at its third button, now the second";
+
+    w.Key(Qt::Key_Tab);
+    EXPECT_EQ(w.Focused(), b[2]);
+    w.Key(Qt::Key_Tab);
+    w.Key(Qt::Key_Return);
+    EXPECT_EQ(pressed[3], 1);
+    w.Key(Qt::Key_Left);
+    EXPECT_EQ(w.Focused(), b[3]) << "one place in its region";
+    Type(&f, "а");
+    EXPECT_EQ(pressed[3], 2) << "the letter's tile";
+    EXPECT_TRUE(Uses(f, 0x411, Qt::NoModifier, "б")) << "a letter not on the board is still the board's";
+    EXPECT_EQ(pressed[3], 2);
+    w.Key(Qt::Key_F1);
+    EXPECT_EQ(rulesShown, 1);
+    EXPECT_TRUE(w.Shows(f.RulesPanel));
+    w.Key(Qt::Key_P, "p", Qt::ControlModifier);
+    EXPECT_EQ(printed, 1);
+
+    busy = true;
+    EXPECT_FALSE(Uses(f, Qt::Key_Escape, Qt::NoModifier));
+    Type(&f, "а");
+    EXPECT_EQ(pressed[3], 2);
+    EXPECT_EQ(pressed[0] + pressed[1] + pressed[2], 0);
+}
+
+// The learning screen through what it brings: its board as a region and by letter, nothing before
+// the board is made.
+TEST(KeyboardPlay, TheLearningScreenOffersItsBoard)
+{
+    TKeys w;
+    TMainForm& f = *w.Form;
+    TGameObjects none;
+    EXPECT_FALSE(f.TLearningScreen::Keys(none, f.ShowSndGameRules).LetterTile(0xE0).has_value());
+
+    const ui::TKeyScreen keys = f.TLearningScreen::Keys(w.Objects(), f.ShowSndGameRules);
+    f.SoundLetters->trigger();
+    TFormWorld::Click(f.LetterrsNamesSpeedButton);
+    const auto& board = *w.Objects().SndLetterPanels;
+    const ui::TKeyRegions regions = keys.Regions();
+    ASSERT_EQ(regions.size(), 1u);
+    EXPECT_EQ(regions[0].Items.size(), 33u);
+    const std::optional<ui::TKeyItem> yo = keys.LetterTile(static_cast<unsigned char>(cp1251::FromUnicode("ё").at(0)));
+    ASSERT_TRUE(yo.has_value());
+    EXPECT_EQ(yo->Widget, Tile(board, "ё")->Panel);
+    EXPECT_EQ(keys.Rules, f.ShowSndGameRules);
 }
