@@ -1,7 +1,8 @@
 #pragma once
-// What the program's parts share: the main window's settings, its dialogs, the speech and the
-// hidden parking panel where new tiles wait. The main window owns it; boards, strips, tiles and
-// games keep a reference.
+// What the program's parts share: the main window's settings, its dialogs, the speech, the
+// hidden parking panel where new tiles wait, and the one place where every answer is announced.
+// The main window owns it; boards, strips, tiles and games keep a reference.
+#include "core/Announcer.h"
 #include "core/Settings.h"
 
 class IDialogs;
@@ -13,4 +14,7 @@ struct TAppContext {
     IDialogs* Dialogs = nullptr;
     ISpeech* Speech = nullptr;
     QWidget* SourcePanel = nullptr;  // hidden parking area where new tiles wait
+    // Every pick a game judged and every letter heard on the learning board, in the order they
+    // happen; whoever keeps the child's progress listens here.
+    TAnswerAnnouncer Answers;
 };
