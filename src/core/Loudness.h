@@ -19,12 +19,12 @@ inline constexpr double kLoudnessWindowDb = 30.0;
 inline constexpr double kFloorDb = -120.0;
 
 struct TClipMeasure {
-    bool Silent = true;             // no frame reaches kSilenceDb
-    double LoudnessDb = kFloorDb;   // RMS of the frames within kLoudnessWindowDb of the loudest
-    double PeakDb = kFloorDb;       // the largest sample magnitude
-    double LeadingSilence = 0.0;    // seconds before the first sounding frame (all of it when silent)
-    double TrailingSilence = 0.0;   // seconds after the last sounding frame
-    double SoundingSeconds = 0.0;   // from the start of the first sounding frame to the end of the last
+    bool Silent = true;            // no frame reaches kSilenceDb
+    double LoudnessDb = kFloorDb;  // RMS of the frames within kLoudnessWindowDb of the loudest
+    double PeakDb = kFloorDb;      // the largest sample magnitude
+    double LeadingSilence = 0.0;   // seconds before the first sounding frame (all of it when silent)
+    double TrailingSilence = 0.0;  // seconds after the last sounding frame
+    double SoundingSeconds = 0.0;  // from the start of the first sounding frame to the end of the last
 };
 
 // Samples are mono, full scale at +-1.0. A last frame shorter than 10 ms counts as a frame of its own.
