@@ -150,8 +150,7 @@ BENCHMARK(BM_PartsOfARebuild)->Unit(benchmark::kMillisecond)->Iterations(15);
 void BM_ShuffleAndFillReadyPictures(benchmark::State& state)
 {
     TBenchWorld& w = World();
-    TGameObjects objects;
-    TRusExamLetterPanelCollection board(w.Context, objects);
+    TRusExamLetterPanelCollection board(w.Context);
     board.Rebuild();
     board.LayoutShuffledGrid(w.Box);
     for (auto _ : state) board.Shuffle();

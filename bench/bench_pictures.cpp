@@ -3,6 +3,7 @@
 // decoded on every core; and the memory both picture games hold once open.
 #include "BenchSupport.h"
 #include "app/MainForm.h"
+#include "core/ContentLayout.h"
 #include "core/Speech.h"
 #include "games/GameObjects.h"
 #include "letters/Letter.h"
@@ -124,7 +125,7 @@ double CatalogueMs(TDecodeMode Mode)
     TImageCollection images(context);
     images.DecodeMode = Mode;
     const auto t0 = TClock::now();
-    images.LoadFromFolder(QString::fromLatin1(kWordPicturesFolder));
+    images.LoadFromFolder(content::layout::kWordPictures);
     const auto t1 = TClock::now();
     if (images.Count() != kWordPictures) throw std::runtime_error("word pictures missing");
     return std::chrono::duration<double, std::milli>(t1 - t0).count();

@@ -1,7 +1,8 @@
 #pragma once
-// What the program's parts share: the main window's settings, its dialogs, the speech and the
-// hidden parking panel where new tiles wait. The main window owns it; boards, strips, tiles and
-// games keep a reference.
+// What the program's parts share: the main window's settings, its dialogs, the speech, the
+// hidden parking panel where new tiles wait, and the one place where every answer is announced.
+// The main window owns it; boards, strips, tiles and games keep a reference.
+#include "core/Announcer.h"
 #include "core/Settings.h"
 
 #include <exception>
@@ -19,6 +20,9 @@ struct TAppContext {
     // Whether the program is ending: a long loading checks it between two files and then throws
     // ELoadingStopped. May be called from any thread; none means never.
     std::function<bool()> Ending;
+    // Every pick a game judged and every letter heard on the learning board, in the order they
+    // happen; whoever keeps the child's progress listens here.
+    TAnswerAnnouncer Answers;
 };
 
 // A loading that stopped because the program is ending; nothing it was making is to be used.

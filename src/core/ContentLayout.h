@@ -12,16 +12,29 @@ inline const QString kSmallLetters = QStringLiteral("абвгдеёжзийкл�
 namespace layout {
 
 inline const QString kSoundRoot = QStringLiteral("Sound/");
-inline const QStringList kVoiceFolders = {QStringLiteral("Женский голос"), QStringLiteral("Мужской голос")};
+// The voices' folders under kSoundRoot, without a trailing separator.
+inline const QString kFemaleVoice = QStringLiteral("Женский голос");
+inline const QString kMaleVoice = QStringLiteral("Мужской голос");
+inline const QStringList kVoiceFolders = {kFemaleVoice, kMaleVoice};
+// Under a voice's folder.
 inline const QString kLetterNames = QStringLiteral("Буквы/");
 inline const QString kLetterSounds = QStringLiteral("Звуки/");
 inline const QString kPhrases = QStringLiteral("Фразы/");
-inline const QString kPraise = QStringLiteral("Фразы/Правильно/");
-inline const QString kTryAgain = QStringLiteral("Фразы/Неправильно/");
-// The single phrase files the program asks for by name.
-inline const QStringList kNamedPhrases = {QStringLiteral("Буква.mp3"), QStringLiteral("Звук.mp3"),
-                                          QStringLiteral("Покажи_букву.mp3"), QStringLiteral("Звучит_как.mp3"),
-                                          QStringLiteral("Ты_справился_молодец.mp3")};
+// Under kPhrases: the folders of the phrases one is drawn from at random.
+inline const QString kPraiseFolder = QStringLiteral("Правильно/");
+inline const QString kTryAgainFolder = QStringLiteral("Неправильно/");
+inline const QString kPraise = kPhrases + kPraiseFolder;
+inline const QString kTryAgain = kPhrases + kTryAgainFolder;
+// Under kPhrases: the single phrase files the program asks for by name. Before a letter's name on
+// the learning board, before its sound there, before a letter's name asked in the examination,
+// before a sound asked there, and at the end of a picture game or an examination.
+inline const QString kLetterPhrase = QStringLiteral("Буква.mp3");
+inline const QString kSoundPhrase = QStringLiteral("Звук.mp3");
+inline const QString kFindLetterPhrase = QStringLiteral("Покажи_букву.mp3");
+inline const QString kSoundsLikePhrase = QStringLiteral("Звучит_как.mp3");
+inline const QString kWellDonePhrase = QStringLiteral("Ты_справился_молодец.mp3");
+inline const QStringList kNamedPhrases = {kLetterPhrase, kSoundPhrase, kFindLetterPhrase, kSoundsLikePhrase,
+                                          kWellDonePhrase};
 
 inline const QString kLetterPictures = QStringLiteral("Pic/Alphabet/Rus/");
 inline const QString kWordPictures = QStringLiteral("Pic/Images/Rus/");

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's settings that the rest of the program reads: where the content lies, the
 // voice and the letter set. The letter set is the 33 letter names at every start.
+#include "core/ContentLayout.h"
 #include "platform/ContentRoots.h"
 
 #include <QString>
@@ -27,8 +28,8 @@ struct TSettings {
     static TSettings ForProgramFolder(const QString& Folder) { return ForContent(TContentRoots({Folder})); }
 };
 
-inline const QString kFemaleVoice = QStringLiteral("Женский голос/");
-inline const QString kMaleVoice = QStringLiteral("Мужской голос/");
+inline const QString kFemaleVoice = content::layout::kFemaleVoice + u'/';
+inline const QString kMaleVoice = content::layout::kMaleVoice + u'/';
 
 inline TSettings TSettings::ForContent(const TContentRoots& Roots, const QString& Fallback)
 {
@@ -36,8 +37,9 @@ inline TSettings TSettings::ForContent(const TContentRoots& Roots, const QString
     s.Content = Roots;
     s.ContentFolder = Roots.IsEmpty() ? Fallback : Roots.Base();
     s.VoiceFolder = kFemaleVoice;
-    s.ColouringRoot = s.ContentFolder + QStringLiteral("Pic/Raskraska");
-    s.SoundRoot = s.ContentFolder + QStringLiteral("Sound/");
+    // The colouring root is listed for its themes and joined to them with a separator of its own.
+    s.ColouringRoot = s.ContentFolder + content::layout::kColouringRoot.chopped(1);
+    s.SoundRoot = s.ContentFolder + content::layout::kSoundRoot;
     s.LetterSetMode = lsNames;
     return s;
 }

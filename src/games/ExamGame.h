@@ -1,17 +1,16 @@
 #pragma once
 // The state of "Экзамен": which letters are still to be asked, in what order, which one is asked
 // now, and the two files of the last question so that it can be repeated.
-#include "platform/Cp1251.h"
+#include "games/LetterGame.h"
 
 #include <QString>
 #include <vector>
 
-struct TAppContext;
-struct TGameObjects;
+class TLetterCollection;
 
-class TExamGame {
+class TExamGame : public TLetterGame {
 public:
-    TExamGame(TAppContext& Context, TGameObjects& Objects);
+    explicit TExamGame(TAppContext& Context);
 
     AnsiString TargetLetter;  // small form of the letter asked now (one cp1251 character)
     int Position = 0;         // questions asked in this exam, 0 .. Size
@@ -20,21 +19,22 @@ public:
     // The two files of the last question as the players held them (empty where a file was missing).
     QString PromptFirst;
     QString PromptSecond;
+    // The letters asked: the examination board's own, joined when the board is made (JoinExamBoard).
+    const TLetterCollection* Letters = nullptr;
 
-    // A new exam over the letters the examination board holds now, then the first question.
+    // A new exam over the letters the board holds now, then the first question (or, with no letter
+    // at all, the end).
     void Start();
-    // The next question, or the end of the exam when every letter has been asked.
-    void AskNext();
-    // Judges the picked letter (its small form) against the letter asked.
-    void Answer(unsigned char Letter);
-    // Praise; once its box is closed, the next question.
-    void RightAnswer();
-    // A try-again phrase; the question stays open and is not spoken again by itself.
-    void WrongAnswer();
-    // The well-done phrase and the start screen.
-    void GameOver();
+
+    AnsiString WantedLetter() const override { return TargetLetter; }
+
+protected:
+    void DescribeQuestion(TAnswer& Answer) const override;
+    bool NextQuestion() override;
 
 private:
-    TAppContext& FContext;
-    TGameObjects& FObjects;
+    // Speaks the next question and keeps its files; false when every letter has been asked.
+    bool AskNext();
+
+    bool FSounds = false;  // the exam asks letter sounds rather than names
 };

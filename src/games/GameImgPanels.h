@@ -1,49 +1,41 @@
 #pragma once
-// The picture tiles and strips of the two picture games. Selecting a picture shows it on the
-// game's screen and sets the game up for it; the strip knows the game objects and the widgets of
-// its screen, handed to it when the game is prepared.
+// The picture tiles and strips of the two picture games. Selecting a picture shows it large on the
+// game's screen, makes it current and is announced (PictureSelected); the game joined to the strip
+// makes it its question. The strip knows the widgets of its screen, handed to it when the game is
+// prepared.
 #include "pictures/ImgPanel.h"
 #include "pictures/ImgPanelCollection.h"
 
 #include <QPointer>
 
-struct TGameObjects;
 class QWidget;
 
-// "Найди букву": the selected picture's first letter becomes the letter to find.
-class TFirstLImgPanel : public TImgPanel {
+// A word picture's tile: a selection shows the picture large, makes it current and announces it.
+class TWordImgPanel : public TImgPanel {
 public:
     using TImgPanel::TImgPanel;
     void PictureClick() override;
     void SelectPicture() override;
+};
+
+// A strip of word pictures, read once per run and reshuffled for every game.
+class TWordImgPanelCollection : public TImgPanelCollection {
+public:
+    explicit TWordImgPanelCollection(TAppContext& Context);
+    void Reshuffle() { Shuffle(); }
+    // The low 16 bits of Index address the tile.
+    TWordImgPanel* GetTile(int Index) const;
+};
+
+// "Найди букву": the selected picture's first letter is the letter to find.
+class TFirstLImgPanelCollection : public TWordImgPanelCollection {
+public:
+    using TWordImgPanelCollection::TWordImgPanelCollection;
 };
 
 // "Дед Буквоед": each selection hides a newly drawn letter of the picture's word.
-class TMakeWImgPanel : public TImgPanel {
+class TMakeWImgPanelCollection : public TWordImgPanelCollection {
 public:
-    using TImgPanel::TImgPanel;
-    int MissingPos = 0;  // 1-based position of the hidden letter in Name, drawn at each selection
-    void PictureClick() override;
-    void SelectPicture() override;
-};
-
-class TFirstLImgPanelCollection : public TImgPanelCollection {
-public:
-    TFirstLImgPanelCollection(TAppContext& Context, TGameObjects& Objects);
-    void Reshuffle() { Shuffle(); }
-    // The low 16 bits of Index address the tile.
-    TFirstLImgPanel* GetTile(int Index) const;
-
-    TGameObjects& Objects;
-};
-
-class TMakeWImgPanelCollection : public TImgPanelCollection {
-public:
-    TMakeWImgPanelCollection(TAppContext& Context, TGameObjects& Objects);
-    void Reshuffle() { Shuffle(); }
-    // The low 16 bits of Index address the tile.
-    TMakeWImgPanel* GetTile(int Index) const;
-
-    TGameObjects& Objects;
+    using TWordImgPanelCollection::TWordImgPanelCollection;
     QPointer<QWidget> WordPanel;  // where the word with its hidden letter is spelled
 };

@@ -1,35 +1,7 @@
 #include "games/GameLetterPanels.h"
 
-#include "games/GameObjects.h"
 #include "letters/Letter.h"
 #include "platform/Accessibility.h"
-
-void TExamLetterPanel::LetterClick()
-{
-    static_cast<TRusExamLetterPanelCollection&>(Board()).Objects.ExamGame->Answer(Letter().LowerLetter);
-}
-
-void TPicLetterPanel::LetterClick()
-{
-    auto* board = dynamic_cast<TRusPicLetterPanelCollection*>(Collection());
-    if (!board) throw EInvalidCast("Invalid class typecast");
-    TPicGameBuffer& game = *board->Objects.PicGameBuffer;
-    if (cp1251::LetterString(Letter().LowerLetter) == game.TargetLetter)
-        game.RightAnswer();
-    else
-        game.WrongAnswer();
-}
-
-void TMakeWLetterPanel::LetterClick()
-{
-    auto* board = dynamic_cast<TRusMakeWLetterPanelCollection*>(Collection());
-    if (!board) throw EInvalidCast("Invalid class typecast");
-    TMakeWBuffer& game = *board->Objects.MakeWBuffer;
-    if (cp1251::LetterString(Letter().LowerLetter) == game.MissingLetter())
-        game.RightAnswer();
-    else
-        game.WrongAnswer();
-}
 
 TMakeWWordLetterPanel::TMakeWWordLetterPanel(TCollection* Board) : TLetterPanel(Board)
 {
@@ -42,8 +14,8 @@ QString TMakeWWordLetterPanel::AccessibleName() const
     return TLetterPanel::AccessibleName();
 }
 
-TRusExamLetterPanelCollection::TRusExamLetterPanelCollection(TAppContext& Context, TGameObjects& GameObjects)
-    : TRusLetterPanelCollection(Context, TItemClass::Of<TExamLetterPanel>()), Objects(GameObjects)
+TRusExamLetterPanelCollection::TRusExamLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TLetterPanel>())
 {
     ExamColumns = 6;
     ExamRows = 6;
@@ -54,19 +26,14 @@ void TRusExamLetterPanelCollection::Reshuffle()
     Shuffle();
 }
 
-TExamLetterPanel* TRusExamLetterPanelCollection::GetExamTile(unsigned short Index) const
-{
-    return static_cast<TExamLetterPanel*>(GetTile(Index));
-}
-
-TRusPicLetterPanelCollection::TRusPicLetterPanelCollection(TAppContext& Context, TGameObjects& GameObjects)
-    : TRusLetterPanelCollection(Context, TItemClass::Of<TPicLetterPanel>()), Objects(GameObjects)
+TRusPicLetterPanelCollection::TRusPicLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TLetterPanel>())
 {
     TileStyle = tsCaptions;
 }
 
-TRusMakeWLetterPanelCollection::TRusMakeWLetterPanelCollection(TAppContext& Context, TGameObjects& GameObjects)
-    : TRusLetterPanelCollection(Context, TItemClass::Of<TMakeWLetterPanel>()), Objects(GameObjects)
+TRusMakeWLetterPanelCollection::TRusMakeWLetterPanelCollection(TAppContext& Context)
+    : TRusLetterPanelCollection(Context, TItemClass::Of<TLetterPanel>())
 {}
 
 TRusMakeWWordLetterPanelCollection::TRusMakeWWordLetterPanelCollection(TAppContext& Context)

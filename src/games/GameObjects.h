@@ -1,6 +1,7 @@
 #pragma once
 // The ten program-wide game objects: three game states, four letter boards and three picture
-// strips. The loader makes them in this order; they go in the reverse order. Empty until made.
+// strips. The loader makes them in this order, joining each board and strip to its game as it is
+// made (GameJoins.h); they go in the reverse order. Empty until made.
 #include "games/ExamGame.h"
 #include "games/GameImgPanels.h"
 #include "games/GameLetterPanels.h"

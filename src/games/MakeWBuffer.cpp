@@ -1,20 +1,33 @@
 #include "games/MakeWBuffer.h"
 
 #include "core/AppContext.h"
-#include "core/Speech.h"
-#include "games/GameObjects.h"
+#include "games/GameLetterPanels.h"
 #include "letters/Letter.h"
+#include "platform/Random.h"
 
 // The alphabet is built for the letter-set mode of the moment, which is the 33 letter names while
 // the program loads; building it reads the letter pictures from disk.
-TMakeWBuffer::TMakeWBuffer(TAppContext& Context, TGameObjects& Objects)
-    : Alphabet(std::make_unique<TRusLetterCollection>(Context.Settings)), FContext(Context), FObjects(Objects)
+TMakeWBuffer::TMakeWBuffer(TAppContext& Context)
+    : TLetterGame(Context, TGameKind::gkMakeWord), Alphabet(std::make_unique<TRusLetterCollection>(Context.Settings))
 {
     Alphabet->BuildAlphabet(Context.Ending);
     WordRow = std::make_unique<TRusMakeWWordLetterPanelCollection>(Context);
 }
 
 TMakeWBuffer::~TMakeWBuffer() = default;
+
+void TMakeWBuffer::PictureShown(const AnsiString& Name)
+{
+    Randomize();
+    NewWord(Name, Random(static_cast<int>(Name.size())) + 1);
+}
+
+void TMakeWBuffer::NewWord(const AnsiString& Word, int Position)
+{
+    CurrentWord = Word;
+    MissingPos = Position;
+    QuestionAsked();
+}
 
 AnsiString TMakeWBuffer::MissingLetter() const
 {
@@ -50,19 +63,14 @@ void TMakeWBuffer::ShowWord(QWidget* Panel)
     if (Panel) WordRow->LayoutRow(Panel);
 }
 
-void TMakeWBuffer::RightAnswer()
+void TMakeWBuffer::DescribeQuestion(TAnswer& Answer) const
 {
-    FContext.Speech->SayPraise();
-    // Once the box is closed: the next picture, with a new hidden letter, or the end of the game.
-    if (!FObjects.MakeWImgPanels->NextPicture()) GameOver();
+    Answer.Word = cp1251::ToUnicode(CurrentWord);
+    Answer.Position = MissingPos - 1;
+    Answer.Asked = cp1251::ToUnicode(MissingLetter());
 }
 
-void TMakeWBuffer::WrongAnswer()
+bool TMakeWBuffer::NextQuestion()
 {
-    FContext.Speech->SayTryAgain();
-}
-
-void TMakeWBuffer::GameOver()
-{
-    FContext.Speech->SayWellDone();
+    return NextPicture && NextPicture();
 }

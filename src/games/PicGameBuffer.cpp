@@ -1,29 +1,28 @@
 #include "games/PicGameBuffer.h"
 
-#include "core/AppContext.h"
-#include "core/Speech.h"
-#include "games/GameObjects.h"
-
-TPicGameBuffer::TPicGameBuffer(TAppContext& Context, TGameObjects& Objects) : FContext(Context), FObjects(Objects) {}
+TPicGameBuffer::TPicGameBuffer(TAppContext& Context) : TLetterGame(Context, TGameKind::gkFindLetter) {}
 
 void TPicGameBuffer::Reset()
 {
+    Word.clear();
     TargetLetter.clear();
+    QuestionAsked();
 }
 
-void TPicGameBuffer::RightAnswer()
+void TPicGameBuffer::PictureShown(const AnsiString& Name)
 {
-    FContext.Speech->SayPraise();
-    // Once the box is closed: the solved picture leaves the strip and the next one is shown.
-    if (!FObjects.FirstLImgPanels->NextPicture()) GameOver();
+    Word = Name;
+    TargetLetter = Name.empty() ? AnsiString() : Name.substr(0, 1);
+    QuestionAsked();
 }
 
-void TPicGameBuffer::WrongAnswer()
+void TPicGameBuffer::DescribeQuestion(TAnswer& Answer) const
 {
-    FContext.Speech->SayTryAgain();
+    Answer.Word = cp1251::ToUnicode(Word);
+    Answer.Asked = cp1251::ToUnicode(TargetLetter);
 }
 
-void TPicGameBuffer::GameOver()
+bool TPicGameBuffer::NextQuestion()
 {
-    FContext.Speech->SayWellDone();
+    return NextPicture && NextPicture();
 }

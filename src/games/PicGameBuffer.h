@@ -1,26 +1,29 @@
 #pragma once
-// The state of "Найди букву": the letter the current picture's word begins with.
-#include "platform/Cp1251.h"
+// The state of "Найди букву": the current picture's word and the letter it begins with, which is
+// the letter to find.
+#include "games/LetterGame.h"
 
-struct TAppContext;
-struct TGameObjects;
+#include <functional>
 
-class TPicGameBuffer {
+class TPicGameBuffer : public TLetterGame {
 public:
-    TPicGameBuffer(TAppContext& Context, TGameObjects& Objects);
+    explicit TPicGameBuffer(TAppContext& Context);
 
-    // Empty, or the first cp1251 character of the current picture's name.
-    AnsiString TargetLetter;
+    AnsiString Word;          // the current picture's name, cp1251; empty before any picture
+    AnsiString TargetLetter;  // empty, or the first cp1251 character of Word
+    // After a right pick: the strip moves on to its next picture (which it then shows here);
+    // false when none is left. Joined to the strip (JoinStrip); the game ends at once without it.
+    std::function<bool()> NextPicture;
 
+    // No picture, no letter to find.
     void Reset();
-    // Praise; once its box is closed, the strip moves on to the next picture (or the game ends).
-    void RightAnswer();
-    // A try-again phrase; the picture and the target stay.
-    void WrongAnswer();
-    // The well-done phrase and the start screen.
-    void GameOver();
+    // A picture shown: a new question. A picture without a name has no first letter, so no pick
+    // can then be right; a capital stays as stored.
+    void PictureShown(const AnsiString& Name);
 
-private:
-    TAppContext& FContext;
-    TGameObjects& FObjects;
+    AnsiString WantedLetter() const override { return TargetLetter; }
+
+protected:
+    void DescribeQuestion(TAnswer& Answer) const override;
+    bool NextQuestion() override;
 };

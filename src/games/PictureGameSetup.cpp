@@ -1,5 +1,6 @@
 #include "games/PictureGameSetup.h"
 
+#include "core/ContentLayout.h"
 #include "core/ErrorBox.h"
 #include "core/Settings.h"
 #include "core/Texts.h"
@@ -24,7 +25,7 @@ void LoadWordPicturesOnce(TImgPanelCollection& Strip, TScrollBox* Box)
     if (Strip.Loaded || Strip.Reading()) return;
     // The tiles are as wide as the box (a scroll bar may take a little of that later).
     Strip.Images->PictureBounds = TileImageBounds(Box->maximumViewportSize().width(), Box->devicePixelRatioF());
-    Strip.BeginLoadFromFolder(QString::fromLatin1(kWordPicturesFolder));
+    Strip.BeginLoadFromFolder(content::layout::kWordPictures);
     Strip.WhenRead([&Strip, Box] { Strip.PlaceInScrollBox(Box); });
 }
 
@@ -32,5 +33,5 @@ void ReportNoPictures(const TImgPanelCollection& Strip, const TSettings& Setting
 {
     if (!Strip.Images->FolderFound()) return;
     Dialogs.ShowMessage(QString::fromUtf8(kWindowCaption),
-                        NoPicturesMessage(Settings.ContentFolder + QString::fromLatin1(kWordPicturesFolder)));
+                        NoPicturesMessage(Settings.ContentFolder + content::layout::kWordPictures));
 }

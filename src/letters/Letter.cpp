@@ -1,6 +1,7 @@
 #include "letters/Letter.h"
 
 #include "core/AppContext.h"
+#include "core/ContentLayout.h"
 #include "core/Reasons.h"
 #include "letters/Log.h"
 #include "platform/FileSystem.h"
@@ -72,8 +73,8 @@ TLetter* TLetterCollection::GetLetter(unsigned short Index) const
 
 QString TLetterCollection::PictureFileName(const TSettings& Settings, unsigned char LowerLetter)
 {
-    return Settings.ContentFolder + QStringLiteral("Pic/Alphabet/Rus/") +
-           cp1251::ToUnicode(cp1251::LetterString(LowerLetter)) + QStringLiteral(".jpg");
+    return Settings.ContentFolder + content::layout::kLetterPictures + cp1251::ToUnicode(cp1251::LetterString(LowerLetter)) +
+           QStringLiteral(".jpg");
 }
 
 bool TLetterCollection::LoadPictures(const std::function<bool()>& Ending)

@@ -1,7 +1,6 @@
 #include "letters/LetterPanel.h"
 
 #include "core/AppContext.h"
-#include "core/Speech.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
 #include "platform/Accessibility.h"
@@ -59,7 +58,10 @@ TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board), Panel(n
 
 TLetterPanel::~TLetterPanel() = default;
 
-void TLetterPanel::LetterClick() {}
+void TLetterPanel::LetterClick()
+{
+    Board().AnnouncePick(Letter());
+}
 
 void TLetterPanel::ClickLabelMouseDown()
 {
@@ -108,23 +110,10 @@ TAppContext& TLetterPanel::Context() const
 void TSndLetterPanel::LetterClick()
 {
     SayLetter(spTell);
+    TLetterPanel::LetterClick();
 }
 
 void TSndLetterPanel::SayLetter(short Purpose)
 {
-    const TSettings& s = Context().Settings;
-    const QString letterFile = cp1251::ToUnicode(Letter().SoundFileName);
-    const QString voice = s.SoundRoot + s.VoiceFolder;
-    const QString phrases = voice + QStringLiteral("Фразы/");
-    const bool names = s.LetterSetMode == lsNames;
-    if (s.LetterSetMode != lsNames && s.LetterSetMode != lsSounds) return;
-    const QString letterFolder = voice + (names ? QStringLiteral("Буквы/") : QStringLiteral("Звуки/"));
-    QString phrase;
-    if (Purpose == spTell)
-        phrase = names ? QStringLiteral("Буква.mp3") : QStringLiteral("Звук.mp3");
-    else if (Purpose == spAsk)
-        phrase = names ? QStringLiteral("Покажи_букву.mp3") : QStringLiteral("Звучит_как.mp3");
-    else
-        return;
-    Context().Speech->PlaySoundPair(phrases + phrase, letterFolder + letterFile);
+    ::SayLetter(Context(), Letter(), Purpose);
 }

@@ -2,6 +2,7 @@
 // Letter tiles: the clickable squares of a letter board. A tile does not hold its letter: it
 // always stands for the letter at its own index in its board's catalogue, so when the board
 // shuffles its letters the tiles stay in place and show and speak other letters.
+#include "letters/LetterSpeech.h"
 #include "platform/Collection.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -19,7 +20,8 @@ public:
     explicit TLetterPanel(TCollection* Board);
     ~TLetterPanel() override;
 
-    // What a click (left button) on the tile does; nothing on the base tile.
+    // What a click (left button) on the tile does: the board tells whoever plays on it that the
+    // tile's letter was picked (nothing when no one does).
     virtual void LetterClick();
     // Any mouse button: the tile sinks while the button is held, and rises again on release.
     void ClickLabelMouseDown();
@@ -49,14 +51,13 @@ public:
     TLabel* ClickLabel = nullptr;   // transparent, over everything, takes the mouse
 };
 
-// The learning board's tile: a click tells the letter.
+// The learning board's tile: a click tells the letter, then is announced as any tile's.
 class TSndLetterPanel : public TLetterPanel {
 public:
     using TLetterPanel::TLetterPanel;
-    enum TSayPurpose : short { spTell = 1, spAsk = 2 };
+    using enum TSayPurpose;
 
     void LetterClick() override;
-    // Speaks the tile's letter as a pair of recordings: a lead-in phrase, then the letter's name
-    // (lsNames) or sound (lsSounds). Tell is a click on the learning board, ask an exam question.
+    // Speaks the tile's letter (::SayLetter).
     void SayLetter(short Purpose);
 };

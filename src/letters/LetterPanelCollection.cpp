@@ -17,6 +17,11 @@ TRusLetterPanelCollection::~TRusLetterPanelCollection()
     Clear();
 }
 
+void TRusLetterPanelCollection::AnnouncePick(const TLetter& Letter) const
+{
+    if (LetterPicked) LetterPicked(Letter);
+}
+
 bool TRusLetterPanelCollection::IsCurrentMode() const
 {
     return BuiltMode == FContext.Settings.LetterSetMode;

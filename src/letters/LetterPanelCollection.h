@@ -7,6 +7,7 @@
 #include "letters/LetterPanel.h"
 #include "platform/Collection.h"
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -28,7 +29,13 @@ public:
 
     enum : short { tsPictures = 1, tsCaptions = 2 };
 
+    // Told of every tile picked (a left click), with the tile's letter; whoever plays on the board
+    // connects it when it makes the board.
+    std::function<void(const TLetter& Letter)> LetterPicked;
+
     TAppContext& Context() const { return FContext; }
+    // A tile's letter picked: LetterPicked, when connected.
+    void AnnouncePick(const TLetter& Letter) const;
 
     // Whether the board was last rebuilt for the LetterSetMode in force now.
     bool IsCurrentMode() const;

@@ -1,6 +1,7 @@
 #include "pictures/ImageCollection.h"
 
 #include "core/AppContext.h"
+#include "core/ContentLayout.h"
 #include "core/Reasons.h"
 #include "core/Texts.h"
 #include "pictures/Log.h"
@@ -13,8 +14,9 @@
 
 namespace {
 
-const QString kJpegMasks = QStringLiteral("*.jpg;*jpeg");  // the second pattern has no dot on purpose
-const QString kPageMasks = QStringLiteral("*.flim");
+// The second word-picture pattern has no dot on purpose.
+const QString& kJpegMasks = content::layout::kWordPictureMask;
+const QString& kPageMasks = content::layout::kColouringMask;
 
 void ShowReadError(IDialogs& Dialogs, const QString& Path, const QString& Reason)
 {

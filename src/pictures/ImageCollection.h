@@ -114,9 +114,6 @@ public:
 // that cannot be read or decoded gets the "Ошибка чтения файла" box and gives nothing.
 std::optional<QImage> LoadScrambledBitmap(const QString& Path, IDialogs& Dialogs);
 
-// The word pictures of both picture games, relative to the content roots.
-inline const char* const kWordPicturesFolder = "Pic/Images/Rus/";
-
 // The texts of the catalogue's boxes, whose title is the window caption.
 QString MissingFolderMessage(const QString& FolderPath);
 QString NoPicturesMessage(const QString& FolderPath);

@@ -26,6 +26,9 @@ public:
     // The screen's big picture, where a selected tile shows its picture; handed over by whoever
     // puts the strip on a screen.
     QPointer<TImage> BigImage;
+    // Told that the tile at this index was selected (its picture made current); whoever plays
+    // with the strip connects it when it makes the strip.
+    std::function<void(int Index)> PictureSelected;
 
     TAppContext& Context() const { return FContext; }
 

@@ -1,5 +1,6 @@
 #include "sound/SoundFeedback.h"
 
+#include "core/ContentLayout.h"
 #include "core/Texts.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -7,10 +8,10 @@
 #include "sound/Log.h"
 
 namespace {
-const QString kPhrasesFolder = QStringLiteral("Фразы/");
-const QString kPraiseFolder = QStringLiteral("Правильно/");
-const QString kTryAgainFolder = QStringLiteral("Неправильно/");
-const QString kWellDoneFile = QStringLiteral("Ты_справился_молодец.mp3");
+const QString& kPhrasesFolder = content::layout::kPhrases;
+const QString& kPraiseFolder = content::layout::kPraiseFolder;
+const QString& kTryAgainFolder = content::layout::kTryAgainFolder;
+const QString& kWellDoneFile = content::layout::kWellDonePhrase;
 const QString kFileNotFound = QStringLiteral("Файл не найден: ");
 const QString kOpenError = QStringLiteral("Ошыбка открытия файла: ");
 const QString kContinue = QStringLiteral("Продолжить");

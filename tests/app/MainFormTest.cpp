@@ -576,8 +576,8 @@ TEST_F(MainForm, GameEntriesStayDisabledUntilTheirObjectsExist)
     // Each entry needs its own objects.
     TGameObjects& o = Form->Objects;
     o.SndLetterPanels = std::make_unique<TRusSndLetterPanelCollection>(Form->Context);
-    o.PicGameBuffer = std::make_unique<TPicGameBuffer>(Form->Context, o);
-    o.PicLetterPanels = std::make_unique<TRusPicLetterPanelCollection>(Form->Context, o);
+    o.PicGameBuffer = std::make_unique<TPicGameBuffer>(Form->Context);
+    o.PicLetterPanels = std::make_unique<TRusPicLetterPanelCollection>(Form->Context);
     Form->UpdateGameActions();
     EXPECT_TRUE(Form->SpeedButton3->isEnabled());
     EXPECT_FALSE(Form->SpeedButton4->isEnabled());  // the picture strip is still missing

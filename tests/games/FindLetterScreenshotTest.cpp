@@ -3,6 +3,7 @@
 // (screenshots/), also with the demo content when the build has it beside the program.
 #include "games/PictureGameForm.h"
 
+#include "core/ContentLayout.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
 #include "platform/ScrollBox.h"
@@ -88,7 +89,7 @@ TEST(PictureGameScreens, BothGamesShowTheCurrentPictureLargeAndInTheStrip)
 TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
 {
     const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    if (!QDir(folder + QLatin1String(kWordPicturesFolder)).exists()) GTEST_SKIP() << "no demo content beside the program";
+    if (!QDir(folder + content::layout::kWordPictures).exists()) GTEST_SKIP() << "no demo content beside the program";
     TFakeDialogs dialogs;
     TFakeSpeech speech;
     TFormWithoutLoader form(&dialogs, folder);

@@ -1,4 +1,4 @@
-// The letter tiles of the three judging games: each hands a left click to its own game.
+// The letter boards of the three judging games: each hands a left click to the game joined to it.
 #include "games/GameLetterPanels.h"
 
 #include "games/GameObjects.h"
@@ -75,17 +75,55 @@ TEST(LetterTileGames, AMissingLetterTileJudgesAgainstTheHiddenLetter)
     EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 1);
 }
 
-TEST(LetterTileGames, ChoiceTilesOnAForeignBoardAreAnInvalidCast)
+TEST(LetterTileGames, ABoardNoGameIsJoinedToOnlyAnnouncesItsPicks)
 {
     TLetterWorld w;
-    TRusLetterPanelCollection pic(w.Context, TItemClass::Of<TPicLetterPanel>());
-    TRusLetterPanelCollection makeW(w.Context, TItemClass::Of<TMakeWLetterPanel>());
+    TRusPicLetterPanelCollection pic(w.Context);
     pic.Rebuild();
-    makeW.Rebuild();
-    EXPECT_THROW(pic.GetTile(0)->LetterClick(), EInvalidCast);
-    EXPECT_THROW(makeW.GetTile(0)->LetterClick(), EInvalidCast);
-    TRusLetterPanelCollection plain(w.Context, TItemClass::Of<TLetterPanel>());
-    plain.Rebuild();
-    plain.GetTile(0)->LetterClick();
+    pic.GetTile(0)->LetterClick();
     EXPECT_TRUE(w.Speech.Calls.empty());
+    std::vector<unsigned char> picked;
+    pic.LetterPicked = [&](const TLetter& Letter) { picked.push_back(Letter.LowerLetter); };
+    Click(pic.GetTile(1));
+    pic.GetTile(0)->LetterClick();
+    EXPECT_EQ(picked, (std::vector<unsigned char>{code::b, code::a}));
+    EXPECT_TRUE(w.Speech.Calls.empty());
+}
+
+TEST(LetterTileGames, EveryBoardTheLoaderMakesAnnouncesItsPicksToTheProgramsAnswers)
+{
+    TLetterWorld w;
+    TGameObjects objects;
+    LoadGameObjects(w.Context, objects);
+    std::vector<TAnswer> answers;
+    w.Context.Answers.Listen([&](const TAnswer& a) { answers.push_back(a); });
+    w.Context.Settings.LetterSetMode = lsSounds;
+    objects.SndLetterPanels->Rebuild();
+    w.Context.Settings.LetterSetMode = lsNames;
+    objects.PicLetterPanels->Rebuild();
+    objects.MakeWLetterPanels->Rebuild();
+    objects.ExamLetterPanels->Rebuild();
+    w.Context.Settings.LetterSetMode = lsSounds;  // as the learning board was built
+    Click(TileOf(*objects.SndLetterPanels, code::b));
+    objects.PicGameBuffer->PictureShown("\xEA\xEE\xF2");  // кот
+    Click(TileOf(*objects.PicLetterPanels, 0xEA));
+    objects.MakeWBuffer->NewWord("\xEA\xEE\xF2", 3);
+    Click(TileOf(*objects.MakeWLetterPanels, 0xEA));
+    objects.ExamGame->TargetLetter = cp1251::LetterString(code::yo);
+    Click(TileOf(*objects.ExamLetterPanels, code::ye));
+
+    ASSERT_EQ(answers.size(), 4u);
+    EXPECT_EQ(answers[0].Game, TGameKind::gkLearning);
+    EXPECT_TRUE(answers[0].Sounds);
+    EXPECT_EQ(answers[0].Asked, "б");
+    EXPECT_EQ(answers[0].Picked, "б");
+    EXPECT_EQ(answers[1].Game, TGameKind::gkFindLetter);
+    EXPECT_TRUE(answers[1].Right);
+    EXPECT_EQ(answers[2].Game, TGameKind::gkMakeWord);
+    EXPECT_EQ(answers[2].Asked, "т");
+    EXPECT_EQ(answers[2].Position, 2);
+    EXPECT_FALSE(answers[2].Right);
+    EXPECT_EQ(answers[3].Game, TGameKind::gkExamination);
+    EXPECT_EQ(answers[3].Picked, "е");
+    EXPECT_FALSE(answers[3].Right);
 }

@@ -81,3 +81,21 @@ TEST(ShuffleCollection, ActuallyMovesContentsAcrossRuns)
     }
     EXPECT_TRUE(changed);
 }
+
+TEST(ShuffleCollection, AListOfValuesBecomesAPermutationOfItself)
+{
+    for (int n : {33, 2, 1, 0}) {
+        std::vector<int> values(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) values[static_cast<size_t>(i)] = i;
+        const auto sorted = values;
+        bool changed = n < 3;  // two values may well stay put five times running
+        for (int run = 0; run < 5; ++run) {
+            ShuffleCollection(values);
+            changed = changed || values != sorted;
+            auto check = values;
+            std::sort(check.begin(), check.end());
+            ASSERT_EQ(check, sorted) << n;
+        }
+        EXPECT_TRUE(changed) << n;
+    }
+}
