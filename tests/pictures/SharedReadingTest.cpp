@@ -14,6 +14,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -138,8 +139,13 @@ TEST_F(SharedReading, StripGoneDuringTheReadingLeavesItToTheOther)
     first->BeginLoadFromFolder("Pic/Images/Rus/");
     second->BeginLoadFromFolder("Pic/Images/Rus/");
     ASSERT_TRUE(WaitUntil([] { return gGate.Started() == 4; }));
+    // The gate opens a little later from elsewhere: a strip that goes waits for the files begun.
+    std::thread opener([] {
+        QThread::msleep(100);
+        gGate.SetOpen(true);
+    });
     first.reset();
-    gGate.SetOpen(true);
+    opener.join();
     ASSERT_TRUE(WaitUntil([&] { return !second->Reading(); }));
     EXPECT_EQ(second->Count(), 4);
     EXPECT_EQ(gGate.Started(), 4);
