@@ -115,7 +115,7 @@ TImageItem* TImageCollection::GetImage(unsigned short Index) const
 void TImageCollection::ReadJpegFolder()
 {
     FKind = TPictureKind::Jpeg;
-    ReadFolder(FContext.Settings.ContentFolder + Folder, kJpegMasks, DecodeJpegFileToFit);
+    ReadFolder(FContext.Settings.ContentFolder + Folder, kJpegMasks, JpegDecoder);
 }
 
 void TImageCollection::ReadScrambledFolder()

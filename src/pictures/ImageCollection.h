@@ -3,7 +3,8 @@
 // size their tiles show them (or whole) and only copied afterwards. TImageCollection reads the
 // JPEG word pictures, TRaskrasImageCollection the scrambled colouring pages of one theme. A folder
 // is decoded on the thread pool, through the thumbnail cache; the catalogue can wait for it or go
-// on and be told when the pictures are in.
+// on and be told when the pictures are in. Catalogues reading the same folder at the same time
+// (the two picture games' strips) share one reading of it (TPictureReading).
 #include "pictures/PictureDecoding.h"
 #include "pictures/PictureFailure.h"
 #include "platform/Collection.h"
@@ -49,6 +50,8 @@ public:
     QSize PictureBounds;
     // Where scaled pictures are cached; empty: the user's cache folder (TThumbnailCache).
     QString ThumbnailFolder;
+    // How a word picture's file is read (a measurement or a test may watch it).
+    TFittedDecoder JpegDecoder = DecodeJpegFileToFit;
 
     // Frees every item and reads Folder again; returns when every picture is in.
     virtual void LoadFromFolder(const QString& Folder);

@@ -205,8 +205,11 @@ TMp3Result DecodeOpened(mpg123_handle* h)
     }
     if (!formatKnown) return Failed(TMp3Failure::NotMp3, QStringLiteral("no MPEG audio frame found"));
     // Ending sooner than its header says: cut short, it would play only its beginning without a word.
-    if (lengthKnown && announced > 0 && off_t(sound.Frames()) + kFrameSlack < announced)
-        return Failed(TMp3Failure::Truncated, QStringLiteral("%1 of %2 samples").arg(sound.Frames()).arg(announced));
+    // Its beginning is kept: what there is can still be played.
+    if (lengthKnown && announced > 0 && off_t(sound.Frames()) + kFrameSlack < announced) {
+        result.Failure = TMp3Failure::Truncated;
+        result.Message = QStringLiteral("%1 of %2 samples").arg(sound.Frames()).arg(announced);
+    }
     return result;
 }
 

@@ -24,7 +24,8 @@ enum class TMp3Failure {
     Corrupt,    // began as MPEG audio but broke off in an unreadable stretch
     Empty,      // a file of no bytes at all
     NoAccess,   // a file the program may not read
-    Truncated,  // whole frames, but fewer than the file's own header announces: cut short
+    Truncated,  // whole frames, but fewer than the file's own header announces: cut short (its
+                // result keeps the sound of the frames there are)
 };
 
 // "missing file", "not an MP3 file", "damaged MP3 file", "empty file", "no permission to read",
@@ -37,6 +38,8 @@ struct TMp3Result {
     QString Message;  // empty on success; the decoder's own words otherwise
 
     bool Ok() const { return Failure == TMp3Failure::None; }
+    // Whether there is sound to play: a whole file, or one cut short that keeps its beginning.
+    bool Playable() const { return Ok() || (Failure == TMp3Failure::Truncated && !Sound.Samples.empty()); }
     // The failure's name followed by the decoder's words, e.g. "not an MP3 file: no MPEG audio frame found".
     QString Describe() const;
 };

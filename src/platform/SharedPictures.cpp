@@ -73,6 +73,13 @@ void Put(const QString& Path, const QString& Tag, const TShared& Shared)
     if (auto stamp = Stamp(Path, Tag)) PutStamped(std::move(*stamp), Shared);
 }
 
+void Forget(const QString& Path)
+{
+    const QString prefix = QFileInfo(Path).absoluteFilePath() + u'\n';
+    std::lock_guard guard(Lock());
+    std::erase_if(Entries(), [&](const auto& Entry) { return Entry.first.startsWith(prefix); });
+}
+
 QImage Get(const QString& Path, const QString& Tag, const std::function<QImage()>& Read)
 {
     // The stamp is taken before reading: a file changed meanwhile is read again next time.

@@ -27,5 +27,8 @@ QImage Get(const QString& Path, const QString& Tag, const std::function<QImage()
 std::optional<TShared> Find(const QString& Path, const QString& Tag);
 // Remembers Shared for Path and Tag.
 void Put(const QString& Path, const QString& Tag, const TShared& Shared);
+// Forgets every picture of Path, however it was read: the file changed while it was being read,
+// so what was remembered may be of the file before.
+void Forget(const QString& Path);
 
 }  // namespace shared_pictures

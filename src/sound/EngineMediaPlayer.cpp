@@ -19,14 +19,16 @@ TEngineMediaPlayer::~TEngineMediaPlayer()
 void TEngineMediaPlayer::Open()
 {
     FEngine->Clear(FVoice);
+    FDamage.clear();
     const TMp3Result decoded = Mp3DecodeFile(FileName());
-    if (!decoded.Ok())
+    if (!decoded.Playable())
         throw EMediaPlayerError((FileName() + QStringLiteral(": ") + decoded.Describe()).toStdString(), Mp3Reason(decoded));
     try {
         FEngine->Load(FVoice, std::make_shared<const audio::TDeviceSound>(audio::ToDeviceFormat(decoded.Sound)));
     } catch (const std::runtime_error& e) {
         throw EMediaPlayerError(e.what());
     }
+    FDamage = Mp3Reason(decoded);
 }
 
 void TEngineMediaPlayer::Play()
@@ -37,6 +39,7 @@ void TEngineMediaPlayer::Play()
 void TEngineMediaPlayer::Close()
 {
     FEngine->Clear(FVoice);
+    FDamage.clear();
 }
 
 TMPModes TEngineMediaPlayer::Mode() const

@@ -1,6 +1,6 @@
 #pragma once
 // The program's media player: MP3 files decoded whole when opened and played through the
-// process's one audio engine.
+// process's one audio engine. A file cut short plays the beginning it holds.
 #include "platform/AudioEngine.h"
 #include "sound/MediaPlayer.h"
 
@@ -20,6 +20,7 @@ public:
     // Leader must be a TEngineMediaPlayer too (std::invalid_argument otherwise).
     void PlayAfter(IMediaPlayer& Leader) override;
     bool Waiting() const override;
+    QString Damage() const override { return FDamage; }
 
     // Where the last sound began and ended in the device stream (frames), for measuring.
     audio::TVoiceTimes Times() const;
@@ -28,4 +29,5 @@ public:
 private:
     std::shared_ptr<audio::TAudioEngine> FEngine;
     audio::TVoiceId FVoice;
+    QString FDamage;
 };

@@ -40,8 +40,12 @@ public:
     void SetFileName(const QString& Path) { FFileName = Path; }
 
     // Closes whatever the player held (its sound stops), then opens FileName, stopped at its
-    // beginning. Throws EMediaPlayerError on failure, leaving the player closed.
+    // beginning. Throws EMediaPlayerError on failure, leaving the player closed. A damaged file
+    // that still holds sound opens and plays what it holds; Damage then says what is wrong.
     virtual void Open() = 0;
+    // Why the open file is not whole, in the user's words ("MP3 обрезан: …"); empty when it is
+    // whole or none is open.
+    virtual QString Damage() const { return QString(); }
     // Starts the open file from its current position and returns at once.
     virtual void Play() = 0;
     // Stops and releases the open file; nothing happens when none is open. A wait begun with

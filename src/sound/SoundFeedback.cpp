@@ -38,13 +38,37 @@ void TSoundFeedback::ShowBox(const QString& Text)
 
 // A missing file is named where it was expected; a file that will not open, where it was found.
 // The box's fixed first line and the path, then why, on a line of its own.
+void TSoundFeedback::ShowOpenError(const QString& Path, const QString& Why)
+{
+    ShowBox(kOpenError + Path + (Why.isEmpty() ? QString() : QLatin1Char('\n') + Why));
+}
+
 void TSoundFeedback::ShowOpenError(const QString& Path, const EMediaPlayerError& Error)
 {
     qCWarning(lcSound) << "cannot open" << Path << ":" << Error.what();
-    ShowBox(kOpenError + Path + (Error.Reason.isEmpty() ? QString() : QLatin1Char('\n') + Error.Reason));
+    ShowOpenError(Path, Error.Reason);
+}
+
+// A damaged file that opened is played all the same (Player has started it, or waits for its
+// leader): the box, up while it plays, says what is wrong with it.
+void TSoundFeedback::ShowDamage(const TDamaged& Damaged)
+{
+    if (Damaged.Why.isEmpty()) return;
+    qCWarning(lcSound) << "damaged" << Damaged.Path << ":" << Damaged.Why;
+    ShowOpenError(Damaged.Path, Damaged.Why);
+}
+
+TSoundFeedback::TDamaged TSoundFeedback::DamageOf(const IMediaPlayer& Player)
+{
+    return {Player.FileName(), Player.Damage()};
 }
 
 void TSoundFeedback::PlaySoundFile(const QString& Path)
+{
+    if (PlayOnFirstPlayer(Path)) ShowDamage(DamageOf(FMediaPlayer1));
+}
+
+bool TSoundFeedback::PlayOnFirstPlayer(const QString& Path)
 {
     FMediaPlayer1.SetFileName(QString());
     if (FSettings.Content.FileExists(Path)) {
@@ -55,17 +79,20 @@ void TSoundFeedback::PlaySoundFile(const QString& Path)
             FMediaPlayer1.Play();
         } catch (const EMediaPlayerError& e) {
             ShowOpenError(found, e);
+            return false;
         }
-    } else {
-        qCWarning(lcSound) << "missing" << Path;
-        FMediaPlayer1.Close();
-        ShowBox(kFileNotFound + Path);
+        return true;
     }
+    qCWarning(lcSound) << "missing" << Path;
+    FMediaPlayer1.Close();
+    ShowBox(kFileNotFound + Path);
+    return false;
 }
 
 void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
 {
-    PlaySoundFile(First);
+    // A damaged file's box waits until the pair is set going, so that it plays on while the box is up.
+    const TDamaged first = PlayOnFirstPlayer(First) ? DamageOf(FMediaPlayer1) : TDamaged();
     // A second file still waiting from an earlier pair is dropped.
     FMediaPlayer2.Close();
     FMediaPlayer2.SetFileName(QString());
@@ -75,17 +102,22 @@ void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
         try {
             FMediaPlayer2.Open();
         } catch (const EMediaPlayerError& e) {
+            ShowDamage(first);
             ShowOpenError(found, e);
             return;
         }
         // Starts the instant the first player stops; if the first file was missing or would not
         // open, the first player is not playing and the second file starts at once.
         FMediaPlayer2.PlayAfter(FMediaPlayer1);
-    } else {
-        qCWarning(lcSound) << "missing" << Second;
-        FMediaPlayer2.Close();
-        ShowBox(kFileNotFound + Second);
+        const TDamaged second = DamageOf(FMediaPlayer2);
+        ShowDamage(first);
+        ShowDamage(second);
+        return;
     }
+    qCWarning(lcSound) << "missing" << Second;
+    FMediaPlayer2.Close();
+    ShowDamage(first);
+    ShowBox(kFileNotFound + Second);
 }
 
 void TSoundFeedback::SayRandomPhrase(const QString& Folder)

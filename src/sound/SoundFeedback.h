@@ -31,7 +31,17 @@ private:
     // A random file of the phrase folder Folder (if any), then the "Продолжить" box.
     void SayRandomPhrase(const QString& Folder);
     void ShowBox(const QString& Text);
+    // The first player's part of PlaySoundFile, but for the box of a damaged file: whether it plays.
+    bool PlayOnFirstPlayer(const QString& Path);
+    void ShowOpenError(const QString& Path, const QString& Why);
     void ShowOpenError(const QString& Path, const EMediaPlayerError& Error);
+    // An open file and what is wrong with it (nothing when it is whole).
+    struct TDamaged {
+        QString Path;
+        QString Why;
+    };
+    static TDamaged DamageOf(const IMediaPlayer& Player);
+    void ShowDamage(const TDamaged& Damaged);
 
     IDialogs& FDialogs;
     IMediaPlayer& FMediaPlayer1;

@@ -580,11 +580,12 @@ TEST_F(EngineStream, ABoxAboutAFileThatWillNotPlaySaysWhichFileAndWhy)
         QString Relative;
         QByteArray Bytes;
         QString Why;
+        bool Plays;
     } cases[] = {
-        {QStringLiteral("Буквы/а.mp3"), QByteArray("not a sound\n").repeated(300), QStringLiteral("не MP3")},
-        {QStringLiteral("Буквы/б.mp3"), QByteArray(), QStringLiteral("файл пуст")},
+        {QStringLiteral("Буквы/а.mp3"), QByteArray("not a sound\n").repeated(300), QStringLiteral("не MP3"), false},
+        {QStringLiteral("Буквы/б.mp3"), QByteArray(), QStringLiteral("файл пуст"), false},
         {QStringLiteral("Буквы/в.mp3"), bytes.left(bytes.size() / 3),
-         QStringLiteral("MP3 обрезан: звучит только его начало")},
+         QStringLiteral("MP3 обрезан: звучит только его начало"), true},
     };
     for (const auto& c : cases) {
         const QString path = Tree.Put(kFemale + c.Relative, QString(), c.Bytes);
@@ -592,6 +593,35 @@ TEST_F(EngineStream, ABoxAboutAFileThatWillNotPlaySaysWhichFileAndWhy)
         Speech->PlaySoundFile(path);
         ASSERT_EQ(Dialogs.Calls.size(), 1u) << c.Relative.toStdString();
         EXPECT_EQ(Dialogs.Calls[0].Text, QStringLiteral("Ошыбка открытия файла: ") + path + QLatin1Char('\n') + c.Why);
-        EXPECT_NE(Player1->Mode(), mpPlaying);
+        EXPECT_EQ(Player1->Mode() == mpPlaying, c.Plays) << c.Relative.toStdString();
     }
+}
+
+TEST_F(EngineStream, CutShortFileOfAPairIsHeardForWhatItHoldsWhileItsBoxIsUp)
+{
+    QFile tone(TestSound("tone_a.mp3"));
+    ASSERT_TRUE(tone.open(QIODevice::ReadOnly));
+    const QByteArray bytes = tone.readAll();
+    const QString lead = Female(QStringLiteral("Фразы/Буква.mp3"), "tone_c.mp3");
+    const QString cut = Tree.Put(kFemale + QStringLiteral("Буквы/е.mp3"), QString(), bytes.left(bytes.size() / 3));
+    // The user reads the box while the pair plays to its end.
+    Dialogs.WhileUp = [&](const TDialogCall&) { EXPECT_TRUE(WaitForEnds(2)); };
+    Speech->PlaySoundPair(lead, cut);
+    EXPECT_EQ(Dialogs.Texts(), std::vector<QString>{QStringLiteral("Ошыбка открытия файла: ") + cut +
+                                                    QStringLiteral("\nMP3 обрезан: звучит только его начало")});
+    ASSERT_NE(EndOf(lead), nullptr);
+    ASSERT_NE(EndOf(cut), nullptr);
+    const TVoiceTimes c = EndOf(lead)->Times, a = EndOf(cut)->Times;
+    const TSamples stream = CloseAndReadStream();
+
+    const TSamples held = audio::ToDeviceFormat(Mp3DecodeFile(cut).Sound).Samples, whole = Expected("tone_a.mp3");
+    ASSERT_GT(held.size(), std::size_t(4000));
+    ASSERT_LT(held.size(), whole.size() / 2);
+    EXPECT_TRUE(std::equal(held.begin(), held.begin() + 4000, whole.begin())) << "not the file's beginning";
+    EXPECT_EQ(a.StartFrame, c.EndFrame) << "gap of " << a.StartFrame - c.EndFrame << " frames";
+    EXPECT_EQ(a.EndFrame - a.StartFrame, int64_t(held.size() / 2));
+    TStartSilence silence;
+    ASSERT_TRUE(FindStartSilence(stream, Expected("tone_c.mp3"), c.StartFrame, silence));
+    EXPECT_TRUE(SoundAt(stream, held, c.EndFrame, silence));
+    EXPECT_TRUE(SilentBetween(stream, a.EndFrame + silence.Frames, int64_t(stream.size() / 2)));
 }
