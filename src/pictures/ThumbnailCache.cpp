@@ -2,6 +2,7 @@
 
 #include "platform/SharedPictures.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
@@ -11,42 +12,13 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 constexpr quint32 kMagic = 0x4B565448;  // "KVTH"
-// 2: pictures upright (EXIF orientation applied) and kept as plain pixels; entries of version 1
-// may show a photo on its side and are read anew.
+// 2: pictures upright (EXIF orientation applied); entries of version 1 may show a photo on its side
+// and are read anew.
 constexpr quint16 kVersion = 2;
-
-// An entry keeps its picture's pixels as they are, 32 bits each, rows packed, under a checksum.
-// A PNG cost a first opening some 3 ms a photo to encode and every later one 1.4 ms to decode,
-// for 40 KB a thumbnail on disk against these 130 KB.
-QImage::Format StoredFormat(const QImage& Picture)
-{
-    return Picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-}
-
-QByteArray PackedPixels(const QImage& Picture)
-{
-    const qsizetype row = qsizetype(Picture.width()) * 4;
-    QByteArray bytes(row * Picture.height(), Qt::Uninitialized);
-    for (int y = 0; y < Picture.height(); ++y) std::memcpy(bytes.data() + row * y, Picture.constScanLine(y), size_t(row));
-    return bytes;
-}
-
-// The picture of Size and Format whose packed pixels are Pixels; null when they do not fit.
-QImage Unpacked(const QByteArray& Pixels, QSize Size, quint32 Format)
-{
-    if (Format != QImage::Format_RGB32 && Format != QImage::Format_ARGB32) return QImage();
-    const qsizetype row = qsizetype(Size.width()) * 4;
-    if (Size.isEmpty() || Pixels.size() != row * Size.height()) return QImage();
-    QImage picture(Size, QImage::Format(Format));
-    if (picture.isNull()) return picture;
-    for (int y = 0; y < Size.height(); ++y) std::memcpy(picture.scanLine(y), Pixels.constData() + row * y, size_t(row));
-    return picture;
-}
 
 }  // namespace
 
@@ -109,24 +81,26 @@ TFittedDecode TThumbnailCache::Find(const TKey& Key) const
     if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion) return std::nullopt;
     QString path;
     qint64 size = 0, modified = 0;
-    QSize bounds, full, stored;
-    quint32 format = 0;
-    QByteArray pixels;
-    quint16 checksum = 0;
-    in >> path >> size >> modified >> bounds >> full >> format >> stored >> pixels >> checksum;
+    QSize bounds, full;
+    QByteArray png;
+    in >> path >> size >> modified >> bounds >> full >> png;
     if (in.status() != QDataStream::Ok || !in.atEnd()) return std::nullopt;
     if (path != Key.Path || size != Key.Size || modified != Key.ModifiedMs || bounds != Key.Bounds) return std::nullopt;
-    if (full.isEmpty() || stored != FittedSize(full, Key.Bounds) || qChecksum(pixels) != checksum) return std::nullopt;
-    QImage picture = Unpacked(pixels, stored, format);
-    if (picture.isNull()) return std::nullopt;
-    return TFittedPicture{std::move(picture), full};
+    TFittedDecode picture = DecodeBytesToFit(png, "png", QSize());
+    if (!picture || full.isEmpty() || picture->Picture.size() != FittedSize(full, Key.Bounds)) return std::nullopt;
+    picture->FullSize = full;
+    return picture;
 }
 
 void TThumbnailCache::Store(const TKey& Key, const TFittedPicture& Picture) const
 {
     if (FFolder.isEmpty() || Picture.Picture.isNull() || !QDir().mkpath(FFolder)) return;
-    const QImage picture = Picture.Picture.convertToFormat(StoredFormat(Picture.Picture));
-    const QByteArray pixels = PackedPixels(picture);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!Picture.Picture.save(&buffer, "PNG", 80)) return;
+    }
     // Written beside its place and renamed over it, so a reader never sees half an entry. Unlike
     // QSaveFile this does not wait for the disk (fsync): on an old laptop's disk that costs each
     // photo of a first opening many milliseconds, and an entry lost in a power cut is only read
@@ -136,8 +110,7 @@ void TThumbnailCache::Store(const TKey& Key, const TFittedPicture& Picture) cons
     if (!file.open()) return;
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_6_0);
-    out << kMagic << kVersion << Key.Path << Key.Size << Key.ModifiedMs << Key.Bounds << Picture.FullSize
-        << quint32(picture.format()) << picture.size() << pixels << qChecksum(pixels);
+    out << kMagic << kVersion << Key.Path << Key.Size << Key.ModifiedMs << Key.Bounds << Picture.FullSize << png;
     if (out.status() != QDataStream::Ok || !file.flush()) return;
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
         file.setAutoRemove(false);  // it is the entry now
