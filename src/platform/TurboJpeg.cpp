@@ -65,9 +65,9 @@ QImage Decode(QByteArrayView Jpeg, QSize Target)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) return QImage();  // more than Qt's allocation limit
     // The X byte is written as FF, as Format_RGB32 wants it.
-    const int status = tjDecompress2(handle.get(), Bytes(Jpeg), static_cast<unsigned long>(Jpeg.size()), image.bits(),
-                                     size.width(), int(image.bytesPerLine()), size.height(), kRgb32Layout,
-                                     TJFLAG_ACCURATEDCT);
+    const int status =
+        tjDecompress2(handle.get(), Bytes(Jpeg), static_cast<unsigned long>(Jpeg.size()), image.bits(), size.width(),
+                      int(image.bytesPerLine()), size.height(), kRgb32Layout, TJFLAG_ACCURATEDCT);
     if (status != 0 && tjGetErrorCode(handle.get()) != TJERR_WARNING) return QImage();
     return image;
 }

@@ -49,12 +49,12 @@ QByteArray Progressive()
 QByteArray WithRestarts()
 {
     QByteArray j("\xFF\xD8", 2);
-    j += QByteArray("\xFF\xDB\x00\x43\x00", 5) + QByteArray(64, '\x01');                       // DQT: all 1
-    j += QByteArray("\xFF\xC0\x00\x0B\x08\x00\x08\x00\x40\x01\x01\x11\x00", 13);                // SOF0 64 × 8
+    j += QByteArray("\xFF\xDB\x00\x43\x00", 5) + QByteArray(64, '\x01');                                    // DQT: all 1
+    j += QByteArray("\xFF\xC0\x00\x0B\x08\x00\x08\x00\x40\x01\x01\x11\x00", 13);                            // SOF0 64 × 8
     j += QByteArray("\xFF\xC4\x00\x15\x00\x01\x01", 7) + QByteArray(14, '\0') + QByteArray("\x00\x08", 2);  // DC
     j += QByteArray("\xFF\xC4\x00\x14\x10\x01", 6) + QByteArray(15, '\0') + QByteArray(1, '\0');            // AC
-    j += QByteArray("\xFF\xDD\x00\x04\x00\x04", 6);                                             // DRI 4
-    j += QByteArray("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10);                             // SOS
+    j += QByteArray("\xFF\xDD\x00\x04\x00\x04", 6);                                                         // DRI 4
+    j += QByteArray("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10);                                        // SOS
     j += QByteArray("\x02\xFF\x00\x7F\xFF\xD0\x02\xFF\x00\x7F", 10);
     return j + QByteArray("\xFF\xD9", 2);
 }
@@ -78,7 +78,10 @@ QByteArray Trailer(quint32 Seed, qsizetype Size, bool NoEndAfterScan)
 // What a phone appends to a motion photo: an MP4 file, its 'ftyp' box, then the 'mdat' box.
 QByteArray Mp4Video(quint32 Seed)
 {
-    const QByteArray ftyp("\0\0\0\x18" "ftypmp42\0\0\0\0mp42isom", 24);
+    const QByteArray ftyp(
+        "\0\0\0\x18"
+        "ftypmp42\0\0\0\0mp42isom",
+        24);
     return ftyp + QByteArray("\0\x04\0\x08mdat", 8) + Trailer(Seed, 0x40000, true);
 }
 

@@ -33,14 +33,22 @@ QPoint UprightPointOf(int Value, int X, int Y)
 {
     const int w = kWidth - 1, h = kHeight - 1;
     switch (Value) {
-        case 2: return {w - X, Y};      // row 0 top, column 0 right
-        case 3: return {w - X, h - Y};  // bottom, right
-        case 4: return {X, h - Y};      // bottom, left
-        case 5: return {Y, X};          // row 0 left, column 0 top
-        case 6: return {w - Y, X};      // right, top
-        case 7: return {w - Y, h - X};  // right, bottom
-        case 8: return {Y, h - X};      // left, bottom
-        default: return {X, Y};
+        case 2:
+            return {w - X, Y};  // row 0 top, column 0 right
+        case 3:
+            return {w - X, h - Y};  // bottom, right
+        case 4:
+            return {X, h - Y};  // bottom, left
+        case 5:
+            return {Y, X};  // row 0 left, column 0 top
+        case 6:
+            return {w - Y, X};  // right, top
+        case 7:
+            return {w - Y, h - X};  // right, bottom
+        case 8:
+            return {Y, h - X};  // left, bottom
+        default:
+            return {X, Y};
     }
 }
 
