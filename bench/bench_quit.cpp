@@ -47,8 +47,9 @@ bool WaitUntil(const std::function<bool()>& Done, int Ms)
     return true;
 }
 
-// The content root with the big letter pictures, made once per benchmark run.
-const QString& BigContent()
+// The content root with the big letter pictures, made once per benchmark run; empty when it
+// could not be made.
+QString BigContent()
 {
     static QTemporaryDir root;
     static const bool made = [] {
@@ -66,8 +67,7 @@ const QString& BigContent()
         QFile::remove(first);
         return true;
     }();
-    static const QString none;
-    return made ? root.path() : none;
+    return made ? root.path() : QString();
 }
 
 void BM_SigtermToExitWhileLoading(benchmark::State& State)

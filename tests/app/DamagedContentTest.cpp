@@ -416,12 +416,14 @@ std::vector<TCase> Cases()
           QStringLiteral("Файл не найден: ") + U + kLetterSounds + "а.mp3"},
          true,
          true},
-        // A folder given as the only content root is taken at its word: the games open, and
-        // each says what it misses. (Found by searching, an empty folder is no root at all.)
+        // A folder given as the only content root is taken at its word: one box says nothing was
+        // found there, the games open, and each says what it misses. (Found by searching, an
+        // empty folder is no root at all.)
         {"NothingAtAll",
          [](const QString&) { return true; },
          TAction::OpenFindLetterTwice,
-         {QStringLiteral("Директория ") + U + kWords + " не существует.",
+         {QStringLiteral("Кварнель не нашла свои картинки и звуки.\nИскала здесь:\n") + U,
+          QStringLiteral("Директория ") + U + kWords + " не существует.",
           QStringLiteral("Директория ") + U + kWords + " не существует."},
          true,
          true,

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -72,6 +73,9 @@ struct Loading : ::testing::Test {
     TFakeDialogs Dialogs;
     TGate Gate;
     std::unique_ptr<TLoadingForm> Form = std::make_unique<TLoadingForm>(&Dialogs, Dir.path() + "/");
+
+    // Content the loader finds (nothing in it but the letters' folder), so that no box says there is none.
+    void SetUp() override { QDir(Dir.path()).mkpath("Pic/Alphabet/Rus"); }
 
     void HoldLoader()
     {

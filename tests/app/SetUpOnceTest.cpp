@@ -244,6 +244,7 @@ TEST_F(SetUpOnce, AMutedOrQuietStartIsShownAndTheMarkStaysOnTheRibbonWhileMuted)
         EXPECT_EQ(mark->accessibleName(), QStringLiteral("Звук выключен"));
         EXPECT_TRUE(mark->testAttribute(Qt::WA_TransparentForMouseEvents)) << "it takes no clicks";
         // Between the title and the voice chooser, touching neither, at the base size and maximised.
+        form->GenderVoiceRadioPanel->show();  // as on a game's screen
         for (const QSize& size : {QSize(TMainForm::kBaseWidth, TMainForm::kBaseHeight), QSize(1920, 1080)}) {
             form->setWindowState(Qt::WindowNoState);
             form->resize(size);
