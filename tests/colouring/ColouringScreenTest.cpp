@@ -105,7 +105,8 @@ TEST_F(Colouring, TheThemeMenuHasOneButtonPerThemeInListingOrder)
 
 TEST_F(Colouring, NoThemesOrNoColouringFolderGiveTheEmptyMenu)
 {
-    Start();  // the content folder has no Pic/Raskraska at all
+    QDir().mkpath(Dir.path() + "/Pic/Alphabet/Rus");  // content, but no Pic/Raskraska at all
+    Start();
     Form->ShowRaskraskaMenuExecute();
     EXPECT_EQ(Form->RaskraskaPopupMenuPanel->size(), QSize(140, 40));
     EXPECT_EQ(Form->RaskraskaPopupMenuPanel->Caption(), QStringLiteral("Пусто"));
