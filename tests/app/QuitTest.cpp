@@ -32,6 +32,19 @@ bool WaitUntil(const std::function<bool()>& Done, int Ms = 5000)
     return true;
 }
 
+// The program's environment for a run with no display or sound device, its settings, data and
+// cache in Home, so that nothing of the user's is read or written.
+QProcessEnvironment HeadlessIn(const QTemporaryDir& Home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    env.insert("XDG_CONFIG_HOME", Home.filePath("config"));
+    env.insert("XDG_DATA_HOME", Home.filePath("data"));
+    env.insert("XDG_CACHE_HOME", Home.filePath("cache"));
+    return env;
+}
+
 // Whether the process has a handler of its own for Signal (its SigCgt mask in /proc).
 bool Catches(qint64 Pid, int Signal)
 {
@@ -88,13 +101,7 @@ TEST(QuitSignals, TheProgramEndsInOrderWhenTheSessionEndsWhileItLoads)
     QTemporaryDir home;
     for (int signal : {SIGTERM, SIGINT}) {
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("SDL_AUDIODRIVER", "dummy");
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        env.insert("XDG_DATA_HOME", home.filePath("data"));
-        env.insert("XDG_CACHE_HOME", home.filePath("cache"));
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(HeadlessIn(home));
         p.start(QStringLiteral(KV_PROGRAM), {"--content", KV_BUILD_TREE});
         ASSERT_TRUE(p.waitForStarted());
         // As soon as the program catches the signal: its window and loader are on their way.
@@ -113,13 +120,7 @@ TEST(QuitSignals, ATermInTheMiddleOfASlowLoadingEndsTheProgramPromptlyAndInOrder
     QTemporaryDir home, content;
     WriteBigLetterPictures(content.path());
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
-    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    env.insert("XDG_DATA_HOME", home.filePath("data"));
-    env.insert("XDG_CACHE_HOME", home.filePath("cache"));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(HeadlessIn(home));
     p.start(QStringLiteral(KV_PROGRAM), {"--content", content.path()});
     ASSERT_TRUE(p.waitForStarted());
     ASSERT_TRUE(WaitUntil([&] { return Catches(p.processId(), SIGTERM); }, 20000));
