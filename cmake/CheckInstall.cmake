@@ -200,6 +200,10 @@ elseif(CHECK STREQUAL "desktop")
   if(NOT name STREQUAL "Кварнель")
     fault("Name=${name}, expected Кварнель")
   endif()
+  # The second entry of the desktop's menu opens the grown-ups' corner.
+  if(NOT text MATCHES "\n\\[Desktop Action grown-ups\\]\nName=Для взрослых\nExec=kvarnel --grown-ups\n")
+    fault("no action \"Для взрослых\" running kvarnel --grown-ups")
+  endif()
   finish()
 
 elseif(CHECK STREQUAL "metainfo")

@@ -2,8 +2,10 @@
 
 #include "app/CommandLine.h"
 #include "app/ContentCheck.h"
+#include "app/GrownUpsCorner.h"
 #include "app/MainForm.h"
 #include "app/ParentControls.h"
+#include "app/PlayerChoice.h"
 #include "app/RememberedChoices.h"
 #include "app/StartSequence.h"
 #include "core/Texts.h"
@@ -14,6 +16,7 @@
 #include "platform/Memory.h"
 #include "platform/QuitSignals.h"
 #include "platform/Translations.h"
+#include "progress/ProgressStore.h"
 #include "sound/SoundSystem.h"
 
 #include <QApplication>
@@ -160,6 +163,17 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
         });
     });
 
+    // The progress file is opened once the games are playable, so the start never waits for it;
+    // a smoke test keeps nothing.
+    std::unique_ptr<TProgressStore> progress;
+    if (!Line.SmokeTest)
+        QObject::connect(&window, &TMainForm::LoadingFinished, &window, [&] {
+            if (progress) return;
+            progress = std::make_unique<TProgressStore>(TProgressStore::DefaultFolder(), dialogs);
+            JoinProgress(window, *progress);
+            if (Line.GrownUps) window.Corner->Open();
+        });
+
     QObject::connect(window.Controls, &TParentControls::QuitRequested, &App, [] { QCoreApplication::exit(0); });
     quitting = window.Controls;
     if (Line.SmokeTest)
@@ -170,7 +184,9 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     const int result = App.exec();
     quitting = nullptr;
     window.SetSpeech(nullptr);
+    if (window.Corner) window.Corner->Close();  // a recording not kept is dropped
     sound.reset();
+    progress.reset();  // what is still queued is written
     choicesFile.sync();
     return result;
 }

@@ -28,6 +28,9 @@ struct TOptions {
                              QStringLiteral("Режим киоска: во весь экран, окно не закрыть; выход для взрослых — "
                                             "Ctrl+Shift+Q. То же включает строка kiosk=true в файле настроек "
                                             "~/.config/kvarnel/kvarnel.conf.")};
+    QCommandLineOption GrownUps{QStringLiteral("grown-ups"),
+                                QStringLiteral("Открыть уголок для взрослых (свой голос, свои картинки и раскраски, "
+                                               "успехи детей); то же — Ctrl+Shift+G с любого экрана.")};
     QCommandLineOption SmokeTest{QStringLiteral("smoke-test"), QStringLiteral("Выйти, как только закончится загрузка.")};
 
     QCommandLineOption HelpAll{QStringLiteral("help-all"),
@@ -119,7 +122,8 @@ void SetUp(QCommandLineParser& Parser, const TOptions& Options, bool WithQt)
                        "share/kvarnel системы."));
     Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     Parser.addOptions({Options.Help, Options.HelpAll, Options.Version, Options.Content, Options.Check, Options.Volume,
-                       Options.Mute, Options.FullScreen, Options.Window, Options.Kiosk, Options.SmokeTest});
+                       Options.Mute, Options.FullScreen, Options.Window, Options.Kiosk, Options.GrownUps,
+                       Options.SmokeTest});
     Parser.addOptions(QtOptions(WithQt));
 }
 
@@ -174,6 +178,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     if (parser.isSet(options.Window)) line.FullScreen = false;
     line.Mute = parser.isSet(options.Mute);
     line.Kiosk = parser.isSet(options.Kiosk);
+    line.GrownUps = parser.isSet(options.GrownUps);
     line.SmokeTest = parser.isSet(options.SmokeTest);
     line.QtArguments = QtArgumentsOf(parser);
     if (parser.isSet(options.Check)) line.Mode = TCommandLine::TMode::Check;

@@ -22,6 +22,7 @@ struct TCommandLine {
     bool Mute = false;               // --mute
     std::optional<bool> FullScreen;  // --fullscreen (true) or --window (false)
     bool Kiosk = false;              // --kiosk
+    bool GrownUps = false;           // --grown-ups: the grown-ups' corner's gate once the window is up
     // Qt's own options (-platform, -style, -reverse…) as the application object takes them, each
     // as "-name" and, when it has one, its value: QApplication reads them, the parse here only
     // lets them by. Ours are not among them.

@@ -63,6 +63,9 @@ const ui::TKeyScreen* TKeyboardPlay::CoveringScreen() const
 
 const ui::TKeyScreen* TKeyboardPlay::ShownScreen() const
 {
+    // A screen over the whole window (the grown-ups' corner) lies over every other.
+    for (const auto& [panel, screen] : FScreens)
+        if (panel->parentWidget() == &FForm && panel->isVisible()) return &screen;
     if (const ui::TKeyScreen* covering = CoveringScreen()) return covering;
     return ScreenOf(TopChild(FForm.GamesPanel, FForm.RulesPanel));
 }
@@ -128,6 +131,7 @@ std::vector<TKeyboardPlay::TRegion> TKeyboardPlay::Regions() const
 bool TKeyboardPlay::FormKeyDown(QKeyEvent* Key)
 {
     const ui::TKeyScreen* screen = ShownScreen();
+    if (screen && screen->OwnKeys) return false;
     // Nothing takes keys while the loading overlay is up or the screen's content is being read.
     if (FForm.LoadingShown() || (screen && screen->Busy && screen->Busy())) return false;
     const Qt::KeyboardModifiers modifiers = Key->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);

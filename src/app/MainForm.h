@@ -27,6 +27,7 @@
 class QAction;
 class IPrinter;
 class TImgPanelCollection;
+class TGrownUpsCorner;
 class TInputHold;
 class TKeyboardPlay;
 class TParentControls;
@@ -136,6 +137,8 @@ public:
 
     // --- What a parent sets up: the voice, volume, full screen, kiosk, quitting ---
     TParentControls* Controls = nullptr;
+    // The grown-ups' corner (Ctrl+Shift+G), made right after the first frame.
+    TGrownUpsCorner* Corner = nullptr;
 
     // --- Event handlers of this window's own widgets ---
     void MenuLabelClick();

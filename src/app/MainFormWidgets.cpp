@@ -2,6 +2,7 @@
 // screen and the games area, start screen, rules panel, pop-up menus, hidden working widgets.
 #include "app/MainForm.h"
 
+#include "app/GrownUpsCorner.h"
 #include "app/KeyboardPlay.h"
 #include "app/StartPicture.h"
 
@@ -156,6 +157,13 @@ void TMainForm::CompleteBuild(bool KeepStartPicture)
     // window's tree is the same as if they had been made in their places.
     CreateWorkingWidgets();
     CreateRulesPages(CloseRulesPanel);
+    Corner = new TGrownUpsCorner(this, Context);
+    ui::TKeyScreen cornerKeys;
+    cornerKeys.OwnKeys = true;
+    Keyboard->AddScreen(Corner, std::move(cornerKeys));
+    // What the corner added shows at once: its pictures are read as each game opens, its pages'
+    // themes join the theme menu here.
+    Corner->OnContentChanged = [this] { CreateRaskraskaMenuExecute(); };
     ui::Realign(this);
     if (KeepStartPicture) start_picture::Keep(Image2->Picture());
 }

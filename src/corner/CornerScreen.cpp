@@ -53,10 +53,11 @@ QString SourceText(ownclips::TClipSource Source)
 TCornerScreen::TCornerScreen(QWidget* Parent) : QWidget(Parent), FSections(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("CornerPanel"));
-    auto* tabs = new QHBoxLayout;
+    auto* tabs = FTabs = new QHBoxLayout;
     const QStringList names = {QStringLiteral("Голос"), QStringLiteral("Картинки"), QStringLiteral("Раскраски")};
     for (int i = 0; i < names.size(); ++i)
-        tabs->addWidget(ItemButton(this, names[i], QString(), [this, i] { ShowSection(TSection(i)); }));
+        tabs->addWidget(ItemButton(this, names[i], QString(), [this, i] { ShowSection(i); }));
+    FFixedTabs = tabs->count();
     tabs->addStretch();
     tabs->addWidget(ItemButton(this, QStringLiteral("Закрыть"), QString(), [this] {
         if (OnClose) OnClose();
@@ -79,7 +80,7 @@ QWidget* TCornerScreen::BuildVoice()
     scroll->setWidgetResizable(true);
     auto* inner = new QWidget(scroll);
     auto* column = new QVBoxLayout(inner);
-    auto* voice = new QComboBox(inner);
+    auto* voice = FVoice = new QComboBox(inner);
     voice->setAccessibleName(QStringLiteral("Голос записи"));
     voice->addItems({QStringLiteral("Женский голос"), QStringLiteral("Мужской голос")});
     connect(voice, &QComboBox::currentTextChanged, this, [this](const QString& Voice) {
@@ -102,6 +103,19 @@ QWidget* TCornerScreen::BuildVoice()
         if (OnAgain) OnAgain();
     }));
     column->addLayout(bar);
+    auto* phrase = new QHBoxLayout;
+    FPhrase = new QLineEdit(inner);
+    FPhrase->setAccessibleName(QStringLiteral("Текст фразы"));
+    FPhrase->setPlaceholderText(QStringLiteral("Новая фраза, например: Так держать!"));
+    auto* kind = new QComboBox(inner);
+    kind->setAccessibleName(QStringLiteral("Какая фраза"));
+    kind->addItems({QStringLiteral("Похвала"), QStringLiteral("Попробуй ещё")});
+    phrase->addWidget(FPhrase, 1);
+    phrase->addWidget(kind);
+    phrase->addWidget(ItemButton(inner, QStringLiteral("Добавить фразу"), QString(), [this, kind] {
+        if (OnAddPhrase) OnAddPhrase(kind->currentIndex() == 0, FPhrase->text());
+    }));
+    column->addLayout(phrase);
     FClipRows = new QVBoxLayout;
     column->addLayout(FClipRows);
     column->addStretch();
@@ -117,16 +131,26 @@ QWidget* TCornerScreen::BuildPictures()
     entry->addWidget(ItemButton(page, QStringLiteral("Добавить картинку"), QString(), [this] {
         if (OnAddPicture) OnAddPicture();
     }));
+    FChosen = new QLabel(page);
+    FChosen->setAccessibleName(QStringLiteral("Выбранная картинка"));
+    entry->addWidget(FChosen);
     FWord = new QLineEdit(page);
     FWord->setAccessibleName(QStringLiteral("Слово"));
+    FWord->setPlaceholderText(QStringLiteral("Слово, например: кот"));
     entry->addWidget(FWord, 1);
     entry->addWidget(ItemButton(page, QStringLiteral("Сохранить"), QString(), [this] {
         if (OnSaveWord) OnSaveWord();
     }));
     column->addLayout(entry);
     FWordRows = new QVBoxLayout;
-    column->addLayout(FWordRows);
-    column->addStretch();
+    auto* scroll = new QScrollArea(page);
+    scroll->setWidgetResizable(true);
+    auto* rows = new QWidget(scroll);
+    auto* rowsColumn = new QVBoxLayout(rows);
+    rowsColumn->addLayout(FWordRows);
+    rowsColumn->addStretch();
+    scroll->setWidget(rows);
+    column->addWidget(scroll, 1);
     return page;
 }
 
@@ -155,15 +179,35 @@ QWidget* TCornerScreen::BuildColouring()
         if (OnSavePage) OnSavePage();
     }));
     column->addLayout(controls);
+    auto* below = new QHBoxLayout;
     FPreview = new QLabel(page);
     FPreview->setAlignment(Qt::AlignCenter);
-    column->addWidget(FPreview, 1);
+    FPreview->setAccessibleName(QStringLiteral("Раскраска"));
+    below->addWidget(FPreview, 3);
+    FPageRows = new QVBoxLayout;
+    auto* own = new QVBoxLayout;
+    own->addLayout(FPageRows);
+    own->addStretch();
+    below->addLayout(own, 1);
+    column->addLayout(below, 1);
     return page;
 }
 
 void TCornerScreen::ShowSection(TSection Section)
 {
-    FSections->setCurrentIndex(int(Section));
+    ShowSection(int(Section));
+}
+
+void TCornerScreen::ShowSection(int Index)
+{
+    FSections->setCurrentIndex(Index);
+}
+
+int TCornerScreen::AddSection(const QString& Name, QWidget* Page)
+{
+    const int index = FSections->addWidget(Page);
+    FTabs->insertWidget(FFixedTabs++, ItemButton(this, Name, QString(), [this, index] { ShowSection(index); }));
+    return index;
 }
 
 int TCornerScreen::CurrentSection() const
@@ -195,12 +239,18 @@ void TCornerScreen::ShowClips(const std::vector<ownclips::TSpokenClip>& Clips)
     }
 }
 
-void TCornerScreen::ShowOwnWords(const QStringList& Words)
+void TCornerScreen::ShowOwnWords(const QStringList& Words, const QList<QImage>& Thumbnails)
 {
     Clear(FWordRows);
-    for (const QString& word : Words) {
+    for (int i = 0; i < Words.size(); ++i) {
+        const QString& word = Words[i];
         auto* line = new QWidget;
         auto* row = new QHBoxLayout(line);
+        auto* small = new QLabel;
+        small->setFixedSize(64, 48);
+        if (i < Thumbnails.size() && !Thumbnails[i].isNull())
+            small->setPixmap(QPixmap::fromImage(Thumbnails[i].scaled(small->size(), Qt::KeepAspectRatio)));
+        row->addWidget(small);
         row->addWidget(new QLabel(word), 1);
         row->addWidget(ItemButton(this, QStringLiteral("Переименовать"), word, [this, word] {
             if (OnRename) OnRename(word);
@@ -210,6 +260,32 @@ void TCornerScreen::ShowOwnWords(const QStringList& Words)
         }));
         FWordRows->addWidget(line);
     }
+}
+
+void TCornerScreen::ShowOwnPages(const QStringList& Pages)
+{
+    Clear(FPageRows);
+    if (!Pages.isEmpty()) FPageRows->addWidget(new QLabel(QStringLiteral("Свои раскраски:")));
+    for (const QString& page : Pages) {
+        auto* line = new QWidget;
+        auto* row = new QHBoxLayout(line);
+        row->addWidget(new QLabel(page), 1);
+        row->addWidget(ItemButton(this, QStringLiteral("Удалить"), page, [this, page] {
+            if (OnRemovePage) OnRemovePage(page);
+        }));
+        FPageRows->addWidget(line);
+    }
+}
+
+void TCornerScreen::ShowChosenPicture(const QImage& Picture)
+{
+    FChosen->setPixmap(Picture.isNull() ? QPixmap() : QPixmap::fromImage(Picture.scaled(96, 72, Qt::KeepAspectRatio)));
+}
+
+void TCornerScreen::SetVoice(const QString& Voice)
+{
+    const QSignalBlocker quiet(FVoice);
+    FVoice->setCurrentText(Voice);
 }
 
 void TCornerScreen::ShowStatus(const QString& Sentence)

@@ -5,11 +5,14 @@
 // wired to the window, the recorder and the file dialog by whoever owns them.
 #include "sound/OwnClips.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
 #include <vector>
 
+class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -25,26 +28,40 @@ public:
     enum TSection { csVoice = 0, csPictures = 1, csColouring = 2 };
     void ShowSection(TSection Section);
     int CurrentSection() const;
+    // A further section, after the three, with its pressable name; its index is returned.
+    int AddSection(const QString& Name, QWidget* Page);
+    void ShowSection(int Index);
 
     // The "Голос" section's rows: one per clip, with "Послушать", "Записать" and, for the family's
     // own clip, "Вернуть прежнюю запись".
     void ShowClips(const std::vector<ownclips::TSpokenClip>& Clips);
-    // The "Картинки" section's list of own pictures, each with "Переименовать" and "Удалить".
-    void ShowOwnWords(const QStringList& Words);
+    // The "Картинки" section's list of own pictures, each with "Переименовать" and "Удалить", and
+    // its small picture when Thumbnails has one at the same index.
+    void ShowOwnWords(const QStringList& Words, const QList<QImage>& Thumbnails = {});
+    // The "Раскраски" section's list of own pages ("Мои раскраски/кот"), each with "Удалить".
+    void ShowOwnPages(const QStringList& Pages);
+    // The picture chosen to be added, shown small beside the word field.
+    void ShowChosenPicture(const QImage& Picture);
     void ShowStatus(const QString& Sentence);
     void ShowPreview(const QImage& Page);
 
     std::function<void(const ownclips::TSpokenClip&)> OnListen, OnRecord, OnRevert;
     std::function<void(const QString&Word)> OnRename, OnRemove;
+    std::function<void(const QString& Page)> OnRemovePage;
+    // "Добавить фразу": the text typed in "Текст фразы" for praise (true) or try-again (false).
+    std::function<void(bool Praise, const QString& Text)> OnAddPhrase;
     std::function<void()> OnClose, OnAddPicture, OnSaveWord, OnMakePage, OnSavePage;
     // The recording bar: "Стоп" while recording, then "Оставить" or "Ещё раз".
     std::function<void()> OnStop, OnKeep, OnAgain;
     std::function<void(const QString& Voice)> OnVoice;
+    // Shows Voice ("Женский голос") on the voice switch without running OnVoice.
+    void SetVoice(const QString& Voice);
     // The level meter while recording, in dB below full scale (-60 and below shows nothing).
     void ShowLevel(double LevelDb);
     std::function<void(int Detail)> OnDetail;
 
     QLineEdit* WordEdit() const { return FWord; }
+    QLineEdit* PhraseEdit() const { return FPhrase; }
     QLineEdit* ThemeEdit() const { return FTheme; }
     QSlider* DetailSlider() const { return FDetail; }
 
@@ -54,12 +71,18 @@ private:
     QWidget* BuildColouring();
 
     QStackedWidget* FSections;
+    QHBoxLayout* FTabs = nullptr;
+    int FFixedTabs = 0;  // the tab row's items before the added sections' names
     QVBoxLayout* FClipRows = nullptr;
     QVBoxLayout* FWordRows = nullptr;
+    QVBoxLayout* FPageRows = nullptr;
+    QLineEdit* FPhrase = nullptr;
+    QLabel* FChosen = nullptr;
     QLineEdit* FWord = nullptr;
     QLineEdit* FTheme = nullptr;
     QSlider* FDetail = nullptr;
     QLabel* FStatus = nullptr;
     QLabel* FPreview = nullptr;
     QProgressBar* FLevel = nullptr;
+    QComboBox* FVoice = nullptr;
 };

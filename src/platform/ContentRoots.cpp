@@ -44,13 +44,19 @@ TContentRoots::TContentRoots(const QStringList& Folders)
     for (const QString& f : Folders) FFolders.append(WithSlash(f));
 }
 
+QString TContentRoots::UserFolder()
+{
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return WithSlash(user + QLatin1Char('/') + kContentFolderName);
+}
+
 QStringList TContentRoots::Candidates(const QString& ProgramFolder, const QString& InstalledFromProgram)
 {
     QStringList candidates;
     // The first generic data location is the user's own ($XDG_DATA_HOME), the rest $XDG_DATA_DIRS.
     const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    candidates.append(WithSlash(user + QLatin1Char('/') + kContentFolderName));
+    candidates.append(UserFolder());
     candidates.append(WithSlash(ProgramFolder));
     for (const QString& dir : data)
         if (dir != user) candidates.append(WithSlash(dir + QLatin1Char('/') + kContentFolderName));
@@ -81,6 +87,10 @@ TContentRoots TContentRoots::Discover(const QString& ProgramFolder, const QStrin
     roots.FSearched = Candidates(ProgramFolder, InstalledFromProgram);
     for (const QString& c : roots.FSearched)
         if (HoldsContent(c)) roots.FFolders.append(c);
+    // The family's own folder is a root whenever there is content at all, also while it is empty
+    // or missing: what the grown-ups' corner adds there is found at once, without a new start.
+    const QString user = UserFolder();
+    if (!roots.FFolders.isEmpty() && !roots.FFolders.contains(user)) roots.FFolders.prepend(user);
     return roots;
 }
 

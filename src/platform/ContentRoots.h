@@ -22,7 +22,11 @@ public:
     // $XDG_DATA_HOME/kvarnel, ProgramFolder, each $XDG_DATA_DIRS/kvarnel, then
     // ProgramFolder/InstalledFromProgram; each once.
     static QStringList Candidates(const QString& ProgramFolder, const QString& InstalledFromProgram);
-    // The candidates that hold Sound or Pic, as roots; Searched() keeps every candidate.
+    // The family's own folder, $XDG_DATA_HOME/kvarnel/: the first root, and the only one the
+    // program writes content into.
+    static QString UserFolder();
+    // The candidates that hold Sound or Pic, as roots, and the family's own folder first when
+    // any does (also while it is empty); Searched() keeps every candidate.
     static TContentRoots Discover(const QString& ProgramFolder, const QString& InstalledFromProgram);
     // Whether Folder holds content at all (a Sound or a Pic folder).
     static bool HoldsContent(const QString& Folder);

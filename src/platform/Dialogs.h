@@ -34,6 +34,11 @@ public:
     virtual bool AskYesNoDefaultNo(const QString& Title, const QString& Text) { return AskYesNo(Title, Text); }
     // The print dialog for Printer; false when the user cancels.
     virtual bool ExecutePrintDialog(IPrinter& Printer) = 0;
+    // A file to read, chosen by the user among those Filter admits ("Картинки (*.jpg *.png)");
+    // empty when the user cancels. Dialogs that cannot ask anyone (a run without a screen) cancel.
+    virtual QString ChooseFileToOpen(const QString&, const QString&) { return QString(); }
+    // Where to write a file, proposed as Name in the user's documents; empty when the user cancels.
+    virtual QString ChooseFileToSave(const QString&, const QString&, const QString&) { return QString(); }
 };
 
 // The program's dialogs: Qt's message boxes and print dialog, owned by the window Parent.
@@ -45,6 +50,8 @@ public:
     bool AskYesNo(const QString& Title, const QString& Text) override;
     bool AskYesNoDefaultNo(const QString& Title, const QString& Text) override;
     bool ExecutePrintDialog(IPrinter& Printer) override;
+    QString ChooseFileToOpen(const QString& Title, const QString& Filter) override;
+    QString ChooseFileToSave(const QString& Title, const QString& Name, const QString& Filter) override;
 
 private:
     QWidget* FParent;

@@ -52,6 +52,9 @@ struct TKeyScreen {
     std::function<bool()> Busy;
     // Whether the window's own regions (the voice choice) follow the screen's.
     bool WindowRegions = true;
+    // Its widgets take the keys as Qt gives them (fields to type in, Tab from one to the next):
+    // none is taken for playing while it is shown.
+    bool OwnKeys = false;
 };
 
 }  // namespace ui

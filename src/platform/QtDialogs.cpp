@@ -1,8 +1,11 @@
 #include "platform/Dialogs.h"
 #include "platform/QtPrinter.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QStandardPaths>
 
 void TQtDialogs::ShowMessage(const QString& Title, const QString& Text)
 {
@@ -29,4 +32,16 @@ bool TQtDialogs::ExecutePrintDialog(IPrinter& Printer)
     if (!qt) return false;
     QPrintDialog dialog(&qt->Device(), FParent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString TQtDialogs::ChooseFileToOpen(const QString& Title, const QString& Filter)
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileDialog::getOpenFileName(FParent, Title, pictures, Filter);
+}
+
+QString TQtDialogs::ChooseFileToSave(const QString& Title, const QString& Name, const QString& Filter)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(FParent, Title, QDir(documents).filePath(Name), Filter);
 }

@@ -110,10 +110,13 @@ TEST(CommandLine, QtOptionsAreLeftToTheApplicationInTheFormItReads)
     EXPECT_EQ(Parse({"-platform", "offscreen", "--check"}).Mode, TCommandLine::TMode::Check);
     EXPECT_EQ(Parse({"-h"}).Mode, TCommandLine::TMode::Help);
     EXPECT_EQ(Parse({"-v"}).Mode, TCommandLine::TMode::Version);
+    EXPECT_TRUE(Parse({"--grown-ups", "--kiosk"}).GrownUps);
+    EXPECT_FALSE(Parse({"--kiosk"}).GrownUps);
 
     const QString help = Parse({"--help"}).Output, all = Parse({"--help-all"}).Output;
     EXPECT_TRUE(help.contains("--help-all"));
     EXPECT_FALSE(help.contains("--platform")) << "Qt's options are for --help-all";
+    EXPECT_TRUE(help.contains("--grown-ups"));
     for (const char* option : {"--content", "--platform", "--style", "--reverse", "--qwindowtitle", "--display"})
         EXPECT_TRUE(all.contains(option)) << option;
 }

@@ -141,6 +141,12 @@ TEST(ContentRoots, TheProgramLooksInTheUsersFolderItsOwnTheSystemsAndBesideItsPr
               (QStringList{home.path() + "/kvarnel/", sys1.path() + "/kvarnel/", prefix.path() + "/share/kvarnel/"}));
     EXPECT_EQ(roots.Searched(), candidates);
     EXPECT_EQ(roots.Base(), prefix.path() + "/share/kvarnel/");
+
+    // The family's own folder stays the first root while it is empty, so what is added there
+    // later is found without a new start.
+    QDir(home.path() + "/kvarnel").removeRecursively();
+    EXPECT_EQ(TContentRoots::Discover(program, QStringLiteral("../share/kvarnel")).Folders().value(0),
+              home.path() + "/kvarnel/");
 }
 
 TEST(ContentRoots, NoContentAnywhereGivesNoRootAndTheListOfPlacesSearched)

@@ -7,7 +7,7 @@
 #include <vector>
 
 struct TDialogCall {
-    enum TKind { Message, YesNo, Print } Kind;
+    enum TKind { Message, YesNo, Print, OpenFile, SaveFile } Kind;
     QString Title;
     QString Text;
 };
@@ -17,6 +17,10 @@ public:
     std::vector<TDialogCall> Calls;
     bool YesNoAnswer = false;
     bool PrintAnswer = true;
+    // The files the file dialogs answer with (empty: cancelled); a save dialog's proposed name is
+    // kept as the call's Text.
+    QString FileToOpen;
+    QString FileToSave;
     // Runs while a box is "up", as the user's time before closing it (events, timers, sound go on).
     std::function<void(const TDialogCall&)> WhileUp;
 
@@ -30,6 +34,17 @@ public:
     {
         Record({TDialogCall::Print, QString(), QString()});
         return PrintAnswer;
+    }
+
+    QString ChooseFileToOpen(const QString& Title, const QString&) override
+    {
+        Record({TDialogCall::OpenFile, Title, QString()});
+        return FileToOpen;
+    }
+    QString ChooseFileToSave(const QString& Title, const QString& Name, const QString&) override
+    {
+        Record({TDialogCall::SaveFile, Title, Name});
+        return FileToSave;
     }
 
     std::vector<QString> Texts() const

@@ -1,0 +1,432 @@
+#include "app/GrownUpsCorner.h"
+
+#include "core/AppContext.h"
+#include "core/ContentLayout.h"
+#include "core/Speech.h"
+#include "corner/CornerGate.h"
+#include "corner/CornerScreen.h"
+#include "pictures/WordPictures.h"
+#include "platform/Dialogs.h"
+#include "progress/ChildrenPanel.h"
+#include "progress/ProgressScreen.h"
+#include "progress/ProgressStore.h"
+#include "sound/ClipRecorder.h"
+#include "sound/InstalledLoudness.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Для взрослых");
+const QString kPictureFilter = QStringLiteral("Картинки (*.jpg *.jpeg *.png *.bmp *.gif *.webp *.JPG *.JPEG *.PNG)");
+
+// A small picture of File, read at about the size it is shown (a phone photo is not decoded whole).
+QImage Small(const QString& File, QSize Size)
+{
+    QImageReader reader(File);
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (full.isValid()) reader.setScaledSize(full.scaled(Size, Qt::KeepAspectRatio));
+    return reader.read();
+}
+
+}  // namespace
+
+TGrownUpsCorner::TGrownUpsCorner(QWidget* Window, TAppContext& Context)
+    : QWidget(Window),
+      FContext(Context),
+      FUserFolder(TContentRoots::UserFolder()),
+      FGate(new TCornerGate(this)),
+      FScreen(new TCornerScreen(this))
+{
+    setObjectName(QStringLiteral("GrownUpsCorner"));
+    setAccessibleName(kTitle);
+    setAutoFillBackground(true);
+    setAcceptDrops(true);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(FGate, 0, Qt::AlignCenter);
+    column->addWidget(FScreen, 1);
+    hide();
+    Window->installEventFilter(this);  // the corner covers the window at any size
+
+    // Ctrl+Shift+G from any screen: a shortcut of the window, which no screen's keys take.
+    auto* open = new QAction(kTitle, Window);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    open->setShortcutContext(Qt::WindowShortcut);
+    Window->addAction(open);
+    connect(open, &QAction::triggered, this, [this] { Open(); });
+
+    FGate->OnPassed = [this] { Passed(); };
+    FGate->OnClosed = [this] { Close(); };
+    FScreen->OnClose = [this] { Close(); };
+    FScreen->OnVoice = [this](const QString& Voice) {
+        FVoice = Voice;
+        FRecorder.reset();  // levelled to the other voice's clips from now on
+        FLoudness = {};
+        ShowClips();
+    };
+    FScreen->OnListen = [this](const ownclips::TSpokenClip& Clip) { Listen(Clip); };
+    FScreen->OnRecord = [this](const ownclips::TSpokenClip& Clip) { Record(Clip); };
+    FScreen->OnStop = [this] { StopRecording(); };
+    FScreen->OnKeep = [this] { KeepTake(); };
+    FScreen->OnAgain = [this] {
+        if (FRecording) Record(*FRecording);
+    };
+    FScreen->OnRevert = [this](const ownclips::TSpokenClip& Clip) { Revert(Clip); };
+    FScreen->OnAddPhrase = [this](bool Praise, const QString& Text) { AddPhrase(Praise, Text); };
+    FScreen->OnAddPicture = [this] {
+        const QString file = FContext.Dialogs ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Добавить картинку"),
+                                                                                     kPictureFilter)
+                                              : QString();
+        if (!file.isEmpty()) ChoosePicture(file);
+    };
+    FScreen->OnSaveWord = [this] { SaveWord(); };
+    FScreen->OnRename = [this](const QString& Word) { RenameWord(Word); };
+    FScreen->OnRemove = [this](const QString& Word) { RemoveWord(Word); };
+    FScreen->OnMakePage = [this] {
+        const QString file = FContext.Dialogs ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Сделать раскраску"),
+                                                                                     kPictureFilter)
+                                              : QString();
+        if (!file.isEmpty()) OpenPage(file);
+    };
+    FScreen->OnDetail = [this](int Detail) {
+        if (!FPage.IsEmpty()) FScreen->ShowPreview(FPage.Preview(Detail));
+    };
+    FScreen->OnSavePage = [this] { SavePage(); };
+    FScreen->OnRemovePage = [this](const QString& Page) { RemovePage(Page); };
+}
+
+TGrownUpsCorner::~TGrownUpsCorner()
+{
+    if (FLoudness.valid()) FLoudness.wait();  // the measuring thread reads the content roots
+}
+
+void TGrownUpsCorner::Open()
+{
+    if (IsOpen()) return;
+    setGeometry(parentWidget()->rect());
+    FScreen->hide();
+    FGate->show();
+    FGate->Ask();
+    raise();
+    show();
+    FGate->AnswerEdit()->setFocus();
+}
+
+void TGrownUpsCorner::Close()
+{
+    if (FRecorder) FRecorder->Discard();
+    FRecording.reset();
+    hide();
+    parentWidget()->setFocus();
+    if (FChanged && OnContentChanged) OnContentChanged();
+    FChanged = false;
+}
+
+void TGrownUpsCorner::Passed()
+{
+    FGate->hide();
+    FVoice = FContext.Settings.VoiceFolder;
+    if (FVoice.endsWith(u'/')) FVoice.chop(1);
+    FScreen->SetVoice(FVoice);  // the ribbon's voice, until the corner's switch chooses another
+    FScreen->show();
+    ShowClips();
+    ShowWords();
+    ShowPages();
+    if (FChildren) FChildren->Refresh();
+    Say(QString());
+    FScreen->setFocus();
+    focusNextChild();
+}
+
+void TGrownUpsCorner::SetProgressStore(TProgressStore* Store)
+{
+    FStore = Store;
+    if (!Store || !FContext.Dialogs) return;
+    const TSettings& settings = FContext.Settings;
+    FChildren = new TChildrenPanel(*Store, *FContext.Dialogs, [&settings](const QString& Animal) {
+        return ChildPicture(settings, Animal, QSize(200, 150));
+    });
+    FChildren->OnChildrenChanged = [this] {
+        if (OnChildrenChanged) OnChildrenChanged();
+    };
+    FChildren->Progress()->OnPrint = [this] { PrintProgress(); };
+    FChildren->Progress()->OnSaveTable = [this] { SaveTable(); };
+    FScreen->AddSection(QStringLiteral("Успехи"), FChildren);
+}
+
+void TGrownUpsCorner::Say(const QString& Sentence)
+{
+    FScreen->ShowStatus(Sentence);
+}
+
+QString TGrownUpsCorner::Voice() const
+{
+    return FVoice.isEmpty() ? content::layout::kFemaleVoice : FVoice;
+}
+
+QStringList TGrownUpsCorner::Installed() const
+{
+    return ownclips::InstalledRoots(FContext.Settings.Content, FUserFolder);
+}
+
+// --- The voice ---
+
+void TGrownUpsCorner::ShowClips()
+{
+    FScreen->ShowClips(ownclips::SpokenClips(FUserFolder, Installed(), Voice()));
+}
+
+void TGrownUpsCorner::Listen(const ownclips::TSpokenClip& Clip)
+{
+    if (!FContext.Speech) return Say(QStringLiteral("Звук ещё не готов: подождите немного."));
+    const QString own = QDir(FUserFolder).filePath(Clip.Relative);
+    if (QFileInfo::exists(own)) return FContext.Speech->PlaySoundFile(own);
+    for (const QString& root : Installed())
+        if (QFileInfo::exists(QDir(root).filePath(Clip.Relative)))
+            return FContext.Speech->PlaySoundFile(QDir(root).filePath(Clip.Relative));
+    Say(QStringLiteral("Для «%1» записи ещё нет.").arg(Clip.Text));
+}
+
+clip::TClipRecorder* TGrownUpsCorner::Recorder()
+{
+    if (FRecorder) return FRecorder.get();
+    if (!FContext.Speech) return nullptr;
+    if (!FLoudness.valid()) {
+        QStringList folders;
+        for (const QString& root : Installed())
+            folders << QDir(root).filePath(content::layout::kSoundRoot + Voice());
+        FLoudness = std::async(std::launch::async, [folders] { return clip::MedianLoudnessDb(folders); }).share();
+    }
+    FRecorder = std::make_unique<clip::TClipRecorder>(*FContext.Speech, FLoudness.get());
+    FRecorder->OnLevel = [this](double Db) { FScreen->ShowLevel(Db); };
+    FRecorder->OnStoppedByItself = [this](clip::TTakeStatus Status) {
+        FScreen->ShowLevel(-100);
+        Say(Status == clip::TTakeStatus::Ready
+                ? QStringLiteral("Запись закончилась сама (10 секунд). «Оставить» — сохранить, «Ещё раз» — записать снова.")
+                : clip::TakeStatusSentence(Status));
+    };
+    return FRecorder.get();
+}
+
+void TGrownUpsCorner::Record(const ownclips::TSpokenClip& Clip)
+{
+    clip::TClipRecorder* recorder = Recorder();
+    if (!recorder) return Say(QStringLiteral("Звук ещё не готов: подождите немного."));
+    FRecording = Clip;
+    const clip::TTakeStatus status = recorder->Start();
+    if (status != clip::TTakeStatus::Ready) {
+        FRecording.reset();
+        return Say(clip::TakeStatusSentence(status));
+    }
+    Say(QStringLiteral("Идёт запись: «%1». Скажите и нажмите «Стоп».").arg(Clip.Text));
+}
+
+void TGrownUpsCorner::StopRecording()
+{
+    if (!FRecorder || !FRecorder->Recording()) return;
+    const clip::TTakeStatus status = FRecorder->Stop();
+    FScreen->ShowLevel(-100);
+    Say(status == clip::TTakeStatus::Ready
+            ? QStringLiteral("Послушайте. «Оставить» — сохранить, «Ещё раз» — записать снова.")
+            : clip::TakeStatusSentence(status));
+}
+
+void TGrownUpsCorner::KeepTake()
+{
+    if (!FRecorder || !FRecording || !FRecorder->TakeMp3())
+        return Say(QStringLiteral("Сначала запишите: нажмите «Записать» в нужной строке."));
+    if (const auto error = FRecorder->Keep(FUserFolder, FRecording->Relative)) return Say(*error);
+    Say(QStringLiteral("Запись «%1» сохранена: теперь программа говорит вашим голосом.").arg(FRecording->Text));
+    FRecording.reset();
+    Changed();
+    ShowClips();
+}
+
+void TGrownUpsCorner::Revert(const ownclips::TSpokenClip& Clip)
+{
+    if (const auto error = ownclips::RemoveOwnClip(FUserFolder, Clip.Relative)) return Say(*error);
+    Say(QStringLiteral("Для «%1» снова звучит прежняя запись.").arg(Clip.Text));
+    Changed();
+    ShowClips();
+}
+
+void TGrownUpsCorner::AddPhrase(bool Praise, const QString& Text)
+{
+    using ownclips::TClipGroup;
+    const TClipGroup group = Praise ? TClipGroup::Praise : TClipGroup::TryAgain;
+    const ownclips::TNewPhrase phrase = ownclips::CheckNewPhrase(FUserFolder, Installed(), Voice(), group, Text);
+    if (phrase.Check == ownclips::TNewPhrase::Empty) return Say(phrase.Message);
+    if (phrase.Check == ownclips::TNewPhrase::Exists &&
+        !(FContext.Dialogs && FContext.Dialogs->AskYesNoDefaultNo(kTitle, phrase.Message)))
+        return;
+    Record({group, Text.simplified(), phrase.Relative, ownclips::TClipSource::None});
+}
+
+// --- Pictures ---
+
+void TGrownUpsCorner::ShowWords()
+{
+    const QStringList words = wordpics::OwnWords(FUserFolder);
+    QList<QImage> small;
+    for (const QString& word : words) small << Small(wordpics::OwnPicturePath(FUserFolder, word), QSize(64, 48));
+    FScreen->ShowOwnWords(words, small);
+}
+
+void TGrownUpsCorner::ChoosePicture(const QString& Path)
+{
+    const QImage picture = Small(Path, QSize(96, 72));
+    if (picture.isNull()) return Say(wordpics::UnreadablePictureSentence(Path));
+    FPicture = Path;
+    FScreen->ShowSection(TCornerScreen::csPictures);
+    FScreen->ShowChosenPicture(picture);
+    FScreen->WordEdit()->setFocus();
+    Say(QStringLiteral("Картинка выбрана: %1. Напишите слово и нажмите «Сохранить».").arg(QFileInfo(Path).fileName()));
+}
+
+void TGrownUpsCorner::SaveWord()
+{
+    if (FPicture.isEmpty()) return Say(QStringLiteral("Сначала выберите картинку: «Добавить картинку»."));
+    const wordpics::TWordCheck check = wordpics::CheckWord(FScreen->WordEdit()->text(), FContext.Settings.Content.Folders());
+    if (!check.Ok) return Say(check.Refusal);
+    if (!check.Question.isEmpty() && !(FContext.Dialogs && FContext.Dialogs->AskYesNoDefaultNo(kTitle, check.Question)))
+        return;
+    if (const auto error = wordpics::ImportWordPicture(FPicture, check.Word, FUserFolder)) return Say(*error);
+    Say(QStringLiteral("Картинка «%1» сохранена. %2").arg(check.Word, check.UsedBy));
+    FPicture.clear();
+    FScreen->ShowChosenPicture(QImage());
+    FScreen->WordEdit()->clear();
+    Changed();
+    ShowWords();
+}
+
+void TGrownUpsCorner::RenameWord(const QString& Word)
+{
+    const QString typed = FScreen->WordEdit()->text();
+    if (typed.trimmed().isEmpty()) {
+        FScreen->WordEdit()->setFocus();
+        return Say(QStringLiteral("Напишите новое слово в поле «Слово» и нажмите «Переименовать» ещё раз."));
+    }
+    if (const auto error = wordpics::RenameOwnPicture(FUserFolder, Word, typed)) return Say(*error);
+    Say(QStringLiteral("«%1» теперь называется «%2».").arg(Word, typed.simplified().toLower()));
+    FScreen->WordEdit()->clear();
+    Changed();
+    ShowWords();
+}
+
+void TGrownUpsCorner::RemoveWord(const QString& Word)
+{
+    if (!(FContext.Dialogs &&
+          FContext.Dialogs->AskYesNoDefaultNo(kTitle, QStringLiteral("Удалить свою картинку «%1»?").arg(Word))))
+        return;
+    if (const auto error = wordpics::RemoveOwnPicture(FUserFolder, Word)) return Say(*error);
+    Say(QStringLiteral("Картинка «%1» удалена.").arg(Word));
+    Changed();
+    ShowWords();
+}
+
+// --- Colouring pages ---
+
+void TGrownUpsCorner::ShowPages()
+{
+    QStringList own;
+    for (const QString& theme : pages::OwnThemes(FUserFolder))
+        for (const QString& page : pages::OwnPages(FUserFolder, theme)) own << theme + u'/' + page;
+    FScreen->ShowOwnPages(own);
+}
+
+void TGrownUpsCorner::OpenPage(const QString& Path)
+{
+    if (const auto error = FPage.Open(Path)) return Say(*error);
+    FScreen->ShowSection(TCornerScreen::csColouring);
+    FScreen->ShowPreview(FPage.Preview(FScreen->DetailSlider()->value()));
+    Say(QStringLiteral("Двигайте «Проще — Подробнее», пока линии не понравятся, и нажмите «Сохранить раскраску»."));
+}
+
+void TGrownUpsCorner::SavePage()
+{
+    if (FPage.IsEmpty()) return Say(QStringLiteral("Сначала выберите картинку: «Сделать раскраску»."));
+    const QString theme = FScreen->ThemeEdit()->text().simplified();
+    if (const auto refusal = pages::NameRefusal(theme)) return Say(*refusal);
+    const pages::TSaved saved =
+        pages::SavePage(FPage.Page(FScreen->DetailSlider()->value()), FUserFolder, theme, FPage.SuggestedName());
+    if (!saved.Error.isEmpty()) return Say(saved.Error);
+    Say(QStringLiteral("Раскраска сохранена в теме «%1»: она уже в меню «Раскраска».").arg(theme));
+    Changed();
+    ShowPages();
+}
+
+void TGrownUpsCorner::RemovePage(const QString& Page)
+{
+    const QString theme = Page.section(u'/', 0, 0), name = Page.section(u'/', 1);
+    if (!(FContext.Dialogs &&
+          FContext.Dialogs->AskYesNoDefaultNo(kTitle, QStringLiteral("Удалить раскраску «%1»?").arg(Page))))
+        return;
+    if (const auto error = pages::RemovePage(FUserFolder, theme, name)) return Say(*error);
+    // A theme with no page left is no theme: the menu would offer an empty one.
+    if (pages::OwnPages(FUserFolder, theme).isEmpty()) pages::RemoveTheme(FUserFolder, theme);
+    Say(QStringLiteral("Раскраска «%1» удалена.").arg(Page));
+    Changed();
+    ShowPages();
+}
+
+// --- Progress ---
+
+void TGrownUpsCorner::PrintProgress() {}
+
+void TGrownUpsCorner::SaveTable()
+{
+    if (!FStore || !FContext.Dialogs) return;
+    TProgressScreen* progress = FChildren->Progress();
+    const QString name = progress->ChildName().isEmpty() ? QStringLiteral("ребёнка") : progress->ChildName();
+    const QString proposed =
+        QStringLiteral("Успехи %1 %2.csv").arg(name, QDate::currentDate().toString(Qt::ISODate));
+    const QString path =
+        FContext.Dialogs->ChooseFileToSave(QStringLiteral("Сохранить таблицу"), proposed, QStringLiteral("Таблица (*.csv)"));
+    if (path.isEmpty()) return;
+    const QString error = FStore->SaveTable(progress->Child(), path);
+    Say(error.isEmpty() ? QStringLiteral("Таблица сохранена: %1").arg(path) : error);
+}
+
+// --- Events ---
+
+void TGrownUpsCorner::keyPressEvent(QKeyEvent* Event)
+{
+    if (Event->key() == Qt::Key_Escape) return Close();
+    QWidget::keyPressEvent(Event);
+}
+
+bool TGrownUpsCorner::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Watched == parentWidget() && Event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    return false;
+}
+
+void TGrownUpsCorner::dragEnterEvent(QDragEnterEvent* Event)
+{
+    if (FScreen->isVisible() && Event->mimeData()->hasUrls()) Event->acceptProposedAction();
+}
+
+// A picture dropped on the corner: a colouring page on the "Раскраски" section, else a word picture.
+void TGrownUpsCorner::dropEvent(QDropEvent* Event)
+{
+    const QList<QUrl> urls = Event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    Event->acceptProposedAction();
+    const QString file = urls.first().toLocalFile();
+    if (FScreen->CurrentSection() == TCornerScreen::csColouring)
+        OpenPage(file);
+    else
+        ChoosePicture(file);
+}
