@@ -7,8 +7,10 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 
 class IDialogs;
+class IExamPractice;
 class ISpeech;
 class QWidget;
 
@@ -23,6 +25,9 @@ struct TAppContext {
     // Every pick a game judged and every letter heard on the learning board, in the order they
     // happen; whoever keeps the child's progress listens here.
     TAnswerAnnouncer Answers;
+    // Asked by the examination for its order and for letters to ask again ("Экзамен: сначала трудные
+    // буквы"); none: the examination's own order, every letter once.
+    std::shared_ptr<IExamPractice> ExamPractice;
 };
 
 // A loading that stopped because the program is ending; nothing it was making is to be used.

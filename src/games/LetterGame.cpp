@@ -2,6 +2,8 @@
 
 #include "core/AppContext.h"
 
+#include <utility>
+
 TLetterGame::TLetterGame(TAppContext& Context, TGameKind Kind) : FContext(Context), FKind(Kind) {}
 
 TLetterGame::~TLetterGame() = default;
@@ -17,7 +19,7 @@ void TLetterGame::Answer(unsigned char Letter)
     answer.FirstTry = !FMissed;
     FContext.Answers.Announce(answer);
     if (!answer.Right) {
-        FMissed = true;
+        if (!std::exchange(FMissed, true)) FirstMiss();
         Outcomes.Announce(TOutcome::otWrong);
         return;
     }

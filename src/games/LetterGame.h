@@ -33,6 +33,8 @@ protected:
     virtual void DescribeQuestion(TAnswer& Answer) const = 0;
     // After a right pick (its praise said): the next question; false when none is left.
     virtual bool NextQuestion() = 0;
+    // The first wrong pick for the question asked now (after it is announced, before "wrong").
+    virtual void FirstMiss() {}
     // A new question: its next pick is a first try.
     void QuestionAsked() { FMissed = false; }
     // No question left: "finished".

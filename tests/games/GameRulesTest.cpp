@@ -1,6 +1,7 @@
 // Each judging game's rule through its state alone, with no board, strip or window: what a pick
 // announces to the program's answers and to the game's own listeners, in order.
 #include "core/AppContext.h"
+#include "core/ExamPractice.h"
 #include "games/ExamGame.h"
 #include "games/MakeWBuffer.h"
 #include "games/PicGameBuffer.h"
@@ -142,4 +143,65 @@ TEST(GameRules, ExamAsksEachLetterOnceAndASecondPickAnnouncesTwoAnswers)
     w.Log.clear();
     game.Start();
     EXPECT_EQ(w.Log, QStringList{"FINISHED"});
+}
+
+namespace {
+
+// Asks in the reverse of the examination's own order and puts back each missed letter it is told of.
+struct TReversePractice : IExamPractice {
+    QStringList Board;
+    std::vector<int> Shuffled;
+    std::vector<int> Missed;
+    std::vector<int> ExamOrder(const QStringList& Letters, const std::vector<int>& Order, bool) override
+    {
+        Board = Letters;
+        Shuffled = Order;
+        return {Order.rbegin(), Order.rend()};
+    }
+    bool AskAgain(int BoardIndex) override
+    {
+        Missed.push_back(BoardIndex);
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST(GameRules, ExamAsksInItsPracticesOrderAndPutsAMissedLetterBackAtTheEnd)
+{
+    TRuleWorld w;
+    TRusLetterCollection letters(w.Context.Settings);
+    for (const char* small : {"б", "м", "ё"}) letters.AddLetter()->LowerLetter = Code(small);
+    auto practice = std::make_shared<TReversePractice>();
+    w.Context.ExamPractice = practice;
+    TExamGame game(w.Context);
+    game.Letters = &letters;
+    w.Listen(game);
+    game.Start();
+    EXPECT_EQ(practice->Board, (QStringList{"б", "м", "ё"}));
+    ASSERT_EQ(practice->Shuffled.size(), 3u);
+    const std::vector<int> order(practice->Shuffled.rbegin(), practice->Shuffled.rend());
+    EXPECT_EQ(game.Order, order);
+    const auto small = [&](int Index) { return practice->Board[Index]; };
+    const auto pick = [&](const QString& Letter) { game.Answer(Code(Letter.toUtf8().constData())); };
+    const auto other = [&](int Index) { return small(Index == order[0] ? order[1] : order[0]); };
+
+    // The second question missed twice: put back once, at the end.
+    pick(small(order[0]));
+    pick(other(order[1]));
+    pick(other(order[1]));
+    EXPECT_EQ(practice->Missed, std::vector<int>{order[1]}) << "only the first wrong pick of a question";
+    EXPECT_EQ(game.Size, 4);
+    pick(small(order[1]));
+    pick(small(order[2]));
+    EXPECT_EQ(game.Position, 4);
+    EXPECT_EQ(cp1251::ToUnicode(game.TargetLetter), small(order[1])) << "the missed letter once more";
+    w.Log.clear();
+    pick(small(order[1]));
+    EXPECT_EQ(w.Log, (QStringList{small(order[1]) + "/" + small(order[1]) + " right first", "RIGHT", "FINISHED"}));
+    // After the end a stray wrong pick puts nothing back.
+    pick(other(order[1]));
+    EXPECT_EQ(practice->Missed.size(), 1u);
+    EXPECT_EQ(game.Size, 4);
+    EXPECT_EQ(w.Speech.Count(TSpeechCall::Pair), 4);
 }

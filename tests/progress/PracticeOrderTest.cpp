@@ -1,5 +1,7 @@
 // "Экзамен: сначала трудные буквы": hard letters first, every letter once, a missed one once more.
+#include "ProgressWorld.h"
 #include "progress/PracticeOrder.h"
+#include "progress/StorePractice.h"
 
 #include <gtest/gtest.h>
 
@@ -45,4 +47,30 @@ TEST(PracticeOrder, AMissedLetterIsAskedOnceMoreAtTheEnd)
     TPracticeRepeats none(false);
     EXPECT_FALSE(none.Missed(2, off));
     EXPECT_EQ(off, examOrder);
+}
+
+TEST(PracticeOrder, TheStoresPracticeFollowsTheOptionAndThePlayer)
+{
+    TProgressWorld world;
+    TProgressStore& store = world.Open();
+    qint64 masha = 0;
+    store.AddChild(QStringLiteral("Маша"), {}, &masha);
+    store.SetPlayer(masha);
+    world.Keep({Exam("а", "а"), Exam("а", "а"), Exam("а", "а")});  // Маша knows а by name
+    const QStringList abc{QStringLiteral("а"), QStringLiteral("б"), QStringLiteral("в")};
+    const std::vector<int> shuffled{0, 2, 1};
+    TStorePractice practice(store);
+
+    // Off: the examination's own order, nothing asked again.
+    EXPECT_EQ(practice.ExamOrder(abc, shuffled, false), shuffled);
+    EXPECT_FALSE(practice.AskAgain(1));
+
+    ASSERT_TRUE(store.SetHardLettersFirst(true));
+    EXPECT_EQ(practice.ExamOrder(abc, shuffled, false), (std::vector<int>{2, 1, 0}));
+    EXPECT_TRUE(practice.AskAgain(1));
+    EXPECT_FALSE(practice.AskAgain(1)) << "once per exam";
+    EXPECT_EQ(practice.ExamOrder(abc, shuffled, true), shuffled) << "by sound nothing is known yet";
+    EXPECT_TRUE(practice.AskAgain(1)) << "a new exam";
+    store.SetPlayer(0);
+    EXPECT_EQ(practice.ExamOrder(abc, shuffled, false), shuffled) << "the unnamed child knows nothing yet";
 }
