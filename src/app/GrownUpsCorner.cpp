@@ -1,5 +1,6 @@
 #include "app/GrownUpsCorner.h"
 
+#include "colouring/PagePrinting.h"
 #include "core/AppContext.h"
 #include "core/ContentLayout.h"
 #include "core/Speech.h"
@@ -8,6 +9,7 @@
 #include "pictures/WordPictures.h"
 #include "platform/Dialogs.h"
 #include "progress/ChildrenPanel.h"
+#include "progress/KnownLettersPage.h"
 #include "progress/ProgressScreen.h"
 #include "progress/ProgressStore.h"
 #include "sound/ClipRecorder.h"
@@ -44,19 +46,14 @@ QImage Small(const QString& File, QSize Size)
 }  // namespace
 
 TGrownUpsCorner::TGrownUpsCorner(QWidget* Window, TAppContext& Context)
-    : QWidget(Window),
-      FContext(Context),
-      FUserFolder(TContentRoots::UserFolder()),
-      FGate(new TCornerGate(this)),
-      FScreen(new TCornerScreen(this))
+    : QWidget(Window), FContext(Context), FUserFolder(TContentRoots::UserFolder())
 {
     setObjectName(QStringLiteral("GrownUpsCorner"));
     setAccessibleName(kTitle);
     setAutoFillBackground(true);
     setAcceptDrops(true);
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(FGate, 0, Qt::AlignCenter);
-    column->addWidget(FScreen, 1);
+    setGeometry(Window->rect());
+    lower();  // hidden under everything until it is opened, whenever the window makes it
     hide();
     Window->installEventFilter(this);  // the corner covers the window at any size
 
@@ -66,6 +63,18 @@ TGrownUpsCorner::TGrownUpsCorner(QWidget* Window, TAppContext& Context)
     open->setShortcutContext(Qt::WindowShortcut);
     Window->addAction(open);
     connect(open, &QAction::triggered, this, [this] { Open(); });
+}
+
+// The door and the sections are made the first time the corner opens: most runs never need them.
+void TGrownUpsCorner::Build()
+{
+    if (FGate) return;
+    FGate = new TCornerGate(this);
+    FScreen = new TCornerScreen(this);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(FGate, 0, Qt::AlignCenter);
+    column->addWidget(FScreen, 1);
+    if (FStore) AddProgressSection();
 
     FGate->OnPassed = [this] { Passed(); };
     FGate->OnClosed = [this] { Close(); };
@@ -86,18 +95,18 @@ TGrownUpsCorner::TGrownUpsCorner(QWidget* Window, TAppContext& Context)
     FScreen->OnRevert = [this](const ownclips::TSpokenClip& Clip) { Revert(Clip); };
     FScreen->OnAddPhrase = [this](bool Praise, const QString& Text) { AddPhrase(Praise, Text); };
     FScreen->OnAddPicture = [this] {
-        const QString file = FContext.Dialogs ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Добавить картинку"),
-                                                                                     kPictureFilter)
-                                              : QString();
+        const QString file = FContext.Dialogs
+                                 ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Добавить картинку"), kPictureFilter)
+                                 : QString();
         if (!file.isEmpty()) ChoosePicture(file);
     };
     FScreen->OnSaveWord = [this] { SaveWord(); };
     FScreen->OnRename = [this](const QString& Word) { RenameWord(Word); };
     FScreen->OnRemove = [this](const QString& Word) { RemoveWord(Word); };
     FScreen->OnMakePage = [this] {
-        const QString file = FContext.Dialogs ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Сделать раскраску"),
-                                                                                     kPictureFilter)
-                                              : QString();
+        const QString file = FContext.Dialogs
+                                 ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Сделать раскраску"), kPictureFilter)
+                                 : QString();
         if (!file.isEmpty()) OpenPage(file);
     };
     FScreen->OnDetail = [this](int Detail) {
@@ -115,6 +124,7 @@ TGrownUpsCorner::~TGrownUpsCorner()
 void TGrownUpsCorner::Open()
 {
     if (IsOpen()) return;
+    Build();
     setGeometry(parentWidget()->rect());
     FScreen->hide();
     FGate->show();
@@ -128,6 +138,7 @@ void TGrownUpsCorner::Close()
 {
     if (FRecorder) FRecorder->Discard();
     FRecording.reset();
+    if (!IsOpen()) return;
     hide();
     parentWidget()->setFocus();
     if (FChanged && OnContentChanged) OnContentChanged();
@@ -153,9 +164,14 @@ void TGrownUpsCorner::Passed()
 void TGrownUpsCorner::SetProgressStore(TProgressStore* Store)
 {
     FStore = Store;
-    if (!Store || !FContext.Dialogs) return;
+    if (FStore && FScreen && !FChildren) AddProgressSection();
+}
+
+void TGrownUpsCorner::AddProgressSection()
+{
+    if (!FContext.Dialogs) return;
     const TSettings& settings = FContext.Settings;
-    FChildren = new TChildrenPanel(*Store, *FContext.Dialogs, [&settings](const QString& Animal) {
+    FChildren = new TChildrenPanel(*FStore, *FContext.Dialogs, [&settings](const QString& Animal) {
         return ChildPicture(settings, Animal, QSize(200, 150));
     });
     FChildren->OnChildrenChanged = [this] {
@@ -205,8 +221,7 @@ clip::TClipRecorder* TGrownUpsCorner::Recorder()
     if (!FContext.Speech) return nullptr;
     if (!FLoudness.valid()) {
         QStringList folders;
-        for (const QString& root : Installed())
-            folders << QDir(root).filePath(content::layout::kSoundRoot + Voice());
+        for (const QString& root : Installed()) folders << QDir(root).filePath(content::layout::kSoundRoot + Voice());
         FLoudness = std::async(std::launch::async, [folders] { return clip::MedianLoudnessDb(folders); }).share();
     }
     FRecorder = std::make_unique<clip::TClipRecorder>(*FContext.Speech, FLoudness.get());
@@ -383,15 +398,23 @@ void TGrownUpsCorner::RemovePage(const QString& Page)
 
 // --- Progress ---
 
-void TGrownUpsCorner::PrintProgress() {}
+// "<Имя> знает буквы" on one sheet, through the printing the colouring pages use.
+void TGrownUpsCorner::PrintProgress()
+{
+    IPrinter* printer = Printer ? Printer() : nullptr;
+    if (!FChildren || !FContext.Dialogs || !printer) return;
+    const TProgressScreen& progress = *FChildren->Progress();
+    const QString title = KnownLettersTitle(progress.ChildName());
+    PrintColouringPage(KnownLettersPage(title, KnownLetters(progress.Summary(), progress.Kind())), *FContext.Dialogs,
+                       *printer, kVendorWebAddress, QString());
+}
 
 void TGrownUpsCorner::SaveTable()
 {
     if (!FStore || !FContext.Dialogs) return;
     TProgressScreen* progress = FChildren->Progress();
     const QString name = progress->ChildName().isEmpty() ? QStringLiteral("ребёнка") : progress->ChildName();
-    const QString proposed =
-        QStringLiteral("Успехи %1 %2.csv").arg(name, QDate::currentDate().toString(Qt::ISODate));
+    const QString proposed = QStringLiteral("Успехи %1 %2.csv").arg(name, QDate::currentDate().toString(Qt::ISODate));
     const QString path =
         FContext.Dialogs->ChooseFileToSave(QStringLiteral("Сохранить таблицу"), proposed, QStringLiteral("Таблица (*.csv)"));
     if (path.isEmpty()) return;
@@ -415,7 +438,7 @@ bool TGrownUpsCorner::eventFilter(QObject* Watched, QEvent* Event)
 
 void TGrownUpsCorner::dragEnterEvent(QDragEnterEvent* Event)
 {
-    if (FScreen->isVisible() && Event->mimeData()->hasUrls()) Event->acceptProposedAction();
+    if (FScreen && FScreen->isVisible() && Event->mimeData()->hasUrls()) Event->acceptProposedAction();
 }
 
 // A picture dropped on the corner: a colouring page on the "Раскраски" section, else a word picture.

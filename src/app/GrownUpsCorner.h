@@ -40,6 +40,7 @@ public:
     // "Успехи" for the children kept in Store (the store outlives the corner).
     void SetProgressStore(TProgressStore* Store);
 
+    // Made when the corner first opens; null before.
     TCornerGate* Gate() const { return FGate; }
     TCornerScreen* Screen() const { return FScreen; }
     TChildrenPanel* Children() const { return FChildren; }
@@ -61,6 +62,8 @@ protected:
     void dropEvent(QDropEvent* Event) override;
 
 private:
+    void Build();
+    void AddProgressSection();
     void Passed();
     void Say(const QString& Sentence);
     QString Voice() const;
@@ -91,8 +94,8 @@ private:
     TAppContext& FContext;
     QString FUserFolder;
     QString FVoice;  // the voice recorded, as its folder is named
-    TCornerGate* FGate;
-    TCornerScreen* FScreen;
+    TCornerGate* FGate = nullptr;
+    TCornerScreen* FScreen = nullptr;
     TChildrenPanel* FChildren = nullptr;
     TProgressStore* FStore = nullptr;
     std::unique_ptr<clip::TClipRecorder> FRecorder;

@@ -6,12 +6,13 @@
 
 #include "core/Palette.h"
 #include "platform/Accessibility.h"
+#include "platform/Align.h"
 #include "platform/Fonts.h"
 #include "platform/Label.h"
-#include "platform/Align.h"
 #include "platform/Style.h"
 #include "progress/ChildrenPanel.h"
 #include "progress/ProgressStore.h"
+#include "progress/StorePractice.h"
 #include "progress/WhoPlays.h"
 
 #include <QEvent>
@@ -81,8 +82,8 @@ void TPlayerChoice::Choose(qint64 Child)
 void TPlayerChoice::ChildrenChanged()
 {
     const std::vector<TChild> children = FStore.Children();
-    const bool stillThere = std::any_of(children.begin(), children.end(),
-                                        [this](const TChild& Child) { return Child.Id == FStore.Player(); });
+    const bool stillThere =
+        std::any_of(children.begin(), children.end(), [this](const TChild& Child) { return Child.Id == FStore.Player(); });
     if (!stillThere) FStore.SetPlayer(children.size() == 1 ? children.front().Id : 0);
     ShowName();
 }
@@ -108,11 +109,13 @@ bool TPlayerChoice::eventFilter(QObject* Watched, QEvent* Event)
 TPlayerChoice* JoinProgress(TMainForm& Window, TProgressStore& Store)
 {
     Window.Context.Answers.Listen([&Store](const TAnswer& Answer) { Store.Keep(Answer); });
+    // "Экзамен: сначала трудные буквы", when the grown-up has turned it on in "Успехи".
+    Window.Context.ExamPractice = std::make_shared<TStorePractice>(Store);
     Window.Corner->SetProgressStore(&Store);
-    auto* players = new TPlayerChoice(Window, *Window.MenuRibbon, Store,
-                                      [&settings = Window.Context.Settings](const QString& Animal) {
-                                          return ChildPicture(settings, Animal, QSize(170, 170));
-                                      });
+    auto* players =
+        new TPlayerChoice(Window, *Window.MenuRibbon, Store, [&settings = Window.Context.Settings](const QString& Animal) {
+            return ChildPicture(settings, Animal, QSize(170, 170));
+        });
     ui::TKeyScreen keys;
     keys.OwnKeys = true;
     Window.Keyboard->AddScreen(players, std::move(keys));

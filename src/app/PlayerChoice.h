@@ -16,8 +16,7 @@ class TWhoPlays;
 class TPlayerChoice : public QWidget {
 public:
     // The choice covers Window; the name sits on Ribbon. PictureOf gives a child's picture.
-    TPlayerChoice(QWidget& Window, QWidget& Ribbon, TProgressStore& Store,
-                  std::function<QImage(const QString&)> PictureOf);
+    TPlayerChoice(QWidget& Window, QWidget& Ribbon, TProgressStore& Store, std::function<QImage(const QString&)> PictureOf);
 
     // Asks when two children or more are set up; otherwise settles who plays at once.
     void AskWhenNeeded();

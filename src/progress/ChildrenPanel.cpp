@@ -28,8 +28,8 @@ QPushButton* Button(QWidget* Parent, const QString& Caption, std::function<void(
 
 QImage ChildPicture(const TSettings& Settings, const QString& Animal, QSize Size)
 {
-    QImageReader reader(Settings.Content.Locate(Settings.ContentFolder + content::layout::kWordPictures + Animal +
-                                                QStringLiteral(".jpg")));
+    QImageReader reader(
+        Settings.Content.Locate(Settings.ContentFolder + content::layout::kWordPictures + Animal + QStringLiteral(".jpg")));
     reader.setAutoTransform(true);
     if (reader.size().isValid()) reader.setScaledSize(reader.size().scaled(Size, Qt::KeepAspectRatio));
     return reader.read();
@@ -37,13 +37,13 @@ QImage ChildPicture(const TSettings& Settings, const QString& Animal, QSize Size
 
 QStringList TChildrenPanel::Animals()
 {
-    return {QStringLiteral("кот"),  QStringLiteral("собака"), QStringLiteral("заяц"),   QStringLiteral("медведь"),
-            QStringLiteral("лиса"), QStringLiteral("слон"),   QStringLiteral("жираф"),  QStringLiteral("пингвин"),
+    return {QStringLiteral("кот"),  QStringLiteral("собака"), QStringLiteral("заяц"),    QStringLiteral("медведь"),
+            QStringLiteral("лиса"), QStringLiteral("слон"),   QStringLiteral("жираф"),   QStringLiteral("пингвин"),
             QStringLiteral("сова"), QStringLiteral("тигр"),   QStringLiteral("дельфин"), QStringLiteral("улитка")};
 }
 
-TChildrenPanel::TChildrenPanel(TProgressStore& Store, IDialogs& Dialogs,
-                               std::function<QImage(const QString&)> PictureOf, QWidget* Parent)
+TChildrenPanel::TChildrenPanel(TProgressStore& Store, IDialogs& Dialogs, std::function<QImage(const QString&)> PictureOf,
+                               QWidget* Parent)
     : QWidget(Parent),
       FStore(Store),
       FDialogs(Dialogs),

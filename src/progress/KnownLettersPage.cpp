@@ -20,8 +20,7 @@ constexpr int kMaxTile = 420;  // one or two letters stay a tile, not the whole 
 QRect GridArea()
 {
     const int top = kMargin + kTitleHeight + 40;
-    return QRect(kMargin, top, kKnownLettersPageSize.width() - 2 * kMargin,
-                 kKnownLettersPageSize.height() - kMargin - top);
+    return QRect(kMargin, top, kKnownLettersPageSize.width() - 2 * kMargin, kKnownLettersPageSize.height() - kMargin - top);
 }
 
 // A light tile and a deep letter of one hue: far apart in grey too.
@@ -138,7 +137,8 @@ QImage KnownLettersPage(const QString& Title, const QStringList& Letters)
     const std::vector<QRect> cells = KnownLettersCells(static_cast<int>(Letters.size()));
     // Every letter at one size, the widest and the deepest deciding it.
     const QSize ink(cells.front().width() * 74 / 100, cells.front().height() * 70 / 100);
-    p.setFont(FittingFont(QStringLiteral("Arial Black"), {QStringLiteral("Ж"), QStringLiteral("Щ"), QStringLiteral("Ю")}, ink));
+    p.setFont(
+        FittingFont(QStringLiteral("Arial Black"), {QStringLiteral("Ж"), QStringLiteral("Щ"), QStringLiteral("Ю")}, ink));
     for (size_t i = 0; i < cells.size(); ++i)
         DrawTile(p, cells[i], Letters[static_cast<qsizetype>(i)], kColours[i % kColours.size()]);
     return page;
