@@ -113,13 +113,13 @@ void TMainForm::CreateContentArea()
     CreateSystemScreen();
 
     GamesPanel = Panel(ContentPanel, "GamesPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
-    CreateFindLetterScreen();
-    CreateLearningScreen();
-    CreateMakeWordScreen();
+    Games->CreateFindLetterScreen();
+    Games->CreateLearningScreen();
+    Games->CreateMakeWordScreen();
     CreateStartScreen();
     CreateRulesPanel(GamesPanel);
-    CreateColouringScreen();
-    CreateExamScreen();
+    Games->CreateColouringScreen();
+    Games->CreateExamScreen();
 
     SystemPanel = Panel(ContentPanel, "SystemPanel", QRect(0, 672, 1099, 41), TAlign::Bottom, Raised(ui::ButtonFace()));
     SystemPanel->hide();
@@ -147,7 +147,7 @@ void TMainForm::CreateWorkingWidgets()
                               "LetterrsNamesSpeedButton", LettersSoundsSpeedButton, "LettersSoundsSpeedButton");
     GameExamTypePanel = CreateGameTypeChooser("GameExamTypePanel", QRect(405, 268, 305, 66), SpeedButton8, "SpeedButton8",
                                               SpeedButton9, "SpeedButton9");
-    JoinGameTypeChoosers();
+    Games->JoinGameTypeChoosers();
 }
 
 void TMainForm::CompleteBuild(bool KeepStartPicture)
