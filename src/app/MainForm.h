@@ -99,7 +99,7 @@ public:
     // Opening the games and the colouring book: the menu's game actions, the game-type choosers,
     // the examination's controls and printing run its handlers (app/GameOpening.h).
     TGameOpening* Games = nullptr;
-    // The start screen, as the action StartPanelShow shows it; where a game cannot open too.
+    // Shows the start screen (the action StartPanelShow; also where a game cannot open).
     void StartPanelShowExecute();
 
     // --- What a parent sets up: the voice, volume, full screen, kiosk, quitting ---

@@ -47,8 +47,7 @@ inline bool WriteBigLetterPictures(const QString& Root)
     const QString first = folder + "first.jpg";
     if (!photo.save(first, "JPEG", 90)) return false;
     bool written = true;
-    for (QChar letter : content::kSmallLetters)
-        written = QFile::copy(first, folder + letter + ".jpg") && written;
+    for (QChar letter : content::kSmallLetters) written = QFile::copy(first, folder + letter + ".jpg") && written;
     QFile::remove(first);
     return written;
 }
