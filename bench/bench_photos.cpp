@@ -216,7 +216,7 @@ void ChildPhotoOpening(benchmark::State& State)
         TStallWatch stalls;
         const double cpu0 = ProcessCpuSeconds();
         const auto t0 = TClock::now();
-        w.Form.FindLetterExecute();
+        w.Form.Games->FindLetterExecute();
         const bool ready =
             RunEventsUntil([&] { return StripReady(*w.Form.Objects.FirstLImgPanels, pictures, w.Form.BigImage); });
         const double ms = std::chrono::duration<double, std::milli>(TClock::now() - t0).count();
@@ -241,18 +241,18 @@ void ChildDemoScreens(benchmark::State& State)
         const double before = ResidentMiB();
         TMainForm& f = w.Form;
         const auto t0 = TClock::now();
-        f.FindLetterExecute();
+        f.Games->FindLetterExecute();
         bool ready = RunEventsUntil([&] { return StripReady(*f.Objects.FirstLImgPanels, pictures, f.BigImage); });
-        f.MakeWordExecute();
+        f.Games->MakeWordExecute();
         ready = ready && RunEventsUntil([&] { return StripReady(*f.Objects.MakeWImgPanels, pictures, f.MakeWImage); });
-        f.CreateRaskraskaMenuExecute();
+        f.Games->CreateRaskraskaMenuExecute();
         const auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
         ready = ready && !themes.isEmpty();
         if (ready) {
             TSpeedButton* theme = themes.first();
             const int pages =
                 int(fs::ListFiles(f.Context.Settings.ColouringRoot + "/" + theme->Caption() + "/", "*.flim").size());
-            f.RaskraskaExecute(theme);
+            f.Games->RaskraskaExecute(theme);
             TRaskrasImgPanelCollection& strip = *f.Objects.RaskrasImgPanels;
             ready = RunEventsUntil([&] { return strip.Count() == pages && !f.TimerPanel->isVisible(); });
             if (ready && pages > 0) strip.GetTile(0)->PictureClick();

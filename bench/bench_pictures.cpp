@@ -108,8 +108,8 @@ double FirstOpeningMs(TDecodeMode Mode)
     TOpenWindow w;
     w.Form->Objects.FirstLImgPanels->Images->DecodeMode = Mode;
     const auto t0 = TClock::now();
-    w.Form->FindLetterExecute();
-    w.Form->WaitForPictures();
+    w.Form->Games->FindLetterExecute();
+    w.Form->Games->WaitForPictures();
     const auto t1 = TClock::now();
     benchmark::DoNotOptimize(w.Form->BigImage->Picture().constBits());
     return std::chrono::duration<double, std::milli>(t1 - t0).count();
@@ -201,10 +201,10 @@ void BM_BothPictureGamesOpen_Memory(benchmark::State& state)
         TOpenWindow w;
         QCoreApplication::processEvents();
         const double before = ResidentMiB();
-        w.Form->FindLetterExecute();
-        w.Form->WaitForPictures();
-        w.Form->MakeWordExecute();
-        w.Form->WaitForPictures();
+        w.Form->Games->FindLetterExecute();
+        w.Form->Games->WaitForPictures();
+        w.Form->Games->MakeWordExecute();
+        w.Form->Games->WaitForPictures();
         QCoreApplication::processEvents();
         added = ResidentMiB() - before;
         const TGameObjects& o = w.Form->Objects;

@@ -7,13 +7,13 @@
 // 1 s or 2 s, the argument), then sent SIGTERM; the time until it has ended is measured. Target:
 // median ≤ 0.5 s, exit status 0.
 #include "BenchSupport.h"
+#include "support/ChildProgram.h"
+#include "support/Waiting.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -26,47 +26,12 @@ using bench::Median;
 
 namespace {
 
-// Whether the process has a handler of its own for Signal (its SigCgt mask in /proc).
-bool Catches(qint64 Pid, int Signal)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(Pid));
-    if (!status.open(QIODevice::ReadOnly)) return false;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (Signal - 1)) & 1;
-    return false;
-}
-
-bool WaitUntil(const std::function<bool()>& Done, int Ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!Done()) {
-        if (clock.elapsed() > Ms) return false;
-        QThread::msleep(2);
-    }
-    return true;
-}
-
 // The content root with the big letter pictures, made once per benchmark run; empty when it
 // could not be made.
 QString BigContent()
 {
     static QTemporaryDir root;
-    static const bool made = [] {
-        const QString folder = root.path() + "/Pic/Alphabet/Rus/";
-        QDir().mkpath(folder);
-        QImage photo(4000, 3000, QImage::Format_RGB32);
-        for (int y = 0; y < photo.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-            for (int x = 0; x < photo.width(); ++x) line[x] = qRgb(x * 7 + y, (x ^ y) & 0xff, (x * y) >> 9);
-        }
-        const QString first = folder + "first.jpg";
-        if (!photo.save(first, "JPEG", 90)) return false;
-        for (QChar letter : QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя"))
-            QFile::copy(first, folder + letter + ".jpg");
-        QFile::remove(first);
-        return true;
-    }();
+    static const bool made = WriteBigLetterPictures(root.path());
     return made ? root.path() : QString();
 }
 
@@ -78,12 +43,7 @@ void BM_SigtermToExitWhileLoading(benchmark::State& State)
         return;
     }
     QTemporaryDir home;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
-    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    env.insert("XDG_DATA_HOME", home.filePath("data"));
-    env.insert("XDG_CACHE_HOME", home.filePath("cache"));
+    const QProcessEnvironment env = HeadlessIn(home);
     std::vector<double> seconds;
     int stillLoading = 0, cleanExits = 0;
     for (auto _ : State) {

@@ -16,6 +16,27 @@
 #include <new>
 #include <stdexcept>
 
+namespace {
+
+// The text of the box a failed loading shows: its fixed first line, then what went wrong.
+QString LoadingFailureText(const QString& Cause)
+{
+    const QString text = QStringLiteral("Ошибка загрузки. Недостаточно памяти");
+    return Cause.isEmpty() ? text : text + QLatin1Char('\n') + Cause;
+}
+
+// The text of the box when no content root holds any content; empty when one does.
+QString NoContentText(const TContentRoots& Content)
+{
+    const QStringList& roots = Content.Folders();
+    if (std::any_of(roots.begin(), roots.end(), &TContentRoots::HoldsContent)) return {};
+    // Found by looking (the searched folders) or given (the roots themselves).
+    const QStringList& where = Content.Searched().isEmpty() ? roots : Content.Searched();
+    return QStringLiteral("Кварнель не нашла свои картинки и звуки.\nИскала здесь:\n") + where.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 void TLoadingOverlay::ShowLoadingOverlay()
 {
     // The bar starts wholly left of its track, so it is never seen at its start position.
@@ -92,21 +113,6 @@ void TMainForm::LoaderBody()
         UpdateGameActions();
         emit LoadingFinished(loaded);
     });
-}
-
-QString TMainForm::LoadingFailureText(const QString& Cause)
-{
-    const QString text = QStringLiteral("Ошибка загрузки. Недостаточно памяти");
-    return Cause.isEmpty() ? text : text + QLatin1Char('\n') + Cause;
-}
-
-QString TMainForm::NoContentText(const TContentRoots& Content)
-{
-    const QStringList& roots = Content.Folders();
-    if (std::any_of(roots.begin(), roots.end(), &TContentRoots::HoldsContent)) return {};
-    // Found by looking (the searched folders) or given (the roots themselves).
-    const QStringList& where = Content.Searched().isEmpty() ? roots : Content.Searched();
-    return QStringLiteral("Кварнель не нашла свои картинки и звуки.\nИскала здесь:\n") + where.join(QLatin1Char('\n'));
 }
 
 void TMainForm::MakeGameObjects()

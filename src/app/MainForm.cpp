@@ -13,6 +13,7 @@
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/SpeedButton.h"
+#include "platform/Stacking.h"
 #include "platform/Style.h"
 
 #include <QAction>
@@ -55,6 +56,7 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
 
     CreateActions();
     Keyboard = std::make_unique<TKeyboardPlay>(*this);
+    Games = new TGameOpening(*this);
     // The window's children, bottom to top in the order they are created.
     CreateLoadingOverlay(this);
     CreateTitleRibbon();
@@ -115,10 +117,10 @@ void TMainForm::CreateActions()
     PrintRaskraska = NewAction(ActionManager1, "PrintRaskraska", "Functons", QString());
     StartPanelShow = NewAction(ActionManager1, "StartPanelShow", "", QStringLiteral("StartPanelShow"));
 
-    connect(SoundLetters, &QAction::triggered, this, [this] { SoundLettersExecute(); });
-    connect(FindLetter, &QAction::triggered, this, [this] { FindLetterExecute(); });
-    connect(MakeWord, &QAction::triggered, this, [this] { MakeWordExecute(); });
-    connect(Examination, &QAction::triggered, this, [this] { ExaminationExecute(); });
+    connect(SoundLetters, &QAction::triggered, this, [this] { Games->SoundLettersExecute(); });
+    connect(FindLetter, &QAction::triggered, this, [this] { Games->FindLetterExecute(); });
+    connect(MakeWord, &QAction::triggered, this, [this] { Games->MakeWordExecute(); });
+    connect(Examination, &QAction::triggered, this, [this] { Games->ExaminationExecute(); });
     connect(ShowRulesPanel, &QAction::triggered, this, [this] { ShowRulesPanelExecute(); });
     connect(CloseRulesPanel, &QAction::triggered, this, [this] { CloseRulesPanelExecute(); });
     connect(ShowSndGameRules, &QAction::triggered, this, [this] { ShowSndGameRulesExecute(); });
@@ -126,11 +128,11 @@ void TMainForm::CreateActions()
     connect(ShowMakeWGameRules, &QAction::triggered, this, [this] { ShowMakeWGameRulesExecute(); });
     connect(ShowExamGameRules, &QAction::triggered, this, [this] { ShowExamGameRulesExecute(); });
     connect(ShowRaskraskaRules, &QAction::triggered, this, [this] { ShowRaskraskaRulesExecute(); });
-    connect(ShowRaskraskaMenu, &QAction::triggered, this, [this] { ShowRaskraskaMenuExecute(); });
+    connect(ShowRaskraskaMenu, &QAction::triggered, this, [this] { Games->ShowRaskraskaMenuExecute(); });
     connect(MenuHide, &QAction::triggered, this, [this] { MenuHideExecute(); });
     connect(StartPanelShow, &QAction::triggered, this, [this] { StartPanelShowExecute(); });
-    connect(CreateRaskraskaMenu, &QAction::triggered, this, [this] { CreateRaskraskaMenuExecute(); });
-    connect(PrintRaskraska, &QAction::triggered, this, [this] { PrintRaskraskaExecute(); });
+    connect(CreateRaskraskaMenu, &QAction::triggered, this, [this] { Games->CreateRaskraskaMenuExecute(); });
+    connect(PrintRaskraska, &QAction::triggered, this, [this] { Games->PrintRaskraskaExecute(); });
     // Raskraska runs from the theme buttons, with the button as sender.
 
     Timer1 = new QTimer(this);
@@ -148,11 +150,6 @@ void TMainForm::UpdateGameActions()
     Examination->setEnabled(o.ExamGame && o.ExamLetterPanels);
     ShowRaskraskaMenu->setEnabled(o.RaskrasImgPanels != nullptr);
     Raskraska->setEnabled(o.RaskrasImgPanels != nullptr);
-}
-
-bool TMainForm::Runnable(QAction* Action) const
-{
-    return Action->isEnabled();
 }
 
 // --- Start-up ---
@@ -231,12 +228,6 @@ void TMainForm::closeEvent(QCloseEvent* Event)
 
 // --- Shell actions ---
 
-void TMainForm::ToFront(QWidget* Screen)
-{
-    Screen->raise();
-    Screen->show();
-}
-
 void TRulesPanel::ShowRulesPanelExecute()
 {
     RulesPanel->show();
@@ -248,10 +239,29 @@ void TRulesPanel::CloseRulesPanelExecute()
     RulesPanel->hide();
 }
 
-void TMainForm::ShowRaskraskaMenuExecute()
+void TRulesPanel::ShowSndGameRulesExecute()
 {
-    if (Runnable(CreateRaskraskaMenu)) CreateRaskraskaMenu->trigger();
-    RaskraskaPopupMenuPanel->show();
+    RuleSndGamePanel->raise();
+}
+
+void TRulesPanel::ShowPicGameRulesExecute()
+{
+    RulePicGamePanel->raise();
+}
+
+void TRulesPanel::ShowMakeWGameRulesExecute()
+{
+    RuleMakeWGamePanel->raise();
+}
+
+void TRulesPanel::ShowExamGameRulesExecute()
+{
+    RuleExamGamePanel->raise();
+}
+
+void TRulesPanel::ShowRaskraskaRulesExecute()
+{
+    RuleRasPanel->raise();
 }
 
 void TPopupMenus::MenuHideExecute()
@@ -262,7 +272,7 @@ void TPopupMenus::MenuHideExecute()
 
 void TMainForm::StartPanelShowExecute()
 {
-    ToFront(StartPanel);
+    ui::ToFront(StartPanel);
     GenderVoiceRadioPanel->hide();
 }
 
@@ -283,7 +293,7 @@ void TTitleRibbon::MenuLabelMouseUp()
 {
     MenuPanel->SetBevelInner(TBevel::Raised);
 }
-void TMainForm::MenuLabelClick()
+void TPopupMenus::MenuLabelClick()
 {
     PopupMenuPanel->show();
 }

@@ -9,6 +9,7 @@
 // come in groups (app/WindowParts.h); the game screens' widgets are built in the games' own
 // folders (src/games/*Screen.cpp, src/colouring/ColouringScreen.cpp). The window takes each group
 // and each screen's widget set as a base.
+#include "app/GameOpening.h"
 #include "app/WindowParts.h"
 #include "colouring/ColouringScreen.h"
 #include "core/AppContext.h"
@@ -20,21 +21,13 @@
 #include "platform/Browser.h"
 
 #include <QWidget>
-#include <functional>
 #include <memory>
-#include <vector>
 
-class QAction;
-class IPrinter;
-class TImgPanelCollection;
 class TGrownUpsCorner;
-class TInputHold;
 class TKeyboardPlay;
 class TParentControls;
 class TStartSequence;
 class TStartupLoader;
-class TPanel;
-class TSpeedButton;
 
 // How the window is built. The program's own start builds what its first frame shows, paints it,
 // and builds the rest (the hidden working widgets, the game-type choosers, the rules pages) and
@@ -96,13 +89,6 @@ public:
     bool LoadingEnded() const;
     // Waits for the loader and runs what it handed to this window's thread (tests, benchmarks).
     void WaitForLoading();
-    // Waits for the picture games' strips being read and opens their games now (tests, benchmarks).
-    void WaitForPictures();
-
-    // The text of the box a failed loading shows: its fixed first line, then what went wrong.
-    static QString LoadingFailureText(const QString& Cause);
-    // The text of the box when no content root holds any content; empty when one does.
-    static QString NoContentText(const TContentRoots& Content);
 
     // Playing from the keyboard: the keys of every screen and the focus frame.
     std::unique_ptr<TKeyboardPlay> Keyboard;
@@ -111,29 +97,11 @@ public:
     static constexpr int kBaseWidth = 1099;
     static constexpr int kBaseHeight = 770;
 
-    // --- Action handlers (each action runs its handler; code may call them directly) ---
-    void SoundLettersExecute();
-    void FindLetterExecute();
-    void MakeWordExecute();
-    void ExaminationExecute();
-    void RaskraskaExecute(TSpeedButton* ThemeButton);
-    void ShowRaskraskaMenuExecute();
+    // Opening the games and the colouring book: the menu's game actions, the game-type choosers,
+    // the examination's controls and printing run its handlers (app/GameOpening.h).
+    TGameOpening* Games = nullptr;
+    // Shows the start screen (the action StartPanelShow; also where a game cannot open).
     void StartPanelShowExecute();
-
-    // --- Learning board ---
-    void LetterrsNamesSpeedButtonClick();
-    void LettersSoundsSpeedButtonClick();
-    // --- Examination ---
-    void SpeedButton8Click();
-    void SpeedButton9Click();
-    void StartExamImageClick();
-    void StartExamImageMouseDown();
-    void StartExamImageMouseUp();
-    void RepeatSndButtonClick();
-    void CreateRaskraskaMenuExecute();
-    void PrintRaskraskaExecute();
-    // Who prints the colouring pages (Qt's printer unless replaced, as tests do).
-    void SetPrinter(IPrinter* Printer) { FPrinter = Printer; }
 
     // --- What a parent sets up: the voice, volume, full screen, kiosk, quitting ---
     TParentControls* Controls = nullptr;
@@ -141,7 +109,6 @@ public:
     TGrownUpsCorner* Corner = nullptr;
 
     // --- Event handlers of this window's own widgets ---
-    void MenuLabelClick();
     void Label3Click();
     // The web address could not be opened (no browser): the box says so and shows the address.
     void BrowserFailed(const QString& Url);
@@ -166,33 +133,13 @@ private:
     // What the first frame does not show: the hidden working lists and sample tile, and the
     // game-type choosers (joined to their handlers).
     void CreateWorkingWidgets();
-    void JoinGameTypeChoosers();
     void CreateStartScreen();
     // The start screen's picture: drawn, or as a former start of the program kept it. Whether it
     // was drawn and is to be kept once the first frame is up.
     bool SetStartPicture(TStartOrder Order);
-    // The game screens, each built beside its game, and their handlers joined to their widgets.
-    void CreateLearningScreen();
-    void CreateFindLetterScreen();
-    void CreateMakeWordScreen();
-    void CreateExamScreen();
-    void CreateColouringScreen();
-    // A game type chosen: the letter set, and the board rebuilt when it was built for another.
-    void ChooseSndGameType(int Mode);
-    void ChooseExamGameType(int Mode);
-
-    // Raises Screen above its siblings and shows it.
-    static void ToFront(QWidget* Screen);
-    // A menu entry's action is disabled while its objects are missing: never run it then.
-    bool Runnable(QAction* Action) const;
 
     // The loader's work, on its own thread: everything it does to widgets goes through Post.
     void LoaderBody();
-    // Runs Then once Strip's pictures are in: at once when none are being read; otherwise the
-    // loading overlay's bar moves and clicks on Screen are held back meanwhile.
-    void AfterPictures(TImgPanelCollection& Strip, QWidget* Screen, std::function<void()> Then);
-    // A picture game whose strip has no picture: a box, and the start screen instead of the game.
-    void NoPicturesToPlay(const TImgPanelCollection& Strip);
 
     // The start's steps: the first activation, and what the first frame does without (the
     // start picture kept when KeepStartPicture).
@@ -201,8 +148,4 @@ private:
 
     ui::TUrlOpener FUrlOpener;
     std::unique_ptr<TStartupLoader> FLoader;
-    IPrinter* FPrinter = nullptr;
-    std::unique_ptr<IPrinter> FOwnPrinter;
-    TInputHold* FInputHold = nullptr;
-    int FPictureReadings = 0;  // strips being read for a game that waits for them
 };

@@ -114,13 +114,13 @@ void TMainForm::CreateContentArea()
     CreateSystemScreen();
 
     GamesPanel = Panel(ContentPanel, "GamesPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
-    CreateFindLetterScreen();
-    CreateLearningScreen();
-    CreateMakeWordScreen();
+    Games->CreateFindLetterScreen();
+    Games->CreateLearningScreen();
+    Games->CreateMakeWordScreen();
     CreateStartScreen();
     CreateRulesPanel(GamesPanel);
-    CreateColouringScreen();
-    CreateExamScreen();
+    Games->CreateColouringScreen();
+    Games->CreateExamScreen();
 
     SystemPanel = Panel(ContentPanel, "SystemPanel", QRect(0, 672, 1099, 41), TAlign::Bottom, Raised(ui::ButtonFace()));
     SystemPanel->hide();
@@ -148,7 +148,7 @@ void TMainForm::CreateWorkingWidgets()
                               "LetterrsNamesSpeedButton", LettersSoundsSpeedButton, "LettersSoundsSpeedButton");
     GameExamTypePanel = CreateGameTypeChooser("GameExamTypePanel", QRect(405, 268, 305, 66), SpeedButton8, "SpeedButton8",
                                               SpeedButton9, "SpeedButton9");
-    JoinGameTypeChoosers();
+    Games->JoinGameTypeChoosers();
 }
 
 void TMainForm::CompleteBuild(bool KeepStartPicture)
@@ -163,7 +163,8 @@ void TMainForm::CompleteBuild(bool KeepStartPicture)
     Keyboard->AddScreen(Corner, std::move(cornerKeys));
     // What the corner added shows at once: its pictures are read as each game opens, its pages'
     // themes join the theme menu here.
-    Corner->OnContentChanged = [this] { CreateRaskraskaMenuExecute(); };
+    Corner->OnContentChanged = [this] { Games->CreateRaskraskaMenuExecute(); };
+    Corner->Printer = [this] { return &Games->Printer(); };
     ui::Realign(this);
     if (KeepStartPicture) start_picture::Keep(Image2->Picture());
 }

@@ -164,4 +164,6 @@ struct TPopupMenus {
     void CreateThemeMenu(QWidget* Window);
     void MenuHideExecute();
     void SpeedButton1Click();
+    // A click on the ribbon's "Меню" opens the main menu.
+    void MenuLabelClick();
 };

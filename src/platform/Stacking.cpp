@@ -20,4 +20,10 @@ bool Above(const QWidget* A, const QWidget* B)
     return siblings.indexOf(A) > siblings.indexOf(B);
 }
 
+void ToFront(QWidget* Screen)
+{
+    Screen->raise();
+    Screen->show();
+}
+
 }  // namespace ui

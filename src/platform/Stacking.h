@@ -9,5 +9,7 @@ namespace ui {
 QWidget* TopChild(const QWidget* Parent, const QWidget* Except = nullptr);
 // Whether A lies above its sibling B.
 bool Above(const QWidget* A, const QWidget* B);
+// Raises Screen above its siblings and shows it.
+void ToFront(QWidget* Screen);
 
 }  // namespace ui

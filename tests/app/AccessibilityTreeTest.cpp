@@ -106,7 +106,7 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
     f.SoundLetters->trigger();
     found = Clickables(f, "learning chooser");
     EXPECT_EQ(Seen(found, f.LettersSoundsSpeedButton).Name, "Звуки");
-    f.LetterrsNamesSpeedButtonClick();
+    f.Games->LetterrsNamesSpeedButtonClick();
     found = Clickables(f, "learning names");
     auto& snd = *w.Objects().SndLetterPanels;
     EXPECT_EQ(Seen(found, snd.GetTile(0)->Panel).Name, "Буква А");
@@ -115,13 +115,13 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
     EXPECT_EQ(Seen(found, f.FemaleVoiceRadioButton).Name, "Женский");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(snd.GetTile(0)->Panel)->childCount(), 0);
     f.SoundLetters->trigger();
-    f.LettersSoundsSpeedButtonClick();
+    f.Games->LettersSoundsSpeedButtonClick();
     found = Clickables(f, "learning sounds");
     EXPECT_EQ(Seen(found, snd.GetTile(30)->Panel).Name, "Звук Я");
 
     // "Найди букву": the letter row, the thumbnails by their words, the big picture.
-    f.FindLetterExecute();
-    f.WaitForPictures();
+    f.Games->FindLetterExecute();
+    f.Games->WaitForPictures();
     found = Clickables(f, "find the letter");
     auto& strip = *w.Objects().FirstLImgPanels;
     for (int i = 0; i < strip.Count(); ++i)
@@ -132,8 +132,8 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
     EXPECT_EQ(big->text(QAccessible::Name), cp1251::ToUnicode(strip.GetTile(0)->Name));
 
     // "Дед Буквоед": the word's cells are read, the hidden one by what it is.
-    f.MakeWordExecute();
-    f.WaitForPictures();
+    f.Games->MakeWordExecute();
+    f.Games->WaitForPictures();
     found = Clickables(f, "missing letter");
     auto& word = *w.Objects().MakeWBuffer->WordRow;
     ASSERT_GT(word.Count(), 0);
@@ -147,22 +147,22 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(f.MakeWImage)->text(QAccessible::Name).isEmpty());
 
     // The examination: its chooser, the start control, the repeat button, the board.
-    f.ExaminationExecute();
+    f.Games->ExaminationExecute();
     found = Clickables(f, "exam chooser");
     EXPECT_EQ(Seen(found, f.SpeedButton8).Name, "Название букв");
-    f.SpeedButton8Click();
+    f.Games->SpeedButton8Click();
     found = Clickables(f, "exam before the start");
     EXPECT_EQ(Seen(found, f.StartExamImage).Name, "Начать");
     EXPECT_EQ(Seen(found, f.StartExamImage).Role, QAccessible::Button);
     EXPECT_EQ(Seen(found, f.RepeatSndButton).Name, "Повторить");
 
     // Colouring: the thumbnails, the big page and the printer button.
-    f.ShowRaskraskaMenuExecute();
+    f.Games->ShowRaskraskaMenuExecute();
     found = Clickables(f, "theme menu");
     auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(themes.size(), 1);
     EXPECT_EQ(Seen(found, themes[0]).Name, "Звери");
-    f.RaskraskaExecute(themes[0]);
+    f.Games->RaskraskaExecute(themes[0]);
     found = Clickables(f, "colouring");
     EXPECT_EQ(Seen(found, w.Objects().RaskrasImgPanels->GetTile(0)->Panel()).Name, "лев");
     EXPECT_EQ(Seen(found, f.SpeedButton2).Name, "Печать");
@@ -174,7 +174,7 @@ TEST(AccessibleTree, TheDefaultActionOfATileOrTheStartControlIsItsClick)
     TPictureGameForm w({"арбуз", "банан"});
     TMainForm& f = *w.Form;
     f.SoundLetters->trigger();
-    f.LetterrsNamesSpeedButtonClick();
+    f.Games->LetterrsNamesSpeedButtonClick();
     auto& snd = *w.Objects().SndLetterPanels;
     Press(snd.GetTile(1)->Panel);
     ASSERT_EQ(w.Speech.Count(TSpeechCall::Pair), 1);
@@ -182,9 +182,9 @@ TEST(AccessibleTree, TheDefaultActionOfATileOrTheStartControlIsItsClick)
     EXPECT_EQ(snd.GetTile(1)->Panel->BevelOuter(), TBevel::Lowered) << "it sinks as under the mouse";
     EXPECT_TRUE(QTest::qWaitFor([&] { return snd.GetTile(1)->Panel->BevelOuter() == TBevel::Raised; }, 2000));
 
-    f.FindLetterExecute();
+    f.Games->FindLetterExecute();
 
-    f.WaitForPictures();
+    f.Games->WaitForPictures();
     auto& strip = *w.Objects().FirstLImgPanels;
     Press(strip.GetTile(1)->Panel());
     EXPECT_EQ(strip.SelectedIndex, 1);
@@ -195,8 +195,8 @@ TEST(AccessibleTree, TheDefaultActionOfATileOrTheStartControlIsItsClick)
     Press(TPictureGameForm::LetterTile(*w.Objects().PicLetterPanels, bananaFirst ? "б" : "а")->Panel);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 1);
 
-    f.ExaminationExecute();
-    f.SpeedButton8Click();
+    f.Games->ExaminationExecute();
+    f.Games->SpeedButton8Click();
     auto& exam = *w.Objects().ExamLetterPanels;
     Press(exam.GetTile(0)->Panel);
     Press(exam.GetTile(1)->Panel);

@@ -125,21 +125,21 @@ struct TProgram {
                 break;
             case TAction::SayLetterA:
                 f.SoundLetters->trigger();
-                f.LetterrsNamesSpeedButtonClick();
+                f.Games->LetterrsNamesSpeedButtonClick();
                 f.Objects.SndLetterPanels->GetTile(0)->ClickLabel->Press();
                 break;
             case TAction::OpenFindLetter:
-                f.FindLetterExecute();
-                f.WaitForPictures();
+                f.Games->FindLetterExecute();
+                f.Games->WaitForPictures();
                 break;
             case TAction::OpenFindLetterTwice:
                 Do(TAction::OpenFindLetter);
                 Do(TAction::OpenFindLetter);
                 break;
             case TAction::OpenFirstTheme: {
-                f.ShowRaskraskaMenuExecute();
+                f.Games->ShowRaskraskaMenuExecute();
                 const auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
-                if (!themes.isEmpty()) f.RaskraskaExecute(themes.front());
+                if (!themes.isEmpty()) f.Games->RaskraskaExecute(themes.front());
                 break;
             }
         }
@@ -381,8 +381,8 @@ std::vector<TCase> Cases()
          false,
          [](TMainForm& Form, const QString& User) {
              EXPECT_EQ(Form.Objects.RaskrasImgPanels->Count(), 0) << "the looping theme holds no page";
-             Form.FindLetterExecute();
-             Form.WaitForPictures();
+             Form.Games->FindLetterExecute();
+             Form.Games->WaitForPictures();
              PlayingFindLetter(Form, User);
          }},
         {"ThreeThousandSmallPictures",

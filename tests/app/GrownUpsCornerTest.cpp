@@ -46,8 +46,8 @@ struct TCornerWorld : TFormWorld {
         QApplication::setActiveWindow(Form.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         // The learning board, where every letter key plays.
-        Form->SoundLettersExecute();
-        Form->LetterrsNamesSpeedButtonClick();
+        Form->Games->SoundLettersExecute();
+        Form->Games->LetterrsNamesSpeedButtonClick();
         Form->CloseRulesPanel->trigger();
     }
     TGrownUpsCorner& Corner() { return *Form->Corner; }

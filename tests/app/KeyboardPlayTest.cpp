@@ -147,7 +147,7 @@ TEST(KeyboardPlay, AWholeFindTheLetterGameByLatinKeysWithYoApartFromYe)
     Press(&f, Qt::Key_Down);
     ASSERT_EQ(f.Keyboard->Focused(), f.SpeedButton4);
     Press(&f, Qt::Key_Return);
-    f.WaitForPictures();
+    f.Games->WaitForPictures();
     ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.GamePicPanel);
     ASSERT_TRUE(f.RulesPanel->isVisible());
     EXPECT_EQ(f.Keyboard->Focused(), f.RulesCloseButton);
@@ -249,8 +249,8 @@ TEST(KeyboardPlay, TabGoesRoundTheRegionsAndEnterOnAThumbnailSelectsIt)
 {
     TPictureGameForm w({"арбуз", "банан", "вишня"});
     TMainForm& f = *w.Form;
-    f.FindLetterExecute();
-    f.WaitForPictures();
+    f.Games->FindLetterExecute();
+    f.Games->WaitForPictures();
     auto& row = *w.Objects().PicLetterPanels;
     auto& strip = *w.Objects().FirstLImgPanels;
     TKeyboardPlay& keys = *f.Keyboard;
@@ -299,7 +299,7 @@ TEST(KeyboardPlay, EscF1AndCtrlPOnTheColouringScreen)
         testpics::WritePage(theme + QString("стр%1.flim").arg(i), testpics::Solid(300 + 50 * i, 200, Qt::gray));
     TFakePrinter printer(4800, 6800);
     TMainForm& f = *w.Form;
-    f.SetPrinter(&printer);
+    f.Games->SetPrinter(&printer);
     TKeyboardPlay& keys = *f.Keyboard;
 
     Press(&f, Qt::Key_P, "\x10", Qt::ControlModifier);
@@ -394,15 +394,15 @@ TEST(KeyboardPlay, OnEveryScreenWithoutContentTheFrameStaysOnWhatCanBePressed)
         [] {},
         [&f] { f.SoundLetters->trigger(); },
         [&f] {
-            f.FindLetterExecute();
-            f.WaitForPictures();
+            f.Games->FindLetterExecute();
+            f.Games->WaitForPictures();
         },
         [&f] {
-            f.MakeWordExecute();
-            f.WaitForPictures();
+            f.Games->MakeWordExecute();
+            f.Games->WaitForPictures();
         },
-        [&f] { f.ExaminationExecute(); },
-        [&f] { f.ShowRaskraskaMenuExecute(); },
+        [&f] { f.Games->ExaminationExecute(); },
+        [&f] { f.Games->ShowRaskraskaMenuExecute(); },
     };
     auto pressable = [&f](const QWidget* Focused) {
         for (const auto& region : f.Keyboard->Regions())
@@ -464,9 +464,9 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
     EXPECT_TRUE(frameAround(learning));
     f.grab().save(dir + "/keys_focus_letter.png");
 
-    f.FindLetterExecute();
+    f.Games->FindLetterExecute();
 
-    f.WaitForPictures();
+    f.Games->WaitForPictures();
     f.CloseRulesPanelExecute();
     QWidget* letter = w.Objects().PicLetterPanels->GetTile(1)->Panel;
     Press(&f, Qt::Key_Right);

@@ -71,8 +71,8 @@ TEST(LayeredContent, AParentsPicturesJoinAndReplaceTheInstalledOnesAndTheirFolde
     const QStringList before = Snapshot(w.User);
     w.Open();
     ASSERT_TRUE(w.Form->FindLetter->isEnabled());
-    w.Form->FindLetterExecute();
-    w.Form->WaitForPictures();
+    w.Form->Games->FindLetterExecute();
+    w.Form->Games->WaitForPictures();
     TFirstLImgPanelCollection& strip = *w.Form->Objects.FirstLImgPanels;
     QMap<QString, QSize> shown;
     for (int i = 0; i < strip.Count(); ++i)
@@ -82,15 +82,15 @@ TEST(LayeredContent, AParentsPicturesJoinAndReplaceTheInstalledOnesAndTheirFolde
         << "the parent's кот hides the installed one";
 
     // Their own colouring theme is in the menu beside the installed ones (none here).
-    w.Form->ShowRaskraskaMenuExecute();
+    w.Form->Games->ShowRaskraskaMenuExecute();
     const auto themes = w.Form->RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
     ASSERT_EQ(themes.size(), 1);
     EXPECT_EQ(themes[0]->Caption(), QStringLiteral("Мои"));
     QTest::mouseClick(themes[0], Qt::LeftButton);
     ASSERT_EQ(w.Form->Objects.RaskrasImgPanels->Count(), 1);
 
-    w.Form->MakeWordExecute();
-    w.Form->WaitForPictures();
+    w.Form->Games->MakeWordExecute();
+    w.Form->Games->WaitForPictures();
     w.Form.reset();
     EXPECT_EQ(Snapshot(w.User), before);
     EXPECT_TRUE(w.Dialogs.Calls.empty()) << w.Dialogs.Texts().front().toStdString();
@@ -102,8 +102,8 @@ TEST(LayeredContent, AFolderNoRootHasIsNamedWhereTheInstalledOneWasExpected)
     ASSERT_TRUE(QDir(w.User + "Pic/Images").removeRecursively());
     ASSERT_TRUE(QDir(w.Installed + "Pic/Images").removeRecursively());
     w.Open();
-    w.Form->FindLetterExecute();
-    w.Form->WaitForPictures();
+    w.Form->Games->FindLetterExecute();
+    w.Form->Games->WaitForPictures();
     ASSERT_EQ(w.Dialogs.Calls.size(), 1u);
     EXPECT_EQ(w.Dialogs.Calls[0].Text, QStringLiteral("Директория ") + w.Installed + "Pic/Images/Rus/ не существует.");
 }

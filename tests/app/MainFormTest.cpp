@@ -327,8 +327,8 @@ TEST_F(MainFormGames, FirstActivationMaximisesShowsTheStartScreenAndStartsLoadin
 
     // A later activation does nothing: no second loading, the screens stay as the user left them.
     Form->setWindowState(Qt::WindowNoState);
-    Form->FindLetterExecute();
-    Form->WaitForPictures();
+    Form->Games->FindLetterExecute();
+    Form->Games->WaitForPictures();
     Form->FormActivate();
     Form->show();
     Form->activateWindow();
@@ -366,7 +366,7 @@ TEST_F(MainForm, VoiceButtonsChooseTheVoiceFolder)
 TEST_F(MainFormGames, LearningOpensTheSystemScreenWithItsChooserOverTheBoardAndRules)
 {
     Form->FormActivate();
-    Form->SoundLettersExecute();
+    Form->Games->SoundLettersExecute();
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->SysPanel);
     EXPECT_EQ(TopVisible(Form->SysPanel), Form->GameSndTypePanel);
     EXPECT_TRUE(Form->GameExamTypePanel->isHidden());
@@ -381,8 +381,8 @@ TEST_F(MainFormGames, FindLetterShowsItsScreenWithRulesAndUsesTheNamesSet)
 {
     Form->FormActivate();
     Form->Context.Settings.LetterSetMode = lsSounds;
-    Form->FindLetterExecute();
-    Form->WaitForPictures();
+    Form->Games->FindLetterExecute();
+    Form->Games->WaitForPictures();
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
     EXPECT_EQ(TopScreen(), Form->GamePicPanel);
     ExpectRulesOnTopWith(Form->RulePicGamePanel);
@@ -395,8 +395,8 @@ TEST_F(MainFormGames, MakeWordShowsItsScreenWithRulesAndUsesTheNamesSet)
 {
     Form->FormActivate();
     Form->Context.Settings.LetterSetMode = lsSounds;
-    Form->MakeWordExecute();
-    Form->WaitForPictures();
+    Form->Games->MakeWordExecute();
+    Form->Games->WaitForPictures();
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
     EXPECT_EQ(TopScreen(), Form->GameMakeWPanel);
     ExpectRulesOnTopWith(Form->RuleMakeWGamePanel);
@@ -409,7 +409,7 @@ TEST_F(MainFormGames, ExaminationOpensItsChooserOverTheScreenWithTheStartPicture
     Form->FormActivate();
     Form->Context.Settings.LetterSetMode = lsSounds;
     Form->StartExamContentPanel->hide();  // as a started exam leaves it
-    Form->ExaminationExecute();
+    Form->Games->ExaminationExecute();
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->SysPanel);
     EXPECT_EQ(TopVisible(Form->SysPanel), Form->GameExamTypePanel);
     EXPECT_TRUE(Form->GameSndTypePanel->isHidden());
@@ -430,7 +430,7 @@ TEST_F(MainFormGames, ColouringThemeShowsItsScreenWithRulesClosesBothMenusAndLea
     Form->RaskraskaPopupMenuPanel->show();
     TSpeedButton theme(Form->RaskraskaPopupMenuPanel);
     theme.SetCaption(QStringLiteral("Животные"));
-    Form->RaskraskaExecute(&theme);
+    Form->Games->RaskraskaExecute(&theme);
     EXPECT_EQ(TopScreen(), Form->RaskraskaPanel);
     ExpectRulesOnTopWith(Form->RuleRasPanel);
     EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
@@ -441,8 +441,8 @@ TEST_F(MainFormGames, ColouringThemeShowsItsScreenWithRulesClosesBothMenusAndLea
 TEST_F(MainFormGames, AFinishedGameReturnsToTheStartScreenOverTheGameAndItsRules)
 {
     Form->FormActivate();
-    Form->MakeWordExecute();
-    Form->WaitForPictures();
+    Form->Games->MakeWordExecute();
+    Form->Games->WaitForPictures();
     Form->StartPanelShowExecute();
     EXPECT_EQ(TopScreen(), Form->StartPanel);
     // The rules panel is not hidden, only covered.
@@ -450,8 +450,8 @@ TEST_F(MainFormGames, AFinishedGameReturnsToTheStartScreenOverTheGameAndItsRules
     EXPECT_TRUE(Above(Form->StartPanel, Form->RulesPanel));
     EXPECT_TRUE(Form->GenderVoiceRadioPanel->isHidden());
     // Opening a game again raises its screen and the rules over it.
-    Form->FindLetterExecute();
-    Form->WaitForPictures();
+    Form->Games->FindLetterExecute();
+    Form->Games->WaitForPictures();
     EXPECT_EQ(TopScreen(), Form->GamePicPanel);
     ExpectRulesOnTopWith(Form->RulePicGamePanel);
 }
@@ -463,21 +463,21 @@ TEST_F(MainFormGames, LeavingAGameWhileItsPicturesAreReadKeepsTheOtherActivityAn
     testpics::WritePage(theme + QStringLiteral("кот.flim"), testpics::Solid(20, 10, Qt::white));
     Form->FormActivate();
     Form->WaitForLoading();
-    Form->FindLetterExecute();  // its pictures are being read: the game is held
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->FindLetterExecute();  // its pictures are being read: the game is held
+    Form->Games->ShowRaskraskaMenuExecute();
     const auto themes = Form->RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
     ASSERT_EQ(themes.size(), 1);
-    Form->RaskraskaExecute(themes[0]);
+    Form->Games->RaskraskaExecute(themes[0]);
     EXPECT_EQ(TopScreen(), Form->RaskraskaPanel);
     EXPECT_FALSE(Form->TimerPanel->isHidden()) << "the bar goes on while the pictures are read";
 
-    Form->WaitForPictures();
+    Form->Games->WaitForPictures();
     EXPECT_EQ(TopScreen(), Form->RaskraskaPanel) << "the game does not start over the colouring screen";
     EXPECT_TRUE(Form->TimerPanel->isHidden());
     EXPECT_EQ(Form->Objects.FirstLImgPanels->SelectedIndex, -1);
 
     // Opened again, the game starts at once with its pictures.
-    Form->FindLetterExecute();
+    Form->Games->FindLetterExecute();
     EXPECT_EQ(TopScreen(), Form->GamePicPanel);
     EXPECT_EQ(Form->Objects.FirstLImgPanels->SelectedIndex, 0);
     EXPECT_TRUE(Dialogs.Calls.empty());
@@ -486,38 +486,38 @@ TEST_F(MainFormGames, LeavingAGameWhileItsPicturesAreReadKeepsTheOtherActivityAn
 TEST_F(MainFormGames, ChoosingAnotherGameWhileTheRulesAreOpenRaisesThatGamesPage)
 {
     Form->FormActivate();
-    Form->FindLetterExecute();
-    Form->WaitForPictures();
-    Form->MakeWordExecute();
-    Form->WaitForPictures();
+    Form->Games->FindLetterExecute();
+    Form->Games->WaitForPictures();
+    Form->Games->MakeWordExecute();
+    Form->Games->WaitForPictures();
     ExpectRulesOnTopWith(Form->RuleMakeWGamePanel);
     Form->CloseRulesPanelExecute();
     EXPECT_TRUE(Form->RulesPanel->isHidden());
-    Form->FindLetterExecute();
-    Form->WaitForPictures();
+    Form->Games->FindLetterExecute();
+    Form->Games->WaitForPictures();
     ExpectRulesOnTopWith(Form->RulePicGamePanel);
 }
 
 TEST_F(MainFormGames, AnActivityChosenWhileAChooserIsUpClosesTheChooser)
 {
     Form->FormActivate();
-    Form->SoundLettersExecute();
-    Form->FindLetterExecute();
-    Form->WaitForPictures();
+    Form->Games->SoundLettersExecute();
+    Form->Games->FindLetterExecute();
+    Form->Games->WaitForPictures();
     EXPECT_TRUE(Form->SysPanel->isHidden());
     EXPECT_TRUE(Form->GameSndTypePanel->isHidden());
     EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
 
-    Form->ExaminationExecute();
+    Form->Games->ExaminationExecute();
     TSpeedButton theme(Form->RaskraskaPopupMenuPanel);
-    Form->RaskraskaExecute(&theme);
+    Form->Games->RaskraskaExecute(&theme);
     EXPECT_TRUE(Form->SysPanel->isHidden());
     EXPECT_TRUE(Form->GameExamTypePanel->isHidden());
     EXPECT_EQ(TopScreen(), Form->RaskraskaPanel);
 
     // From one chooser to the other: only the new one stands.
-    Form->ExaminationExecute();
-    Form->SoundLettersExecute();
+    Form->Games->ExaminationExecute();
+    Form->Games->SoundLettersExecute();
     EXPECT_FALSE(Form->GameSndTypePanel->isHidden());
     EXPECT_TRUE(Form->GameExamTypePanel->isHidden());
 }
@@ -673,8 +673,8 @@ TEST_F(MainForm, AnAddressNoBrowserCanOpenIsReportedWithTheAddress)
 TEST_F(MainFormGames, WebLinkQuestionAnsweredNoLeavesEverythingAsItWas)
 {
     ShowAt({1099, 770});
-    Form->FindLetterExecute();
-    Form->WaitForPictures();
+    Form->Games->FindLetterExecute();
+    Form->Games->WaitForPictures();
     Dialogs.Calls.clear();  // the empty content folder's messages
     Dialogs.YesNoAnswer = false;
     QTest::mouseClick(Form->Label3, Qt::LeftButton, {}, QPoint(5, 5));

@@ -259,7 +259,7 @@ TEST(Monkey, ThousandsOfRandomEventsLeaveAWholeWorkingWindowAndFlatMemory)
     };
     TMainForm form(&dialogs, QStringLiteral(KV_BUILD_TREE "/"));
     form.SetSpeech(&speech);
-    form.SetPrinter(&printer);
+    form.Games->SetPrinter(&printer);
     QStringList opened;
     form.SetUrlOpener([&](const QString& Url) { opened << Url; });
     form.show();

@@ -2,14 +2,13 @@
 // status 0 (and, in the sanitizer build, without a report) also while it loads.
 #include "platform/AudioEngine.h"
 #include "platform/QuitSignals.h"
+#include "support/ChildProgram.h"
 #include "support/QtPrint.h"
+#include "support/Waiting.h"
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
-#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -17,62 +16,6 @@
 
 #include <signal.h>
 #include <csignal>
-
-namespace {
-
-bool WaitUntil(const std::function<bool()>& Done, int Ms = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!Done()) {
-        if (clock.elapsed() > Ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-    return true;
-}
-
-// The program's environment for a run with no display or sound device, its settings, data and
-// cache in Home, so that nothing of the user's is read or written.
-QProcessEnvironment HeadlessIn(const QTemporaryDir& Home)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
-    env.insert("XDG_CONFIG_HOME", Home.filePath("config"));
-    env.insert("XDG_DATA_HOME", Home.filePath("data"));
-    env.insert("XDG_CACHE_HOME", Home.filePath("cache"));
-    return env;
-}
-
-// Whether the process has a handler of its own for Signal (its SigCgt mask in /proc).
-bool Catches(qint64 Pid, int Signal)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(Pid));
-    if (!status.open(QIODevice::ReadOnly)) return false;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (Signal - 1)) & 1;
-    return false;
-}
-
-// A content root whose 33 letter pictures are big photos (4000 × 3000): loading them takes seconds.
-void WriteBigLetterPictures(const QString& Root)
-{
-    const QString folder = Root + "/Pic/Alphabet/Rus/";
-    QDir().mkpath(folder);
-    QImage photo(4000, 3000, QImage::Format_RGB32);
-    for (int y = 0; y < photo.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < photo.width(); ++x) line[x] = qRgb(x * 7 + y, (x ^ y) & 0xff, (x * y) >> 9);
-    }
-    const QString first = folder + "first.jpg";
-    ASSERT_TRUE(photo.save(first, "JPEG", 90));
-    for (QChar letter : QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя"))
-        ASSERT_TRUE(QFile::copy(first, folder + letter + ".jpg"));
-    QFile::remove(first);
-}
-
-}  // namespace
 
 TEST(QuitSignals, ATermOrAnInterruptBecomesOneQuitOnTheWindowsThreadWhileASoundPlays)
 {
@@ -118,7 +61,7 @@ TEST(QuitSignals, TheProgramEndsInOrderWhenTheSessionEndsWhileItLoads)
 TEST(QuitSignals, ATermInTheMiddleOfASlowLoadingEndsTheProgramPromptlyAndInOrder)
 {
     QTemporaryDir home, content;
-    WriteBigLetterPictures(content.path());
+    ASSERT_TRUE(WriteBigLetterPictures(content.path()));
     QProcess p;
     p.setProcessEnvironment(HeadlessIn(home));
     p.start(QStringLiteral(KV_PROGRAM), {"--content", content.path()});

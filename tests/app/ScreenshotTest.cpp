@@ -46,20 +46,20 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
 
     QTest::mouseClick(form.MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
     form.SoundLetters->setEnabled(false);  // to see a disabled entry beside the enabled ones
-    form.FindLetterExecute();
-    form.WaitForPictures();
+    form.Games->FindLetterExecute();
+    form.Games->WaitForPictures();
     form.PopupMenuPanel->show();
     const QImage menu = form.grab().toImage();
     ASSERT_TRUE(menu.save(ShotPath("main_menu_rules.png")));
 
-    form.ExaminationExecute();
+    form.Games->ExaminationExecute();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_chooser.png")));
     // The screens themselves, without the rules over them.
     form.CloseRulesPanelExecute();
     form.SysPanel->hide();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_screen.png")));
-    form.MakeWordExecute();
-    form.WaitForPictures();
+    form.Games->MakeWordExecute();
+    form.Games->WaitForPictures();
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_makeword_screen.png")));
     form.RaskraskaPanel->raise();

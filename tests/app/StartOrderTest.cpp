@@ -191,7 +191,7 @@ TEST_F(StartOrder, TheWindowEndsAsIfBuiltAtOnce)
     ASSERT_GT(expected.size(), 150);
     EXPECT_EQ(got, expected);
     // The choosers answer their buttons as ever.
-    started->SoundLettersExecute();
+    started->Games->SoundLettersExecute();
     started->LetterrsNamesSpeedButton->click();
     EXPECT_FALSE(started->SysPanel->isVisible());
 }

@@ -56,7 +56,7 @@ struct Colouring : ::testing::Test {
     void Start()
     {
         Form = std::make_unique<TMainForm>(&Dialogs, Dir.path() + "/");
-        Form->SetPrinter(&Printer);
+        Form->Games->SetPrinter(&Printer);
         Form->resize(1280, 800);
         Form->FormActivate();
         Form->WaitForLoading();
@@ -97,7 +97,7 @@ TEST_F(Colouring, TheThemeMenuHasOneButtonPerThemeInListingOrder)
 
     // Shown again after a new theme appeared: read anew, the earlier buttons gone.
     MakeTheme(QStringLiteral("Пятнадцать букв"), 1);
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->ShowRaskraskaMenuExecute();
     EXPECT_EQ(ThemeButtons().size(), 4);
     EXPECT_EQ(Form->RaskraskaPopupMenuPanel->size(), QSize(210, 151));
     EXPECT_EQ(ThemeButton(QStringLiteral("Цветы"))->width(), 204) << "buttons follow the menu's width";
@@ -107,7 +107,7 @@ TEST_F(Colouring, NoThemesOrNoColouringFolderGiveTheEmptyMenu)
 {
     QDir().mkpath(Dir.path() + "/Pic/Alphabet/Rus");  // content, but no Pic/Raskraska at all
     Start();
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->ShowRaskraskaMenuExecute();
     EXPECT_EQ(Form->RaskraskaPopupMenuPanel->size(), QSize(140, 40));
     EXPECT_EQ(Form->RaskraskaPopupMenuPanel->Caption(), QStringLiteral("Пусто"));
     EXPECT_TRUE(ThemeButtons().isEmpty());
@@ -119,7 +119,7 @@ TEST_F(Colouring, ChoosingAThemeShowsItsPagesAndKeepsTheBigPageUntilAThumbnailIs
     MakeTheme(QStringLiteral("Еда"), 3);
     MakeTheme(QStringLiteral("Транспорт"), 2);
     Start();
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->ShowRaskraskaMenuExecute();
     ThemeButton(QStringLiteral("Еда"))->click();
     ASSERT_EQ(Strip().Count(), 3);
     EXPECT_EQ(Strip().GetTile(0)->Name, cp1251::FromUnicode(QStringLiteral("стр0")));
@@ -134,7 +134,7 @@ TEST_F(Colouring, ChoosingAThemeShowsItsPagesAndKeepsTheBigPageUntilAThumbnailIs
     EXPECT_EQ(Form->RasBigImage->Picture().size(), QSize(310, 200));
 
     // Another theme: new thumbnails, the big page stays until one of them is clicked.
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->ShowRaskraskaMenuExecute();
     ThemeButton(QStringLiteral("Транспорт"))->click();
     EXPECT_EQ(Strip().Count(), 2);
     EXPECT_EQ(Form->RasBigImage->Picture().size(), QSize(310, 200));
@@ -147,7 +147,7 @@ TEST_F(Colouring, TheWheelScrollsTheThumbnailsBothWays)
     MakeTheme(QStringLiteral("Еда"), 8);
     Start();
     Form->show();
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->ShowRaskraskaMenuExecute();
     ThemeButton(QStringLiteral("Еда"))->click();
     QScrollBar* bar = Form->RasImgScrollBox->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 200) << "eight pages overflow the strip";
@@ -184,7 +184,7 @@ TEST_F(Colouring, PrintingTakesTheBigPageAndNothingWithoutOne)
     EXPECT_EQ(Printer.Jobs, 0);
     EXPECT_TRUE(Dialogs.Calls.empty()) << "no print dialog without a page";
 
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->ShowRaskraskaMenuExecute();
     ThemeButton(QStringLiteral("Еда"))->click();
     Strip().GetTile(0)->PictureClick();
     Form->SpeedButton2->click();
@@ -205,7 +205,7 @@ TEST_F(Colouring, ABigPageIsShownAtTheScreensSizeAndPrintedWhole)
     QDir().mkpath(Root() + "Большие");
     WritePage(Root() + "Большие/лист.flim", 2480, 3508, 200);  // A4 at 300 dpi
     Start();
-    Form->ShowRaskraskaMenuExecute();
+    Form->Games->ShowRaskraskaMenuExecute();
     ThemeButton(QStringLiteral("Большие"))->click();
     ASSERT_EQ(Strip().Count(), 1);
     const QSize thumbnail = Strip().Images->GetImage(0)->Picture.size();

@@ -37,7 +37,7 @@ TEST(ColouringScreenshots, OverlayThemeMenuColouringScreenAndPrintedPage)
     form.WaitForLoading();
 
     form.MenuLabelClick();
-    form.ShowRaskraskaMenuExecute();
+    form.Games->ShowRaskraskaMenuExecute();
     ASSERT_TRUE(form.grab().save(ShotFolder() + "colouring_theme_menu.png"));
 
     auto buttons = form.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
@@ -54,9 +54,9 @@ TEST(ColouringScreenshots, OverlayThemeMenuColouringScreenAndPrintedPage)
     TQtPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     printer.Device().setOutputFileName(pdf);
-    form.SetPrinter(&printer);
-    form.PrintRaskraskaExecute();
-    form.SetPrinter(nullptr);
+    form.Games->SetPrinter(&printer);
+    form.Games->PrintRaskraskaExecute();
+    form.Games->SetPrinter(nullptr);
     ASSERT_TRUE(QFile::exists(pdf));
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
     if (!pdftoppm.isEmpty())

@@ -71,13 +71,13 @@ TEST(PictureGameScreens, BothGamesShowTheCurrentPictureLargeAndInTheStrip)
                              testpics::Encode(testpics::Solid(400, 300, colour), "JPG"));
     TMainForm& f = *w.Form;
 
-    f.FindLetterExecute();
-    f.WaitForPictures();
+    f.Games->FindLetterExecute();
+    f.Games->WaitForPictures();
     f.CloseRulesPanelExecute();
     ExpectShowsCurrentPicture(f, *w.Objects().FirstLImgPanels, f.BigImage, "find_letter.png");
 
-    f.MakeWordExecute();
-    f.WaitForPictures();
+    f.Games->MakeWordExecute();
+    f.Games->WaitForPictures();
     f.CloseRulesPanelExecute();
     ExpectShowsCurrentPicture(f, *w.Objects().MakeWImgPanels, f.MakeWImage, "make_word.png");
     // The word row stands in its panel, one cell per letter.
@@ -101,13 +101,13 @@ TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
     LoadGameObjects(form.Context, form.Objects);
     form.UpdateGameActions();
 
-    form.FindLetterExecute();
-    form.WaitForPictures();
+    form.Games->FindLetterExecute();
+    form.Games->WaitForPictures();
     ASSERT_TRUE(Render(form).save(ShotPath("find_letter_demo_rules.png")));
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(Render(form).save(ShotPath("find_letter_demo.png")));
-    form.MakeWordExecute();
-    form.WaitForPictures();
+    form.Games->MakeWordExecute();
+    form.Games->WaitForPictures();
     form.CloseRulesPanelExecute();
     ASSERT_TRUE(Render(form).save(ShotPath("make_word_demo.png")));
     EXPECT_TRUE(dialogs.Calls.empty());

@@ -26,8 +26,8 @@ struct FindLetterGame : ::testing::Test {
         Strip = W->Objects().FirstLImgPanels.get();
         Row = W->Objects().PicLetterPanels.get();
         Game = W->Objects().PicGameBuffer.get();
-        W->Form->FindLetterExecute();
-        W->Form->WaitForPictures();
+        W->Form->Games->FindLetterExecute();
+        W->Form->Games->WaitForPictures();
     }
     // A left click on the letter tile of this small letter.
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }
@@ -150,8 +150,8 @@ TEST_F(FindLetterGame, LastRightAnswerPraisesThenSaysWellDoneAndANewGameShowsEve
     W->Speech.OnWellDone = nullptr;
     TLetterPanel* firstLetter = Row->GetTile(0);
     QDir(W->WordsFolder()).removeRecursively();
-    W->Form->FindLetterExecute();
-    W->Form->WaitForPictures();
+    W->Form->Games->FindLetterExecute();
+    W->Form->Games->WaitForPictures();
     EXPECT_EQ(f.GamesPanel->children().last(), f.RulesPanel);
     EXPECT_TRUE(W->Dialogs.Calls.empty());
     EXPECT_EQ(Row->GetTile(0), firstLetter);
@@ -179,13 +179,13 @@ TEST_F(FindLetterGame, WithoutPicturesThereIsNoCurrentPictureAndEveryPickIsWrong
     EXPECT_EQ(W->Speech.Count(TKind::Praise), 0);
 
     // Each opening says again what is missing; once a parent has made the folder, the game plays.
-    W->Form->FindLetterExecute();
-    W->Form->WaitForPictures();
+    W->Form->Games->FindLetterExecute();
+    W->Form->Games->WaitForPictures();
     EXPECT_EQ(W->Dialogs.Calls.size(), 2u);
     ASSERT_TRUE(QDir().mkpath(W->WordsFolder()));
     testpics::WriteJpeg(W->WordsFolder() + "кот.jpg", 30, 30);
-    W->Form->FindLetterExecute();
-    W->Form->WaitForPictures();
+    W->Form->Games->FindLetterExecute();
+    W->Form->Games->WaitForPictures();
     EXPECT_EQ(W->Dialogs.Calls.size(), 2u);
     EXPECT_EQ(Strip->Count(), 1);
     EXPECT_EQ(Strip->SelectedIndex, 0);
@@ -195,8 +195,8 @@ TEST(FindLetterNameless, PictureWithoutANameCannotBeAnswered)
 {
     TPictureGameForm w({});
     testpics::WriteJpeg(w.WordsFolder() + "котjpeg", 30, 30);  // listed, but its name is empty
-    w.Form->FindLetterExecute();
-    w.Form->WaitForPictures();
+    w.Form->Games->FindLetterExecute();
+    w.Form->Games->WaitForPictures();
 
     TFirstLImgPanelCollection& strip = *w.Objects().FirstLImgPanels;
     ASSERT_EQ(strip.Count(), 1);

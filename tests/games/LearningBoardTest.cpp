@@ -165,7 +165,7 @@ TEST(LearningBoardLoading, TheFirstActivationMakesTheObjectsOnceAndOpensTheMenus
     EXPECT_EQ(dialogs.Calls[0].Text.split('\n'),
               QStringList({"Кварнель не нашла свои картинки и звуки.", "Искала здесь:", dir.path() + "/"}));
     // The board still opens, with its captions.
-    form.SoundLettersExecute();
+    form.Games->SoundLettersExecute();
     form.LetterrsNamesSpeedButton->click();
     EXPECT_EQ(form.Objects.SndLetterPanels->Count(), 33);
     EXPECT_EQ(dialogs.Calls.size(), 1u);

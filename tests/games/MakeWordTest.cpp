@@ -27,8 +27,8 @@ struct MakeWordGame : ::testing::Test {
         Strip = W->Objects().MakeWImgPanels.get();
         Row = W->Objects().MakeWLetterPanels.get();
         Game = W->Objects().MakeWBuffer.get();
-        W->Form->MakeWordExecute();
-        W->Form->WaitForPictures();
+        W->Form->Games->MakeWordExecute();
+        W->Form->Games->WaitForPictures();
     }
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }
     // Puts Word up with the letter at Pos hidden, as a selection does after its draw.
@@ -189,8 +189,8 @@ TEST_F(MakeWordGame, SolvingEveryPictureEndsTheGameAndANewGameShowsThemAllAgain)
     EXPECT_EQ(Game->CurrentWord, last);  // the word row keeps the last word
     EXPECT_EQ(Cells().size(), 3);
 
-    W->Form->MakeWordExecute();
-    W->Form->WaitForPictures();
+    W->Form->Games->MakeWordExecute();
+    W->Form->Games->WaitForPictures();
     EXPECT_EQ(VisibleTiles(), 2);
     EXPECT_EQ(Strip->SelectedIndex, 0);
     EXPECT_EQ(Game->CurrentWord, Strip->GetTile(0)->Name);
@@ -214,8 +214,8 @@ TEST(MakeWordNameless, PictureWithoutANameShowsNoWordAndCannotBeAnswered)
 {
     TPictureGameForm w({});
     testpics::WriteJpeg(w.WordsFolder() + "котjpeg", 30, 30);
-    w.Form->MakeWordExecute();
-    w.Form->WaitForPictures();
+    w.Form->Games->MakeWordExecute();
+    w.Form->Games->WaitForPictures();
     TMakeWBuffer& game = *w.Objects().MakeWBuffer;
     EXPECT_TRUE(game.CurrentWord.empty());
     EXPECT_EQ(game.MissingPos, 1);

@@ -60,7 +60,7 @@ TEST(PictureOpening, WindowPaintsAndHoldsClicksUntilTheStripIsIn)
     TFirstLImgPanelCollection& strip = *w.Objects().FirstLImgPanels;
     TBusyPool busy;
 
-    f.FindLetterExecute();
+    f.Games->FindLetterExecute();
     ASSERT_TRUE(strip.Reading());
     EXPECT_EQ(strip.Count(), 0);
     EXPECT_EQ(f.GamePicPanel->parentWidget()->children().last(), f.RulesPanel) << "the screen is up already";
@@ -81,12 +81,12 @@ TEST(PictureOpening, WindowPaintsAndHoldsClicksUntilTheStripIsIn)
     // Clicks on the game wait; a second opening waits for the same reading.
     TLetterPanel* letterA = TPictureGameForm::LetterTile(*w.Objects().PicLetterPanels, "а");
     QTest::mouseClick(letterA->ClickLabel, Qt::LeftButton);
-    f.FindLetterExecute();
+    f.Games->FindLetterExecute();
     EXPECT_TRUE(w.Speech.Calls.empty());
     EXPECT_TRUE(strip.Reading());
 
     busy.Release();
-    f.WaitForPictures();
+    f.Games->WaitForPictures();
     ASSERT_EQ(strip.Count(), 3);
     EXPECT_EQ(strip.SelectedIndex, 0);
     EXPECT_FALSE(f.BigImage->Picture().isNull());
@@ -102,9 +102,9 @@ TEST(PictureOpening, BothGamesWriteNothingIntoTheProgramFolder)
     TPictureGameForm w({"арбуз", "банан", "вишня", "груша"});
     const auto before = Snapshot(w.Dir.path());
     for (int run = 0; run < 2; ++run) {  // read, then read again through the cache
-        w.Form->FindLetterExecute();
-        w.Form->MakeWordExecute();
-        w.Form->WaitForPictures();
+        w.Form->Games->FindLetterExecute();
+        w.Form->Games->MakeWordExecute();
+        w.Form->Games->WaitForPictures();
         ASSERT_EQ(w.Objects().FirstLImgPanels->Count(), 4);
         ASSERT_EQ(w.Objects().MakeWImgPanels->Count(), 4);
         w.Objects().FirstLImgPanels->Loaded = false;  // read again next time
@@ -123,8 +123,8 @@ TEST(PictureOpening, AnUnwritableCacheStillOpensTheGame)
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path() + "/kvarnel"));
 
     TPictureGameForm w({"арбуз", "банан"});
-    w.Form->FindLetterExecute();
-    w.Form->WaitForPictures();
+    w.Form->Games->FindLetterExecute();
+    w.Form->Games->WaitForPictures();
     qputenv("XDG_CACHE_HOME", saved);
 
     EXPECT_EQ(w.Objects().FirstLImgPanels->Count(), 2);

@@ -3,6 +3,7 @@
 #include "sound/SoundTree.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
+#include "support/Waiting.h"
 
 #include "platform/AudioEngine.h"
 #include "platform/AudioFormat.h"
@@ -18,7 +19,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -27,19 +27,6 @@ using TSamples = std::vector<int16_t>;
 
 const QString kFemale = QStringLiteral("Женский голос/");
 const QString kMale = QStringLiteral("Мужской голос/");
-
-// Lets queued calls through until Done holds or Ms milliseconds have passed.
-bool WaitUntil(const std::function<bool()>& Done, int Ms = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!Done()) {
-        if (clock.elapsed() > Ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-    return true;
-}
 
 // The device-format samples of a committed test sound.
 TSamples Expected(const char* Name)
