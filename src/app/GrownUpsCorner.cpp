@@ -151,6 +151,7 @@ void TGrownUpsCorner::Passed()
     FVoice = FContext.Settings.VoiceFolder;
     if (FVoice.endsWith(u'/')) FVoice.chop(1);
     FScreen->SetVoice(FVoice);  // the ribbon's voice, until the corner's switch chooses another
+    FScreen->ShowMicrophones(audio::TAudioCapture::DeviceNames());
     FScreen->show();
     ShowClips();
     ShowWords();
@@ -240,7 +241,7 @@ void TGrownUpsCorner::Record(const ownclips::TSpokenClip& Clip)
     clip::TClipRecorder* recorder = Recorder();
     if (!recorder) return Say(QStringLiteral("Звук ещё не готов: подождите немного."));
     FRecording = Clip;
-    const clip::TTakeStatus status = recorder->Start();
+    const clip::TTakeStatus status = recorder->Start(FScreen->Microphone());
     if (status != clip::TTakeStatus::Ready) {
         FRecording.reset();
         return Say(clip::TakeStatusSentence(status));

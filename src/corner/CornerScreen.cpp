@@ -88,6 +88,10 @@ QWidget* TCornerScreen::BuildVoice()
     });
     auto* bar = new QHBoxLayout;
     bar->addWidget(voice);
+    FMicrophone = new QComboBox(inner);
+    FMicrophone->setAccessibleName(QStringLiteral("Микрофон"));
+    FMicrophone->hide();
+    bar->addWidget(FMicrophone);
     FLevel = new QProgressBar(inner);
     FLevel->setRange(0, 60);
     FLevel->setTextVisible(false);
@@ -280,6 +284,18 @@ void TCornerScreen::ShowOwnPages(const QStringList& Pages)
 void TCornerScreen::ShowChosenPicture(const QImage& Picture)
 {
     FChosen->setPixmap(Picture.isNull() ? QPixmap() : QPixmap::fromImage(Picture.scaled(96, 72, Qt::KeepAspectRatio)));
+}
+
+void TCornerScreen::ShowMicrophones(const QStringList& Names)
+{
+    FMicrophone->clear();
+    FMicrophone->addItems(Names);
+    FMicrophone->setVisible(Names.size() > 1);
+}
+
+QString TCornerScreen::Microphone() const
+{
+    return FMicrophone->isVisible() ? FMicrophone->currentText() : QString();
 }
 
 void TCornerScreen::SetVoice(const QString& Voice)

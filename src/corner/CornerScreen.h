@@ -54,6 +54,10 @@ public:
     // The recording bar: "Стоп" while recording, then "Оставить" or "Ещё раз".
     std::function<void()> OnStop, OnKeep, OnAgain;
     std::function<void(const QString& Voice)> OnVoice;
+    // The microphones to choose from, shown only when there are several.
+    void ShowMicrophones(const QStringList& Names);
+    // The microphone chosen; empty for the default one.
+    QString Microphone() const;
     // Shows Voice ("Женский голос") on the voice switch without running OnVoice.
     void SetVoice(const QString& Voice);
     // The level meter while recording, in dB below full scale (-60 and below shows nothing).
@@ -85,4 +89,5 @@ private:
     QLabel* FPreview = nullptr;
     QProgressBar* FLevel = nullptr;
     QComboBox* FVoice = nullptr;
+    QComboBox* FMicrophone = nullptr;
 };
