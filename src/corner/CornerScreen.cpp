@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -44,6 +45,23 @@ QString SourceText(ownclips::TClipSource Source)
             return QStringLiteral("запись программы");
         case ownclips::TClipSource::None:
             return QStringLiteral("нет записи");
+    }
+    return QString();
+}
+
+QString GroupText(ownclips::TClipGroup Group)
+{
+    switch (Group) {
+        case ownclips::TClipGroup::LetterNames:
+            return QStringLiteral("Названия букв");
+        case ownclips::TClipGroup::LetterSounds:
+            return QStringLiteral("Звуки букв");
+        case ownclips::TClipGroup::Phrases:
+            return QStringLiteral("Фразы");
+        case ownclips::TClipGroup::Praise:
+            return QStringLiteral("Похвала");
+        case ownclips::TClipGroup::TryAgain:
+            return QStringLiteral("Попробуй ещё");
     }
     return QString();
 }
@@ -141,6 +159,9 @@ QWidget* TCornerScreen::BuildPictures()
     FWord = new QLineEdit(page);
     FWord->setAccessibleName(QStringLiteral("Слово"));
     FWord->setPlaceholderText(QStringLiteral("Слово, например: кот"));
+    connect(FWord, &QLineEdit::returnPressed, this, [this] {
+        if (OnSaveWord) OnSaveWord();
+    });
     entry->addWidget(FWord, 1);
     entry->addWidget(ItemButton(page, QStringLiteral("Сохранить"), QString(), [this] {
         if (OnSaveWord) OnSaveWord();
@@ -204,6 +225,7 @@ void TCornerScreen::ShowSection(TSection Section)
 
 void TCornerScreen::ShowSection(int Index)
 {
+    if (Index != FSections->currentIndex()) FStatus->clear();  // what was said was about the other section
     FSections->setCurrentIndex(Index);
 }
 
@@ -222,7 +244,17 @@ int TCornerScreen::CurrentSection() const
 void TCornerScreen::ShowClips(const std::vector<ownclips::TSpokenClip>& Clips)
 {
     Clear(FClipRows);
+    std::optional<ownclips::TClipGroup> group;
     for (const ownclips::TSpokenClip& clip : Clips) {
+        if (clip.Group != group) {
+            group = clip.Group;
+            auto* heading = new QLabel(GroupText(clip.Group));
+            QFont bold = heading->font();
+            bold.setBold(true);
+            bold.setPointSize(bold.pointSize() + 2);
+            heading->setFont(bold);
+            FClipRows->addWidget(heading);
+        }
         auto* line = new QWidget;
         auto* row = new QHBoxLayout(line);
         auto* text = new QLabel(clip.Text);

@@ -52,12 +52,22 @@ void TPageMaker::SetPicture(const QImage& Picture)
     QImage flat(Picture.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);  // a transparent picture lies on white paper
     QPainter(&flat).drawImage(0, 0, Picture);
-    FPicture = flat.size() == flat.size().scaled(area, Qt::KeepAspectRatio)
-                   ? flat
-                   : flat.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    const double scale = double(kPreviewLongSide) / std::max(FPageSize.width(), FPageSize.height());
-    FPreviewPicture = FPicture.scaled(FPicture.size() * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Edges are found at the picture's own size or smaller, never in a blurred enlargement (where
+    // a small picture would lose them); the lines are enlarged instead.
+    FPicture = Shrunk(flat, area);
+    FPreviewPicture = Shrunk(FPicture, (QSizeF(area) * PreviewScale()).toSize());
     FName = QString();
+}
+
+double TPageMaker::PreviewScale() const
+{
+    return double(kPreviewLongSide) / std::max(FPageSize.width(), FPageSize.height());
+}
+
+QImage TPageMaker::Shrunk(const QImage& Picture, QSize Box)
+{
+    const QSize fit = Picture.size().scaled(Box, Qt::KeepAspectRatio);
+    return fit.width() < Picture.width() ? Picture.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation) : Picture;
 }
 
 QImage TPageMaker::Draw(const QImage& Picture, QSize Page, double Scale, int Detail) const
@@ -65,10 +75,21 @@ QImage TPageMaker::Draw(const QImage& Picture, QSize Page, double Scale, int Det
     QImage page(Page, QImage::Format_Grayscale8);
     page.fill(255);
     if (Picture.isNull()) return page;
+    const QSize area = (QSizeF(FPageSize - QSize(2 * kMargin, 2 * kMargin)) * Scale).toSize();
+    const QSize fit = Picture.size().scaled(area, Qt::KeepAspectRatio);
+    const double enlarged = double(fit.width()) / Picture.width();  // 1 unless the picture is small
     TLineDrawingOptions options;
     options.Detail = Detail;
-    options.LineWidth = std::max(2, int(std::lround(kLineWidth * Scale)));
-    const QImage lines = LineDrawing(Picture, options);
+    options.LineWidth = std::max(2, int(std::lround(kLineWidth * Scale / enlarged)));
+    QImage lines = LineDrawing(Picture, options);
+    if (enlarged > 1.01) {
+        lines = lines.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Black on white again, with no grey for the printing to dither.
+        for (int y = 0; y < lines.height(); ++y) {
+            uchar* row = lines.scanLine(y);
+            for (int x = 0; x < lines.width(); ++x) row[x] = row[x] < 128 ? 0 : 255;
+        }
+    }
     QPainter painter(&page);
     painter.drawImage((Page.width() - lines.width()) / 2, (Page.height() - lines.height()) / 2, lines);
     return page;
@@ -81,8 +102,7 @@ QImage TPageMaker::Page(int Detail) const
 
 QImage TPageMaker::Preview(int Detail) const
 {
-    const double scale = double(kPreviewLongSide) / std::max(FPageSize.width(), FPageSize.height());
-    return Draw(FPreviewPicture, (QSizeF(FPageSize) * scale).toSize(), scale, Detail);
+    return Draw(FPreviewPicture, (QSizeF(FPageSize) * PreviewScale()).toSize(), PreviewScale(), Detail);
 }
 
 std::optional<QString> NameRefusal(const QString& Name)

@@ -38,9 +38,13 @@ public:
     QString SuggestedName() const { return FName; }
 
 private:
+    // The outlines of Picture (found at its size) on a page of size Page, Scale times the full page.
     QImage Draw(const QImage& Picture, QSize Page, double Scale, int Detail) const;
+    double PreviewScale() const;
+    // Picture made no larger than Box (kept as it is when it fits).
+    static QImage Shrunk(const QImage& Picture, QSize Box);
 
-    QImage FPicture;  // fitted into the page within its margin
+    QImage FPicture;  // fitted into the page within its margin, or smaller
     QImage FPreviewPicture;
     QSize FPageSize = kPageSize;
     QString FName;

@@ -34,14 +34,24 @@ bool TQtDialogs::ExecutePrintDialog(IPrinter& Printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+namespace {
+
+// Folder when it exists, else the home folder: a folder the dialog cannot open would become its file name.
+QString Existing(const QString& Folder)
+{
+    return QDir(Folder).exists() ? Folder : QDir::homePath();
+}
+
+}  // namespace
+
 QString TQtDialogs::ChooseFileToOpen(const QString& Title, const QString& Filter)
 {
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString pictures = Existing(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     return QFileDialog::getOpenFileName(FParent, Title, pictures, Filter);
 }
 
 QString TQtDialogs::ChooseFileToSave(const QString& Title, const QString& Name, const QString& Filter)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = Existing(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     return QFileDialog::getSaveFileName(FParent, Title, QDir(documents).filePath(Name), Filter);
 }

@@ -179,21 +179,28 @@ int BlackRegions(const QImage& Page)
 
 TEST_F(OwnPictures, CircleGivesOneClosedOutlineThatReadsBack)
 {
-    QImage drawing(900, 900, QImage::Format_RGB32);
-    drawing.fill(Qt::white);
-    {
-        QPainter painter(&drawing);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(Qt::black, 8));
-        painter.drawEllipse(QPoint(450, 450), 300, 300);
+    // A drawing larger than the page's picture area, and one much smaller (a small picture from the
+    // web): each page, and its preview, has the one closed outline.
+    QImage page;
+    for (const int side : {900, 160}) {
+        QImage drawing(side, side, QImage::Format_RGB32);
+        drawing.fill(Qt::white);
+        {
+            QPainter painter(&drawing);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(Qt::black, side / 100.0 + 1));
+            painter.drawEllipse(QPointF(side / 2.0, side / 2.0), side / 3.0, side / 3.0);
+        }
+        pages::TPageMaker maker;
+        maker.SetPicture(drawing);
+        for (const QImage& drawn : {maker.Preview(50), maker.Page(50)}) {
+            const QPoint centre(drawn.width() / 2, drawn.height() / 2);
+            EXPECT_EQ(BlackRegions(drawn), 1) << side << " px, drawn at " << drawn.width();
+            EXPECT_EQ(WhiteReachable(drawn, QPoint(0, 0), centre), 0) << side << " px: colour inside stays inside";
+        }
+        page = maker.Page(50);
     }
-    pages::TPageMaker maker;
-    maker.SetPicture(drawing);
-    const QImage page = maker.Page(50);
     ASSERT_EQ(page.size(), pages::kPageSize);
-    const QPoint centre(page.width() / 2, page.height() / 2);
-    EXPECT_EQ(BlackRegions(page), 1);
-    EXPECT_EQ(WhiteReachable(page, QPoint(0, 0), centre), 0);  // closed: colour inside stays inside
 
     const pages::TSaved saved = pages::SavePage(page, FUser.path(), pages::kDefaultTheme, QStringLiteral("Круг"));
     ASSERT_TRUE(saved.Error.isEmpty()) << saved.Error.toStdString();
