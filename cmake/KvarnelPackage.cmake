@@ -29,9 +29,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links come from dpkg-shlibdeps. That also covers the Qt plugins it
 # loads at run time, since Debian 12 ships them in the libraries' own packages: the xcb platform
 # and JPEG image plugins in libqt6gui6, the CUPS print plugin in libqt6printsupport6
-# (scripts/check-deb.sh makes sure both stay in Depends). Only Qt's Russian translations
-# (qtbase_ru.qm, loaded by name) need a hand-written dependency.
+# (scripts/check-deb.sh makes sure both stay in Depends). Qt's Russian translations (qtbase_ru.qm,
+# loaded by name) and the SQLite driver of Qt SQL (a plugin in a package of its own, which the
+# progress file needs) are written by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite")
 
 include(CPack)

@@ -39,7 +39,7 @@ for p in "${depends[@]}"; do
       fault "Depends on a sanitizer run-time: $p (a sanitizer build was packaged)" ;;
   esac
 done
-for p in libqt6gui6 libqt6printsupport6 qt6-translations-l10n libsdl2-2.0-0 libmpg123-0; do
+for p in libqt6gui6 libqt6printsupport6 qt6-translations-l10n libqt6sql6-sqlite libsdl2-2.0-0 libmpg123-0; do
   grep -qx "$p" <<<"$(printf '%s\n' "${depends[@]}")" || fault "Depends lacks $p"
 done
 
