@@ -4,9 +4,12 @@
 
 #include <QGridLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int kTileWidth = 220;
@@ -65,4 +68,26 @@ TWhoPlays::TWhoPlays(const std::vector<TChild>& Children, const std::function<QI
     }
     page->addLayout(grid);
     page->addStretch(1);
+}
+
+void TWhoPlays::keyPressEvent(QKeyEvent* Event)
+{
+    const auto focused = std::find(FTiles.begin(), FTiles.end(), focusWidget());
+    if (focused == FTiles.end()) return QWidget::keyPressEvent(Event);
+    switch (Event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!Event->isAutoRepeat()) (*focused)->click();
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            focusPreviousChild();
+            return;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            focusNextChild();
+            return;
+        default:
+            QWidget::keyPressEvent(Event);
+    }
 }

@@ -20,6 +20,10 @@ public:
     const std::vector<QToolButton*>& Tiles() const { return FTiles; }
     std::function<void(qint64 Child)> OnChoose;
 
+protected:
+    // Enter presses the tile with the focus, as Space does; the arrows move between the tiles.
+    void keyPressEvent(QKeyEvent* Event) override;
+
 private:
     std::vector<QToolButton*> FTiles;
 };

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -105,5 +106,15 @@ TEST(WhoPlays, TilesAreNamedByTheChildrenAndChoose)
     EXPECT_EQ(chooser.Tiles()[1]->accessibleName(), QStringLiteral("Петя"));
     chooser.Tiles()[1]->click();
     EXPECT_EQ(chosen, 7);
+    // By keys alone: the arrow to the next tile, Enter chooses it.
+    chosen = 0;
+    chooser.show();
+    chooser.Tiles()[0]->setFocus();
+    QTest::keyClick(chooser.Tiles()[0], Qt::Key_Right);
+    QTest::keyClick(chooser.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(chosen, 7);
+    QTest::keyClick(chooser.focusWidget(), Qt::Key_Right);
+    QTest::keyClick(chooser.focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(chosen, 9);
     chooser.grab().save(ShotPath("who_plays.png"));
 }
