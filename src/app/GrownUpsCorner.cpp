@@ -83,6 +83,7 @@ void TGrownUpsCorner::Build()
         FVoice = Voice;
         FRecorder.reset();  // levelled to the other voice's clips from now on
         FLoudness = {};
+        MeasureLoudness();
         ShowClips();
     };
     FScreen->OnListen = [this](const ownclips::TSpokenClip& Clip) { Listen(Clip); };
@@ -152,6 +153,7 @@ void TGrownUpsCorner::Passed()
     if (FVoice.endsWith(u'/')) FVoice.chop(1);
     FScreen->SetVoice(FVoice);  // the ribbon's voice, until the corner's switch chooses another
     FScreen->ShowMicrophones(audio::TAudioCapture::DeviceNames());
+    MeasureLoudness();
     FScreen->show();
     ShowClips();
     ShowWords();
@@ -216,15 +218,21 @@ void TGrownUpsCorner::Listen(const ownclips::TSpokenClip& Clip)
     Say(QStringLiteral("Для «%1» записи ещё нет.").arg(Clip.Text));
 }
 
+// The installed clips of the voice are decoded once to level recordings to them: started as the
+// corner opens, so that the first "Записать" rarely waits for it.
+void TGrownUpsCorner::MeasureLoudness()
+{
+    if (FLoudness.valid()) return;
+    QStringList folders;
+    for (const QString& root : Installed()) folders << QDir(root).filePath(content::layout::kSoundRoot + Voice());
+    FLoudness = std::async(std::launch::async, [folders] { return clip::MedianLoudnessDb(folders); }).share();
+}
+
 clip::TClipRecorder* TGrownUpsCorner::Recorder()
 {
     if (FRecorder) return FRecorder.get();
     if (!FContext.Speech) return nullptr;
-    if (!FLoudness.valid()) {
-        QStringList folders;
-        for (const QString& root : Installed()) folders << QDir(root).filePath(content::layout::kSoundRoot + Voice());
-        FLoudness = std::async(std::launch::async, [folders] { return clip::MedianLoudnessDb(folders); }).share();
-    }
+    MeasureLoudness();
     FRecorder = std::make_unique<clip::TClipRecorder>(*FContext.Speech, FLoudness.get());
     FRecorder->OnLevel = [this](double Db) { FScreen->ShowLevel(Db); };
     FRecorder->OnStoppedByItself = [this](clip::TTakeStatus Status) {

@@ -78,6 +78,7 @@ private:
     void KeepTake();
     void Revert(const ownclips::TSpokenClip& Clip);
     void AddPhrase(bool Praise, const QString& Text);
+    void MeasureLoudness();
     clip::TClipRecorder* Recorder();
     // Pictures and pages.
     void ChoosePicture(const QString& Path);
