@@ -79,13 +79,7 @@ void TGrownUpsCorner::Build()
     FGate->OnPassed = [this] { Passed(); };
     FGate->OnClosed = [this] { Close(); };
     FScreen->OnClose = [this] { Close(); };
-    FScreen->OnVoice = [this](const QString& Voice) {
-        FVoice = Voice;
-        FRecorder.reset();  // levelled to the other voice's clips from now on
-        FLoudness = {};
-        MeasureLoudness();
-        ShowClips();
-    };
+    FScreen->OnVoice = [this](const QString& Voice) { ChooseVoice(Voice); };
     FScreen->OnListen = [this](const ownclips::TSpokenClip& Clip) { Listen(Clip); };
     FScreen->OnRecord = [this](const ownclips::TSpokenClip& Clip) { Record(Clip); };
     FScreen->OnStop = [this] { StopRecording(); };
@@ -96,19 +90,13 @@ void TGrownUpsCorner::Build()
     FScreen->OnRevert = [this](const ownclips::TSpokenClip& Clip) { Revert(Clip); };
     FScreen->OnAddPhrase = [this](bool Praise, const QString& Text) { AddPhrase(Praise, Text); };
     FScreen->OnAddPicture = [this] {
-        const QString file = FContext.Dialogs
-                                 ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Добавить картинку"), kPictureFilter)
-                                 : QString();
-        if (!file.isEmpty()) ChoosePicture(file);
+        if (const QString file = ChooseFile(QStringLiteral("Добавить картинку")); !file.isEmpty()) ChoosePicture(file);
     };
     FScreen->OnSaveWord = [this] { SaveWord(); };
     FScreen->OnRename = [this](const QString& Word) { RenameWord(Word); };
     FScreen->OnRemove = [this](const QString& Word) { RemoveWord(Word); };
     FScreen->OnMakePage = [this] {
-        const QString file = FContext.Dialogs
-                                 ? FContext.Dialogs->ChooseFileToOpen(QStringLiteral("Сделать раскраску"), kPictureFilter)
-                                 : QString();
-        if (!file.isEmpty()) OpenPage(file);
+        if (const QString file = ChooseFile(QStringLiteral("Сделать раскраску")); !file.isEmpty()) OpenPage(file);
     };
     FScreen->OnDetail = [this](int Detail) {
         if (!FPage.IsEmpty()) FScreen->ShowPreview(FPage.Preview(Detail));
@@ -149,13 +137,12 @@ void TGrownUpsCorner::Close()
 void TGrownUpsCorner::Passed()
 {
     FGate->hide();
-    FVoice = FContext.Settings.VoiceFolder;
-    if (FVoice.endsWith(u'/')) FVoice.chop(1);
-    FScreen->SetVoice(FVoice);  // the ribbon's voice, until the corner's switch chooses another
+    QString voice = FContext.Settings.VoiceFolder;
+    if (voice.endsWith(u'/')) voice.chop(1);
+    FScreen->SetVoice(voice);  // the ribbon's voice, until the corner's switch chooses another
     FScreen->ShowMicrophones(audio::TAudioCapture::DeviceNames());
-    MeasureLoudness();
     FScreen->show();
-    ShowClips();
+    ChooseVoice(voice);
     ShowWords();
     ShowPages();
     if (FChildren) FChildren->Refresh();
@@ -188,6 +175,22 @@ void TGrownUpsCorner::AddProgressSection()
 void TGrownUpsCorner::Say(const QString& Sentence)
 {
     FScreen->ShowStatus(Sentence);
+}
+
+QString TGrownUpsCorner::ChooseFile(const QString& Title)
+{
+    return FContext.Dialogs ? FContext.Dialogs->ChooseFileToOpen(Title, kPictureFilter) : QString();
+}
+
+void TGrownUpsCorner::ChooseVoice(const QString& Voice)
+{
+    if (Voice != FVoice) {
+        FVoice = Voice;
+        FRecorder.reset();  // a take is levelled to the clips of its own voice
+        FLoudness = {};
+    }
+    MeasureLoudness();
+    ShowClips();
 }
 
 QString TGrownUpsCorner::Voice() const

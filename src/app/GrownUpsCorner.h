@@ -66,6 +66,9 @@ private:
     void AddProgressSection();
     void Passed();
     void Say(const QString& Sentence);
+    QString ChooseFile(const QString& Title);
+    // The voice whose clips are listed and recorded.
+    void ChooseVoice(const QString& Voice);
     QString Voice() const;
     QStringList Installed() const;
     void ShowClips();
