@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -461,6 +462,14 @@ TEST_F(MainFormGames, LeavingAGameWhileItsPicturesAreReadKeepsTheOtherActivityAn
     const QString theme = Folder.path() + QStringLiteral("/Pic/Raskraska/Звери/");
     ASSERT_TRUE(QDir().mkpath(theme));
     testpics::WritePage(theme + QStringLiteral("кот.flim"), testpics::Solid(20, 10, Qt::white));
+    // Photos that take a while to read, so that the game is opened while they are still being read
+    // (two tiny pictures can be read before the game looks, and it then starts at once).
+    QImage noise(2400, 1800, QImage::Format_RGB32);
+    QRandomGenerator random(5);
+    for (int y = 0; y < noise.height(); ++y) random.fillRange(reinterpret_cast<quint32*>(noise.scanLine(y)), noise.width());
+    for (const char* word : {"дом", "жук", "кит", "лев", "мяч", "сыр"})
+        ASSERT_TRUE(
+            noise.save(Folder.path() + QStringLiteral("/Pic/Images/Rus/") + QString::fromUtf8(word) + ".jpg", "JPG", 95));
     Form->FormActivate();
     Form->WaitForLoading();
     Form->Games->FindLetterExecute();  // its pictures are being read: the game is held
