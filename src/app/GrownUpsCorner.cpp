@@ -50,7 +50,14 @@ TGrownUpsCorner::TGrownUpsCorner(QWidget* Window, TAppContext& Context)
 {
     setObjectName(QStringLiteral("GrownUpsCorner"));
     setAccessibleName(kTitle);
+    // Calm and readable at arm's length: a pale page, text a little larger than the desktop's.
     setAutoFillBackground(true);
+    QPalette page = palette();
+    page.setColor(QPalette::Window, QColor(0xf3, 0xf7, 0xfb));
+    setPalette(page);
+    QFont text = font();
+    text.setPointSize(12);
+    setFont(text);
     setAcceptDrops(true);
     setGeometry(Window->rect());
     lower();  // hidden under everything until it is opened, whenever the window makes it

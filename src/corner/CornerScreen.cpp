@@ -251,7 +251,7 @@ void TCornerScreen::ShowClips(const std::vector<ownclips::TSpokenClip>& Clips)
             auto* heading = new QLabel(GroupText(clip.Group));
             QFont bold = heading->font();
             bold.setBold(true);
-            bold.setPointSize(bold.pointSize() + 2);
+            bold.setPointSize(15);
             heading->setFont(bold);
             FClipRows->addWidget(heading);
         }
