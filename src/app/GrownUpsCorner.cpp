@@ -6,6 +6,7 @@
 #include "core/Speech.h"
 #include "corner/CornerGate.h"
 #include "corner/CornerScreen.h"
+#include "pictures/PictureDecoding.h"
 #include "pictures/WordPictures.h"
 #include "platform/Dialogs.h"
 #include "progress/ChildrenPanel.h"
@@ -33,7 +34,8 @@ namespace {
 const QString kTitle = QStringLiteral("Для взрослых");
 const QString kPictureFilter = QStringLiteral("Картинки (*.jpg *.jpeg *.png *.bmp *.gif *.webp *.JPG *.JPEG *.PNG)");
 
-// A small picture of File, read at about the size it is shown (a phone photo is not decoded whole).
+// A small picture of a file the grown-up chose, in any format Qt reads, read at about the size it
+// is shown (a phone photo is not decoded whole).
 QImage Small(const QString& File, QSize Size)
 {
     QImageReader reader(File);
@@ -314,7 +316,11 @@ void TGrownUpsCorner::ShowWords()
 {
     const QStringList words = wordpics::OwnWords(FUserFolder);
     QList<QImage> small;
-    for (const QString& word : words) small << Small(wordpics::OwnPicturePath(FUserFolder, word), QSize(64, 48));
+    // The kept pictures are JPEGs: the games' own reader scales them as it decodes.
+    for (const QString& word : words) {
+        const TFittedDecode read = DecodeJpegFileToFit(wordpics::OwnPicturePath(FUserFolder, word), QSize(64, 48));
+        small << (read ? read->Picture : QImage());
+    }
     FScreen->ShowOwnWords(words, small);
 }
 
