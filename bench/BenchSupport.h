@@ -1,7 +1,7 @@
 #pragma once
 // What the benchmarks share: speech and dialogs that do nothing, and the median of a series.
 #include "core/Speech.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

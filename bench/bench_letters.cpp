@@ -5,7 +5,7 @@
 #include "core/Speech.h"
 #include "games/GameObjects.h"
 #include "letters/LetterPanelCollection.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/ScrollBox.h"
 
 #include <benchmark/benchmark.h>
 #include <QDir>

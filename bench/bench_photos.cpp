@@ -15,9 +15,9 @@
 #include "pictures/PictureDecoding.h"
 #include "pictures/ThumbnailCache.h"
 #include "platform/FileSystem.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/SpeedButton.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>

@@ -8,8 +8,8 @@
 #include "games/GameObjects.h"
 #include "letters/Letter.h"
 #include "pictures/ImgPanelCollection.h"
-#include "platform/Dialogs.h"
-#include "platform/Image.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Image.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>

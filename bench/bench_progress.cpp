@@ -2,7 +2,7 @@
 // the store's own thread), how long the summary for "Успехи" takes with 100,000 answers of one
 // child, and how large the file is then.
 #include "BenchSupport.h"
-#include "platform/ProgressDatabase.h"
+#include "platform/storage/ProgressDatabase.h"
 #include "progress/ProgressStore.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // Sound figures: how soon a pair starts, the gap between its two files, decoding speed and the
 // cost of the idle engine. Runs on SDL's silent driver, which keeps the pace of a real device.
-#include "platform/AudioEngine.h"
-#include "platform/AudioFormat.h"
-#include "platform/Dialogs.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/AudioEngine.h"
+#include "platform/audio/AudioFormat.h"
+#include "platform/audio/Mp3Decoder.h"
+#include "platform/widgets/Dialogs.h"
 #include "sound/EngineMediaPlayer.h"
 #include "sound/SoundFeedback.h"
 

@@ -12,9 +12,9 @@
 #include "core/AppContext.h"
 #include "core/Artwork.h"
 #include "games/GameObjects.h"
-#include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
-#include "platform/Panel.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Panel.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Benchmark entry: a headless application with the program's heap settings, then every benchmark. The user's cache
 // folder is a temporary one unless a benchmark sets its own.
-#include "platform/Fonts.h"
 #include "platform/Memory.h"
+#include "platform/widgets/Fonts.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // of its result: a decoded sound has a rate and whole frames; a failure says why and has no sound.
 #include "FuzzSupport.h"
 
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

@@ -9,7 +9,7 @@
 #include "content/ContentGenerator.h"
 #include "content/SpeechSheet.h"
 #include "core/ContentLayout.h"
-#include "platform/Fonts.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>

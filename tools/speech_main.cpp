@@ -8,8 +8,8 @@
 #include "content/SpeechFinish.h"
 #include "content/SpeechSheet.h"
 #include "core/Loudness.h"
-#include "platform/Fonts.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 #include "pictures/PictureName.h"
 #include "platform/Cp1251.h"
 #include "platform/FileSystem.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 
 #include <algorithm>
 

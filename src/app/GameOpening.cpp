@@ -9,14 +9,14 @@
 #include "colouring/ThemeMenu.h"
 #include "games/PictureGameSetup.h"
 #include "platform/FileSystem.h"
-#include "platform/Image.h"
-#include "platform/InputHold.h"
-#include "platform/Panel.h"
-#include "platform/QtPrinter.h"
-#include "platform/ScreenCursor.h"
-#include "platform/ScrollBox.h"
-#include "platform/SpeedButton.h"
-#include "platform/Stacking.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/InputHold.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/QtPrinter.h"
+#include "platform/widgets/ScreenCursor.h"
+#include "platform/widgets/ScrollBox.h"
+#include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/Stacking.h"
 
 #include <QAction>
 #include <QRadioButton>

@@ -8,7 +8,7 @@
 #include "corner/CornerScreen.h"
 #include "pictures/PictureDecoding.h"
 #include "pictures/WordPictures.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 #include "progress/ChildrenPanel.h"
 #include "progress/KnownLettersPage.h"
 #include "progress/ProgressScreen.h"

@@ -1,9 +1,9 @@
 #include "app/KeyboardPlay.h"
 
 #include "app/MainForm.h"
-#include "platform/Label.h"
-#include "platform/SpeedButton.h"
-#include "platform/Stacking.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/Stacking.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -9,8 +9,8 @@
 // are always the present ones. Keys held with Ctrl, Alt or Meta (but Ctrl+P) are left to the
 // window's shortcuts.
 #include "letters/KeyLetters.h"
-#include "platform/KeyScreen.h"
-#include "platform/Keyboard.h"
+#include "platform/widgets/KeyScreen.h"
+#include "platform/widgets/Keyboard.h"
 
 #include <QObject>
 #include <memory>

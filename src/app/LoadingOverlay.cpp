@@ -5,9 +5,9 @@
 #include "app/StartSequence.h"
 #include "app/StartupLoader.h"
 #include "core/Texts.h"
-#include "platform/Dialogs.h"
-#include "platform/Panel.h"
-#include "platform/ScreenCursor.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/ScreenCursor.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -8,13 +8,13 @@
 #include "core/Artwork.h"
 #include "core/Texts.h"
 #include "core/Vendor.h"
-#include "platform/Dialogs.h"
-#include "platform/Fonts.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
-#include "platform/SpeedButton.h"
-#include "platform/Stacking.h"
-#include "platform/Style.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/Stacking.h"
+#include "platform/widgets/Style.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -10,14 +10,14 @@
 #include "core/Palette.h"
 #include "core/Texts.h"
 #include "core/Vendor.h"
-#include "platform/Accessibility.h"
-#include "platform/Fonts.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/RichEdit.h"
-#include "platform/SpeedButton.h"
-#include "platform/Style.h"
-#include "platform/WidgetBuild.h"
+#include "platform/widgets/Accessibility.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/RichEdit.h"
+#include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/Style.h"
+#include "platform/widgets/WidgetBuild.h"
 
 #include <QAction>
 #include <QListWidget>

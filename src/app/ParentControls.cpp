@@ -3,7 +3,7 @@
 #include "app/VolumeIndicator.h"
 #include "core/AppContext.h"
 #include "core/Texts.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #include "app/VolumeIndicator.h"
 
 #include "core/Palette.h"
-#include "platform/Align.h"
-#include "platform/Fonts.h"
+#include "platform/widgets/Align.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QEvent>
 

@@ -6,11 +6,11 @@
 #include "pictures/PictureScreen.h"
 #include "pictures/StripKeys.h"
 #include "pictures/TileGeometry.h"
-#include "platform/Fonts.h"
-#include "platform/Image.h"
-#include "platform/ScrollBox.h"
-#include "platform/SpeedButton.h"
-#include "platform/WidgetBuild.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/ScrollBox.h"
+#include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/WidgetBuild.h"
 
 using namespace build;
 

@@ -1,7 +1,7 @@
 #pragma once
 // "Раскраска": a theme's colouring pages as thumbnails on the right, the chosen page large, and
 // the printer button above it.
-#include "platform/KeyScreen.h"
+#include "platform/widgets/KeyScreen.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "colouring/PagePrinting.h"
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 namespace {
 // The title and copyright lines are 12 points high whatever the printer's resolution.

@@ -2,10 +2,10 @@
 
 #include "colouring/ThemeMenuLayout.h"
 #include "core/Palette.h"
-#include "platform/Align.h"
-#include "platform/Fonts.h"
-#include "platform/Panel.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Align.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/SpeedButton.h"
 
 void FillThemeMenu(TPanel* Menu, const QStringList& Themes, const std::function<void(TSpeedButton*)>& OnChoose)
 {

@@ -1,6 +1,6 @@
 #include "core/Artwork.h"
 
-#include "platform/Fonts.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "core/Log.h"
 #include "core/Texts.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <exception>
 

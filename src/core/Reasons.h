@@ -1,7 +1,7 @@
 #pragma once
 // Why a content file could not be used, in the plain Russian of the program's boxes and of its
 // content check: the box says which file, this says what is wrong with it.
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 
 #include <QString>
 

@@ -8,12 +8,12 @@
 #include "games/GameLetterPanels.h"
 #include "games/GameObjects.h"
 #include "letters/BoardKeys.h"
-#include "platform/Accessibility.h"
-#include "platform/Fonts.h"
-#include "platform/Image.h"
-#include "platform/ScrollBox.h"
-#include "platform/SpeedButton.h"
-#include "platform/WidgetBuild.h"
+#include "platform/widgets/Accessibility.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/ScrollBox.h"
+#include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/WidgetBuild.h"
 
 using namespace build;
 

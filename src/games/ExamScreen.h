@@ -1,7 +1,7 @@
 #pragma once
 // "Экзамен": the program says a letter and the child finds its tile on a shuffled board. The
 // screen holds the repeat button above the board and the start control over it.
-#include "platform/KeyScreen.h"
+#include "platform/widgets/KeyScreen.h"
 
 class IDialogs;
 class QAction;

@@ -1,7 +1,7 @@
 #pragma once
 // "Найди букву": a picture is shown large and the child clicks, in a row of all 33 letters, the
 // letter its word begins with.
-#include "platform/KeyScreen.h"
+#include "platform/widgets/KeyScreen.h"
 
 class QAction;
 class QWidget;

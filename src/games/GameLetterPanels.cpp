@@ -1,7 +1,7 @@
 #include "games/GameLetterPanels.h"
 
 #include "letters/Letter.h"
-#include "platform/Accessibility.h"
+#include "platform/widgets/Accessibility.h"
 
 TMakeWWordLetterPanel::TMakeWWordLetterPanel(TCollection* Board) : TLetterPanel(Board)
 {

@@ -5,8 +5,8 @@
 #include "games/GameObjects.h"
 #include "letters/BoardKeys.h"
 #include "letters/LetterPanelCollection.h"
-#include "platform/ScrollBox.h"
-#include "platform/WidgetBuild.h"
+#include "platform/widgets/ScrollBox.h"
+#include "platform/widgets/WidgetBuild.h"
 
 using namespace build;
 

@@ -1,7 +1,7 @@
 #pragma once
 // "Обучение": the whole alphabet as a grid of letter tiles; a click on a tile says the letter's
 // name or sound.
-#include "platform/KeyScreen.h"
+#include "platform/widgets/KeyScreen.h"
 
 class IDialogs;
 class QAction;

@@ -6,8 +6,8 @@
 #include "letters/BoardKeys.h"
 #include "pictures/PictureScreen.h"
 #include "pictures/StripKeys.h"
-#include "platform/Image.h"
-#include "platform/WidgetBuild.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/WidgetBuild.h"
 
 using namespace build;
 

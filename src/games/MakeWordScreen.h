@@ -1,7 +1,7 @@
 #pragma once
 // "Дед Буквоед": the word of a picture is spelled under it with one letter left out, and the child
 // clicks the missing letter in a row of all 33.
-#include "platform/KeyScreen.h"
+#include "platform/widgets/KeyScreen.h"
 
 class QAction;
 class QWidget;

@@ -8,8 +8,8 @@
 #include "pictures/ImageCollection.h"
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/TileGeometry.h"
-#include "platform/Dialogs.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/ScrollBox.h"
 
 bool PrepareLetterChoiceRow(TSettings& Settings, TRusLetterPanelCollection& Row, QWidget* Container, IDialogs& Dialogs)
 {

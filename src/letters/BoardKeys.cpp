@@ -1,7 +1,7 @@
 #include "letters/BoardKeys.h"
 
 #include "letters/LetterPanelCollection.h"
-#include "platform/Label.h"
+#include "platform/widgets/Label.h"
 
 #include <algorithm>
 

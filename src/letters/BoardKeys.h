@@ -1,6 +1,6 @@
 #pragma once
 // A letter board as the keys reach it: its tiles as one region, and the tile a letter key picks.
-#include "platform/KeyScreen.h"
+#include "platform/widgets/KeyScreen.h"
 
 class TRusLetterPanelCollection;
 

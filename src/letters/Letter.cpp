@@ -5,7 +5,7 @@
 #include "core/Reasons.h"
 #include "letters/Log.h"
 #include "platform/FileSystem.h"
-#include "platform/SharedPictures.h"
+#include "platform/images/SharedPictures.h"
 
 #include <QImageReader>
 #include <array>

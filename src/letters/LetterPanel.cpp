@@ -3,9 +3,9 @@
 #include "core/AppContext.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
-#include "platform/Accessibility.h"
-#include "platform/Align.h"
-#include "platform/Fonts.h"
+#include "platform/widgets/Accessibility.h"
+#include "platform/widgets/Align.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QPointer>
 

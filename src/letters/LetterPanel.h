@@ -4,10 +4,10 @@
 // shuffles its letters the tiles stay in place and show and speak other letters.
 #include "letters/LetterSpeech.h"
 #include "platform/Collection.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/OwnedWidget.h"
-#include "platform/Panel.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/OwnedWidget.h"
+#include "platform/widgets/Panel.h"
 
 struct TAppContext;
 class TLetter;

@@ -2,7 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/ShuffleCollection.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/ScrollBox.h"
 
 #include <QWidget>
 

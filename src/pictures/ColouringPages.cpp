@@ -4,8 +4,8 @@
 #include "pictures/PageWriting.h"
 #include "pictures/WordPictures.h"
 #include "platform/FileSystem.h"
-#include "platform/LineDrawing.h"
 #include "platform/UserFiles.h"
+#include "platform/images/LineDrawing.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -9,8 +9,8 @@
 #include "pictures/PictureName.h"
 #include "pictures/PictureReading.h"
 #include "pictures/ThumbnailCache.h"
-#include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/widgets/Dialogs.h"
 
 namespace {
 

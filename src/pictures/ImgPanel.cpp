@@ -3,11 +3,11 @@
 #include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/TileGeometry.h"
-#include "platform/Accessibility.h"
-#include "platform/Align.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
+#include "platform/widgets/Accessibility.h"
+#include "platform/widgets/Align.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
 
 #include <QPointer>
 

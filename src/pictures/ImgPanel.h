@@ -4,7 +4,7 @@
 // "current" means there (the games' kinds live with the games).
 #include "platform/Collection.h"
 #include "platform/Cp1251.h"
-#include "platform/OwnedWidget.h"
+#include "platform/widgets/OwnedWidget.h"
 
 struct TAppContext;
 class TImgPanelCollection;

@@ -2,9 +2,9 @@
 
 #include "core/ShuffleCollection.h"
 #include "pictures/TileGeometry.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/ScrollBox.h"
 
 TImgPanelCollection::TImgPanelCollection(TAppContext& Context, TItemClass TileClass,
                                          std::unique_ptr<TImageCollection> NewImages)

@@ -2,7 +2,7 @@
 
 #include "pictures/PictureCheck.h"
 #include "pictures/ScrambledBitmap.h"
-#include "platform/TurboJpeg.h"
+#include "platform/images/TurboJpeg.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "pictures/PictureReading.h"
 
 #include "pictures/ThumbnailCache.h"
-#include "platform/SharedPictures.h"
+#include "platform/images/SharedPictures.h"
 
 #include <QFileInfo>
 #include <QFutureWatcher>

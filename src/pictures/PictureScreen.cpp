@@ -1,9 +1,9 @@
 #include "pictures/PictureScreen.h"
 
 #include "core/Palette.h"
-#include "platform/Accessibility.h"
-#include "platform/Image.h"
-#include "platform/WidgetBuild.h"
+#include "platform/widgets/Accessibility.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/WidgetBuild.h"
 
 namespace build {
 

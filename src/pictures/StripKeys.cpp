@@ -1,8 +1,8 @@
 #include "pictures/StripKeys.h"
 
 #include "pictures/ImgPanelCollection.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
 
 ui::TKeyRegion StripRegion(const TImgPanelCollection* Strip)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // A picture strip as the keys reach it: its tiles as one region, entered at the current picture.
-#include "platform/KeyScreen.h"
+#include "platform/widgets/KeyScreen.h"
 
 class TImgPanelCollection;
 

@@ -1,6 +1,6 @@
 #include "pictures/ThumbnailCache.h"
 
-#include "platform/SharedPictures.h"
+#include "platform/images/SharedPictures.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
 #include "progress/ChildrenPanel.h"
 
 #include "core/Settings.h"
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 #include "progress/ProgressScreen.h"
 #include "progress/ProgressStore.h"
 

@@ -1,6 +1,6 @@
 #include "progress/KnownLettersPage.h"
 
-#include "platform/Fonts.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QColor>
 #include <QFontMetrics>

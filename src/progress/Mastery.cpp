@@ -1,6 +1,6 @@
 #include "progress/Mastery.h"
 
-#include "platform/ProgressDatabase.h"
+#include "platform/storage/ProgressDatabase.h"
 
 #include <algorithm>
 #include <tuple>

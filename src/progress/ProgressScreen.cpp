@@ -1,10 +1,10 @@
 #include "progress/ProgressScreen.h"
 
-#include "platform/Accessibility.h"
-#include "platform/Dialogs.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Accessibility.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/SpeedButton.h"
 #include "progress/ProgressStore.h"
 
 #include <QDate>

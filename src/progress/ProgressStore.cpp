@@ -1,8 +1,8 @@
 #include "progress/ProgressStore.h"
 
-#include "platform/Dialogs.h"
-#include "platform/ProgressDatabase.h"
-#include "platform/ProgressWriter.h"
+#include "platform/storage/ProgressDatabase.h"
+#include "platform/storage/ProgressWriter.h"
+#include "platform/widgets/Dialogs.h"
 #include "progress/ChildName.h"
 #include "progress/Log.h"
 #include "progress/ProgressTable.h"

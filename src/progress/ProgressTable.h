@@ -1,7 +1,7 @@
 #pragma once
 // The table of answers for a teacher's spreadsheet: UTF-8 with a BOM (so a spreadsheet reads the
 // Cyrillic right), ';' between fields, local time with its offset.
-#include "platform/ProgressDatabase.h"
+#include "platform/storage/ProgressDatabase.h"
 
 #include <QString>
 

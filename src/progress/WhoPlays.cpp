@@ -1,6 +1,6 @@
 #include "progress/WhoPlays.h"
 
-#include "platform/Label.h"
+#include "platform/widgets/Label.h"
 
 #include <QGridLayout>
 #include <QIcon>

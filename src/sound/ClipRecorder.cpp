@@ -1,7 +1,7 @@
 #include "sound/ClipRecorder.h"
 
 #include "core/Speech.h"
-#include "platform/Mp3Encoder.h"
+#include "platform/audio/Mp3Encoder.h"
 #include "sound/OwnClips.h"
 
 #include <QFile>

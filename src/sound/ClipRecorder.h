@@ -3,7 +3,7 @@
 // the time limit) ends it, the take is prepared as the installed clips are, encoded to MP3 and
 // played at once through the program's speech; "Оставить" keeps it as the family's own clip,
 // "Ещё раз" records again, and anything else (leaving, closing) lets it go.
-#include "platform/AudioCapture.h"
+#include "platform/audio/AudioCapture.h"
 #include "sound/ClipPreparation.h"
 
 #include <QByteArray>

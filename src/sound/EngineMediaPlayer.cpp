@@ -1,8 +1,8 @@
 #include "sound/EngineMediaPlayer.h"
 
 #include "core/Reasons.h"
-#include "platform/AudioFormat.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/AudioFormat.h"
+#include "platform/audio/Mp3Decoder.h"
 
 TEngineMediaPlayer::TEngineMediaPlayer(std::shared_ptr<audio::TAudioEngine> Engine) : FEngine(std::move(Engine))
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The program's media player: MP3 files decoded whole when opened and played through the
 // process's one audio engine. A file cut short plays the beginning it holds.
-#include "platform/AudioEngine.h"
+#include "platform/audio/AudioEngine.h"
 #include "sound/MediaPlayer.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "sound/InstalledLoudness.h"
 
 #include "core/Loudness.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 
 #include <QDirIterator>
 #include <QHash>

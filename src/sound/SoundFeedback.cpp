@@ -2,9 +2,9 @@
 
 #include "core/ContentLayout.h"
 #include "core/Texts.h"
-#include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Random.h"
+#include "platform/widgets/Dialogs.h"
 #include "sound/Log.h"
 
 namespace {

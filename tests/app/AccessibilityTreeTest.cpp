@@ -3,10 +3,10 @@
 // default action does what a click does.
 #include "games/FormWorld.h"
 #include "games/PictureGameForm.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/QtPrint.h"
 
 #include <QAbstractButton>

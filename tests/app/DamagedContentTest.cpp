@@ -11,8 +11,8 @@
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/PictureFiles.h"
 #include "platform/ContentRoots.h"
-#include "platform/Label.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/SpeedButton.h"
 #include "sound/SoundSystem.h"
 #include "support/FakeDialogs.h"
 

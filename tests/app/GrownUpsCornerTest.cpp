@@ -6,7 +6,7 @@
 #include "corner/CornerGate.h"
 #include "corner/CornerScreen.h"
 #include "games/FormWorld.h"
-#include "platform/Label.h"
+#include "platform/widgets/Label.h"
 #include "progress/ProgressStore.h"
 #include "progress/WhoPlays.h"
 

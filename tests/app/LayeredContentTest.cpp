@@ -2,8 +2,8 @@
 // content at all.
 #include "app/MainForm.h"
 #include "pictures/PictureFiles.h"
-#include "platform/Image.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 #include "support/QtPrint.h"

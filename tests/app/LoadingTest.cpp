@@ -1,8 +1,8 @@
 // The start-up loading: the overlay's sliding bar, the background loader and what the window
 // does once it has ended.
 #include "app/MainForm.h"
-#include "platform/Panel.h"
-#include "platform/ScreenCursor.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/ScreenCursor.h"
 #include "support/FakeDialogs.h"
 
 #include <gtest/gtest.h>

@@ -7,10 +7,10 @@
 //
 // (scripts/monkey.sh runs it so.) A failure prints the seed and the event, so it replays.
 #include "app/MainForm.h"
-#include "platform/Label.h"
 #include "platform/Memory.h"
-#include "platform/ScrollBox.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/ScrollBox.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSpeech.h"

@@ -1,7 +1,7 @@
 // Ending in order: SIGTERM and SIGINT reach the window as a quit, the running program ends with
 // status 0 (and, in the sanitizer build, without a report) also while it loads.
-#include "platform/AudioEngine.h"
 #include "platform/QuitSignals.h"
+#include "platform/audio/AudioEngine.h"
 #include "support/ChildProgram.h"
 #include "support/QtPrint.h"
 #include "support/Waiting.h"

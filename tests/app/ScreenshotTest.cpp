@@ -3,8 +3,8 @@
 #include "app/MainForm.h"
 #include "app/ParentControls.h"
 #include "games/GameObjects.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
 #include "support/FakeDialogs.h"
 
 #include <gtest/gtest.h>

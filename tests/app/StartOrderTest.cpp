@@ -4,11 +4,11 @@
 #include "app/MainForm.h"
 #include "app/StartPicture.h"
 #include "app/StartSequence.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
-#include "platform/RichEdit.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/RichEdit.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 
 #include <gtest/gtest.h>

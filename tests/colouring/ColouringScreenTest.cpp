@@ -5,10 +5,10 @@
 #include "pictures/ImgPanelCollection.h"
 #include "pictures/ScrambledBitmap.h"
 #include "platform/Cp1251.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/ScrollBox.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/ScrollBox.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrinter.h"
 #include "support/QtPrint.h"
@@ -22,7 +22,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
-#include "platform/Label.h"
+#include "platform/widgets/Label.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "colouring/PagePrinting.h"
 #include "pictures/ImgPanelCollection.h"
 #include "platform/FileSystem.h"
-#include "platform/Panel.h"
-#include "platform/QtPrinter.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/QtPrinter.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 
 #include <gtest/gtest.h>

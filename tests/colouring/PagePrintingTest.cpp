@@ -1,5 +1,5 @@
 #include "colouring/PagePrinting.h"
-#include "platform/QtPrinter.h"
+#include "platform/widgets/QtPrinter.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrinter.h"
 

@@ -1,9 +1,9 @@
 #include "games/ExamGame.h"
 #include "games/FormWorld.h"
 
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/QtPrint.h"
 
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "games/PictureGameForm.h"
 
 #include "core/ContentLayout.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/ScrollBox.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>

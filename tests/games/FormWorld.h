@@ -5,9 +5,9 @@
 #include "games/GameObjects.h"
 #include "letters/Letter.h"
 #include "letters/LetterPanelCollection.h"
-#include "platform/Image.h"
-#include "platform/ScrollBox.h"
-#include "platform/SpeedButton.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/ScrollBox.h"
+#include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 

@@ -1,6 +1,6 @@
 #include "games/FormWorld.h"
 
-#include "platform/Panel.h"
+#include "platform/widgets/Panel.h"
 #include "support/QtPrint.h"
 
 #include <QDir>

@@ -3,10 +3,10 @@
 #include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
 
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/RichEdit.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/RichEdit.h"
+#include "platform/widgets/ScrollBox.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -4,9 +4,9 @@
 #include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
 
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
 
 #include <gtest/gtest.h>
 #include <QDateTime>

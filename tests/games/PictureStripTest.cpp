@@ -3,7 +3,7 @@
 #include "games/PictureGameWorld.h"
 #include "support/QtPrint.h"
 
-#include "platform/Label.h"
+#include "platform/widgets/Label.h"
 
 #include <gtest/gtest.h>
 #include <QTest>

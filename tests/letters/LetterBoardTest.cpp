@@ -1,8 +1,8 @@
 #include "letters/LetterPanelCollection.h"
 
 #include "letters/LetterFixture.h"
-#include "platform/Fonts.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/ScrollBox.h"
 #include "support/QtPrint.h"
 
 #include <QFile>

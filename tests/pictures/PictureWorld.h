@@ -6,9 +6,9 @@
 
 #include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/ScrollBox.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/ScrollBox.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 

@@ -1,6 +1,6 @@
 // A program killed (SIGKILL) at any moment keeps every answer it said was kept, nothing it was not
 // asked to keep, and a file that passes its integrity check.
-#include "platform/ProgressDatabase.h"
+#include "platform/storage/ProgressDatabase.h"
 
 #include <gtest/gtest.h>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 // A progress store in a temporary folder, with recording dialogs, and quick ways to make answers.
-#include "platform/ProgressDatabase.h"
+#include "platform/storage/ProgressDatabase.h"
 #include "progress/ProgressStore.h"
 #include "support/FakeDialogs.h"
 

@@ -1,7 +1,7 @@
 // A grown-up's recording from the microphone to the family's own clip, on SDL's disk driver, which
 // reads the "microphone" from a file: what comes out is trimmed, levelled and where the layers find it.
 #include "core/Loudness.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 #include "sound/ClipPreparation.h"
 #include "sound/ClipRecorder.h"
 #include "sound/InstalledLoudness.h"

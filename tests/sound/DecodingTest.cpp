@@ -2,8 +2,8 @@
 #include "sound/SoundTree.h"
 #include "support/QtPrint.h"
 
-#include "platform/AudioFormat.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/AudioFormat.h"
+#include "platform/audio/Mp3Decoder.h"
 
 #include <gtest/gtest.h>
 

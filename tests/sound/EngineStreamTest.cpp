@@ -5,9 +5,9 @@
 #include "support/QtPrint.h"
 #include "support/Waiting.h"
 
-#include "platform/AudioEngine.h"
-#include "platform/AudioFormat.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/AudioEngine.h"
+#include "platform/audio/AudioFormat.h"
+#include "platform/audio/Mp3Decoder.h"
 #include "sound/EngineMediaPlayer.h"
 #include "sound/SoundFeedback.h"
 #include "sound/SoundSystem.h"

@@ -1,7 +1,7 @@
 // Decoding MP3 bytes already in memory gives what decoding the same bytes as a file gives.
 #include "sound/SoundTree.h"
 
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 
 #include <gtest/gtest.h>
 

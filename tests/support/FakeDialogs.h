@@ -1,6 +1,6 @@
 #pragma once
 // A recording stand-in for the program's modal dialogs: nothing blocks, every call is kept.
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QString>
 #include <functional>

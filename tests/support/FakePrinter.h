@@ -1,6 +1,6 @@
 #pragma once
 // A recording printer: a page of a given size in device pixels that keeps every call made on it.
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QStringList>
 #include <vector>

@@ -1,6 +1,6 @@
 // Test entry: a headless application with the program's fonts, then every test. The user's cache
 // folder is a temporary one, so that no test reads or writes the real thumbnail cache.
-#include "platform/Fonts.h"
+#include "platform/widgets/Fonts.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "content/ContentGenerator.h"
 #include "content/SpeechAnalysis.h"
 #include "core/Loudness.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 
 #include <gtest/gtest.h>
 #include <QCryptographicHash>

@@ -5,7 +5,7 @@
 #include "content/ContentGenerator.h"
 #include "content/SpeechFinish.h"
 #include "core/Loudness.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 #include "support/QtPrint.h"
 
 #include <gmock/gmock.h>

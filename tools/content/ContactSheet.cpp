@@ -3,7 +3,7 @@
 #include "core/ContentLayout.h"
 #include "pictures/PictureDecoding.h"
 #include "platform/FileSystem.h"
-#include "platform/Fonts.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QPainter>
 

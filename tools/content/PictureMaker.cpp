@@ -1,7 +1,7 @@
 #include "content/PictureMaker.h"
 
 #include "pictures/ScrambledBitmap.h"
-#include "platform/Fonts.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

@@ -2,7 +2,7 @@
 
 #include "content/SpeechSynthesizer.h"
 #include "core/Loudness.h"
-#include "platform/Mp3Decoder.h"
+#include "platform/audio/Mp3Decoder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

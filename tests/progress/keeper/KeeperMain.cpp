@@ -2,7 +2,7 @@
 //     progress_keeper FOLDER TAG COUNT
 // keeps COUNT answers whose word is "TAG-<n>" (about one every millisecond) and writes "kept TAG-<n>"
 // on stdout, unbuffered, as soon as each is safely in FOLDER/progress.sqlite.
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 #include "progress/ProgressStore.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,17 @@
+#include "platform/widgets/KeyScreen.h"
+
+#include "platform/widgets/Keyboard.h"
+
+#include <QAbstractButton>
+
+namespace ui {
+
+TKeyRegion ButtonRegion(std::initializer_list<QAbstractButton*> Buttons)
+{
+    TKeyRegion region;
+    for (QAbstractButton* b : Buttons)
+        if (b) region.Items.push_back({b, [b] { PressButton(b); }});
+    return region;
+}
+
+}  // namespace ui
