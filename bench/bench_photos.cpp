@@ -18,6 +18,7 @@
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Panel.h"
 #include "platform/widgets/SpeedButton.h"
+#include "support/TestForm.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
@@ -181,7 +182,7 @@ TPhotoContent& PhotoContent()
 struct TShownWindow {
     TSilentDialogs Dialogs;
     TSilentSpeech Speech;
-    TMainForm Form;
+    TTestForm Form;
 
     explicit TShownWindow(const QString& Folder) : Form(&Dialogs, Folder)
     {
@@ -216,9 +217,9 @@ void ChildPhotoOpening(benchmark::State& State)
         TStallWatch stalls;
         const double cpu0 = ProcessCpuSeconds();
         const auto t0 = TClock::now();
-        w.Form.Games->FindLetterExecute();
-        const bool ready =
-            RunEventsUntil([&] { return StripReady(*w.Form.Objects.FirstLImgPanels, pictures, w.Form.BigImage); });
+        Named<QAction>(w.Form, "FindLetter")->trigger();
+        const bool ready = RunEventsUntil(
+            [&] { return StripReady(*w.Form.Objects.FirstLImgPanels, pictures, Named<TImage>(w.Form, "BigImage")); });
         const double ms = std::chrono::duration<double, std::milli>(TClock::now() - t0).count();
         const double cpu = ProcessCpuSeconds() - cpu0;
         const double stall = stalls.LongestMs();
@@ -239,22 +240,25 @@ void ChildDemoScreens(benchmark::State& State)
         const int pictures = int(fs::ListFiles(folder + "Pic/Images/Rus/", "*.jpg;*jpeg").size());
         TShownWindow w(folder);
         const double before = ResidentMiB();
-        TMainForm& f = w.Form;
+        TTestForm& f = w.Form;
         const auto t0 = TClock::now();
-        f.Games->FindLetterExecute();
-        bool ready = RunEventsUntil([&] { return StripReady(*f.Objects.FirstLImgPanels, pictures, f.BigImage); });
-        f.Games->MakeWordExecute();
-        ready = ready && RunEventsUntil([&] { return StripReady(*f.Objects.MakeWImgPanels, pictures, f.MakeWImage); });
-        f.Games->CreateRaskraskaMenuExecute();
-        const auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
+        Named<QAction>(f, "FindLetter")->trigger();
+        bool ready =
+            RunEventsUntil([&] { return StripReady(*f.Objects.FirstLImgPanels, pictures, Named<TImage>(f, "BigImage")); });
+        Named<QAction>(f, "MakeWord")->trigger();
+        ready = ready && RunEventsUntil([&] {
+                    return StripReady(*f.Objects.MakeWImgPanels, pictures, Named<TImage>(f, "MakeWImage"));
+                });
+        Named<QAction>(f, "CreateRaskraskaMenu")->trigger();
+        const auto themes = Named<TPanel>(f, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>();
         ready = ready && !themes.isEmpty();
         if (ready) {
             TSpeedButton* theme = themes.first();
             const int pages =
-                int(fs::ListFiles(f.Context.Settings.ColouringRoot + "/" + theme->Caption() + "/", "*.flim").size());
-            f.Games->RaskraskaExecute(theme);
+                int(fs::ListFiles(f.Context().Settings.ColouringRoot + "/" + theme->Caption() + "/", "*.flim").size());
+            theme->click();
             TRaskrasImgPanelCollection& strip = *f.Objects.RaskrasImgPanels;
-            ready = RunEventsUntil([&] { return strip.Count() == pages && !f.TimerPanel->isVisible(); });
+            ready = RunEventsUntil([&] { return strip.Count() == pages && !Named<TPanel>(f, "TimerPanel")->isVisible(); });
             if (ready && pages > 0) strip.GetTile(0)->PictureClick();
         }
         QCoreApplication::processEvents();

@@ -10,6 +10,7 @@
 #include "pictures/ImgPanelCollection.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Image.h"
+#include "support/TestForm.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
@@ -86,15 +87,15 @@ TContent& Content()
 struct TOpenWindow {
     TSilentDialogs Dialogs;
     TSilentSpeech Speech;
-    std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TTestForm> Form;
 
     TOpenWindow()
     {
-        Form = std::make_unique<TMainForm>(&Dialogs, Content().Folder);
+        Form = std::make_unique<TTestForm>(&Dialogs, Content().Folder);
         Form->SetSpeech(&Speech);
         Form->resize(1280, 800);
         Form->show();
-        LoadGameObjects(Form->Context, Form->Objects);
+        LoadGameObjects(Form->Context(), Form->Objects);
         Form->UpdateGameActions();
     }
     ~TOpenWindow() { Form->Objects.Reset(); }
@@ -108,10 +109,10 @@ double FirstOpeningMs(TDecodeMode Mode)
     TOpenWindow w;
     w.Form->Objects.FirstLImgPanels->Images->DecodeMode = Mode;
     const auto t0 = TClock::now();
-    w.Form->Games->FindLetterExecute();
-    w.Form->Games->WaitForPictures();
+    Named<QAction>(*w.Form, "FindLetter")->trigger();
+    FinishPictureReading(w.Form->Objects);
     const auto t1 = TClock::now();
-    benchmark::DoNotOptimize(w.Form->BigImage->Picture().constBits());
+    benchmark::DoNotOptimize(Named<TImage>(*w.Form, "BigImage")->Picture().constBits());
     return std::chrono::duration<double, std::milli>(t1 - t0).count();
 }
 
@@ -201,10 +202,10 @@ void BM_BothPictureGamesOpen_Memory(benchmark::State& state)
         TOpenWindow w;
         QCoreApplication::processEvents();
         const double before = ResidentMiB();
-        w.Form->Games->FindLetterExecute();
-        w.Form->Games->WaitForPictures();
-        w.Form->Games->MakeWordExecute();
-        w.Form->Games->WaitForPictures();
+        Named<QAction>(*w.Form, "FindLetter")->trigger();
+        FinishPictureReading(w.Form->Objects);
+        Named<QAction>(*w.Form, "MakeWord")->trigger();
+        FinishPictureReading(w.Form->Objects);
         QCoreApplication::processEvents();
         added = ResidentMiB() - before;
         const TGameObjects& o = w.Form->Objects;

@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Panel.h"
+#include "support/TestForm.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -59,9 +60,9 @@ public:
 
 // The main window that notes when its loading starts, so the measurement begins exactly there
 // while the start-up itself runs its ordinary course (first activation → StartLoading).
-class TTimedMainForm : public TMainForm {
+class TTimedMainForm : public TTestForm {
 public:
-    using TMainForm::TMainForm;
+    using TTestForm::TTestForm;
     void StartLoading() override
     {
         LoadingStartedAt = TClock::now();
@@ -144,11 +145,12 @@ void BuildMinimalWindow(QWidget& Window)
 }
 
 // Whether what the main window shows near the start screen's top-left corner is the start screen.
-bool StartScreenShown(TMainForm& Window)
+bool StartScreenShown(QWidget& Window)
 {
-    const QPoint probe = Window.StartPanel->mapTo(&Window, QPoint(10, 10));
+    const QPoint probe = Named<TPanel>(Window, "StartPanel")->mapTo(&Window, QPoint(10, 10));
     QWidget* shown = Window.childAt(probe);
-    return shown && (shown == Window.StartPanel || Window.StartPanel->isAncestorOf(shown));
+    return shown &&
+           (shown == Named<TPanel>(Window, "StartPanel") || Named<TPanel>(Window, "StartPanel")->isAncestorOf(shown));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -203,7 +205,7 @@ long long Nanoseconds(TClock::time_point At)
     std::unique_ptr<TFirstFrameWatch> watch;
     StartKvarnel(app, TCommandLine(), [&](QWidget& Window) {
         built = TClock::now();
-        auto* form = static_cast<TMainForm*>(&Window);
+        auto* form = &Window;
         watch = std::make_unique<TFirstFrameWatch>(&Window,
                                                    [&, form] { ReportFrameAndExit(begun, built, StartScreenShown(*form)); });
     });
@@ -317,7 +319,7 @@ double MainWindowFirstFrameInProcess(bool* StartScreen)
 {
     TRecordingDialogs dialogs;
     const auto start = TClock::now();
-    TMainForm window(&dialogs, fs::ExeFolder());
+    TTestForm window(&dialogs, fs::ExeFolder());
     TFirstFrameWatch watch(&window, [&] { *StartScreen = StartScreenShown(window); });
     const double seconds = watch.ShowAndWait(start);
     RunEventsUntil([&] { return window.LoadingEnded() || !window.Activated(); });
@@ -415,9 +417,9 @@ void BM_LoadGameObjectsInline(benchmark::State& State)
     std::vector<double> times;
     for (auto _ : State) {
         TRecordingDialogs dialogs;
-        TMainForm window(&dialogs, fs::ExeFolder());
+        TTestForm window(&dialogs, fs::ExeFolder());
         const auto start = TClock::now();
-        LoadGameObjects(window.Context, window.Objects);
+        LoadGameObjects(window.Context(), window.Objects);
         const double seconds = Seconds(TClock::now() - start);
         State.SetIterationTime(seconds);
         times.push_back(seconds);

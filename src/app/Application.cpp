@@ -2,12 +2,9 @@
 
 #include "app/CommandLine.h"
 #include "app/ContentCheck.h"
-#include "app/GrownUpsCorner.h"
 #include "app/MainForm.h"
 #include "app/ParentControls.h"
-#include "app/PlayerChoice.h"
 #include "app/RememberedChoices.h"
-#include "app/StartSequence.h"
 #include "core/Texts.h"
 #include "kvarnel_build_info.h"
 #include "platform/FileSystem.h"
@@ -144,20 +141,20 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     TMainForm window(&dialogs, TSettings::ForContent(ContentFor(Line), fs::ExeFolder()), nullptr,
                      TStartOrder::FirstFrameFirst);
     qtDialogs = TQtDialogs(&window);  // the boxes belong to the window
-    window.Controls->ApplyChoices(stored, ThisRun(stored, Line));
-    if (!Line.SmokeTest) window.Controls->SetChoicesFile(&choicesFile);
+    window.Controls().ApplyChoices(stored, ThisRun(stored, Line));
+    if (!Line.SmokeTest) window.Controls().SetChoicesFile(&choicesFile);
     // Neither Qt's own texts in Russian (its dialogs' buttons) nor the sound are needed for the
     // first frame: they come right after it, before loading makes the games playable. The sound
     // reads the window's settings and shows its boxes.
     // The icon too: looking it up in the desktop's icon themes reads their folders.
     std::unique_ptr<TSoundSystem> sound;
-    window.StartUp->SetAfterFirstFrame([&] {
+    window.AfterFirstFrame([&] {
         InstallRussianTranslations();
         QGuiApplication::setWindowIcon(
             QIcon::fromTheme(QStringLiteral(KV_APP_ID), QIcon(QStringLiteral(":/icons/" KV_APP_ID ".png"))));
-        sound = MakeSoundSystem(dialogs, window.Context.Settings, [&window] { window.StartPanelShowExecute(); });
+        sound = MakeSoundSystem(dialogs, window.Context().Settings, [&window] { window.StartPanelShowExecute(); });
         window.SetSpeech(sound->Speech.get());
-        window.Controls->SetVolumeHandler([engine = sound->Engine](int Percent, bool Muted) {
+        window.Controls().SetVolumeHandler([engine = sound->Engine](int Percent, bool Muted) {
             engine->SetVolume(Percent);
             engine->SetMuted(Muted);
         });
@@ -170,12 +167,12 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
         QObject::connect(&window, &TMainForm::LoadingFinished, &window, [&] {
             if (progress) return;
             progress = std::make_unique<TProgressStore>(TProgressStore::DefaultFolder(), dialogs);
-            JoinProgress(window, *progress);
-            if (Line.GrownUps) window.Corner->Open();
+            window.JoinProgress(*progress);
+            if (Line.GrownUps) window.OpenGrownUpsCorner();
         });
 
-    QObject::connect(window.Controls, &TParentControls::QuitRequested, &App, [] { QCoreApplication::exit(0); });
-    quitting = window.Controls;
+    QObject::connect(&window.Controls(), &TParentControls::QuitRequested, &App, [] { QCoreApplication::exit(0); });
+    quitting = &window.Controls();
     if (Line.SmokeTest)
         QObject::connect(&window, &TMainForm::LoadingFinished, &App,
                          [&](bool Loaded) { QApplication::exit(Loaded && printedDialogs.Shown == 0 ? 0 : 1); });
@@ -184,7 +181,7 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     const int result = App.exec();
     quitting = nullptr;
     window.SetSpeech(nullptr);
-    if (window.Corner) window.Corner->Close();  // a recording not kept is dropped
+    window.CloseGrownUpsCorner();  // a recording not kept is dropped
     sound.reset();
     progress.reset();  // what is still queued is written
     choicesFile.sync();

@@ -1,14 +1,12 @@
 #include "app/KeyboardPlay.h"
 
-#include "app/MainForm.h"
 #include "platform/widgets/Label.h"
-#include "platform/widgets/SpeedButton.h"
 #include "platform/widgets/Stacking.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QRadioButton>
 #include <algorithm>
 #include <optional>
 
@@ -27,11 +25,12 @@ constexpr unsigned char kZe = 0xE7;
 
 }  // namespace
 
-TKeyboardPlay::TKeyboardPlay(TMainForm& Form)
-    : FForm(Form),
+TKeyboardPlay::TKeyboardPlay(IKeyWindow& Window)
+    : FWindow(Window),
+      FForm(*Window.Window()),
       FCodes(ScanCodesOf(QGuiApplication::platformName())),
       FPreview(std::make_unique<TKeyPreview>(
-          &Form, [this](QKeyEvent* Key) { return FormKeyDown(Key); }, [this] { FormMouseDown(); }))
+          &FForm, [this](QKeyEvent* Key) { return FormKeyDown(Key); }, [this] { FormMouseDown(); }))
 {}
 
 TKeyboardPlay::~TKeyboardPlay() = default;
@@ -41,11 +40,16 @@ void TKeyboardPlay::AddScreen(const QWidget* Panel, ui::TKeyScreen Screen)
     FScreens.emplace_back(Panel, std::move(Screen));
 }
 
+void TKeyboardPlay::SetMenu(const QWidget* Panel, ui::TKeyScreen Menu)
+{
+    FMenu = {Panel, std::move(Menu)};
+}
+
 // --- What is shown ---
 
 bool TKeyboardPlay::MenuOpen() const
 {
-    return Shown(FForm.PopupMenuPanel) || Shown(FForm.RaskraskaPopupMenuPanel);
+    return Shown(FMenu.first);
 }
 
 const ui::TKeyScreen* TKeyboardPlay::ScreenOf(const QWidget* Panel) const
@@ -57,23 +61,32 @@ const ui::TKeyScreen* TKeyboardPlay::ScreenOf(const QWidget* Panel) const
 
 const ui::TKeyScreen* TKeyboardPlay::CoveringScreen() const
 {
-    if (!Shown(FForm.SysPanel) || !Above(FForm.SysPanel, FForm.GamesPanel)) return nullptr;
-    return ScreenOf(TopChild(FForm.SysPanel));
+    QWidget* system = FWindow.SystemScreen();
+    if (!Shown(system) || !Above(system, FWindow.GamesArea())) return nullptr;
+    return ScreenOf(TopChild(system));
 }
 
 const ui::TKeyScreen* TKeyboardPlay::ShownScreen() const
 {
-    // A screen over the whole window (the grown-ups' corner) lies over every other.
+    // A screen over the whole window (the grown-ups' corner, "Кто играет?") lies over every other;
+    // of two, the one raised last.
+    const ui::TKeyScreen* over = nullptr;
+    const QWidget* overPanel = nullptr;
     for (const auto& [panel, screen] : FScreens)
-        if (panel->parentWidget() == &FForm && panel->isVisible()) return &screen;
+        if (panel->parentWidget() == &FForm && panel->isVisible() && (!overPanel || Above(panel, overPanel))) {
+            over = &screen;
+            overPanel = panel;
+        }
+    if (over) return over;
     if (const ui::TKeyScreen* covering = CoveringScreen()) return covering;
-    return ScreenOf(TopChild(FForm.GamesPanel, FForm.RulesPanel));
+    return ScreenOf(TopChild(FWindow.GamesArea(), FWindow.Rules()));
 }
 
 // Open, and not covered by a screen raised after it (the start screen covers it without hiding it).
 bool TKeyboardPlay::RulesOpen() const
 {
-    return Shown(FForm.RulesPanel) && TopChild(FForm.GamesPanel) == FForm.RulesPanel && !CoveringScreen();
+    QWidget* rules = FWindow.Rules();
+    return Shown(rules) && TopChild(FWindow.GamesArea()) == rules && !CoveringScreen();
 }
 
 bool TKeyboardPlay::Usable(const TItem& Item) const
@@ -96,31 +109,24 @@ void TKeyboardPlay::AddUsable(std::vector<TRegion>& Regions, const TRegion& Regi
 std::vector<TKeyboardPlay::TRegion> TKeyboardPlay::Regions() const
 {
     std::vector<TRegion> regions;
-    if (FForm.LoadingShown()) return regions;  // nothing to press yet
+    if (FWindow.Loading()) return regions;  // nothing to press yet
 
     if (MenuOpen()) {
-        TRegion menu = ui::ButtonRegion({FForm.SpeedButton3, FForm.SpeedButton4, FForm.SpeedButton5, FForm.SpeedButton6});
-        // "Раскраска" opens the theme menu beside the main menu: the choice goes on there.
-        if (TSpeedButton* b = FForm.SpeedButton7) menu.Items.push_back({b, [b] { ui::PressButton(b); }, nullptr, true});
-        AddUsable(regions, menu);
-        if (Shown(FForm.RaskraskaPopupMenuPanel)) {
-            const auto themes = FForm.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
-            TRegion region;
-            for (TSpeedButton* b : themes) region.Items.push_back({b, [b] { ui::PressButton(b); }});
-            AddUsable(regions, region);
-        }
+        if (FMenu.second.Regions)
+            for (const TRegion& region : FMenu.second.Regions()) AddUsable(regions, region);
         return regions;
     }
 
     // The rules lie over the screen: closing them comes first.
-    if (RulesOpen()) AddUsable(regions, ui::ButtonRegion({FForm.RulesCloseButton}));
+    if (RulesOpen()) AddUsable(regions, ui::ButtonRegion({FWindow.RulesClose()}));
     const ui::TKeyScreen* screen = ShownScreen();
     if (!screen) return regions;
     if (screen->Regions)
         for (const TRegion& region : screen->Regions()) AddUsable(regions, region);
-    if (screen->WindowRegions && Shown(FForm.GenderVoiceRadioPanel)) {
-        TRegion voice = ui::ButtonRegion({FForm.FemaleVoiceRadioButton, FForm.MaleVoiceRadioButton});
-        if (FForm.MaleVoiceRadioButton && FForm.MaleVoiceRadioButton->isChecked()) voice.Entry = 1;
+    if (screen->WindowRegions && Shown(FWindow.VoiceChoice())) {
+        TRegion voice = ui::ButtonRegion(FWindow.VoiceButtons());
+        for (size_t i = 0; i < voice.Items.size(); ++i)
+            if (static_cast<QAbstractButton*>(voice.Items[i].Widget)->isChecked()) voice.Entry = i;
         AddUsable(regions, voice);
     }
     return regions;
@@ -133,7 +139,7 @@ bool TKeyboardPlay::FormKeyDown(QKeyEvent* Key)
     const ui::TKeyScreen* screen = ShownScreen();
     if (screen && screen->OwnKeys) return false;
     // Nothing takes keys while the loading overlay is up or the screen's content is being read.
-    if (FForm.LoadingShown() || (screen && screen->Busy && screen->Busy())) return false;
+    if (FWindow.Loading() || (screen && screen->Busy && screen->Busy())) return false;
     const Qt::KeyboardModifiers modifiers = Key->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
     // A held key repeats: moving on is welcome, pressing the same thing again and again is not.
     const bool repeat = Key->isAutoRepeat();
@@ -219,12 +225,12 @@ bool TKeyboardPlay::Locate(const std::vector<TRegion>& Regions, size_t& Region, 
 void TKeyboardPlay::Escape()
 {
     QPointer<TKeyboardPlay> alive(this);
-    if (MenuOpen())
-        FForm.MenuHide->trigger();
+    if (MenuOpen() && FMenu.second.Close)
+        FMenu.second.Close->trigger();
     else if (RulesOpen())
-        FForm.CloseRulesPanel->trigger();
-    else if (FForm.MenuLabel)
-        FForm.MenuLabel->Press();
+        FWindow.CloseRules();
+    else
+        FWindow.OpenMenu();
     if (alive) Settle(nullptr);
 }
 
@@ -234,7 +240,7 @@ void TKeyboardPlay::ShowRules()
     const ui::TKeyScreen* screen = ShownScreen();
     if (!screen || !screen->Rules) return;
     screen->Rules->trigger();
-    FForm.ShowRulesPanel->trigger();
+    FWindow.OpenRules();
 }
 
 bool TKeyboardPlay::FocusToMoveFrom(const std::vector<TRegion>& Regions, size_t& Region, size_t& Item)

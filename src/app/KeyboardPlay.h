@@ -7,7 +7,8 @@
 // that shows it; the keys know only the window's own parts (menus, rules panel, voice choice).
 // What a screen offers is asked at every key press and never kept: tiles made or freed meanwhile
 // are always the present ones. Keys held with Ctrl, Alt or Meta (but Ctrl+P) are left to the
-// window's shortcuts.
+// window's shortcuts. The menu describes its keys the same way; what the keys ask of the window
+// itself goes through IKeyWindow.
 #include "letters/KeyLetters.h"
 #include "platform/widgets/KeyScreen.h"
 #include "platform/widgets/Keyboard.h"
@@ -17,13 +18,36 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QKeyEvent;
 class QWidget;
-class TMainForm;
+
+// What the keys ask of the window: where the screens lie, whether it is loading, its rules panel,
+// its voice choice and its menu. Widgets not made yet are null.
+class IKeyWindow {
+public:
+    virtual ~IKeyWindow() = default;
+    virtual QWidget* Window() const = 0;
+    // The loading overlay is up: nothing can be pressed.
+    virtual bool Loading() const = 0;
+    // Where the screens lie; the system screen over it holds the game-type choosers.
+    virtual QWidget* GamesArea() const = 0;
+    virtual QWidget* SystemScreen() const = 0;
+    // The rules panel floating in the games area, its close button, its showing and closing.
+    virtual QWidget* Rules() const = 0;
+    virtual QAbstractButton* RulesClose() const = 0;
+    virtual void OpenRules() = 0;
+    virtual void CloseRules() = 0;
+    // The voice choice on the ribbon, in order; hidden on the start screen.
+    virtual QWidget* VoiceChoice() const = 0;
+    virtual std::vector<QAbstractButton*> VoiceButtons() const = 0;
+    // Opens the menu, as a click on "Меню" does.
+    virtual void OpenMenu() = 0;
+};
 
 class TKeyboardPlay : public QObject {
 public:
-    explicit TKeyboardPlay(TMainForm& Form);
+    explicit TKeyboardPlay(IKeyWindow& Window);
     ~TKeyboardPlay() override;
 
     // A key pressed anywhere in the window; true when it was used (no widget sees it then).
@@ -37,9 +61,13 @@ public:
     QWidget* Focused() const { return FFocus.Widget(); }
     bool FrameShown() const { return FFocus.FrameShown(); }
 
-    // The screen shown while Panel lies on top of the games area, or of the system screen over it.
+    // The screen shown while Panel lies on top of the games area, or of the system screen over it,
+    // or, for a panel of the window itself (the grown-ups' corner), while it is shown over it.
     // Panel is the screen's own; every screen registers once, when it is built.
     void AddScreen(const QWidget* Panel, ui::TKeyScreen Screen);
+    // The menu, over whatever screen is shown while Panel is: Menu's regions are the only ones then,
+    // Esc closes it, and a letter key does nothing.
+    void SetMenu(const QWidget* Panel, ui::TKeyScreen Menu);
 
     using TItem = ui::TKeyItem;
     using TRegion = ui::TKeyRegion;
@@ -78,9 +106,11 @@ private:
     bool FocusToMoveFrom(const std::vector<TRegion>& Regions, size_t& Region, size_t& Item);
     void FocusOn(QWidget* Widget);
 
-    TMainForm& FForm;
+    IKeyWindow& FWindow;
+    QWidget& FForm;
     TScanCodes FCodes;
     TKeyboardFocus FFocus;
     std::unique_ptr<TKeyPreview> FPreview;
     std::vector<std::pair<const QWidget*, ui::TKeyScreen>> FScreens;
+    std::pair<const QWidget*, ui::TKeyScreen> FMenu;
 };

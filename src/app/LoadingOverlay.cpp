@@ -67,8 +67,10 @@ void TLoadingOverlay::Timer1Timer()
 void TMainForm::StartLoading()
 {
     if (FLoader->Started() || LoadingEnded()) return;
-    if (Objects.PicGameBuffer) {  // made beforehand, as tests and benchmarks do: nothing to load
-        StartUp->Loaded();
+    if (Objects.PicGameBuffer) {  // made beforehand, as tests and benchmarks do: only the activities' own
+        for (const TActivity& activity : FActivities)
+            if (activity.Load) activity.Load();
+        FStartUp->Loaded();
         UpdateGameActions();
         return;
     }
@@ -82,9 +84,8 @@ void TMainForm::LoaderBody()
     FLoader->Post([this] {
         ui::SetScreenCursor(ui::TScreenCursor::HourGlass);
         Panel1->SetDoubleBuffered(true);
-        BigImagePanel->SetDoubleBuffered(true);
     });
-    const QString noContent = NoContentText(Context.Settings.Content);
+    const QString noContent = NoContentText(FContext.Settings.Content);
     if (!noContent.isEmpty()) qCWarning(lcApp) << "no content found";
     bool loaded = true;
     QString cause;
@@ -106,10 +107,10 @@ void TMainForm::LoaderBody()
     }
     FLoader->Post([this, loaded, cause, noContent] {
         ui::SetScreenCursor(ui::TScreenCursor::Default);
-        if (!noContent.isEmpty()) Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), noContent);
-        if (!loaded) Context.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), LoadingFailureText(cause));
+        if (!noContent.isEmpty()) FContext.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), noContent);
+        if (!loaded) FContext.Dialogs->ShowMessage(QString::fromUtf8(kWindowCaption), LoadingFailureText(cause));
         HideLoadingOverlay();
-        StartUp->Loaded();
+        FStartUp->Loaded();
         UpdateGameActions();
         emit LoadingFinished(loaded);
     });
@@ -119,7 +120,9 @@ void TMainForm::MakeGameObjects()
 {
     // With no content the learning board and the examination still work from their captions;
     // each sound that is missing says so when it is played.
-    LoadGameObjects(Context, Objects);
+    LoadGameObjects(FContext, Objects);
+    for (const TActivity& activity : FActivities)
+        if (activity.Load) activity.Load();
 }
 
 void TMainForm::WaitForLoading()

@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 
-#include "app/KeyboardPlay.h"
+#include "app/Activities.h"
+#include "app/GrownUpsCorner.h"
 #include "app/ParentControls.h"
+#include "app/PlayerChoice.h"
 #include "app/StartPicture.h"
 #include "app/StartSequence.h"
 #include "app/StartupLoader.h"
@@ -12,9 +14,14 @@
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/Panel.h"
+#include "platform/widgets/QtPrinter.h"
+#include "platform/widgets/ScreenCursor.h"
 #include "platform/widgets/SpeedButton.h"
 #include "platform/widgets/Stacking.h"
 #include "platform/widgets/Style.h"
+#include "progress/ChildrenPanel.h"
+#include "progress/ProgressStore.h"
+#include "progress/StorePractice.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,11 +32,11 @@
 
 namespace {
 
-QAction* NewAction(QObject* Manager, const char* Name, const char* Category, const QString& Caption)
+QAction* NewAction(QObject* Manager, const QString& Name, const QString& Category, const QString& Caption)
 {
     auto* a = new QAction(Caption, Manager);
-    a->setObjectName(QLatin1String(Name));
-    a->setProperty("category", QLatin1String(Category));
+    a->setObjectName(Name);
+    a->setProperty("category", Category);
     return a;
 }
 
@@ -40,8 +47,14 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
       FUrlOpener(ui::SystemUrlOpener([this](const QString& Url) { BrowserFailed(Url); })),
       FLoader(std::make_unique<TStartupLoader>(this))
 {
-    Context.Settings = Settings;
-    Context.Dialogs = Dialogs;
+    FContext.Settings = Settings;
+    FContext.Dialogs = Dialogs;
+    FContext.Printer = [this] {
+        if (!FPrinter) FPrinter = std::make_unique<TQtPrinter>();
+        return FPrinter.get();
+    };
+    FActivities = MakeActivities(FContext, Objects, *this);
+    FParts.resize(FActivities.size());
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
@@ -55,32 +68,30 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     ui::SetBaseSize(this, QSize(kBaseWidth, kBaseHeight));
 
     CreateActions();
-    Keyboard = std::make_unique<TKeyboardPlay>(*this);
-    Games = new TGameOpening(*this);
+    FKeyboard = std::make_unique<TKeyboardPlay>(static_cast<IKeyWindow&>(*this));
     // The window's children, bottom to top in the order they are created.
     CreateLoadingOverlay(this);
     CreateTitleRibbon();
     CreateContentArea();
-    CreatePopupMenu(this, *this);
-    CreateThemeMenu(this);
-    Controls = new TParentControls(*this, *MenuRibbon, *FemaleVoiceRadioButton, *MaleVoiceRadioButton, Context);
-    connect(Controls, &TParentControls::QuitRequested, this, [this] {
+    CreateMenus();
+    FControls = new TParentControls(*this, *MenuRibbon, *FemaleVoiceRadioButton, *MaleVoiceRadioButton, FContext);
+    connect(FControls, &TParentControls::QuitRequested, this, [this] {
         // Whatever is still starting stops: no later step, and the loader between two files.
-        StartUp->End();
+        FStartUp->End();
         FLoader->Stop();
     });
-    Context.SourcePanel = SourcePanel;
-    Context.Ending = [this] { return FLoader->StopRequested(); };
+    FContext.SourcePanel = SourcePanel;
+    FContext.Ending = [this] { return FLoader->StopRequested(); };
     const bool keepStartPicture = SetStartPicture(Order);
     const bool firstFrameFirst = Order == TStartOrder::FirstFrameFirst;
     if (!firstFrameFirst) CompleteBuild(false);
-    StartUp = new TStartSequence(firstFrameFirst,
-                                 {[this] { ActivateWindow(); },
-                                  [this] { ShowLoadingOverlay(); },
-                                  [this, keepStartPicture] { CompleteBuild(keepStartPicture); },
-                                  {},
-                                  [this] { StartLoading(); }},
-                                 this);
+    FStartUp = new TStartSequence(firstFrameFirst,
+                                  {[this] { ActivateWindow(); },
+                                   [this] { ShowLoadingOverlay(); },
+                                   [this, keepStartPicture] { CompleteBuild(keepStartPicture); },
+                                   {},
+                                   [this] { StartLoading(); }},
+                                  this);
 
     UpdateGameActions();
     ui::Realign(this);
@@ -99,41 +110,18 @@ void TMainForm::CreateActions()
     ActionManager1->setObjectName(QStringLiteral("ActionManager1"));
     ActionManager1->setProperty("style", QStringLiteral("XP Style"));
 
-    SoundLetters = NewAction(ActionManager1, "SoundLetters", "Games", QStringLiteral("Обучение"));
-    FindLetter = NewAction(ActionManager1, "FindLetter", "Games", QStringLiteral("Найди букву"));
-    MakeWord = NewAction(ActionManager1, "MakeWord", "Games", QStringLiteral("Дед Буквоед"));
-    Examination = NewAction(ActionManager1, "Examination", "Games", QStringLiteral("Экзамен"));
-    Raskraska = NewAction(ActionManager1, "Raskraska", "Games", QStringLiteral("Раскраска"));
-    ShowRulesPanel = NewAction(ActionManager1, "ShowRulesPanel", "RulesPanel", QStringLiteral("Открыть"));
-    CloseRulesPanel = NewAction(ActionManager1, "CloseRulesPanel", "RulesPanel", QStringLiteral("Закрыть"));
-    ShowSndGameRules = NewAction(ActionManager1, "ShowSndGameRules", "RulesPanel", QStringLiteral("ShowSndGameRules"));
-    ShowPicGameRules = NewAction(ActionManager1, "ShowPicGameRules", "RulesPanel", QStringLiteral("ShowPicGameRules"));
-    ShowMakeWGameRules = NewAction(ActionManager1, "ShowMakeWGameRules", "RulesPanel", QStringLiteral("ShowMakeWGameRules"));
-    ShowExamGameRules = NewAction(ActionManager1, "ShowExamGameRules", "RulesPanel", QStringLiteral("ShowExamGameRules"));
-    ShowRaskraskaRules = NewAction(ActionManager1, "ShowRaskraskaRules", "RulesPanel", QStringLiteral("ShowRaskraskaRules"));
-    ShowRaskraskaMenu = NewAction(ActionManager1, "ShowRaskraskaMenu", "Menu", QStringLiteral("ShowRaskraskaMenu"));
-    CreateRaskraskaMenu = NewAction(ActionManager1, "CreateRaskraskaMenu", "Menu", QStringLiteral("CreateRaskraskaMenu"));
-    MenuHide = NewAction(ActionManager1, "MenuHide", "Menu", QStringLiteral("MenuHide"));
-    PrintRaskraska = NewAction(ActionManager1, "PrintRaskraska", "Functons", QString());
-    StartPanelShow = NewAction(ActionManager1, "StartPanelShow", "", QStringLiteral("StartPanelShow"));
-
-    connect(SoundLetters, &QAction::triggered, this, [this] { Games->SoundLettersExecute(); });
-    connect(FindLetter, &QAction::triggered, this, [this] { Games->FindLetterExecute(); });
-    connect(MakeWord, &QAction::triggered, this, [this] { Games->MakeWordExecute(); });
-    connect(Examination, &QAction::triggered, this, [this] { Games->ExaminationExecute(); });
+    CreateActivityActions();
+    ShowRulesPanel =
+        NewAction(ActionManager1, QStringLiteral("ShowRulesPanel"), QStringLiteral("RulesPanel"), QStringLiteral("Открыть"));
+    CloseRulesPanel = NewAction(ActionManager1, QStringLiteral("CloseRulesPanel"), QStringLiteral("RulesPanel"),
+                                QStringLiteral("Закрыть"));
+    MenuHide = NewAction(ActionManager1, QStringLiteral("MenuHide"), QStringLiteral("Menu"), QStringLiteral("MenuHide"));
+    StartPanelShow =
+        NewAction(ActionManager1, QStringLiteral("StartPanelShow"), QString(), QStringLiteral("StartPanelShow"));
     connect(ShowRulesPanel, &QAction::triggered, this, [this] { ShowRulesPanelExecute(); });
     connect(CloseRulesPanel, &QAction::triggered, this, [this] { CloseRulesPanelExecute(); });
-    connect(ShowSndGameRules, &QAction::triggered, this, [this] { ShowSndGameRulesExecute(); });
-    connect(ShowPicGameRules, &QAction::triggered, this, [this] { ShowPicGameRulesExecute(); });
-    connect(ShowMakeWGameRules, &QAction::triggered, this, [this] { ShowMakeWGameRulesExecute(); });
-    connect(ShowExamGameRules, &QAction::triggered, this, [this] { ShowExamGameRulesExecute(); });
-    connect(ShowRaskraskaRules, &QAction::triggered, this, [this] { ShowRaskraskaRulesExecute(); });
-    connect(ShowRaskraskaMenu, &QAction::triggered, this, [this] { Games->ShowRaskraskaMenuExecute(); });
     connect(MenuHide, &QAction::triggered, this, [this] { MenuHideExecute(); });
     connect(StartPanelShow, &QAction::triggered, this, [this] { StartPanelShowExecute(); });
-    connect(CreateRaskraskaMenu, &QAction::triggered, this, [this] { Games->CreateRaskraskaMenuExecute(); });
-    connect(PrintRaskraska, &QAction::triggered, this, [this] { Games->PrintRaskraskaExecute(); });
-    // Raskraska runs from the theme buttons, with the button as sender.
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -141,27 +129,187 @@ void TMainForm::CreateActions()
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }
 
+void TMainForm::CreateActivityActions()
+{
+    for (size_t i = 0; i < FActivities.size(); ++i) {
+        const TActivity& a = FActivities[i];
+        TActivityParts& parts = FParts[i];
+        parts.Action = NewAction(ActionManager1, a.Action, a.Category, a.Caption);
+        connect(parts.Action, &QAction::triggered, this, [this, i] { OpenActivity(i); });
+        for (const TActivityAction& more : a.MoreActions) {
+            QAction* action = NewAction(ActionManager1, more.Name, more.Category, more.Caption);
+            if (more.Run) connect(action, &QAction::triggered, this, more.Run);
+            parts.MoreActions.emplace_back(action, more.WhenPlayable);
+        }
+        parts.ShowRules = NewAction(ActionManager1, a.Rules.Action, QStringLiteral("RulesPanel"), a.Rules.Action);
+        connect(parts.ShowRules, &QAction::triggered, this, [&parts] {
+            if (parts.RulesPage) parts.RulesPage->raise();
+        });
+    }
+}
+
 void TMainForm::UpdateGameActions()
 {
-    const TGameObjects& o = Objects;
-    SoundLetters->setEnabled(o.SndLetterPanels != nullptr);
-    FindLetter->setEnabled(o.PicGameBuffer && o.PicLetterPanels && o.FirstLImgPanels);
-    MakeWord->setEnabled(o.MakeWBuffer && o.MakeWLetterPanels && o.MakeWImgPanels);
-    Examination->setEnabled(o.ExamGame && o.ExamLetterPanels);
-    ShowRaskraskaMenu->setEnabled(o.RaskrasImgPanels != nullptr);
-    Raskraska->setEnabled(o.RaskrasImgPanels != nullptr);
+    for (size_t i = 0; i < FActivities.size(); ++i) {
+        const bool playable = FActivities[i].Playable && FActivities[i].Playable();
+        FParts[i].Action->setEnabled(playable);
+        for (const auto& [action, whenPlayable] : FParts[i].MoreActions)
+            if (whenPlayable) action->setEnabled(playable);
+    }
+}
+
+// --- Opening an activity ---
+
+void TMainForm::OpenActivity(size_t Index)
+{
+    const TActivity& a = FActivities[Index];
+    if (a.Open) return a.Open();
+    ui::TCursorGuard hourGlass;
+    MenuHideExecute();
+    if (TPanel* chooser = FParts[Index].Chooser) {
+        // One chooser at a time, over the screen it chooses for.
+        for (const TActivityParts& other : FParts)
+            if (other.Chooser && other.Chooser != chooser) other.Chooser->hide();
+        ui::ToFront(chooser);
+        ui::ToFront(SysPanel);
+    } else {
+        LeaveChoosers();
+    }
+    if (a.Prepare && !a.Prepare()) {
+        StartPanelShowExecute();
+        return;
+    }
+    // Under the system screen while a chooser is up.
+    FParts[Index].Screen->raise();
+    ShowVoiceChoice();
+    ShowRules(a.Action);
+    if (a.Opened) a.Opened();
+}
+
+void TMainForm::Choose(size_t Index, const TActivityChoice& Choice)
+{
+    SysPanel->hide();
+    if (Choice.Choose()) FParts[Index].Chooser->hide();
+}
+
+void TMainForm::HideMenus()
+{
+    MenuHideExecute();
+}
+
+void TMainForm::LeaveChoosers()
+{
+    SysPanel->hide();
+    for (const TActivityParts& parts : FParts)
+        if (parts.Chooser) parts.Chooser->hide();
+}
+
+void TMainForm::ShowRules(const QString& Activity)
+{
+    for (size_t i = 0; i < FActivities.size(); ++i)
+        if (FActivities[i].Action == Activity) FParts[i].ShowRules->trigger();
+    ShowRulesPanelExecute();
+}
+
+void TMainForm::ShowVoiceChoice()
+{
+    GenderVoiceRadioPanel->show();
+}
+
+bool TMainForm::Shows(const QWidget* Screen) const
+{
+    return ui::TopChild(GamesPanel, RulesPanel) == Screen;
+}
+
+TPanel* TMainForm::SubMenu() const
+{
+    return RaskraskaPopupMenuPanel;
+}
+
+void TMainForm::BeginWaiting()
+{
+    if (FWaiting++ == 0) ShowLoadingOverlay();
+}
+
+void TMainForm::EndWaiting()
+{
+    if (FWaiting > 0 && --FWaiting == 0) HideLoadingOverlay();
+}
+
+// --- What the keys ask ---
+
+QWidget* TMainForm::GamesArea() const
+{
+    return GamesPanel;
+}
+
+QWidget* TMainForm::SystemScreen() const
+{
+    return SysPanel;
+}
+
+QWidget* TMainForm::Rules() const
+{
+    return RulesPanel;
+}
+
+QAbstractButton* TMainForm::RulesClose() const
+{
+    return RulesCloseButton;
+}
+
+QWidget* TMainForm::VoiceChoice() const
+{
+    return GenderVoiceRadioPanel;
+}
+
+std::vector<QAbstractButton*> TMainForm::VoiceButtons() const
+{
+    return {FemaleVoiceRadioButton, MaleVoiceRadioButton};
+}
+
+void TMainForm::OpenMenu()
+{
+    if (MenuLabel) MenuLabel->Press();
+}
+
+ui::TKeyScreen TMainForm::MenuKeys() const
+{
+    ui::TKeyScreen keys;
+    keys.Regions = [this] {
+        ui::TKeyRegion entries;
+        for (size_t i = 0; i < FActivities.size(); ++i)
+            if (TSpeedButton* b = FParts[i].MenuEntry)
+                // An entry that opens the panel beside the menu: the choice goes on there.
+                entries.Items.push_back({b, [b] { ui::PressButton(b); }, nullptr, FActivities[i].OpensSubMenu});
+        ui::TKeyRegions regions{entries};
+        if (!RaskraskaPopupMenuPanel->isHidden()) {
+            std::vector<QAbstractButton*> choices;
+            for (TSpeedButton* b : RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly))
+                choices.push_back(b);
+            regions.push_back(ui::ButtonRegion(choices));
+        }
+        return regions;
+    };
+    keys.Close = MenuHide;
+    return keys;
 }
 
 // --- Start-up ---
 
 bool TMainForm::Activated() const
 {
-    return StartUp->Reached(TStartStep::Activated);
+    return FStartUp->Reached(TStartStep::Activated);
 }
 
 bool TMainForm::LoadingEnded() const
 {
-    return StartUp->Step() == TStartStep::Loaded;
+    return FStartUp->Step() == TStartStep::Loaded;
+}
+
+void TMainForm::AfterFirstFrame(std::function<void()> Steps)
+{
+    FStartUp->SetAfterFirstFrame(std::move(Steps));
 }
 
 void TMainForm::changeEvent(QEvent* Event)
@@ -175,7 +323,7 @@ void TMainForm::changeEvent(QEvent* Event)
 void TMainForm::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
-    StartUp->Shown();
+    FStartUp->Shown();
     if (!Activated())
         QMetaObject::invokeMethod(
             this, [this] { FormActivate(); }, Qt::QueuedConnection);
@@ -184,7 +332,7 @@ void TMainForm::showEvent(QShowEvent* Event)
 void TMainForm::paintEvent(QPaintEvent* Event)
 {
     QWidget::paintEvent(Event);
-    StartUp->Painted();
+    FStartUp->Painted();
 }
 
 bool TMainForm::SetStartPicture(TStartOrder Order)
@@ -201,7 +349,7 @@ bool TMainForm::SetStartPicture(TStartOrder Order)
 
 void TMainForm::FormActivate()
 {
-    StartUp->Activate();
+    FStartUp->Activate();
 }
 
 void TMainForm::ActivateWindow()
@@ -209,7 +357,7 @@ void TMainForm::ActivateWindow()
     // Where no window manager maximises windows, fill the screen by hand first.
     if (QScreen* where = screen(); where && isVisible()) setGeometry(where->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    Controls->Start();
+    FControls->Start();
     GamesPanel->raise();
     StartPanelShowExecute();
 }
@@ -218,12 +366,42 @@ void TMainForm::closeEvent(QCloseEvent* Event)
 {
     // In kiosk mode only the program itself ends the window: not the close button, Alt+F4 or the
     // window manager. Elsewhere a close ends the program as Ctrl+Q does.
-    if (!Controls->MayClose()) {
+    if (!FControls->MayClose()) {
         Event->ignore();
         return;
     }
     QWidget::closeEvent(Event);
-    Controls->QuitProgram();
+    FControls->QuitProgram();
+}
+
+// --- Each child's progress and the grown-ups' corner ---
+
+void TMainForm::JoinProgress(TProgressStore& Store)
+{
+    FContext.Answers.Listen([&Store](const TAnswer& Answer) { Store.Keep(Answer); });
+    // "Экзамен: сначала трудные буквы", when the grown-up has turned it on in "Успехи".
+    FContext.ExamPractice = std::make_shared<TStorePractice>(Store);
+    FPlayers = new TPlayerChoice(*this, *MenuRibbon, Store, [&settings = FContext.Settings](const QString& Animal) {
+        return ChildPicture(settings, Animal, QSize(170, 170));
+    });
+    ui::TKeyScreen keys;
+    keys.OwnKeys = true;
+    FKeyboard->AddScreen(FPlayers, std::move(keys));
+    if (FCorner) {
+        FCorner->SetProgressStore(&Store);
+        FCorner->OnChildrenChanged = [players = FPlayers] { players->ChildrenChanged(); };
+    }
+    FPlayers->AskWhenNeeded();
+}
+
+void TMainForm::OpenGrownUpsCorner()
+{
+    if (FCorner) FCorner->Open();
+}
+
+void TMainForm::CloseGrownUpsCorner()
+{
+    if (FCorner) FCorner->Close();
 }
 
 // --- Shell actions ---
@@ -239,31 +417,6 @@ void TRulesPanel::CloseRulesPanelExecute()
     RulesPanel->hide();
 }
 
-void TRulesPanel::ShowSndGameRulesExecute()
-{
-    RuleSndGamePanel->raise();
-}
-
-void TRulesPanel::ShowPicGameRulesExecute()
-{
-    RulePicGamePanel->raise();
-}
-
-void TRulesPanel::ShowMakeWGameRulesExecute()
-{
-    RuleMakeWGamePanel->raise();
-}
-
-void TRulesPanel::ShowExamGameRulesExecute()
-{
-    RuleExamGamePanel->raise();
-}
-
-void TRulesPanel::ShowRaskraskaRulesExecute()
-{
-    RuleRasPanel->raise();
-}
-
 void TPopupMenus::MenuHideExecute()
 {
     PopupMenuPanel->hide();
@@ -274,13 +427,6 @@ void TMainForm::StartPanelShowExecute()
 {
     ui::ToFront(StartPanel);
     GenderVoiceRadioPanel->hide();
-}
-
-void TContentArea::LeaveGameTypeChooser()
-{
-    SysPanel->hide();
-    GameSndTypePanel->hide();
-    GameExamTypePanel->hide();
 }
 
 // --- The window's own widgets ---
@@ -304,15 +450,16 @@ void TPopupMenus::SpeedButton1Click()
 
 void TMainForm::Label3Click()
 {
-    if (Controls->Kiosk()) return;  // a child in kiosk mode never reaches the browser
-    if (Context.Dialogs->AskYesNo(QString::fromUtf8(kSoundBoxTitle), QStringLiteral("Перейти на страничку детского сайта?")))
+    if (FControls->Kiosk()) return;  // a child in kiosk mode never reaches the browser
+    if (FContext.Dialogs->AskYesNo(QString::fromUtf8(kSoundBoxTitle),
+                                   QStringLiteral("Перейти на страничку детского сайта?")))
         FUrlOpener(kVendorWebAddress);
 }
 
 void TMainForm::BrowserFailed(const QString& Url)
 {
-    Context.Dialogs->ShowMessage(QString::fromUtf8(kSoundBoxTitle),
-                                 QStringLiteral("Не удалось открыть страничку в браузере:\n") + Url);
+    FContext.Dialogs->ShowMessage(QString::fromUtf8(kSoundBoxTitle),
+                                  QStringLiteral("Не удалось открыть страничку в браузере:\n") + Url);
 }
 
 void TContentArea::Label1MouseDown()

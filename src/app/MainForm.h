@@ -4,28 +4,28 @@
 // rules panel, the loading overlay and the hidden working widgets; the actions the menu runs and
 // the start-up on first activation.
 //
-// Widgets and actions are public members named as the program has always named them, and each
-// widget's objectName is that name too, so that the tests can reach them. The window's own widgets
-// come in groups (app/WindowParts.h); the game screens' widgets are built in the games' own
-// folders (src/games/*Screen.cpp, src/colouring/ColouringScreen.cpp). The window takes each group
-// and each screen's widget set as a base.
-#include "app/GameOpening.h"
+// The window builds and wires; it decides nothing an activity owns. The activities describe
+// themselves (core/Activity.h) and the window makes their menu entries, rules pages, choosers,
+// actions and screens from the list in app/Activities.cpp; what they ask of it goes through
+// IActivityWindow, what the keys ask through IKeyWindow. Its widgets are its own: each has the
+// name the program has always given it as its objectName, which is how tests find them.
+#include "app/KeyboardPlay.h"
 #include "app/WindowParts.h"
-#include "colouring/ColouringScreen.h"
+#include "core/Activity.h"
 #include "core/AppContext.h"
-#include "games/ExamScreen.h"
-#include "games/FindLetterScreen.h"
 #include "games/GameObjects.h"
-#include "games/LearningScreen.h"
-#include "games/MakeWordScreen.h"
 #include "platform/Browser.h"
 
 #include <QWidget>
-#include <memory>
 
+#include <memory>
+#include <vector>
+
+class IPrinter;
 class TGrownUpsCorner;
-class TKeyboardPlay;
 class TParentControls;
+class TPlayerChoice;
+class TProgressStore;
 class TStartSequence;
 class TStartupLoader;
 
@@ -38,18 +38,15 @@ enum class TStartOrder {
 };
 
 class TMainForm : public QWidget,
-                  public TWindowActions,
-                  public TLoadingOverlay,
-                  public TTitleRibbon,
-                  public TContentArea,
-                  public TStartScreen,
-                  public TRulesPanel,
-                  public TPopupMenus,
-                  public TFindLetterScreen,
-                  public TLearningScreen,
-                  public TMakeWordScreen,
-                  public TColouringScreen,
-                  public TExamScreen {
+                  private IActivityWindow,
+                  private IKeyWindow,
+                  private TWindowActions,
+                  private TLoadingOverlay,
+                  private TTitleRibbon,
+                  private TContentArea,
+                  private TStartScreen,
+                  private TRulesPanel,
+                  private TPopupMenus {
     Q_OBJECT
 public:
     // Dialogs answer every box the window and the games show; Settings say where the content lies
@@ -63,22 +60,37 @@ public:
     {}
     ~TMainForm() override;
 
-    TAppContext Context;
+    // --- What the program's start wires in (app/Application.cpp) ---
+    // The settings, dialogs, speech and answers the window's parts share.
+    TAppContext& Context() { return FContext; }
+    // The speech the games and the feedback use.
+    void SetSpeech(ISpeech* Speech) { FContext.Speech = Speech; }
+    // What a parent sets up: the voice, volume, full screen, kiosk and quitting.
+    TParentControls& Controls() { return *FControls; }
+    // The program's own steps, run once the first frame is on the screen.
+    void AfterFirstFrame(std::function<void()> Steps);
+    // The start screen over everything (the action StartPanelShow; also a finished game's end).
+    void StartPanelShowExecute();
+    // Each child's progress, once the store is open: every answer kept for who plays, "Успехи" in
+    // the grown-ups' corner, and "Кто играет?" asked now when there is a choice.
+    void JoinProgress(TProgressStore& Store);
+    // The grown-ups' corner: its door opened (--grown-ups), and the corner left (a recording not
+    // kept is dropped) as the program ends.
+    void OpenGrownUpsCorner();
+    void CloseGrownUpsCorner();
+
+    // The window's base client area.
+    static constexpr int kBaseWidth = 1099;
+    static constexpr int kBaseHeight = 770;
+
+signals:
+    // Loading has ended, with every game object made or not.
+    void LoadingFinished(bool Loaded);
+
+protected:
+    // --- What tests and benchmarks reach, standing in for the program's start ---
     // The program-wide game objects, made by the loader; empty until loading has ended.
     TGameObjects Objects;
-
-    // The speech the games and the feedback use; the program wires its sound in here.
-    void SetSpeech(ISpeech* Speech) { Context.Speech = Speech; }
-    // Who opens the vendor's web address (the desktop's browser unless replaced, as tests do).
-    void SetUrlOpener(ui::TUrlOpener Opener) { FUrlOpener = std::move(Opener); }
-
-    // The game entries of the menu are enabled exactly when the objects their games need exist;
-    // call whenever Objects changes.
-    void UpdateGameActions();
-
-    // The start, step by step (app/StartSequence.h); the program adds its own steps after the
-    // first frame there.
-    TStartSequence* StartUp = nullptr;
     // First activation: maximised once, games area to front, start screen, then StartLoading.
     // A later activation does nothing.
     void FormActivate();
@@ -87,56 +99,82 @@ public:
     // game entries of the menu come alive when it has ended. Runs once per run.
     virtual void StartLoading();
     bool LoadingEnded() const;
-    // Waits for the loader and runs what it handed to this window's thread (tests, benchmarks).
+    // Waits for the loader and runs what it handed to this window's thread.
     void WaitForLoading();
-
+    // The menu's entries are enabled exactly when their activities can be played; call whenever
+    // Objects changes.
+    void UpdateGameActions();
+    // The loader's work proper, on the loader thread: the program-wide game objects, then what each
+    // activity makes. With no content root at all it fails at once, naming the folders searched.
+    virtual void MakeGameObjects();
     // Playing from the keyboard: the keys of every screen and the focus frame.
-    std::unique_ptr<TKeyboardPlay> Keyboard;
-
-    // The window's base client area.
-    static constexpr int kBaseWidth = 1099;
-    static constexpr int kBaseHeight = 770;
-
-    // Opening the games and the colouring book: the menu's game actions, the game-type choosers,
-    // the examination's controls and printing run its handlers (app/GameOpening.h).
-    TGameOpening* Games = nullptr;
-    // Shows the start screen (the action StartPanelShow; also where a game cannot open).
-    void StartPanelShowExecute();
-
-    // --- What a parent sets up: the voice, volume, full screen, kiosk, quitting ---
-    TParentControls* Controls = nullptr;
-    // The grown-ups' corner (Ctrl+Shift+G), made right after the first frame.
-    TGrownUpsCorner* Corner = nullptr;
-
-    // --- Event handlers of this window's own widgets ---
-    void Label3Click();
+    TKeyboardPlay& Keyboard() { return *FKeyboard; }
+    // The grown-ups' corner (Ctrl+Shift+G), made right after the first frame; null before.
+    TGrownUpsCorner* Corner() const { return FCorner; }
+    // "Кто играет?" and the player's name on the ribbon, once progress is joined; null before.
+    TPlayerChoice* Players() const { return FPlayers; }
+    TStartSequence& StartUp() { return *FStartUp; }
+    // Who opens the vendor's web address (the desktop's browser unless replaced, as tests do).
+    void SetUrlOpener(ui::TUrlOpener Opener) { FUrlOpener = std::move(Opener); }
+    // The loading overlay's bar while something is read (nested: it stays until the last has ended).
+    void BeginWaiting() override;
+    void EndWaiting() override;
     // The web address could not be opened (no browser): the box says so and shows the address.
     void BrowserFailed(const QString& Url);
 
-signals:
-    // Loading has ended, with every game object made or not.
-    void LoadingFinished(bool Loaded);
-
-protected:
     void changeEvent(QEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
-    // The loader's work proper, on the loader thread: the program-wide game objects. With no
-    // content root at all it fails at once, naming the folders searched.
-    virtual void MakeGameObjects();
 
 private:
+    // --- IActivityWindow ---
+    void HideMenus() override;
+    void LeaveChoosers() override;
+    void ShowRules(const QString& Activity) override;
+    void ShowVoiceChoice() override;
+    void ShowStartScreen() override { StartPanelShowExecute(); }
+    bool Shows(const QWidget* Screen) const override;
+    void KeysReady() override { FKeyboard->ScreenReady(); }
+    TPanel* SubMenu() const override;
+    // --- IKeyWindow ---
+    QWidget* Window() const override { return const_cast<TMainForm*>(this); }
+    bool Loading() const override { return LoadingShown(); }
+    QWidget* GamesArea() const override;
+    QWidget* SystemScreen() const override;
+    QWidget* Rules() const override;
+    QAbstractButton* RulesClose() const override;
+    void OpenRules() override { ShowRulesPanelExecute(); }
+    void CloseRules() override { CloseRulesPanelExecute(); }
+    QWidget* VoiceChoice() const override;
+    std::vector<QAbstractButton*> VoiceButtons() const override;
+    void OpenMenu() override;
+
     void CreateActions();
+    // Each activity's actions, and the rules action raising its page.
+    void CreateActivityActions();
     void CreateTitleRibbon();
     void CreateContentArea();
+    void CreateMenus();
     // What the first frame does not show: the hidden working lists and sample tile, and the
-    // game-type choosers (joined to their handlers).
+    // game-type choosers (joined to their activities and keys).
     void CreateWorkingWidgets();
+    void CreateChoosers();
     void CreateStartScreen();
+    void CreateRulesPages();
+    void CreateGrownUpsCorner();
     // The start screen's picture: drawn, or as a former start of the program kept it. Whether it
     // was drawn and is to be kept once the first frame is up.
     bool SetStartPicture(TStartOrder Order);
+
+    // An activity's menu entry: its own way of opening, or the usual one.
+    void OpenActivity(size_t Index);
+    // A chooser's button pressed: the system screen goes, and the chooser with it once the choice
+    // has readied the screen under it.
+    void Choose(size_t Index, const TActivityChoice& Choice);
+    // The menu's keys: its entries in order (an entry that opens the panel beside the menu goes on
+    // there), then the buttons of that panel while it is shown.
+    ui::TKeyScreen MenuKeys() const;
 
     // The loader's work, on its own thread: everything it does to widgets goes through Post.
     void LoaderBody();
@@ -146,6 +184,18 @@ private:
     void ActivateWindow();
     void CompleteBuild(bool KeepStartPicture);
 
+    void Label3Click();
+
+    TAppContext FContext;
+    std::unique_ptr<TKeyboardPlay> FKeyboard;
+    std::vector<TActivity> FActivities;
+    std::vector<TActivityParts> FParts;  // one for each of FActivities, at the same index
+    TParentControls* FControls = nullptr;
+    TGrownUpsCorner* FCorner = nullptr;
+    TPlayerChoice* FPlayers = nullptr;
+    TStartSequence* FStartUp = nullptr;
+    std::unique_ptr<IPrinter> FPrinter;  // made when first asked
+    int FWaiting = 0;                    // nested waits showing the overlay
     ui::TUrlOpener FUrlOpener;
     std::unique_ptr<TStartupLoader> FLoader;
 };

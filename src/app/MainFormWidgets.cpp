@@ -3,7 +3,7 @@
 #include "app/MainForm.h"
 
 #include "app/GrownUpsCorner.h"
-#include "app/KeyboardPlay.h"
+#include "app/ParentControls.h"
 #include "app/StartPicture.h"
 
 #include "core/Artwork.h"
@@ -14,14 +14,19 @@
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
 #include "platform/widgets/RichEdit.h"
 #include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/Stacking.h"
 #include "platform/widgets/Style.h"
 #include "platform/widgets/WidgetBuild.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QRadioButton>
+
+#include <algorithm>
+#include <numeric>
 
 using namespace build;
 
@@ -58,6 +63,13 @@ QListWidget* WorkingList(QWidget* Parent, const char* Name, const QRect& Bounds)
     l->setObjectName(QLatin1String(Name));
     ui::SetBase(l, Bounds);
     return l;
+}
+
+// The menu's entries stand 40 px apart, but from the fifth on one pixel higher: the colouring
+// book's entry has always stood 39 px below the examination's.
+int MenuEntryTop(int Index)
+{
+    return 25 + 40 * Index - (Index >= 4 ? 1 : 0);
 }
 
 }  // namespace
@@ -114,13 +126,33 @@ void TMainForm::CreateContentArea()
     CreateSystemScreen();
 
     GamesPanel = Panel(ContentPanel, "GamesPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
-    Games->CreateFindLetterScreen();
-    Games->CreateLearningScreen();
-    Games->CreateMakeWordScreen();
-    CreateStartScreen();
-    CreateRulesPanel(GamesPanel);
-    Games->CreateColouringScreen();
-    Games->CreateExamScreen();
+    // The screens bottom to top as each activity places its own, the start screen and the rules
+    // panel among them.
+    constexpr int kStartScreenPlace = 40, kRulesPanelPlace = 50;
+    std::vector<size_t> order(FActivities.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t A, size_t B) { return FActivities[A].ScreenPlace < FActivities[B].ScreenPlace; });
+    bool startMade = false, rulesMade = false;
+    for (size_t i : order) {
+        const int place = FActivities[i].ScreenPlace;
+        if (!startMade && place > kStartScreenPlace) {
+            CreateStartScreen();
+            startMade = true;
+        }
+        if (!rulesMade && place > kRulesPanelPlace) {
+            CreateRulesPanel(GamesPanel);
+            rulesMade = true;
+        }
+        TActivityScreen screen = FActivities[i].Build(GamesPanel);
+        FParts[i].Screen = screen.Panel;
+        screen.Keys.Rules = FParts[i].ShowRules;
+        for (const auto& [action, whenPlayable] : FParts[i].MoreActions)
+            if (action->objectName() == FActivities[i].PrintAction) screen.Keys.Print = action;
+        FKeyboard->AddScreen(screen.Panel, std::move(screen.Keys));
+    }
+    if (!startMade) CreateStartScreen();
+    if (!rulesMade) CreateRulesPanel(GamesPanel);
 
     SystemPanel = Panel(ContentPanel, "SystemPanel", QRect(0, 672, 1099, 41), TAlign::Bottom, Raised(ui::ButtonFace()));
     SystemPanel->hide();
@@ -142,13 +174,25 @@ void TMainForm::CreateWorkingWidgets()
     FileListBox2 = WorkingList(SourcePanel, "FileListBox2", QRect(8, 113, 177, 97));
     DirectoryListBox1 = WorkingList(SourcePanel, "DirectoryListBox1", QRect(8, 218, 177, 97));
     CreateSampleTile();
+    CreateChoosers();
+}
 
-    GameSndTypePanel =
-        CreateGameTypeChooser("GameSndTypePanel", QRect(397, 260, 305, 66), LetterrsNamesSpeedButton,
-                              "LetterrsNamesSpeedButton", LettersSoundsSpeedButton, "LettersSoundsSpeedButton");
-    GameExamTypePanel = CreateGameTypeChooser("GameExamTypePanel", QRect(405, 268, 305, 66), SpeedButton8, "SpeedButton8",
-                                              SpeedButton9, "SpeedButton9");
-    Games->JoinGameTypeChoosers();
+void TMainForm::CreateChoosers()
+{
+    for (size_t i = 0; i < FActivities.size(); ++i) {
+        if (!FActivities[i].Chooser) continue;
+        const TActivityChooser& chooser = *FActivities[i].Chooser;
+        std::vector<TSpeedButton*> buttons;
+        FParts[i].Chooser = CreateGameTypeChooser(chooser, buttons);
+        for (size_t c = 0; c < buttons.size(); ++c)
+            connect(buttons[c], &TSpeedButton::clicked, this,
+                    [this, i, c] { Choose(i, FActivities[i].Chooser->Choices[c]); });
+        // What the keys reach on it: its buttons; F1 shows the rules of its activity.
+        ui::TKeyScreen keys;
+        keys.Regions = [buttons] { return ui::TKeyRegions{ui::ButtonRegion({buttons.begin(), buttons.end()})}; };
+        keys.Rules = FParts[i].ShowRules;
+        FKeyboard->AddScreen(FParts[i].Chooser, std::move(keys));
+    }
 }
 
 void TMainForm::CompleteBuild(bool KeepStartPicture)
@@ -156,17 +200,39 @@ void TMainForm::CompleteBuild(bool KeepStartPicture)
     // Each goes into a parent made in the constructor that gets no other children, so the
     // window's tree is the same as if they had been made in their places.
     CreateWorkingWidgets();
-    CreateRulesPages(CloseRulesPanel);
-    Corner = new TGrownUpsCorner(this, Context);
-    ui::TKeyScreen cornerKeys;
-    cornerKeys.OwnKeys = true;
-    Keyboard->AddScreen(Corner, std::move(cornerKeys));
-    // What the corner added shows at once: its pictures are read as each game opens, its pages'
-    // themes join the theme menu here.
-    Corner->OnContentChanged = [this] { Games->CreateRaskraskaMenuExecute(); };
-    Corner->Printer = [this] { return &Games->Printer(); };
+    CreateRulesFrame(CloseRulesPanel);
+    CreateRulesPages();
+    CreateGrownUpsCorner();
     ui::Realign(this);
     if (KeepStartPicture) start_picture::Keep(Image2->Picture());
+}
+
+void TMainForm::CreateGrownUpsCorner()
+{
+    FCorner = new TGrownUpsCorner(this, FContext);
+    ui::TKeyScreen cornerKeys;
+    cornerKeys.OwnKeys = true;
+    FKeyboard->AddScreen(FCorner, std::move(cornerKeys));
+    // What the corner added shows at once: its pictures are read as each game opens, its pages'
+    // themes join the theme menu here.
+    FCorner->OnContentChanged = [this] {
+        for (const TActivity& activity : FActivities)
+            if (activity.ContentChanged) activity.ContentChanged();
+    };
+    FCorner->Printer = [this] { return FContext.Printer(); };
+}
+
+void TMainForm::CreateRulesPages()
+{
+    // The pages bottom to top as each activity places its own.
+    std::vector<size_t> order(FActivities.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t A, size_t B) { return FActivities[A].Rules.Place < FActivities[B].Rules.Place; });
+    for (size_t i : order) {
+        const TActivityRules& rules = FActivities[i].Rules;
+        FParts[i].RulesPage = CreateRulesPage(rules.Page, rules.Box, rules.Text);
+    }
 }
 
 void TContentArea::CreateSampleTile()
@@ -191,25 +257,28 @@ void TContentArea::CreateSampleTile()
     QObject::connect(Label1, &TLabel::MouseUp, Label1, [this] { Label1MouseUp(); });
 }
 
-TPanel* TContentArea::CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton,
-                                            const char* NamesName, TSpeedButton*& SoundsButton, const char* SoundsName)
+TPanel* TContentArea::CreateGameTypeChooser(const TActivityChooser& Chooser, std::vector<TSpeedButton*>& Buttons)
 {
-    const QString name = QLatin1String(Name);
-    TPanel* chooser = Panel(SysPanel, Name, Bounds, TAlign::None, akNone, Raised(palette::Teal));
+    const QString& name = Chooser.Name;
+    const QByteArray chooserName = name.toLatin1();
+    TPanel* chooser = Panel(SysPanel, chooserName.constData(), Chooser.Bounds, TAlign::None, akNone, Raised(palette::Teal));
     const QByteArray captionName = (name.chopped(5) + QStringLiteral("CaptionPanel")).toLatin1();
     const QByteArray labelName = (name.chopped(5) + QStringLiteral("CaptionLabel")).toLatin1();
     const QByteArray bodyName = (name.chopped(5) + QStringLiteral("ButtonPanel")).toLatin1();
-    TPanel* caption = Panel(chooser, captionName.constData(), QRect(1, 1, 303, 24), TAlign::Top, Raised(palette::Teal));
+    const int width = Chooser.Bounds.width() - 2;
+    TPanel* caption = Panel(chooser, captionName.constData(), QRect(1, 1, width, 24), TAlign::Top, Raised(palette::Teal));
     Label(caption, labelName.constData(), QPoint(7, 1), QStringLiteral("Тип игры"), Font("Comic Sans MS", 15, true),
           palette::Yellow);
-    TPanel* body = Panel(chooser, bodyName.constData(), QRect(1, 25, 303, 40), TAlign::Client, Raised(palette::Teal));
-    NamesButton = SpeedButton(body, NamesName, QRect(58, 8, 98, 25), akRight | akTop, Font("Comic Sans MS", 13), Qt::black);
-    NamesButton->SetCaption(QStringLiteral("Название букв"));
-    NamesButton->SetHandCursor(true);
-    SoundsButton =
-        SpeedButton(body, SoundsName, QRect(178, 7, 65, 25), akRight | akTop, Font("Comic Sans MS", 13), Qt::black);
-    SoundsButton->SetCaption(QStringLiteral("Звуки"));
-    SoundsButton->SetHandCursor(true);
+    TPanel* body = Panel(chooser, bodyName.constData(), QRect(1, 25, width, Chooser.Bounds.height() - 26), TAlign::Client,
+                         Raised(palette::Teal));
+    for (const TActivityChoice& choice : Chooser.Choices) {
+        const QByteArray buttonName = choice.Name.toLatin1();
+        TSpeedButton* b =
+            SpeedButton(body, buttonName.constData(), choice.Bounds, akRight | akTop, Font("Comic Sans MS", 13), Qt::black);
+        b->SetCaption(choice.Caption);
+        b->SetHandCursor(true);
+        Buttons.push_back(b);
+    }
     chooser->hide();
     return chooser;
 }
@@ -222,7 +291,7 @@ void TMainForm::CreateStartScreen()
     Image2->setAccessibleName(QString::fromUtf8(kWindowCaption));
     ui::TKeyScreen keys;  // nothing to press; the voice choice is hidden there
     keys.WindowRegions = false;
-    Keyboard->AddScreen(StartPanel, std::move(keys));
+    FKeyboard->AddScreen(StartPanel, std::move(keys));
     // Its picture comes last in the constructor: it may be being drawn on another thread.
 }
 
@@ -232,7 +301,7 @@ void TRulesPanel::CreateRulesPanel(QWidget* GamesPanel)
     RulesPanel->hide();
 }
 
-void TRulesPanel::CreateRulesPages(QAction* Close)
+void TRulesPanel::CreateRulesFrame(QAction* Close)
 {
     RulesCaptionPanel = Panel(RulesPanel, "RulesCaptionPanel", QRect(1, 1, 466, 24), TAlign::Top, Raised(palette::Teal));
     Label(RulesCaptionPanel, "RulesCaptionLabel", QPoint(7, 1), QStringLiteral("Правила игры"),
@@ -246,39 +315,31 @@ void TRulesPanel::CreateRulesPages(QAction* Close)
 
     RulesContextPanel =
         Panel(RulesPanel, "RulesContextPanel", QRect(1, 25, 466, 262), TAlign::Client, Raised(palette::LightSkyBlue));
-    // The pages, bottom to top; each holds one text box 4 px inside it.
-    auto page = [this](const char* PageName, const char* BoxName, const QStringList& Lines, TRichEdit*& Box) {
-        TPanel* p = Panel(RulesContextPanel, PageName, QRect(1, 1, 464, 260), TAlign::Client, Flat(palette::LightSkyBlue));
-        Box = RichEdit(p, BoxName, QRect(4, 4, 456, 252), akAll, Lines);
-        return p;
-    };
-    RuleExamGamePanel =
-        page("RuleExamGamePanel", "RichEdit2",
-             {QStringLiteral("Необходимо чтоб ребенок выбрал изображение "), QStringLiteral("буквы, которую он слышит.")},
-             RichEdit2);
-    RuleRasPanel = page("RuleRasPanel", "RichEdit4",
-                        {QStringLiteral("Здесь вы можете выбрать понравившуюся "),
-                         QStringLiteral("картинку, распечатать ее и раскрашивать в свое "), QStringLiteral("удовольствие.")},
-                        RichEdit4);
-    RulePicGamePanel = page("RulePicGamePanel", "RichEdit1",
-                            {QStringLiteral("Ребенку нужно найти букву с которой начинается "),
-                             QStringLiteral("слово изображенное на рисунке и нажать на нее.")},
-                            RichEdit1);
-    RuleMakeWGamePanel = page("RuleMakeWGamePanel", "RichEdit3",
-                              {QStringLiteral("Под картинкой написано слово изображенное на "),
-                               QStringLiteral("рисунке с одной пропущеной буквой. Необходимо "),
-                               QStringLiteral("чтоб ребенок выбрал эту букву среди набора "), QStringLiteral("букв.")},
-                              RichEdit3);
-    RuleSndGamePanel = page(
-        "RuleSndGamePanel", "RulesGame1RichEdit",
-        {QStringLiteral("Ребенок может находить соответствие между "),
-         QStringLiteral("изображением буквы и ее звуком. При нажатии "), QStringLiteral("на букву проигрывается звук.")},
-        RulesGame1RichEdit);
 }
 
-void TPopupMenus::CreatePopupMenu(QWidget* Window, const TWindowActions& Actions)
+TPanel* TRulesPanel::CreateRulesPage(const QString& PageName, const QString& BoxName, const QStringList& Text)
 {
-    PopupMenuPanel = Panel(Window, "PopupMenuPanel", QRect(46, 37, 140, 221), TAlign::None, Raised(palette::DeepBlue));
+    const QByteArray page = PageName.toLatin1(), box = BoxName.toLatin1();
+    TPanel* p =
+        Panel(RulesContextPanel, page.constData(), QRect(1, 1, 464, 260), TAlign::Client, Flat(palette::LightSkyBlue));
+    RichEdit(p, box.constData(), QRect(4, 4, 456, 252), akAll, Text);
+    return p;
+}
+
+void TMainForm::CreateMenus()
+{
+    CreatePopupMenu(this, static_cast<int>(FActivities.size()));
+    for (size_t i = 0; i < FActivities.size(); ++i)
+        FParts[i].MenuEntry =
+            AddMenuEntry(static_cast<int>(i), FActivities[i].MenuButton, FParts[i].Action, FActivities[i].MenuCaption);
+    CreateThemeMenu(this);
+    FKeyboard->SetMenu(PopupMenuPanel, MenuKeys());
+}
+
+void TPopupMenus::CreatePopupMenu(QWidget* Window, int Entries)
+{
+    const int height = MenuEntryTop(Entries - 1) + 34 + 3;
+    PopupMenuPanel = Panel(Window, "PopupMenuPanel", QRect(46, 37, 140, height), TAlign::None, Raised(palette::DeepBlue));
     PopupMenuTopPanel =
         Panel(PopupMenuPanel, "PopupMenuTopPanel", QRect(1, 1, 138, 21), TAlign::Top, Flat(palette::DeepBlue));
     SpeedButton1 =
@@ -286,24 +347,18 @@ void TPopupMenus::CreatePopupMenu(QWidget* Window, const TWindowActions& Actions
     SpeedButton1->SetGlyph(artwork::CloseGlyph());
     SpeedButton1->setAccessibleName(QStringLiteral("Закрыть меню"));
     QObject::connect(SpeedButton1, &QToolButton::clicked, SpeedButton1, [this] { SpeedButton1Click(); });
-
-    auto entry = [this](const char* Name, int Top, QAction* Action) {
-        TSpeedButton* b = SpeedButton(PopupMenuPanel, Name, QRect(3, Top, 133, 34), akLeft | akTop | akRight,
-                                      Font("Arial", 19, true), palette::Yellow);
-        b->SetHandCursor(true);
-        Bind(b, Action);
-        return b;
-    };
-    SpeedButton3 = entry("SpeedButton3", 25, Actions.SoundLetters);
-    SpeedButton4 = entry("SpeedButton4", 65, Actions.FindLetter);
-    SpeedButton5 = entry("SpeedButton5", 105, Actions.MakeWord);
-    SpeedButton6 = entry("SpeedButton6", 145, Actions.Examination);
-    SpeedButton7 = SpeedButton(PopupMenuPanel, "SpeedButton7", QRect(3, 184, 133, 34), akLeft | akTop | akRight,
-                               Font("Arial", 19, true), palette::Yellow);
-    SpeedButton7->SetHandCursor(true);
-    SpeedButton7->SetCaption(QStringLiteral("Раскраска"));
-    Bind(SpeedButton7, Actions.ShowRaskraskaMenu, false);
     PopupMenuPanel->hide();
+}
+
+TSpeedButton* TPopupMenus::AddMenuEntry(int Index, const QString& Name, QAction* Action, const QString& Caption)
+{
+    const QByteArray name = Name.toLatin1();
+    TSpeedButton* b = SpeedButton(PopupMenuPanel, name.constData(), QRect(3, MenuEntryTop(Index), 133, 34),
+                                  akLeft | akTop | akRight, Font("Arial", 19, true), palette::Yellow);
+    b->SetHandCursor(true);
+    if (!Caption.isEmpty()) b->SetCaption(Caption);
+    Bind(b, Action, Caption.isEmpty());
+    return b;
 }
 
 void TPopupMenus::CreateThemeMenu(QWidget* Window)

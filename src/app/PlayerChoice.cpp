@@ -1,9 +1,5 @@
 #include "app/PlayerChoice.h"
 
-#include "app/GrownUpsCorner.h"
-#include "app/KeyboardPlay.h"
-#include "app/MainForm.h"
-
 #include "core/Palette.h"
 #include "platform/widgets/Accessibility.h"
 #include "platform/widgets/Align.h"
@@ -12,7 +8,6 @@
 #include "platform/widgets/Style.h"
 #include "progress/ChildrenPanel.h"
 #include "progress/ProgressStore.h"
-#include "progress/StorePractice.h"
 #include "progress/WhoPlays.h"
 
 #include <QEvent>
@@ -104,22 +99,4 @@ bool TPlayerChoice::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched == parentWidget() && Event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
     return false;
-}
-
-TPlayerChoice* JoinProgress(TMainForm& Window, TProgressStore& Store)
-{
-    Window.Context.Answers.Listen([&Store](const TAnswer& Answer) { Store.Keep(Answer); });
-    // "Экзамен: сначала трудные буквы", when the grown-up has turned it on in "Успехи".
-    Window.Context.ExamPractice = std::make_shared<TStorePractice>(Store);
-    Window.Corner->SetProgressStore(&Store);
-    auto* players =
-        new TPlayerChoice(Window, *Window.MenuRibbon, Store, [&settings = Window.Context.Settings](const QString& Animal) {
-            return ChildPicture(settings, Animal, QSize(170, 170));
-        });
-    ui::TKeyScreen keys;
-    keys.OwnKeys = true;
-    Window.Keyboard->AddScreen(players, std::move(keys));
-    Window.Corner->OnChildrenChanged = [players] { players->ChildrenChanged(); };
-    players->AskWhenNeeded();
-    return players;
 }

@@ -9,7 +9,6 @@
 #include <functional>
 
 class TLabel;
-class TMainForm;
 class TProgressStore;
 class TWhoPlays;
 
@@ -40,7 +39,3 @@ private:
     TLabel* FName;
     TWhoPlays* FQuestion = nullptr;
 };
-
-// Joins each child's progress to Window: every answer kept for who plays, "Успехи" in the
-// grown-ups' corner, and "Кто играет?" when there is a choice (asked now).
-TPlayerChoice* JoinProgress(TMainForm& Window, TProgressStore& Store);

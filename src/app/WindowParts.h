@@ -1,42 +1,49 @@
 #pragma once
 // The main window's own widgets and actions, in the groups the window is built of. The window
-// takes each group as a base, so every widget stays a member of the window under the name the
-// program has always given it (its objectName too). The window's builders make them
-// (MainFormWidgets.cpp); nullptr until made.
+// takes each group as a private base; every widget keeps the name the program has always given it
+// as its objectName, which is how anything outside the window finds it. The window's builders make
+// them (MainFormWidgets.cpp); nullptr until made. What belongs to one activity (its menu entry,
+// rules page, chooser and actions) is made from the activity's description and kept in
+// TActivityParts.
+#include "core/Activity.h"
+
+#include <QString>
+
+#include <vector>
+
 class QAction;
-class QRect;
 class QListWidget;
 class QObject;
 class QRadioButton;
+class QRect;
 class QTimer;
+class QWidget;
 class TImage;
 class TLabel;
 class TPanel;
 class TRichEdit;
 class TSpeedButton;
-class QWidget;
 
-// The actions the menus, buttons and keys run (objectName = action name; property "category";
-// text = caption), held by ActionManager1.
+// The window's own actions (objectName = action name; property "category"; text = caption), held
+// by ActionManager1 with the activities' actions.
 struct TWindowActions {
     QObject* ActionManager1 = nullptr;
-    QAction* SoundLetters = nullptr;
-    QAction* FindLetter = nullptr;
-    QAction* MakeWord = nullptr;
-    QAction* Examination = nullptr;
-    QAction* Raskraska = nullptr;
     QAction* ShowRulesPanel = nullptr;
     QAction* CloseRulesPanel = nullptr;
-    QAction* ShowSndGameRules = nullptr;
-    QAction* ShowPicGameRules = nullptr;
-    QAction* ShowMakeWGameRules = nullptr;
-    QAction* ShowExamGameRules = nullptr;
-    QAction* ShowRaskraskaRules = nullptr;
-    QAction* ShowRaskraskaMenu = nullptr;
-    QAction* CreateRaskraskaMenu = nullptr;
     QAction* MenuHide = nullptr;
-    QAction* PrintRaskraska = nullptr;
     QAction* StartPanelShow = nullptr;
+};
+
+// What the window made for one activity from its description.
+struct TActivityParts {
+    QAction* Action = nullptr;  // the menu entry's
+    // Its further actions, and whether each follows the activity's being playable.
+    std::vector<std::pair<QAction*, bool>> MoreActions;
+    QAction* ShowRules = nullptr;
+    TSpeedButton* MenuEntry = nullptr;
+    TPanel* RulesPage = nullptr;
+    TPanel* Chooser = nullptr;  // on the system screen; none for an activity without one
+    QWidget* Screen = nullptr;
 };
 
 // The box with a sliding bar raised over everything while the program loads or a game's pictures
@@ -86,23 +93,15 @@ struct TContentArea {
     TImage* Image1 = nullptr;
     TLabel* Label6 = nullptr;
     TLabel* Label1 = nullptr;
-    TPanel* GameSndTypePanel = nullptr;  // the learning board's chooser: letter names or sounds
-    TSpeedButton* LetterrsNamesSpeedButton = nullptr;
-    TSpeedButton* LettersSoundsSpeedButton = nullptr;
-    TPanel* GameExamTypePanel = nullptr;  // the examination's chooser: letter names or sounds
-    TSpeedButton* SpeedButton8 = nullptr;
-    TSpeedButton* SpeedButton9 = nullptr;
     TPanel* GamesPanel = nullptr;
     TPanel* SystemPanel = nullptr;
 
     // The system screen in ContentPanel, its working lists and sample tile hidden in SourcePanel.
     void CreateSystemScreen();
     void CreateSampleTile();
-    // A game-type chooser on the system screen: the caption "Тип игры" and its two buttons.
-    TPanel* CreateGameTypeChooser(const char* Name, const QRect& Bounds, TSpeedButton*& NamesButton, const char* NamesName,
-                                  TSpeedButton*& SoundsButton, const char* SoundsName);
-    // An activity chosen while a game-type chooser is up closes the chooser and its screen.
-    void LeaveGameTypeChooser();
+    // A game-type chooser on the system screen, hidden: the caption "Тип игры" over its body, which
+    // holds one button for each of Chooser's choices (in Buttons, in the same order).
+    TPanel* CreateGameTypeChooser(const TActivityChooser& Chooser, std::vector<TSpeedButton*>& Buttons);
     // The sample tile sinks while the mouse button is held on it.
     void Label1MouseDown();
     void Label1MouseUp();
@@ -122,46 +121,29 @@ struct TRulesPanel {
     TPanel* RulesActionPanel = nullptr;
     TSpeedButton* RulesCloseButton = nullptr;
     TPanel* RulesContextPanel = nullptr;
-    TPanel* RuleExamGamePanel = nullptr;
-    TRichEdit* RichEdit2 = nullptr;
-    TPanel* RuleRasPanel = nullptr;
-    TRichEdit* RichEdit4 = nullptr;
-    TPanel* RulePicGamePanel = nullptr;
-    TRichEdit* RichEdit1 = nullptr;
-    TPanel* RuleMakeWGamePanel = nullptr;
-    TRichEdit* RichEdit3 = nullptr;
-    TPanel* RuleSndGamePanel = nullptr;
-    TRichEdit* RulesGame1RichEdit = nullptr;
 
     // The panel in the games area (hidden), and later its caption, its close button running Close
-    // and its pages.
+    // and the area its pages lie in.
     void CreateRulesPanel(QWidget* GamesPanel);
-    void CreateRulesPages(QAction* Close);
+    void CreateRulesFrame(QAction* Close);
+    // One page over the earlier ones, holding Text in a box 4 px inside it.
+    TPanel* CreateRulesPage(const QString& PageName, const QString& BoxName, const QStringList& Text);
     void ShowRulesPanelExecute();
     void CloseRulesPanelExecute();
-    // Each raises its activity's page.
-    void ShowSndGameRulesExecute();
-    void ShowPicGameRulesExecute();
-    void ShowMakeWGameRulesExecute();
-    void ShowExamGameRulesExecute();
-    void ShowRaskraskaRulesExecute();
 };
 
-// The main menu "Меню" opens, and the theme menu its entry "Раскраска" opens beside it.
+// The main menu "Меню" opens, and the panel beside it an entry may open (the colouring themes).
 struct TPopupMenus {
     TPanel* PopupMenuPanel = nullptr;
     TPanel* PopupMenuTopPanel = nullptr;
     TSpeedButton* SpeedButton1 = nullptr;  // closes the menu
-    TSpeedButton* SpeedButton3 = nullptr;  // "Обучение"
-    TSpeedButton* SpeedButton4 = nullptr;  // "Найди букву"
-    TSpeedButton* SpeedButton5 = nullptr;  // "Дед Буквоед"
-    TSpeedButton* SpeedButton6 = nullptr;  // "Экзамен"
-    TSpeedButton* SpeedButton7 = nullptr;  // "Раскраска": opens the theme menu
     TPanel* RaskraskaPopupMenuPanel = nullptr;
 
-    // The menu's entries run Actions' games and the theme menu; both menus start hidden.
-    void CreatePopupMenu(QWidget* Window, const TWindowActions& Actions);
+    // The menu with Entries entries (made by AddMenuEntry), hidden; the panel beside it, hidden.
+    void CreatePopupMenu(QWidget* Window, int Entries);
     void CreateThemeMenu(QWidget* Window);
+    // The Index-th entry (from 0), running Action and showing Caption (the action's when empty).
+    TSpeedButton* AddMenuEntry(int Index, const QString& Name, QAction* Action, const QString& Caption);
     void MenuHideExecute();
     void SpeedButton1Click();
     // A click on the ribbon's "Меню" opens the main menu.

@@ -11,12 +11,16 @@
 
 class IDialogs;
 class IExamPractice;
+class IPrinter;
 class ISpeech;
 class QWidget;
 
 struct TAppContext {
     TSettings Settings;
     IDialogs* Dialogs = nullptr;
+    // The printer the colouring pages and the other printed sheets go to, made when first asked
+    // (finding the printers takes a while); none: nothing is printed.
+    std::function<IPrinter*()> Printer;
     ISpeech* Speech = nullptr;
     QWidget* SourcePanel = nullptr;  // hidden parking area where new tiles wait
     // Whether the program is ending: a long loading checks it between two files and then throws

@@ -8,6 +8,7 @@
 #include "platform/widgets/Panel.h"
 #include "platform/widgets/SpeedButton.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -34,7 +35,7 @@ struct TSeen {
 // What assistive technology makes of every clickable widget the window shows (were it on the
 // screen): the widget itself or the nearest one around it that the tree holds (a tile stands for
 // the click area over it). Fails the test for one it cannot reach, or one without a role or name.
-std::map<QWidget*, TSeen> Clickables(TMainForm& Form, const char* Activity)
+std::map<QWidget*, TSeen> Clickables(TTestForm& Form, const char* Activity)
 {
     std::vector<QAccessibleInterface*> tree;
     Walk(QAccessible::queryAccessibleInterface(&Form), tree);
@@ -91,49 +92,49 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
     const QString theme = w.Dir.path() + "/Pic/Raskraska/Звери/";
     QDir().mkpath(theme);
     testpics::WritePage(theme + "лев.flim", testpics::Solid(300, 200, Qt::gray));
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
 
     // The start screen with the menu open.
-    f.MenuLabelClick();
+    Named<TLabel>(f, "MenuLabel")->Press();
     auto found = Clickables(f, "menu");
-    EXPECT_EQ(Seen(found, f.MenuLabel).Name, "Меню");
-    EXPECT_EQ(Seen(found, f.MenuLabel).Role, QAccessible::Button);
-    EXPECT_EQ(Seen(found, f.SpeedButton3).Name, "Обучение");
-    EXPECT_EQ(Seen(found, f.SpeedButton7).Name, "Раскраска");
-    EXPECT_EQ(Seen(found, f.SpeedButton1).Name, "Закрыть меню");
+    EXPECT_EQ(Seen(found, Named<TLabel>(f, "MenuLabel")).Name, "Меню");
+    EXPECT_EQ(Seen(found, Named<TLabel>(f, "MenuLabel")).Role, QAccessible::Button);
+    EXPECT_EQ(Seen(found, Named<TSpeedButton>(f, "SpeedButton3")).Name, "Обучение");
+    EXPECT_EQ(Seen(found, Named<TSpeedButton>(f, "SpeedButton7")).Name, "Раскраска");
+    EXPECT_EQ(Seen(found, Named<TSpeedButton>(f, "SpeedButton1")).Name, "Закрыть меню");
 
     // The learning board in names and then in sounds.
-    f.SoundLetters->trigger();
+    Named<QAction>(f, "SoundLetters")->trigger();
     found = Clickables(f, "learning chooser");
-    EXPECT_EQ(Seen(found, f.LettersSoundsSpeedButton).Name, "Звуки");
-    f.Games->LetterrsNamesSpeedButtonClick();
+    EXPECT_EQ(Seen(found, Named<TSpeedButton>(f, "LettersSoundsSpeedButton")).Name, "Звуки");
+    Named<TSpeedButton>(f, "LetterrsNamesSpeedButton")->click();
     found = Clickables(f, "learning names");
     auto& snd = *w.Objects().SndLetterPanels;
     EXPECT_EQ(Seen(found, snd.GetTile(0)->Panel).Name, "Буква А");
     EXPECT_EQ(Seen(found, snd.GetTile(0)->Panel).Role, QAccessible::Button);
-    EXPECT_EQ(Seen(found, f.FemaleVoiceRadioButton).Role, QAccessible::RadioButton);
-    EXPECT_EQ(Seen(found, f.FemaleVoiceRadioButton).Name, "Женский");
+    EXPECT_EQ(Seen(found, Named<QRadioButton>(f, "FemaleVoiceRadioButton")).Role, QAccessible::RadioButton);
+    EXPECT_EQ(Seen(found, Named<QRadioButton>(f, "FemaleVoiceRadioButton")).Name, "Женский");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(snd.GetTile(0)->Panel)->childCount(), 0);
-    f.SoundLetters->trigger();
-    f.Games->LettersSoundsSpeedButtonClick();
+    Named<QAction>(f, "SoundLetters")->trigger();
+    Named<TSpeedButton>(f, "LettersSoundsSpeedButton")->click();
     found = Clickables(f, "learning sounds");
     EXPECT_EQ(Seen(found, snd.GetTile(30)->Panel).Name, "Звук Я");
 
     // "Найди букву": the letter row, the thumbnails by their words, the big picture.
-    f.Games->FindLetterExecute();
-    f.Games->WaitForPictures();
+    Named<QAction>(f, "FindLetter")->trigger();
+    FinishPictureReading(f.Objects);
     found = Clickables(f, "find the letter");
     auto& strip = *w.Objects().FirstLImgPanels;
     for (int i = 0; i < strip.Count(); ++i)
         EXPECT_EQ(Seen(found, strip.GetTile(i)->Panel()).Name, cp1251::ToUnicode(strip.GetTile(i)->Name));
     EXPECT_EQ(Seen(found, w.Objects().PicLetterPanels->GetTile(6)->Panel).Name, "Буква Ё");
-    QAccessibleInterface* big = QAccessible::queryAccessibleInterface(f.BigImage);
+    QAccessibleInterface* big = QAccessible::queryAccessibleInterface(Named<TImage>(f, "BigImage"));
     EXPECT_EQ(big->role(), QAccessible::Graphic);
     EXPECT_EQ(big->text(QAccessible::Name), cp1251::ToUnicode(strip.GetTile(0)->Name));
 
     // "Дед Буквоед": the word's cells are read, the hidden one by what it is.
-    f.Games->MakeWordExecute();
-    f.Games->WaitForPictures();
+    Named<QAction>(f, "MakeWord")->trigger();
+    FinishPictureReading(f.Objects);
     found = Clickables(f, "missing letter");
     auto& word = *w.Objects().MakeWBuffer->WordRow;
     ASSERT_GT(word.Count(), 0);
@@ -144,37 +145,37 @@ TEST(AccessibleTree, EveryActivityNamesEveryClickableWidget)
         hidden += cell.Name == "Пропущенная буква";
     }
     EXPECT_EQ(hidden, 1);
-    EXPECT_FALSE(QAccessible::queryAccessibleInterface(f.MakeWImage)->text(QAccessible::Name).isEmpty());
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(Named<TImage>(f, "MakeWImage"))->text(QAccessible::Name).isEmpty());
 
     // The examination: its chooser, the start control, the repeat button, the board.
-    f.Games->ExaminationExecute();
+    Named<QAction>(f, "Examination")->trigger();
     found = Clickables(f, "exam chooser");
-    EXPECT_EQ(Seen(found, f.SpeedButton8).Name, "Название букв");
-    f.Games->SpeedButton8Click();
+    EXPECT_EQ(Seen(found, Named<TSpeedButton>(f, "SpeedButton8")).Name, "Название букв");
+    Named<TSpeedButton>(f, "SpeedButton8")->click();
     found = Clickables(f, "exam before the start");
-    EXPECT_EQ(Seen(found, f.StartExamImage).Name, "Начать");
-    EXPECT_EQ(Seen(found, f.StartExamImage).Role, QAccessible::Button);
-    EXPECT_EQ(Seen(found, f.RepeatSndButton).Name, "Повторить");
+    EXPECT_EQ(Seen(found, Named<TImage>(f, "StartExamImage")).Name, "Начать");
+    EXPECT_EQ(Seen(found, Named<TImage>(f, "StartExamImage")).Role, QAccessible::Button);
+    EXPECT_EQ(Seen(found, Named<TSpeedButton>(f, "RepeatSndButton")).Name, "Повторить");
 
     // Colouring: the thumbnails, the big page and the printer button.
-    f.Games->ShowRaskraskaMenuExecute();
+    Named<QAction>(f, "ShowRaskraskaMenu")->trigger();
     found = Clickables(f, "theme menu");
-    auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
+    auto themes = Named<TPanel>(f, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(themes.size(), 1);
     EXPECT_EQ(Seen(found, themes[0]).Name, "Звери");
-    f.Games->RaskraskaExecute(themes[0]);
+    themes[0]->click();
     found = Clickables(f, "colouring");
     EXPECT_EQ(Seen(found, w.Objects().RaskrasImgPanels->GetTile(0)->Panel()).Name, "лев");
-    EXPECT_EQ(Seen(found, f.SpeedButton2).Name, "Печать");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.RasBigImage)->role(), QAccessible::Graphic);
+    EXPECT_EQ(Seen(found, Named<TSpeedButton>(f, "SpeedButton2")).Name, "Печать");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Named<TImage>(f, "RasBigImage"))->role(), QAccessible::Graphic);
 }
 
 TEST(AccessibleTree, TheDefaultActionOfATileOrTheStartControlIsItsClick)
 {
     TPictureGameForm w({"арбуз", "банан"});
-    TMainForm& f = *w.Form;
-    f.SoundLetters->trigger();
-    f.Games->LetterrsNamesSpeedButtonClick();
+    TTestForm& f = *w.Form;
+    Named<QAction>(f, "SoundLetters")->trigger();
+    Named<TSpeedButton>(f, "LetterrsNamesSpeedButton")->click();
     auto& snd = *w.Objects().SndLetterPanels;
     Press(snd.GetTile(1)->Panel);
     ASSERT_EQ(w.Speech.Count(TSpeechCall::Pair), 1);
@@ -182,9 +183,9 @@ TEST(AccessibleTree, TheDefaultActionOfATileOrTheStartControlIsItsClick)
     EXPECT_EQ(snd.GetTile(1)->Panel->BevelOuter(), TBevel::Lowered) << "it sinks as under the mouse";
     EXPECT_TRUE(QTest::qWaitFor([&] { return snd.GetTile(1)->Panel->BevelOuter() == TBevel::Raised; }, 2000));
 
-    f.Games->FindLetterExecute();
+    Named<QAction>(f, "FindLetter")->trigger();
 
-    f.Games->WaitForPictures();
+    FinishPictureReading(f.Objects);
     auto& strip = *w.Objects().FirstLImgPanels;
     Press(strip.GetTile(1)->Panel());
     EXPECT_EQ(strip.SelectedIndex, 1);
@@ -195,15 +196,15 @@ TEST(AccessibleTree, TheDefaultActionOfATileOrTheStartControlIsItsClick)
     Press(TPictureGameForm::LetterTile(*w.Objects().PicLetterPanels, bananaFirst ? "б" : "а")->Panel);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 1);
 
-    f.Games->ExaminationExecute();
-    f.Games->SpeedButton8Click();
+    Named<QAction>(f, "Examination")->trigger();
+    Named<TSpeedButton>(f, "SpeedButton8")->click();
     auto& exam = *w.Objects().ExamLetterPanels;
     Press(exam.GetTile(0)->Panel);
     Press(exam.GetTile(1)->Panel);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise) + w.Speech.Count(TSpeechCall::TryAgain), 2)
         << "the board takes no press before the start";
-    Press(f.StartExamImage);
-    EXPECT_FALSE(f.StartExamContentPanel->isVisibleTo(&f));
+    Press(Named<TImage>(f, "StartExamImage"));
+    EXPECT_FALSE(Named<TPanel>(f, "StartExamContentPanel")->isVisibleTo(&f));
     EXPECT_EQ(w.Objects().ExamGame->Position, 1) << "the first question asked";
     Press(TFormWorld::TileOf(exam, static_cast<unsigned char>(w.Objects().ExamGame->TargetLetter[0]))->Panel);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 2);

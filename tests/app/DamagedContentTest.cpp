@@ -15,6 +15,7 @@
 #include "platform/widgets/SpeedButton.h"
 #include "sound/SoundSystem.h"
 #include "support/FakeDialogs.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -93,19 +94,19 @@ struct TCase {
     bool Loaded = true;
     bool UserFolderAlone = false;  // the parent's folder is the only root (no demo behind it)
     // What else must hold afterwards.
-    std::function<void(TMainForm&, const QString& User)> Then = nullptr;
+    std::function<void(TTestForm&, const QString& User)> Then = nullptr;
 };
 
 // The window as the program makes it, with its real sound.
 struct TProgram {
     TFakeDialogs Dialogs;
-    std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TTestForm> Form;
     std::unique_ptr<TSoundSystem> Sound;
 
     explicit TProgram(const TContentRoots& Roots)
     {
-        Form = std::make_unique<TMainForm>(&Dialogs, TSettings::ForContent(Roots, kDemo));
-        Sound = MakeSoundSystem(Dialogs, Form->Context.Settings, [this] { Form->StartPanelShowExecute(); });
+        Form = std::make_unique<TTestForm>(&Dialogs, TSettings::ForContent(Roots, kDemo));
+        Sound = MakeSoundSystem(Dialogs, Form->Context().Settings, [this] { Form->StartPanelShowExecute(); });
         Form->SetSpeech(Sound->Speech.get());
         Form->FormActivate();
         Form->WaitForLoading();
@@ -119,27 +120,27 @@ struct TProgram {
 
     void Do(TAction Action)
     {
-        TMainForm& f = *Form;
+        TTestForm& f = *Form;
         switch (Action) {
             case TAction::Nothing:
                 break;
             case TAction::SayLetterA:
-                f.SoundLetters->trigger();
-                f.Games->LetterrsNamesSpeedButtonClick();
+                Named<QAction>(f, "SoundLetters")->trigger();
+                Named<TSpeedButton>(f, "LetterrsNamesSpeedButton")->click();
                 f.Objects.SndLetterPanels->GetTile(0)->ClickLabel->Press();
                 break;
             case TAction::OpenFindLetter:
-                f.Games->FindLetterExecute();
-                f.Games->WaitForPictures();
+                Named<QAction>(f, "FindLetter")->trigger();
+                FinishPictureReading(f.Objects);
                 break;
             case TAction::OpenFindLetterTwice:
                 Do(TAction::OpenFindLetter);
                 Do(TAction::OpenFindLetter);
                 break;
             case TAction::OpenFirstTheme: {
-                f.Games->ShowRaskraskaMenuExecute();
-                const auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
-                if (!themes.isEmpty()) f.Games->RaskraskaExecute(themes.front());
+                Named<QAction>(f, "ShowRaskraskaMenu")->trigger();
+                const auto themes = Named<TPanel>(f, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>();
+                if (!themes.isEmpty()) themes.front()->click();
                 break;
             }
         }
@@ -184,7 +185,7 @@ QString SoundBox(const QString& Path, const char* Reason)
     return QStringLiteral("Ошыбка открытия файла: ") + Path + '\n' + QString::fromUtf8(Reason);
 }
 
-bool HasWord(TMainForm& Form, const char* Word)
+bool HasWord(TTestForm& Form, const char* Word)
 {
     const TFirstLImgPanelCollection& strip = *Form.Objects.FirstLImgPanels;
     for (int i = 0; i < strip.Count(); ++i)
@@ -192,20 +193,20 @@ bool HasWord(TMainForm& Form, const char* Word)
     return false;
 }
 
-void PlayingFindLetter(TMainForm& Form, const QString&)
+void PlayingFindLetter(TTestForm& Form, const QString&)
 {
     EXPECT_GT(Form.Objects.FirstLImgPanels->Count(), 0);
     EXPECT_EQ(Form.Objects.FirstLImgPanels->SelectedIndex, 0) << "the first picture is current";
 }
 
 // The screen on top of the games area (the last child raised that is not hidden).
-void BackAtTheStartScreen(TMainForm& Form, const QString&)
+void BackAtTheStartScreen(TTestForm& Form, const QString&)
 {
-    const QObjectList& children = Form.GamesPanel->children();
+    const QObjectList& children = Named<TPanel>(Form, "GamesPanel")->children();
     QWidget* top = nullptr;
     for (auto it = children.rbegin(); it != children.rend() && !top; ++it)
         if (auto* w = qobject_cast<QWidget*>(*it); w && !w->isHidden()) top = w;
-    EXPECT_EQ(top, Form.StartPanel) << (top ? top->objectName().toStdString() : "nothing");
+    EXPECT_EQ(top, Named<TPanel>(Form, "StartPanel")) << (top ? top->objectName().toStdString() : "nothing");
 }
 
 const QString U = QStringLiteral("<user>/");  // stands for the parent's folder in expected texts
@@ -257,7 +258,7 @@ std::vector<TCase> Cases()
          {ReadBox(U + kWords + "арбуз.jpg", "не JPEG (это PNG)")},
          true,
          false,
-         [](TMainForm& Form, const QString& User) {
+         [](TTestForm& Form, const QString& User) {
              PlayingFindLetter(Form, User);
              EXPECT_FALSE(HasWord(Form, "арбуз")) << "the parent's broken арбуз hides the installed one";
          }},
@@ -331,7 +332,7 @@ std::vector<TCase> Cases()
          {},
          true,
          false,
-         [](TMainForm& Form, const QString& User) {
+         [](TTestForm& Form, const QString& User) {
              PlayingFindLetter(Form, User);
              EXPECT_TRUE(HasWord(Form, "йод"));
          }},
@@ -341,7 +342,7 @@ std::vector<TCase> Cases()
          {},
          true,
          false,
-         [](TMainForm& Form, const QString& User) {
+         [](TTestForm& Form, const QString& User) {
              PlayingFindLetter(Form, User);
              EXPECT_TRUE(HasWord(Form, "кот")) << "the installed кот.jpg is a file: it wins over a folder";
          }},
@@ -366,7 +367,7 @@ std::vector<TCase> Cases()
          {},
          true,
          false,
-         [](TMainForm& Form, const QString&) { EXPECT_EQ(Form.Objects.RaskrasImgPanels->Count(), 0); }},
+         [](TTestForm& Form, const QString&) { EXPECT_EQ(Form.Objects.RaskrasImgPanels->Count(), 0); }},
         {"SymbolicLinkLoops",
          [](const QString& User) {
              // A picture that points at itself, and a theme that points at the folder holding it.
@@ -379,10 +380,10 @@ std::vector<TCase> Cases()
          {},
          true,
          false,
-         [](TMainForm& Form, const QString& User) {
+         [](TTestForm& Form, const QString& User) {
              EXPECT_EQ(Form.Objects.RaskrasImgPanels->Count(), 0) << "the looping theme holds no page";
-             Form.Games->FindLetterExecute();
-             Form.Games->WaitForPictures();
+             Named<QAction>(Form, "FindLetter")->trigger();
+             FinishPictureReading(Form.Objects);
              PlayingFindLetter(Form, User);
          }},
         {"ThreeThousandSmallPictures",
@@ -401,7 +402,7 @@ std::vector<TCase> Cases()
          {},
          true,
          false,
-         [](TMainForm& Form, const QString& User) {
+         [](TTestForm& Form, const QString& User) {
              PlayingFindLetter(Form, User);
              EXPECT_EQ(Form.Objects.FirstLImgPanels->Count(), 3000 + 92);
          }},
@@ -472,7 +473,7 @@ std::vector<TCase> Cases()
          {ReadBox(U + "Pic/Raskraska/Аа мои/страница.flim", "страница раскраски повреждена")},
          true,
          false,
-         [](TMainForm& Form, const QString&) { EXPECT_EQ(Form.Objects.RaskrasImgPanels->Count(), 0); }},
+         [](TTestForm& Form, const QString&) { EXPECT_EQ(Form.Objects.RaskrasImgPanels->Count(), 0); }},
     };
 }
 
@@ -490,7 +491,7 @@ TEST_P(DamagedContent, OneClearBoxPerBrokenThingAndTheProgramGoesOn)
 
     {
         TProgram program(c.UserFolderAlone ? TContentRoots({user}) : TContentRoots({user, kDemo}));
-        EXPECT_EQ(program.Form->SoundLetters->isEnabled(), c.Loaded);
+        EXPECT_EQ(Named<QAction>(*program.Form, "SoundLetters")->isEnabled(), c.Loaded);
         if (c.Loaded) program.Do(c.Action);
 
         std::vector<QString> shown;

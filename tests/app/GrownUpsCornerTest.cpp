@@ -9,6 +9,7 @@
 #include "platform/widgets/Label.h"
 #include "progress/ProgressStore.h"
 #include "progress/WhoPlays.h"
+#include "support/TestForm.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -41,16 +42,16 @@ struct TCornerWorld : TFormWorld {
     QTemporaryDir Home;
     TCornerWorld()
     {
-        Form->Corner->SetUserFolder(Home.path() + "/kvarnel/");
+        Form->Corner()->SetUserFolder(Home.path() + "/kvarnel/");
         Form->show();
         QApplication::setActiveWindow(Form.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         // The learning board, where every letter key plays.
-        Form->Games->SoundLettersExecute();
-        Form->Games->LetterrsNamesSpeedButtonClick();
-        Form->CloseRulesPanel->trigger();
+        Named<QAction>(*Form, "SoundLetters")->trigger();
+        Named<TSpeedButton>(*Form, "LetterrsNamesSpeedButton")->click();
+        Named<QAction>(*Form, "CloseRulesPanel")->trigger();
     }
-    TGrownUpsCorner& Corner() { return *Form->Corner; }
+    TGrownUpsCorner& Corner() { return *Form->Corner(); }
     void OpenCorner() { QTest::keyClick(Form.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier); }
 };
 
@@ -108,7 +109,8 @@ TEST(GrownUpsCorner, AnswersAreKeptForTheChildChosenInWhoPlays)
     qint64 masha = 0, petya = 0;
     ASSERT_EQ(store.AddChild(QStringLiteral("Маша"), QStringLiteral("кот"), &masha), QString());
     ASSERT_EQ(store.AddChild(QStringLiteral("Петя"), QStringLiteral("слон"), &petya), QString());
-    TPlayerChoice* players = JoinProgress(*w.Form, store);
+    w.Form->JoinProgress(store);
+    TPlayerChoice* players = w.Form->Players();
     ASSERT_TRUE(players->isVisible()) << "two children: who plays is asked";
     ASSERT_EQ(players->Question()->Tiles().size(), 2u);
     EXPECT_EQ(players->Question()->Tiles()[1]->accessibleName(), QStringLiteral("Петя"));

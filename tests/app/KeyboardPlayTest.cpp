@@ -3,6 +3,7 @@
 // the frame as drawn.
 #include "app/KeyboardPlay.h"
 #include "games/FormWorld.h"
+#include "games/LearningScreen.h"
 #include "games/PictureGameForm.h"
 #include "platform/widgets/Keyboard.h"
 #include "platform/widgets/Label.h"
@@ -10,6 +11,7 @@
 #include "platform/widgets/RichEdit.h"
 #include "support/FakePrinter.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,10 +43,10 @@ void Type(QWidget* Target, const QString& Letter, bool Capital = false)
 }
 
 // Whether the window uses a key, pressed on its own.
-bool Uses(TMainForm& Form, int Key, Qt::KeyboardModifiers Modifiers, const QString& Text = {})
+bool Uses(TTestForm& Form, int Key, Qt::KeyboardModifiers Modifiers, const QString& Text = {})
 {
     QKeyEvent down(QEvent::KeyPress, Key, Modifiers, Text);
-    return Form.Keyboard->FormKeyDown(&down);
+    return Form.Keyboard().FormKeyDown(&down);
 }
 
 // The highest shown child of Parent but Except: what lies on top there.
@@ -67,8 +69,8 @@ struct TKeys : TFormWorld {
     {
         Press(Form.get(), Key, Text, Modifiers);
     }
-    QWidget* Focused() const { return Form->Keyboard->Focused(); }
-    bool FrameShown() const { return Form->Keyboard->FrameShown(); }
+    QWidget* Focused() const { return Form->Keyboard().Focused(); }
+    bool FrameShown() const { return Form->Keyboard().FrameShown(); }
     bool Shows(QWidget* W) const { return W->isVisibleTo(Form.get()); }
 };
 
@@ -83,24 +85,24 @@ TLetterPanel* Tile(const TRusLetterPanelCollection& Board, const QString& Small)
 TEST(KeyboardPlay, AWholeExaminationByKeysFromTheMenuToTheStartScreen)
 {
     TKeys w;
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
     w.Key(Qt::Key_Escape);
-    ASSERT_TRUE(w.Shows(f.PopupMenuPanel)) << "Esc opens the menu";
-    EXPECT_EQ(w.Focused(), f.SpeedButton3);
+    ASSERT_TRUE(w.Shows(Named<TPanel>(f, "PopupMenuPanel"))) << "Esc opens the menu";
+    EXPECT_EQ(w.Focused(), Named<TSpeedButton>(f, "SpeedButton3"));
     EXPECT_TRUE(w.FrameShown());
     for (int n = 0; n < 3; ++n) w.Key(Qt::Key_Down);
-    EXPECT_EQ(w.Focused(), f.SpeedButton6);
+    EXPECT_EQ(w.Focused(), Named<TSpeedButton>(f, "SpeedButton6"));
     w.Key(Qt::Key_Return);
-    EXPECT_FALSE(w.Shows(f.PopupMenuPanel));
-    ASSERT_TRUE(w.Shows(f.GameExamTypePanel));
-    EXPECT_EQ(w.Focused(), f.SpeedButton8) << "the chooser's first button";
+    EXPECT_FALSE(w.Shows(Named<TPanel>(f, "PopupMenuPanel")));
+    ASSERT_TRUE(w.Shows(Named<TPanel>(f, "GameExamTypePanel")));
+    EXPECT_EQ(w.Focused(), Named<TSpeedButton>(f, "SpeedButton8")) << "the chooser's first button";
     w.Key(Qt::Key_Return);
     auto& board = *w.Objects().ExamLetterPanels;
     ASSERT_EQ(board.Count(), 33);
-    EXPECT_EQ(w.Focused(), f.RulesCloseButton) << "the rules lie over the screen";
+    EXPECT_EQ(w.Focused(), Named<TSpeedButton>(f, "RulesCloseButton")) << "the rules lie over the screen";
     w.Key(Qt::Key_Return);
-    EXPECT_FALSE(w.Shows(f.RulesPanel));
-    EXPECT_EQ(w.Focused(), f.StartExamImage);
+    EXPECT_FALSE(w.Shows(Named<TPanel>(f, "RulesPanel")));
+    EXPECT_EQ(w.Focused(), Named<TImage>(f, "StartExamImage"));
 
     // Before the start the board takes no letter, as it takes no click.
     w.Key(Qt::Key_F, "f");
@@ -133,7 +135,7 @@ TEST(KeyboardPlay, AWholeExaminationByKeysFromTheMenuToTheStartScreen)
     EXPECT_EQ(w.Speech.Count(TKind::Praise), 33);
     EXPECT_EQ(w.Speech.Count(TKind::TryAgain), wrong);
     EXPECT_EQ(w.Speech.Last().Kind, TKind::WellDone);
-    EXPECT_EQ(TopChild(f.GamesPanel), f.StartPanel);
+    EXPECT_EQ(TopChild(Named<TPanel>(f, "GamesPanel")), Named<TPanel>(f, "StartPanel"));
     EXPECT_FALSE(w.FrameShown()) << "nothing to focus on the start screen";
 }
 
@@ -141,19 +143,19 @@ TEST(KeyboardPlay, AWholeFindTheLetterGameByLatinKeysWithYoApartFromYe)
 {
     TPictureGameForm w({"арбуз", "ёлка", "ель", "юла", "щука"});
     w.Speech.OnWellDone = [&w] { w.Form->StartPanelShowExecute(); };
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
     auto& game = *w.Objects().PicGameBuffer;
     Press(&f, Qt::Key_Escape);
     Press(&f, Qt::Key_Down);
-    ASSERT_EQ(f.Keyboard->Focused(), f.SpeedButton4);
+    ASSERT_EQ(f.Keyboard().Focused(), Named<TSpeedButton>(f, "SpeedButton4"));
     Press(&f, Qt::Key_Return);
-    f.Games->WaitForPictures();
-    ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.GamePicPanel);
-    ASSERT_TRUE(f.RulesPanel->isVisible());
-    EXPECT_EQ(f.Keyboard->Focused(), f.RulesCloseButton);
+    FinishPictureReading(f.Objects);
+    ASSERT_EQ(TopChild(Named<TPanel>(f, "GamesPanel"), Named<TPanel>(f, "RulesPanel")), Named<TPanel>(f, "GamePicPanel"));
+    ASSERT_TRUE(Named<TPanel>(f, "RulesPanel")->isVisible());
+    EXPECT_EQ(f.Keyboard().Focused(), Named<TSpeedButton>(f, "RulesCloseButton"));
     Press(&f, Qt::Key_Escape);
-    EXPECT_FALSE(f.RulesPanel->isVisible()) << "Esc closes the rules first";
-    EXPECT_EQ(f.Keyboard->Focused(), w.Objects().PicLetterPanels->GetTile(0)->Panel);
+    EXPECT_FALSE(Named<TPanel>(f, "RulesPanel")->isVisible()) << "Esc closes the rules first";
+    EXPECT_EQ(f.Keyboard().Focused(), w.Objects().PicLetterPanels->GetTile(0)->Panel);
 
     // The letters of these words on a US layout: the keys that carry them.
     struct TLatin {
@@ -189,19 +191,19 @@ TEST(KeyboardPlay, AWholeFindTheLetterGameByLatinKeysWithYoApartFromYe)
     EXPECT_TRUE(sawYo);
     EXPECT_EQ(w.Speech.Count(TKind::Praise), 5);
     EXPECT_EQ(w.Speech.Last().Kind, TKind::WellDone);
-    EXPECT_EQ(TopChild(f.GamesPanel), f.StartPanel);
+    EXPECT_EQ(TopChild(Named<TPanel>(f, "GamesPanel")), Named<TPanel>(f, "StartPanel"));
 }
 
 TEST(KeyboardPlay, ArrowsMoveTheFrameOverTheBoardAndEnterClicksTheTile)
 {
     TKeys w;
-    TMainForm& f = *w.Form;
-    f.SoundLetters->trigger();
-    TFormWorld::Click(f.LetterrsNamesSpeedButton);
+    TTestForm& f = *w.Form;
+    Named<QAction>(f, "SoundLetters")->trigger();
+    TFormWorld::Click(Named<TSpeedButton>(f, "LetterrsNamesSpeedButton"));
     auto& board = *w.Objects().SndLetterPanels;
     ASSERT_EQ(board.Count(), 33);
     auto at = [&board](int i) -> QWidget* { return board.GetTile(static_cast<unsigned short>(i))->Panel; };
-    f.CloseRulesPanelExecute();
+    Named<QAction>(f, "CloseRulesPanel")->trigger();
 
     EXPECT_FALSE(w.FrameShown()) << "no frame before the first key";
     w.Key(Qt::Key_Right);
@@ -248,32 +250,33 @@ TEST(KeyboardPlay, ArrowsMoveTheFrameOverTheBoardAndEnterClicksTheTile)
 TEST(KeyboardPlay, TabGoesRoundTheRegionsAndEnterOnAThumbnailSelectsIt)
 {
     TPictureGameForm w({"арбуз", "банан", "вишня"});
-    TMainForm& f = *w.Form;
-    f.Games->FindLetterExecute();
-    f.Games->WaitForPictures();
+    TTestForm& f = *w.Form;
+    Named<QAction>(f, "FindLetter")->trigger();
+    FinishPictureReading(f.Objects);
     auto& row = *w.Objects().PicLetterPanels;
     auto& strip = *w.Objects().FirstLImgPanels;
-    TKeyboardPlay& keys = *f.Keyboard;
+    TKeyboardPlay& keys = f.Keyboard();
 
     Press(&f, Qt::Key_Tab);
-    EXPECT_EQ(keys.Focused(), f.RulesCloseButton) << "the first key only shows the frame, on the rules";
+    EXPECT_EQ(keys.Focused(), Named<TSpeedButton>(f, "RulesCloseButton"))
+        << "the first key only shows the frame, on the rules";
     Press(&f, Qt::Key_Tab);
     EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "the letters";
     Press(&f, Qt::Key_Tab);
     EXPECT_EQ(keys.Focused(), strip.GetTile(0)->Panel()) << "the strip, at the current picture";
     Press(&f, Qt::Key_Tab);
-    EXPECT_EQ(keys.Focused(), f.FemaleVoiceRadioButton) << "the voice chooser";
+    EXPECT_EQ(keys.Focused(), Named<QRadioButton>(f, "FemaleVoiceRadioButton")) << "the voice chooser";
     Press(&f, Qt::Key_Tab);
-    EXPECT_EQ(keys.Focused(), f.RulesCloseButton) << "round to the rules";
+    EXPECT_EQ(keys.Focused(), Named<TSpeedButton>(f, "RulesCloseButton")) << "round to the rules";
     Press(&f, Qt::Key_Return);
-    EXPECT_FALSE(f.RulesPanel->isVisible());
+    EXPECT_FALSE(Named<TPanel>(f, "RulesPanel")->isVisible());
     EXPECT_EQ(keys.Focused(), row.GetTile(0)->Panel) << "where the screen begins once the rules are gone";
     Press(&f, Qt::Key_Backtab, {}, Qt::ShiftModifier);
-    EXPECT_EQ(keys.Focused(), f.FemaleVoiceRadioButton);
+    EXPECT_EQ(keys.Focused(), Named<QRadioButton>(f, "FemaleVoiceRadioButton"));
     Press(&f, Qt::Key_Down);
-    EXPECT_EQ(keys.Focused(), f.MaleVoiceRadioButton);
+    EXPECT_EQ(keys.Focused(), Named<QRadioButton>(f, "MaleVoiceRadioButton"));
     Press(&f, Qt::Key_Space);
-    EXPECT_EQ(f.Context.Settings.VoiceFolder, kMaleVoice);
+    EXPECT_EQ(f.Context().Settings.VoiceFolder, kMaleVoice);
 
     Press(&f, Qt::Key_Backtab, {}, Qt::ShiftModifier);
     Press(&f, Qt::Key_Down);
@@ -281,7 +284,7 @@ TEST(KeyboardPlay, TabGoesRoundTheRegionsAndEnterOnAThumbnailSelectsIt)
     Press(&f, Qt::Key_Return);
     EXPECT_EQ(strip.SelectedIndex, 1);
     EXPECT_EQ(w.Objects().PicGameBuffer->TargetLetter, strip.GetTile(1)->Name.substr(0, 1));
-    EXPECT_EQ(f.BigImage->accessibleName(), cp1251::ToUnicode(strip.GetTile(1)->Name));
+    EXPECT_EQ(Named<TImage>(f, "BigImage")->accessibleName(), cp1251::ToUnicode(strip.GetTile(1)->Name));
 
     // The letter key takes the focus to its tile; the answered thumbnail goes, the next comes.
     Type(&f, cp1251::ToUnicode(w.Objects().PicGameBuffer->TargetLetter));
@@ -298,48 +301,48 @@ TEST(KeyboardPlay, EscF1AndCtrlPOnTheColouringScreen)
     for (int i = 0; i < 3; ++i)
         testpics::WritePage(theme + QString("стр%1.flim").arg(i), testpics::Solid(300 + 50 * i, 200, Qt::gray));
     TFakePrinter printer(4800, 6800);
-    TMainForm& f = *w.Form;
-    f.Games->SetPrinter(&printer);
-    TKeyboardPlay& keys = *f.Keyboard;
+    TTestForm& f = *w.Form;
+    f.Context().Printer = [p = &printer]() -> IPrinter* { return p; };
+    TKeyboardPlay& keys = f.Keyboard();
 
     Press(&f, Qt::Key_P, "\x10", Qt::ControlModifier);
     EXPECT_TRUE(w.Dialogs.Calls.empty()) << "Ctrl+P prints only on the colouring screen";
     Press(&f, Qt::Key_F1);
-    EXPECT_FALSE(f.RulesPanel->isVisible()) << "no activity, no rules";
+    EXPECT_FALSE(Named<TPanel>(f, "RulesPanel")->isVisible()) << "no activity, no rules";
 
     Press(&f, Qt::Key_Escape);
     for (int n = 0; n < 4; ++n) Press(&f, Qt::Key_Down);
-    ASSERT_EQ(keys.Focused(), f.SpeedButton7);
+    ASSERT_EQ(keys.Focused(), Named<TSpeedButton>(f, "SpeedButton7"));
     Press(&f, Qt::Key_Return);
-    ASSERT_TRUE(f.RaskraskaPopupMenuPanel->isVisible());
-    auto themes = f.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(Named<TPanel>(f, "RaskraskaPopupMenuPanel")->isVisible());
+    auto themes = Named<TPanel>(f, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(themes.size(), 1);
     EXPECT_EQ(keys.Focused(), themes[0]) << "on into the theme menu";
     Press(&f, Qt::Key_Return);
-    ASSERT_EQ(TopChild(f.GamesPanel, f.RulesPanel), f.RaskraskaPanel);
+    ASSERT_EQ(TopChild(Named<TPanel>(f, "GamesPanel"), Named<TPanel>(f, "RulesPanel")), Named<TPanel>(f, "RaskraskaPanel"));
     auto& strip = *w.Objects().RaskrasImgPanels;
     ASSERT_EQ(strip.Count(), 3);
-    EXPECT_EQ(keys.Focused(), f.RulesCloseButton);
+    EXPECT_EQ(keys.Focused(), Named<TSpeedButton>(f, "RulesCloseButton"));
 
     Press(&f, Qt::Key_Escape);
-    EXPECT_FALSE(f.RulesPanel->isVisible());
+    EXPECT_FALSE(Named<TPanel>(f, "RulesPanel")->isVisible());
     EXPECT_EQ(keys.Focused(), strip.GetTile(0)->Panel());
     Press(&f, Qt::Key_F1);
-    EXPECT_TRUE(f.RulesPanel->isVisible());
-    EXPECT_EQ(TopChild(f.RulesContextPanel), f.RuleRasPanel);
+    EXPECT_TRUE(Named<TPanel>(f, "RulesPanel")->isVisible());
+    EXPECT_EQ(TopChild(Named<TPanel>(f, "RulesContextPanel")), Named<TPanel>(f, "RuleRasPanel"));
     Press(&f, Qt::Key_Escape);
 
     Press(&f, Qt::Key_Down);
     Press(&f, Qt::Key_Down);
     Press(&f, Qt::Key_Return);
-    EXPECT_EQ(f.RasBigImage->Picture().size(), QSize(400, 200));
-    EXPECT_EQ(f.RasBigImage->accessibleName(), "стр2");
+    EXPECT_EQ(Named<TImage>(f, "RasBigImage")->Picture().size(), QSize(400, 200));
+    EXPECT_EQ(Named<TImage>(f, "RasBigImage")->accessibleName(), "стр2");
     Press(&f, Qt::Key_P, "\x10", Qt::ControlModifier);
     ASSERT_EQ(w.Dialogs.Calls.size(), 1u);
     EXPECT_EQ(w.Dialogs.Calls[0].Kind, TDialogCall::Print);
     EXPECT_EQ(printer.Jobs, 1);
     Press(&f, Qt::Key_Tab);
-    EXPECT_EQ(keys.Focused(), f.SpeedButton2) << "the printer button";
+    EXPECT_EQ(keys.Focused(), Named<TSpeedButton>(f, "SpeedButton2")) << "the printer button";
     Press(&f, Qt::Key_Return);
     EXPECT_EQ(printer.Jobs, 2);
 }
@@ -347,9 +350,9 @@ TEST(KeyboardPlay, EscF1AndCtrlPOnTheColouringScreen)
 TEST(KeyboardPlay, KeysOfOthersPassAndNothingIsPressedWhileLoading)
 {
     TKeys w;
-    TMainForm& f = *w.Form;
-    f.SoundLetters->trigger();
-    TFormWorld::Click(f.LetterrsNamesSpeedButton);
+    TTestForm& f = *w.Form;
+    Named<QAction>(f, "SoundLetters")->trigger();
+    TFormWorld::Click(Named<TSpeedButton>(f, "LetterrsNamesSpeedButton"));
     // The window's own shortcuts (volume, mute, full screen, quit) are not the keyboard play's.
     EXPECT_FALSE(Uses(f, Qt::Key_Up, Qt::ControlModifier));
     EXPECT_FALSE(Uses(f, Qt::Key_Down, Qt::ControlModifier));
@@ -364,20 +367,20 @@ TEST(KeyboardPlay, KeysOfOthersPassAndNothingIsPressedWhileLoading)
     EXPECT_TRUE(w.Speech.Last().Second.endsWith(QStringLiteral("Буквы/а.mp3")));
 
     // A letter typed while the rules text has the focus still picks: the window sees it first.
-    f.RulesGame1RichEdit->setFocus();
-    const QString rules = f.RulesGame1RichEdit->toPlainText();
-    Press(f.RulesGame1RichEdit, 0x412, "в");
+    Named<TRichEdit>(f, "RulesGame1RichEdit")->setFocus();
+    const QString rules = Named<TRichEdit>(f, "RulesGame1RichEdit")->toPlainText();
+    Press(Named<TRichEdit>(f, "RulesGame1RichEdit"), 0x412, "в");
     EXPECT_TRUE(w.Speech.Last().Second.endsWith(QStringLiteral("Буквы/в.mp3")));
-    EXPECT_EQ(f.RulesGame1RichEdit->toPlainText(), rules);
+    EXPECT_EQ(Named<TRichEdit>(f, "RulesGame1RichEdit")->toPlainText(), rules);
 
-    f.ShowLoadingOverlay();
+    f.BeginWaiting();
     const size_t said = w.Speech.Calls.size();
     EXPECT_FALSE(Uses(f, Qt::Key_Escape, Qt::NoModifier));
     Press(&f, Qt::Key_Escape);
     Type(&f, "г");
-    EXPECT_FALSE(f.PopupMenuPanel->isVisibleTo(&f));
+    EXPECT_FALSE(Named<TPanel>(f, "PopupMenuPanel")->isVisibleTo(&f));
     EXPECT_EQ(w.Speech.Calls.size(), said);
-    f.HideLoadingOverlay();
+    f.EndWaiting();
 }
 
 // Without any content, on every screen, whatever keys come: the frame only ever stands on
@@ -385,27 +388,27 @@ TEST(KeyboardPlay, KeysOfOthersPassAndNothingIsPressedWhileLoading)
 TEST(KeyboardPlay, OnEveryScreenWithoutContentTheFrameStaysOnWhatCanBePressed)
 {
     TKeys w;  // no pictures, no words, no themes
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
     const std::vector<std::pair<int, QString>> keys = {
         {Qt::Key_Right, {}}, {Qt::Key_Down, {}},   {Qt::Key_Tab, {}},     {Qt::Key_Return, {}}, {Qt::Key_Space, {}},
         {Qt::Key_Left, {}},  {Qt::Key_Up, {}},     {Qt::Key_Backtab, {}}, {Qt::Key_F1, {}},     {0x410, "а"},
         {Qt::Key_Q, "q"},    {Qt::Key_Escape, {}}, {Qt::Key_Escape, {}}};
     const std::vector<std::function<void()>> screens = {
         [] {},
-        [&f] { f.SoundLetters->trigger(); },
+        [&f] { Named<QAction>(f, "SoundLetters")->trigger(); },
         [&f] {
-            f.Games->FindLetterExecute();
-            f.Games->WaitForPictures();
+            Named<QAction>(f, "FindLetter")->trigger();
+            FinishPictureReading(f.Objects);
         },
         [&f] {
-            f.Games->MakeWordExecute();
-            f.Games->WaitForPictures();
+            Named<QAction>(f, "MakeWord")->trigger();
+            FinishPictureReading(f.Objects);
         },
-        [&f] { f.Games->ExaminationExecute(); },
-        [&f] { f.Games->ShowRaskraskaMenuExecute(); },
+        [&f] { Named<QAction>(f, "Examination")->trigger(); },
+        [&f] { Named<QAction>(f, "ShowRaskraskaMenu")->trigger(); },
     };
     auto pressable = [&f](const QWidget* Focused) {
-        for (const auto& region : f.Keyboard->Regions())
+        for (const auto& region : f.Keyboard().Regions())
             for (const auto& item : region.Items)
                 if (item.Widget == Focused) return true;
         return false;
@@ -416,10 +419,10 @@ TEST(KeyboardPlay, OnEveryScreenWithoutContentTheFrameStaysOnWhatCanBePressed)
         for (int round = 0; round < 3; ++round)
             for (const auto& [key, text] : keys) {
                 Press(&f, key, text);
-                if (!f.Keyboard->FrameShown()) continue;
+                if (!f.Keyboard().FrameShown()) continue;
                 ++shown;
-                EXPECT_TRUE(pressable(f.Keyboard->Focused()))
-                    << "after key " << key << ": " << f.Keyboard->Focused()->objectName().toStdString();
+                EXPECT_TRUE(pressable(f.Keyboard().Focused()))
+                    << "after key " << key << ": " << f.Keyboard().Focused()->objectName().toStdString();
             }
     }
     EXPECT_GT(shown, 50);
@@ -439,7 +442,7 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
                 QFile::copy(file.filePath(), target);
             }
         }
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
     const QString dir = QCoreApplication::applicationDirPath() + "/screenshots";
     QDir().mkpath(dir);
     auto frameAround = [&f](QWidget* Target) {
@@ -452,26 +455,26 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
                QColor(shot.pixel(r.left() + outer, r.center().y())) == TFocusFrame::InnerColour();
     };
 
-    f.SoundLetters->trigger();
-    TFormWorld::Click(f.LetterrsNamesSpeedButton);
-    f.CloseRulesPanelExecute();
+    Named<QAction>(f, "SoundLetters")->trigger();
+    TFormWorld::Click(Named<TSpeedButton>(f, "LetterrsNamesSpeedButton"));
+    Named<QAction>(f, "CloseRulesPanel")->trigger();
     QWidget* learning = w.Objects().SndLetterPanels->GetTile(7)->Panel;
     EXPECT_FALSE(frameAround(learning));
     Press(&f, Qt::Key_Down);
     Press(&f, Qt::Key_Down);
     Press(&f, Qt::Key_Right);
-    ASSERT_EQ(f.Keyboard->Focused(), learning);
+    ASSERT_EQ(f.Keyboard().Focused(), learning);
     EXPECT_TRUE(frameAround(learning));
     f.grab().save(dir + "/keys_focus_letter.png");
 
-    f.Games->FindLetterExecute();
+    Named<QAction>(f, "FindLetter")->trigger();
 
-    f.Games->WaitForPictures();
-    f.CloseRulesPanelExecute();
+    FinishPictureReading(f.Objects);
+    Named<QAction>(f, "CloseRulesPanel")->trigger();
     QWidget* letter = w.Objects().PicLetterPanels->GetTile(1)->Panel;
     Press(&f, Qt::Key_Right);
     Press(&f, Qt::Key_Right);
-    ASSERT_EQ(f.Keyboard->Focused(), letter);
+    ASSERT_EQ(f.Keyboard().Focused(), letter);
     EXPECT_TRUE(frameAround(letter));
     f.grab().save(dir + "/keys_focus_letter_row.png");
 
@@ -481,9 +484,9 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
     EXPECT_FALSE(frameAround(letter));
     f.grab().save(dir + "/keys_focus_thumbnail.png");
 
-    QTest::mouseClick(f.BigImage, Qt::LeftButton);
+    QTest::mouseClick(Named<TImage>(f, "BigImage"), Qt::LeftButton);
     EXPECT_FALSE(frameAround(thumbnail)) << "a mouse click puts the frame away";
-    EXPECT_FALSE(f.Keyboard->FrameShown());
+    EXPECT_FALSE(f.Keyboard().FrameShown());
 }
 
 // A screen the keys have never heard of: it brings its regions (what cannot be pressed left out,
@@ -491,8 +494,8 @@ TEST(KeyboardPlay, TheFrameIsDrawnOnTheFocusAndGoesWithAClick)
 TEST(KeyboardPlay, AScreenAddedLaterBringsAllTheKeysNeed)
 {
     TKeys w;
-    TMainForm& f = *w.Form;
-    auto* screen = new QWidget(f.GamesPanel);
+    TTestForm& f = *w.Form;
+    auto* screen = new QWidget(Named<TPanel>(f, "GamesPanel"));
     std::vector<QPushButton*> b;
     for (int i = 0; i < 4; ++i) b.push_back(new QPushButton(QString::number(i), screen));
     b[1]->hide();
@@ -518,11 +521,11 @@ TEST(KeyboardPlay, AScreenAddedLaterBringsAllTheKeysNeed)
     keys.Print = &print;
     keys.Busy = [&busy] { return busy; };
     keys.WindowRegions = false;
-    f.Keyboard->AddScreen(screen, std::move(keys));
+    f.Keyboard().AddScreen(screen, std::move(keys));
     screen->raise();
-    f.GenderVoiceRadioPanel->show();
+    Named<TPanel>(f, "GenderVoiceRadioPanel")->show();
 
-    const auto regions = f.Keyboard->Regions();
+    const auto regions = f.Keyboard().Regions();
     ASSERT_EQ(regions.size(), 2u) << "no voice choice on this screen";
     ASSERT_EQ(regions[0].Items.size(), 2u) << "the hidden button is left out";
     EXPECT_EQ(regions[0].Entry, 1u) << "entered at its third button, now the second";
@@ -540,7 +543,7 @@ TEST(KeyboardPlay, AScreenAddedLaterBringsAllTheKeysNeed)
     EXPECT_EQ(pressed[3], 2);
     w.Key(Qt::Key_F1);
     EXPECT_EQ(rulesShown, 1);
-    EXPECT_TRUE(w.Shows(f.RulesPanel));
+    EXPECT_TRUE(w.Shows(Named<TPanel>(f, "RulesPanel")));
     w.Key(Qt::Key_P, "p", Qt::ControlModifier);
     EXPECT_EQ(printed, 1);
 
@@ -556,13 +559,15 @@ TEST(KeyboardPlay, AScreenAddedLaterBringsAllTheKeysNeed)
 TEST(KeyboardPlay, TheLearningScreenOffersItsBoard)
 {
     TKeys w;
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
     TGameObjects none;
-    EXPECT_FALSE(f.TLearningScreen::Keys(none, f.ShowSndGameRules).LetterTile(0xE0).has_value());
+    const TLearningScreen screen{Named<TPanel>(f, "GameSndPanel"), Named<TPanel>(f, "LettersSndPanel"),
+                                 Named<TScrollBox>(f, "LettersSndScrollBox")};
+    EXPECT_FALSE(screen.Keys(none, nullptr).LetterTile(0xE0).has_value());
 
-    const ui::TKeyScreen keys = f.TLearningScreen::Keys(w.Objects(), f.ShowSndGameRules);
-    f.SoundLetters->trigger();
-    TFormWorld::Click(f.LetterrsNamesSpeedButton);
+    const ui::TKeyScreen keys = screen.Keys(w.Objects(), Named<QAction>(f, "ShowSndGameRules"));
+    Named<QAction>(f, "SoundLetters")->trigger();
+    TFormWorld::Click(Named<TSpeedButton>(f, "LetterrsNamesSpeedButton"));
     const auto& board = *w.Objects().SndLetterPanels;
     const ui::TKeyRegions regions = keys.Regions();
     ASSERT_EQ(regions.size(), 1u);
@@ -570,5 +575,5 @@ TEST(KeyboardPlay, TheLearningScreenOffersItsBoard)
     const std::optional<ui::TKeyItem> yo = keys.LetterTile(static_cast<unsigned char>(cp1251::FromUnicode("ё").at(0)));
     ASSERT_TRUE(yo.has_value());
     EXPECT_EQ(yo->Widget, Tile(board, "ё")->Panel);
-    EXPECT_EQ(keys.Rules, f.ShowSndGameRules);
+    EXPECT_EQ(keys.Rules, Named<QAction>(f, "ShowSndGameRules"));
 }

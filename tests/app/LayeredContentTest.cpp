@@ -7,6 +7,7 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QDateTime>
@@ -36,7 +37,7 @@ struct TLayeredWindow {
     QString Installed = InstalledDir.path() + "/";
     TFakeDialogs Dialogs;
     TFakeSpeech Speech;
-    std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TTestForm> Form;
 
     TLayeredWindow()
     {
@@ -54,7 +55,7 @@ struct TLayeredWindow {
 
     void Open(const TContentRoots& Roots)
     {
-        Form = std::make_unique<TMainForm>(&Dialogs, TSettings::ForContent(Roots, Installed));
+        Form = std::make_unique<TTestForm>(&Dialogs, TSettings::ForContent(Roots, Installed));
         Form->SetSpeech(&Speech);
         Form->show();
         Form->FormActivate();
@@ -70,9 +71,9 @@ TEST(LayeredContent, AParentsPicturesJoinAndReplaceTheInstalledOnesAndTheirFolde
     TLayeredWindow w;
     const QStringList before = Snapshot(w.User);
     w.Open();
-    ASSERT_TRUE(w.Form->FindLetter->isEnabled());
-    w.Form->Games->FindLetterExecute();
-    w.Form->Games->WaitForPictures();
+    ASSERT_TRUE(Named<QAction>(*w.Form, "FindLetter")->isEnabled());
+    Named<QAction>(*w.Form, "FindLetter")->trigger();
+    FinishPictureReading(w.Form->Objects);
     TFirstLImgPanelCollection& strip = *w.Form->Objects.FirstLImgPanels;
     QMap<QString, QSize> shown;
     for (int i = 0; i < strip.Count(); ++i)
@@ -82,15 +83,15 @@ TEST(LayeredContent, AParentsPicturesJoinAndReplaceTheInstalledOnesAndTheirFolde
         << "the parent's кот hides the installed one";
 
     // Their own colouring theme is in the menu beside the installed ones (none here).
-    w.Form->Games->ShowRaskraskaMenuExecute();
-    const auto themes = w.Form->RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
+    Named<QAction>(*w.Form, "ShowRaskraskaMenu")->trigger();
+    const auto themes = Named<TPanel>(*w.Form, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>();
     ASSERT_EQ(themes.size(), 1);
     EXPECT_EQ(themes[0]->Caption(), QStringLiteral("Мои"));
     QTest::mouseClick(themes[0], Qt::LeftButton);
     ASSERT_EQ(w.Form->Objects.RaskrasImgPanels->Count(), 1);
 
-    w.Form->Games->MakeWordExecute();
-    w.Form->Games->WaitForPictures();
+    Named<QAction>(*w.Form, "MakeWord")->trigger();
+    FinishPictureReading(w.Form->Objects);
     w.Form.reset();
     EXPECT_EQ(Snapshot(w.User), before);
     EXPECT_TRUE(w.Dialogs.Calls.empty()) << w.Dialogs.Texts().front().toStdString();
@@ -102,8 +103,8 @@ TEST(LayeredContent, AFolderNoRootHasIsNamedWhereTheInstalledOneWasExpected)
     ASSERT_TRUE(QDir(w.User + "Pic/Images").removeRecursively());
     ASSERT_TRUE(QDir(w.Installed + "Pic/Images").removeRecursively());
     w.Open();
-    w.Form->Games->FindLetterExecute();
-    w.Form->Games->WaitForPictures();
+    Named<QAction>(*w.Form, "FindLetter")->trigger();
+    FinishPictureReading(w.Form->Objects);
     ASSERT_EQ(w.Dialogs.Calls.size(), 1u);
     EXPECT_EQ(w.Dialogs.Calls[0].Text, QStringLiteral("Директория ") + w.Installed + "Pic/Images/Rus/ не существует.");
 }
@@ -126,7 +127,7 @@ TEST(LayeredContent, WithNoContentAnywhereTheWindowOpensAndTheLoadingFailureName
     EXPECT_EQ(lines.mid(0, 2), QStringList({"Кварнель не нашла свои картинки и звуки.", "Искала здесь:"}));
     EXPECT_EQ(lines.mid(2), none.Searched());
     // What works from captions alone stays usable.
-    EXPECT_TRUE(w.Form->SoundLetters->isEnabled());
-    EXPECT_TRUE(w.Form->Examination->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*w.Form, "SoundLetters")->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*w.Form, "Examination")->isEnabled());
     EXPECT_TRUE(w.Form->isVisible());
 }

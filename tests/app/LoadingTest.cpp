@@ -4,6 +4,7 @@
 #include "platform/widgets/Panel.h"
 #include "platform/widgets/ScreenCursor.h"
 #include "support/FakeDialogs.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -43,9 +44,9 @@ private:
 };
 
 // A window whose loader can be held at its start, or made to fail at once.
-class TLoadingForm : public TMainForm {
+class TLoadingForm : public TTestForm {
 public:
-    using TMainForm::TMainForm;
+    using TTestForm::TTestForm;
     enum class TWork { Real, FailAtOnce, WaitAtGate } Work = TWork::Real;
     TGate* Gate = nullptr;
     std::atomic<bool> RanOnWindowThread{false};
@@ -77,14 +78,17 @@ struct Loading : ::testing::Test {
     // Content the loader finds (nothing in it but the letters' folder), so that no box says there is none.
     void SetUp() override { QDir(Dir.path()).mkpath("Pic/Alphabet/Rus"); }
 
+    // One 20 ms step of the loading bar, as its timer gives it.
+    void Tick() { QMetaObject::invokeMethod(Named<QTimer>(*Form, "Timer1"), "timeout", Qt::DirectConnection); }
+
     void HoldLoader()
     {
         Form->Work = TLoadingForm::TWork::WaitAtGate;
         Form->Gate = &Gate;
     }
 
-    int BarLeft() const { return Form->ProgressPanel->x(); }
-    int BarWidth() const { return Form->ProgressPanel->width(); }
+    int BarLeft() const { return Named<TPanel>(*Form, "ProgressPanel")->x(); }
+    int BarWidth() const { return Named<TPanel>(*Form, "ProgressPanel")->width(); }
     void TearDown() override
     {
         Gate.Open();
@@ -92,28 +96,29 @@ struct Loading : ::testing::Test {
     }
 };
 
-bool AllGameEntriesDisabled(const TMainForm& f)
+bool AllGameEntriesDisabled(const TTestForm& f)
 {
-    return !f.SoundLetters->isEnabled() && !f.FindLetter->isEnabled() && !f.MakeWord->isEnabled() &&
-           !f.Examination->isEnabled() && !f.ShowRaskraskaMenu->isEnabled();
+    return !Named<QAction>(f, "SoundLetters")->isEnabled() && !Named<QAction>(f, "FindLetter")->isEnabled() &&
+           !Named<QAction>(f, "MakeWord")->isEnabled() && !Named<QAction>(f, "Examination")->isEnabled() &&
+           !Named<QAction>(f, "ShowRaskraskaMenu")->isEnabled();
 }
 
 }  // namespace
 
 TEST_F(Loading, TheBarSweepsFromOutOfSightLeftToOutOfSightRightIn281Positions)
 {
-    Form->ShowLoadingOverlay();
+    Form->BeginWaiting();
     const int w = BarWidth();
     ASSERT_EQ(w, 280);
     EXPECT_EQ(BarLeft(), -w) << "never visible at its start position";
-    EXPECT_TRUE(Form->Timer1->isActive());
-    EXPECT_EQ(Form->Timer1->interval(), 20);
-    EXPECT_TRUE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_TRUE(Named<QTimer>(*Form, "Timer1")->isActive());
+    EXPECT_EQ(Named<QTimer>(*Form, "Timer1")->interval(), 20);
+    EXPECT_TRUE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get()));
 
     std::set<int> positions{BarLeft()};
     int ticks = 0;
     do {
-        Form->Timer1Timer();
+        Tick();
         ++ticks;
         positions.insert(BarLeft());
     } while (BarLeft() != -w && ticks < 1000);
@@ -122,50 +127,50 @@ TEST_F(Loading, TheBarSweepsFromOutOfSightLeftToOutOfSightRightIn281Positions)
     EXPECT_EQ(*positions.rbegin(), w) << "one tick wholly out of sight on the right";
 
     // Hidden part-way, the bar keeps its place; showing again restarts it from the left.
-    for (int i = 0; i < 10; ++i) Form->Timer1Timer();
-    Form->HideLoadingOverlay();
-    EXPECT_FALSE(Form->Timer1->isActive());
-    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    for (int i = 0; i < 10; ++i) Tick();
+    Form->EndWaiting();
+    EXPECT_FALSE(Named<QTimer>(*Form, "Timer1")->isActive());
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get()));
     EXPECT_EQ(BarLeft(), -w + 20);
-    Form->ShowLoadingOverlay();
+    Form->BeginWaiting();
     EXPECT_EQ(BarLeft(), -w);
 }
 
 TEST_F(Loading, TheOverlayLiesAboveEverythingWhileShown)
 {
-    Form->MenuLabelClick();  // the pop-up menu is open too
-    Form->ShowLoadingOverlay();
-    EXPECT_EQ(Form->children().last(), Form->TimerPanel) << "raised above every other child";
+    Named<TLabel>(*Form, "MenuLabel")->Press();  // the pop-up menu is open too
+    Form->BeginWaiting();
+    EXPECT_EQ(Form->children().last(), Named<TPanel>(*Form, "TimerPanel")) << "raised above every other child";
 }
 
 TEST_F(Loading, RunsOnTheLoaderThreadAndHandsTheEndToTheWindow)
 {
     HoldLoader();
     Form->FormActivate();
-    EXPECT_TRUE(Form->TimerPanel->isVisibleTo(Form.get()));
-    EXPECT_TRUE(Form->Timer1->isActive());
+    EXPECT_TRUE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get()));
+    EXPECT_TRUE(Named<QTimer>(*Form, "Timer1")->isActive());
     // While the loader works, the window's loop runs and no game can be started.
     ASSERT_TRUE(QTest::qWaitFor([] { return ui::ScreenCursor() == ui::TScreenCursor::HourGlass; }, 5000));
     EXPECT_TRUE(AllGameEntriesDisabled(*Form));
-    Form->SoundLetters->trigger();
-    EXPECT_FALSE(Form->GameSndTypePanel->isVisibleTo(Form.get())) << "a game ran before loading ended";
+    Named<QAction>(*Form, "SoundLetters")->trigger();
+    EXPECT_FALSE(Named<TPanel>(*Form, "GameSndTypePanel")->isVisibleTo(Form.get())) << "a game ran before loading ended";
     EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::HourGlass) << "set through the window's loop";
-    EXPECT_TRUE(Form->Panel1->DoubleBuffered());
-    EXPECT_TRUE(Form->BigImagePanel->DoubleBuffered());
+    EXPECT_TRUE(Named<TPanel>(*Form, "Panel1")->DoubleBuffered());
+    EXPECT_TRUE(Named<TPanel>(*Form, "BigImagePanel")->DoubleBuffered());
     EXPECT_FALSE(Form->LoadingEnded());
 
     Gate.Open();
     Form->WaitForLoading();
     EXPECT_FALSE(Form->RanOnWindowThread);
     EXPECT_TRUE(Form->LoadingEnded());
-    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
-    EXPECT_FALSE(Form->Timer1->isActive());
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get()));
+    EXPECT_FALSE(Named<QTimer>(*Form, "Timer1")->isActive());
     EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::Default);
-    EXPECT_TRUE(Form->SoundLetters->isEnabled());
-    EXPECT_TRUE(Form->FindLetter->isEnabled());
-    EXPECT_TRUE(Form->MakeWord->isEnabled());
-    EXPECT_TRUE(Form->Examination->isEnabled());
-    EXPECT_TRUE(Form->ShowRaskraskaMenu->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*Form, "SoundLetters")->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*Form, "FindLetter")->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*Form, "MakeWord")->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*Form, "Examination")->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*Form, "ShowRaskraskaMenu")->isEnabled());
     EXPECT_TRUE(Dialogs.Calls.empty());
 }
 
@@ -174,7 +179,7 @@ TEST_F(Loading, LoadingThatEndsWithinOneTickLeavesTheBarWhereItStarted)
     Form->FormActivate();
     Form->WaitForLoading();  // no timer tick can have run: the window's loop did not
     EXPECT_EQ(BarLeft(), -BarWidth());
-    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get()));
     EXPECT_NE(Form->Objects.RaskrasImgPanels, nullptr);
 }
 
@@ -190,7 +195,7 @@ TEST_F(Loading, AFailureAtTheFirstObjectLeavesEveryReferenceEmptyAndTellsOnce)
     ASSERT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_EQ(Dialogs.Calls[0].Title, QStringLiteral("Кварнель"));
     EXPECT_EQ(Dialogs.Calls[0].Text, QStringLiteral("Ошибка загрузки. Недостаточно памяти"));
-    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get()));
     EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::Default);
     EXPECT_TRUE(AllGameEntriesDisabled(*Form));
 }
@@ -205,7 +210,7 @@ TEST_F(Loading, StartsOncePerRun)
     Form->WaitForLoading();
     EXPECT_EQ(Form->Runs, 1);
     EXPECT_EQ(Form->Objects.SndLetterPanels.get(), board);
-    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get()));
 }
 
 TEST_F(Loading, ClosingTheWindowWhileLoadingWaitsForTheLoader)
@@ -230,8 +235,9 @@ TEST_F(Loading, TheFirstShowingStartsTheProgramWhereNoWindowIsEverActivated)
     ASSERT_TRUE(QTest::qWaitFor([this] { return Form->Activated(); }, 5000));
     Form->WaitForLoading();
     EXPECT_EQ(Form->Runs, 1);
-    EXPECT_EQ(Form->GamesPanel->children().last(), Form->StartPanel) << "the start screen is up";
-    EXPECT_TRUE(Form->SoundLetters->isEnabled());
+    EXPECT_EQ(Named<TPanel>(*Form, "GamesPanel")->children().last(), Named<TPanel>(*Form, "StartPanel"))
+        << "the start screen is up";
+    EXPECT_TRUE(Named<QAction>(*Form, "SoundLetters")->isEnabled());
     Form->hide();
     Form->show();
     QCoreApplication::processEvents();

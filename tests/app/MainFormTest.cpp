@@ -14,6 +14,7 @@
 #include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -27,9 +28,9 @@
 namespace {
 
 // A window whose loading start is counted instead of run.
-class TCountingForm : public TMainForm {
+class TCountingForm : public TTestForm {
 public:
-    using TMainForm::TMainForm;
+    using TTestForm::TTestForm;
     int LoadingStarts = 0;
     void StartLoading() override { ++LoadingStarts; }
 };
@@ -61,7 +62,7 @@ struct MainForm : ::testing::Test {
     void HaveAllObjects()
     {
         Form->Objects.Reset();
-        LoadGameObjects(Form->Context, Form->Objects);
+        LoadGameObjects(Form->Context(), Form->Objects);
         Form->UpdateGameActions();
     }
 
@@ -76,9 +77,10 @@ struct MainForm : ::testing::Test {
     // The screen on top of the games area, the floating rules panel aside.
     QWidget* TopScreen() const
     {
-        const QObjectList& children = Form->GamesPanel->children();
+        const QObjectList& children = Named<TPanel>(*Form, "GamesPanel")->children();
         for (auto it = children.rbegin(); it != children.rend(); ++it)
-            if (auto* w = qobject_cast<QWidget*>(*it); w && !w->isHidden() && w != Form->RulesPanel) return w;
+            if (auto* w = qobject_cast<QWidget*>(*it); w && !w->isHidden() && w != Named<TPanel>(*Form, "RulesPanel"))
+                return w;
         return nullptr;
     }
     static bool Above(QWidget* A, QWidget* B)
@@ -89,9 +91,9 @@ struct MainForm : ::testing::Test {
     // The rules panel floats over the top screen with the page Page in front.
     void ExpectRulesOnTopWith(QWidget* Page) const
     {
-        EXPECT_FALSE(Form->RulesPanel->isHidden());
-        EXPECT_TRUE(Above(Form->RulesPanel, TopScreen()));
-        EXPECT_EQ(TopVisible(Form->RulesContextPanel), Page);
+        EXPECT_FALSE(Named<TPanel>(*Form, "RulesPanel")->isHidden());
+        EXPECT_TRUE(Above(Named<TPanel>(*Form, "RulesPanel"), TopScreen()));
+        EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "RulesContextPanel")), Page);
     }
 };
 
@@ -106,10 +108,21 @@ struct MainFormGames : MainForm {
         ASSERT_TRUE(QDir().mkpath(words));
         testpics::WriteJpeg(words + QStringLiteral("арбуз.jpg"), 40, 30);
         testpics::WriteJpeg(words + QStringLiteral("банан.jpg"), 30, 40, Qt::yellow);
-        LoadGameObjects(Form->Context, Form->Objects);
+        LoadGameObjects(Form->Context(), Form->Objects);
         Form->UpdateGameActions();
     }
     void TearDown() override { Form->Objects.Reset(); }
+
+    // The button of the theme Name in the menu beside the main menu, its (empty) folder made first.
+    TSpeedButton* ThemeButton(const QString& Name)
+    {
+        QDir().mkpath(Folder.path() + QStringLiteral("/Pic/Raskraska/") + Name);
+        Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
+        for (TSpeedButton* b : Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>())
+            if (b->Caption() == Name) return b;
+        ADD_FAILURE() << "no theme " << Name.toStdString();
+        return nullptr;
+    }
 };
 
 // --- Regions ---
@@ -117,7 +130,7 @@ struct MainFormGames : MainForm {
 TEST_F(MainForm, EveryWidgetSitsAtItsBaseBoundsWhenItsParentHasItsBaseSize)
 {
     // At the base size the media strip takes its 41 px; shown, it gives every region its base size.
-    Form->SystemPanel->show();
+    Named<TPanel>(*Form, "SystemPanel")->show();
     ui::Realign(Form.get());
     int checked = 0;
     for (QWidget* w : Form->findChildren<QWidget*>()) {
@@ -134,150 +147,159 @@ TEST_F(MainForm, EveryWidgetSitsAtItsBaseBoundsWhenItsParentHasItsBaseSize)
 TEST_F(MainForm, RegionsAtTheBaseClientArea)
 {
     ShowAt({1099, 770});
-    EXPECT_EQ(Form->MenuRibbon->geometry(), QRect(0, 0, 1099, 57));
-    EXPECT_EQ(Form->MenuPanel->geometry(), QRect(1, 1, 112, 55));
-    EXPECT_EQ(Form->GenderVoiceRadioPanel->geometry(), QRect(1008, 1, 90, 55));
-    EXPECT_EQ(Form->ContentPanel->geometry(), QRect(0, 57, 1099, 713));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuRibbon")->geometry(), QRect(0, 0, 1099, 57));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->geometry(), QRect(1, 1, 112, 55));
+    EXPECT_EQ(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->geometry(), QRect(1008, 1, 90, 55));
+    EXPECT_EQ(Named<TPanel>(*Form, "ContentPanel")->geometry(), QRect(0, 57, 1099, 713));
     // The hidden media strip takes no space: the screens fill the whole content area.
-    EXPECT_EQ(Form->GamesPanel->geometry(), QRect(0, 0, 1099, 713));
-    EXPECT_EQ(Form->SysPanel->geometry(), QRect(0, 0, 1099, 713));
-    EXPECT_EQ(Form->StartPanel->geometry(), QRect(0, 0, 1099, 713));
-    EXPECT_EQ(Form->LettersSndScrollBox->geometry(), QRect(0, 0, 1099, 713));
-    EXPECT_EQ(Form->TimerPanel->geometry(), QRect(472, 351, 284, 73));
-    EXPECT_EQ(Form->PopupMenuPanel->geometry(), QRect(46, 37, 140, 221));
-    EXPECT_EQ(Form->RaskraskaPopupMenuPanel->geometry(), QRect(184, 232, 117, 81));
+    EXPECT_EQ(Named<TPanel>(*Form, "GamesPanel")->geometry(), QRect(0, 0, 1099, 713));
+    EXPECT_EQ(Named<TPanel>(*Form, "SysPanel")->geometry(), QRect(0, 0, 1099, 713));
+    EXPECT_EQ(Named<TPanel>(*Form, "StartPanel")->geometry(), QRect(0, 0, 1099, 713));
+    EXPECT_EQ(Named<TScrollBox>(*Form, "LettersSndScrollBox")->geometry(), QRect(0, 0, 1099, 713));
+    EXPECT_EQ(Named<TPanel>(*Form, "TimerPanel")->geometry(), QRect(472, 351, 284, 73));
+    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 221));
+    EXPECT_EQ(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->geometry(), QRect(184, 232, 117, 81));
     // Floating panels keep their relative place in the taller games area: centre 301 of 672 -> 319 of 713.
-    EXPECT_EQ(Form->RulesPanel->geometry(), QRect(311, 155, 468, 328));
-    EXPECT_EQ(Form->GameSndTypePanel->geometry(), QRect(397, 278, 305, 66));
+    EXPECT_EQ(Named<TPanel>(*Form, "RulesPanel")->geometry(), QRect(311, 155, 468, 328));
+    EXPECT_EQ(Named<TPanel>(*Form, "GameSndTypePanel")->geometry(), QRect(397, 278, 305, 66));
     // The strips' columns and the big pictures follow the height.
-    EXPECT_EQ(Form->ScrollImgContentPanel->geometry(), QRect(866, 0, 233, 713));
-    EXPECT_EQ(Form->ImgScrollBox->size(), QSize(217, 697));
-    EXPECT_EQ(Form->BigImagePanel->geometry(), QRect(4, 78, 858, 631));
-    EXPECT_EQ(Form->RasImgScrollBox->size(), QSize(217, 697));
-    EXPECT_EQ(Form->StartExamContentPanel->geometry(), QRect(388, 244, 323, 177));
+    EXPECT_EQ(Named<TPanel>(*Form, "ScrollImgContentPanel")->geometry(), QRect(866, 0, 233, 713));
+    EXPECT_EQ(Named<TScrollBox>(*Form, "ImgScrollBox")->size(), QSize(217, 697));
+    EXPECT_EQ(Named<TPanel>(*Form, "BigImagePanel")->geometry(), QRect(4, 78, 858, 631));
+    EXPECT_EQ(Named<TScrollBox>(*Form, "RasImgScrollBox")->size(), QSize(217, 697));
+    EXPECT_EQ(Named<TPanel>(*Form, "StartExamContentPanel")->geometry(), QRect(388, 244, 323, 177));
 }
 
 TEST_F(MainForm, RegionsWhenMaximisedOnA1920By1080Screen)
 {
     ShowAt({1920, 1080});
-    EXPECT_EQ(Form->MenuRibbon->geometry(), QRect(0, 0, 1920, 57));
-    EXPECT_EQ(Form->MenuPanel->geometry(), QRect(1, 1, 112, 55));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuRibbon")->geometry(), QRect(0, 0, 1920, 57));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->geometry(), QRect(1, 1, 112, 55));
     // The voice chooser, hidden on the start screen, takes its place at the right when shown.
-    Form->GenderVoiceRadioPanel->show();
-    EXPECT_EQ(Form->GenderVoiceRadioPanel->geometry(), QRect(1829, 1, 90, 55));
-    EXPECT_EQ(Form->FemaleVoiceRadioButton->geometry(), QRect(17, 8, 73, 17));
-    EXPECT_EQ(Form->ContentPanel->geometry(), QRect(0, 57, 1920, 1023));
-    EXPECT_EQ(Form->GamesPanel->geometry(), QRect(0, 0, 1920, 1023));
-    EXPECT_EQ(Form->PopupMenuPanel->geometry(), QRect(46, 37, 140, 221));
-    EXPECT_EQ(Form->SpeedButton3->geometry(), QRect(3, 25, 133, 34));
-    EXPECT_EQ(Form->SpeedButton1->geometry(), QRect(116, 0, 22, 22));
+    Named<TPanel>(*Form, "GenderVoiceRadioPanel")->show();
+    EXPECT_EQ(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->geometry(), QRect(1829, 1, 90, 55));
+    EXPECT_EQ(Named<QRadioButton>(*Form, "FemaleVoiceRadioButton")->geometry(), QRect(17, 8, 73, 17));
+    EXPECT_EQ(Named<TPanel>(*Form, "ContentPanel")->geometry(), QRect(0, 57, 1920, 1023));
+    EXPECT_EQ(Named<TPanel>(*Form, "GamesPanel")->geometry(), QRect(0, 0, 1920, 1023));
+    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 221));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton3")->geometry(), QRect(3, 25, 133, 34));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton1")->geometry(), QRect(116, 0, 22, 22));
 
     // Floating panels: centres scale with their parents.
-    EXPECT_EQ(Form->TimerPanel->geometry(), QRect(931, 507, 284, 73));
-    EXPECT_EQ(Form->RulesPanel->geometry(), QRect(718, 294, 468, 328));
-    EXPECT_EQ(Form->GameSndTypePanel->geometry(), QRect(807, 413, 305, 66));
-    EXPECT_EQ(Form->StartExamContentPanel->geometry(), QRect(798, 399, 323, 177));
-    const int titleWidth = Form->TitleLabel->width();
-    EXPECT_EQ(Form->TitleLabel->x(), int(std::lround((422 + titleWidth / 2) * 1920.0 / 1099)) - titleWidth / 2);
+    EXPECT_EQ(Named<TPanel>(*Form, "TimerPanel")->geometry(), QRect(931, 507, 284, 73));
+    EXPECT_EQ(Named<TPanel>(*Form, "RulesPanel")->geometry(), QRect(718, 294, 468, 328));
+    EXPECT_EQ(Named<TPanel>(*Form, "GameSndTypePanel")->geometry(), QRect(807, 413, 305, 66));
+    EXPECT_EQ(Named<TPanel>(*Form, "StartExamContentPanel")->geometry(), QRect(798, 399, 323, 177));
+    const int titleWidth = Named<TLabel>(*Form, "TitleLabel")->width();
+    EXPECT_EQ(Named<TLabel>(*Form, "TitleLabel")->x(),
+              int(std::lround((422 + titleWidth / 2) * 1920.0 / 1099)) - titleWidth / 2);
     // Inside the rules panel the close button keeps to the right edge and the text boxes grow with nothing.
-    EXPECT_EQ(Form->RulesCloseButton->geometry(), QRect(395, 8, 65, 25));
-    EXPECT_EQ(Form->RulesGame1RichEdit->geometry(), QRect(4, 4, 456, 252));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "RulesCloseButton")->geometry(), QRect(395, 8, 65, 25));
+    EXPECT_EQ(Named<TRichEdit>(*Form, "RulesGame1RichEdit")->geometry(), QRect(4, 4, 456, 252));
 
     // The game screens: columns of 233 at the right, pictures anchored on all sides.
-    EXPECT_EQ(Form->GamePicContextPanel->geometry(), QRect(0, 0, 1687, 1023));
-    EXPECT_EQ(Form->LetersPicPanel->geometry(), QRect(4, 4, 1679, 70));
-    EXPECT_EQ(Form->BigImagePanel->geometry(), QRect(4, 78, 1679, 941));
-    EXPECT_EQ(Form->BigImage->geometry(), QRect(8, 8, 1663, 925));
-    EXPECT_EQ(Form->ImgScrollBox->size(), QSize(217, 1007));
-    EXPECT_EQ(Form->MakeWWordPanel->geometry(), QRect(4, 5, 1679, 60));
-    EXPECT_EQ(Form->MakeWWordPanel->parentWidget()->geometry(), QRect(0, 954, 1687, 69));
-    EXPECT_EQ(Form->MakeWImagePanel->geometry(), QRect(4, 78, 1679, 876));
-    EXPECT_EQ(Form->MakeWImage->geometry(), QRect(8, 8, 1663, 860));
-    EXPECT_EQ(Form->RasBigImage->geometry(), QRect(8, 8, 1662, 935));
-    EXPECT_EQ(Form->RasImgScrollBox->size(), QSize(217, 1007));
-    EXPECT_EQ(Form->SpeedButton2->geometry(), QRect(4, 4, 53, 49));
-    EXPECT_EQ(Form->LettersExamScrollBox->geometry(), QRect(0, 0, 1920, 976));
-    EXPECT_EQ(Form->RepeatSndButton->geometry(), QRect(5, 3, 49, 33));
+    EXPECT_EQ(Named<TPanel>(*Form, "GamePicContextPanel")->geometry(), QRect(0, 0, 1687, 1023));
+    EXPECT_EQ(Named<TPanel>(*Form, "LetersPicPanel")->geometry(), QRect(4, 4, 1679, 70));
+    EXPECT_EQ(Named<TPanel>(*Form, "BigImagePanel")->geometry(), QRect(4, 78, 1679, 941));
+    EXPECT_EQ(Named<TImage>(*Form, "BigImage")->geometry(), QRect(8, 8, 1663, 925));
+    EXPECT_EQ(Named<TScrollBox>(*Form, "ImgScrollBox")->size(), QSize(217, 1007));
+    EXPECT_EQ(Named<TPanel>(*Form, "MakeWWordPanel")->geometry(), QRect(4, 5, 1679, 60));
+    EXPECT_EQ(Named<TPanel>(*Form, "MakeWWordPanel")->parentWidget()->geometry(), QRect(0, 954, 1687, 69));
+    EXPECT_EQ(Named<TPanel>(*Form, "MakeWImagePanel")->geometry(), QRect(4, 78, 1679, 876));
+    EXPECT_EQ(Named<TImage>(*Form, "MakeWImage")->geometry(), QRect(8, 8, 1663, 860));
+    EXPECT_EQ(Named<TImage>(*Form, "RasBigImage")->geometry(), QRect(8, 8, 1662, 935));
+    EXPECT_EQ(Named<TScrollBox>(*Form, "RasImgScrollBox")->size(), QSize(217, 1007));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton2")->geometry(), QRect(4, 4, 53, 49));
+    EXPECT_EQ(Named<TScrollBox>(*Form, "LettersExamScrollBox")->geometry(), QRect(0, 0, 1920, 976));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "RepeatSndButton")->geometry(), QRect(5, 3, 49, 33));
 
     // And back to the base size: everything returns.
     Form->resize(1099, 770);
     QApplication::processEvents();
-    EXPECT_EQ(Form->RulesPanel->geometry(), QRect(311, 155, 468, 328));
-    EXPECT_EQ(Form->BigImage->geometry(), QRect(8, 8, 842, 615));
+    EXPECT_EQ(Named<TPanel>(*Form, "RulesPanel")->geometry(), QRect(311, 155, 468, 328));
+    EXPECT_EQ(Named<TImage>(*Form, "BigImage")->geometry(), QRect(8, 8, 842, 615));
 }
 
 TEST_F(MainForm, StackingOrderAtCreation)
 {
     const QObjectList& window = Form->children();
     auto at = [&](QWidget* w) { return window.indexOf(w); };
-    EXPECT_LT(at(Form->TimerPanel), at(Form->MenuRibbon));
-    EXPECT_LT(at(Form->MenuRibbon), at(Form->ContentPanel));
-    EXPECT_LT(at(Form->ContentPanel), at(Form->PopupMenuPanel));
-    EXPECT_LT(at(Form->PopupMenuPanel), at(Form->RaskraskaPopupMenuPanel));
-    const QList<QWidget*> screens = {Form->GamePicPanel, Form->GameSndPanel,   Form->GameMakeWPanel, Form->StartPanel,
-                                     Form->RulesPanel,   Form->RaskraskaPanel, Form->GameExamPanel};
+    EXPECT_LT(at(Named<TPanel>(*Form, "TimerPanel")), at(Named<TPanel>(*Form, "MenuRibbon")));
+    EXPECT_LT(at(Named<TPanel>(*Form, "MenuRibbon")), at(Named<TPanel>(*Form, "ContentPanel")));
+    EXPECT_LT(at(Named<TPanel>(*Form, "ContentPanel")), at(Named<TPanel>(*Form, "PopupMenuPanel")));
+    EXPECT_LT(at(Named<TPanel>(*Form, "PopupMenuPanel")), at(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")));
+    const QList<QWidget*> screens = {Named<TPanel>(*Form, "GamePicPanel"),   Named<TPanel>(*Form, "GameSndPanel"),
+                                     Named<TPanel>(*Form, "GameMakeWPanel"), Named<TPanel>(*Form, "StartPanel"),
+                                     Named<TPanel>(*Form, "RulesPanel"),     Named<TPanel>(*Form, "RaskraskaPanel"),
+                                     Named<TPanel>(*Form, "GameExamPanel")};
     for (int i = 1; i < screens.size(); ++i) EXPECT_TRUE(Above(screens[i], screens[i - 1])) << i;
-    const QList<QWidget*> pages = {Form->RuleExamGamePanel, Form->RuleRasPanel, Form->RulePicGamePanel,
-                                   Form->RuleMakeWGamePanel, Form->RuleSndGamePanel};
+    const QList<QWidget*> pages = {Named<TPanel>(*Form, "RuleExamGamePanel"), Named<TPanel>(*Form, "RuleRasPanel"),
+                                   Named<TPanel>(*Form, "RulePicGamePanel"), Named<TPanel>(*Form, "RuleMakeWGamePanel"),
+                                   Named<TPanel>(*Form, "RuleSndGamePanel")};
     for (int i = 1; i < pages.size(); ++i) EXPECT_TRUE(Above(pages[i], pages[i - 1])) << i;
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
-    EXPECT_TRUE(Form->RaskraskaPopupMenuPanel->isHidden());
-    EXPECT_TRUE(Form->RulesPanel->isHidden());
-    EXPECT_TRUE(Form->SourcePanel->isHidden());
-    EXPECT_TRUE(Form->SystemPanel->isHidden());
-    EXPECT_FALSE(Form->TimerPanel->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "RulesPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "SourcePanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "SystemPanel")->isHidden());
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isHidden());
 }
 
 TEST_F(MainForm, CaptionsFontsAndColours)
 {
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Кварнель"));
-    EXPECT_EQ(Form->MenuLabel->text(), QStringLiteral("Меню"));
-    EXPECT_EQ(Form->MenuLabel->font().pixelSize(), 21);
-    EXPECT_EQ(Form->TitleLabel->text(), QStringLiteral("Кварнель"));
-    EXPECT_EQ(Form->TitleLabel->font().pixelSize(), 27);
-    EXPECT_EQ(Form->Label3->text(), kVendorWebAddress);
-    EXPECT_EQ(Form->ProgressLabel->text(), QStringLiteral("Подождите идет загрузка..."));
-    EXPECT_EQ(Form->MenuRibbon->Color(), QColor(0x08, 0x13, 0xF8));
-    EXPECT_EQ(Form->ContentPanel->Color(), QColor(0xE6, 0xAC, 0x00));
-    EXPECT_EQ(Form->StartPanel->Color(), QColor(0x51, 0xDB, 0xF5));
-    EXPECT_EQ(Form->RulesCaptionPanel->Color(), QColor(0x0C, 0xAC, 0xC9));
-    EXPECT_EQ(Form->ProgressPanel->Color(), QColor(0x78, 0xCE, 0xFC));
-    EXPECT_EQ(Form->Panel1->Color(), QColor(0xA0, 0xA0, 0xA4));
-    EXPECT_EQ(Form->MenuPanel->BevelOuter(), TBevel::None);
-    EXPECT_EQ(Form->MenuPanel->BevelInner(), TBevel::Raised);
-    EXPECT_EQ(Form->TimerPanel->BevelInner(), TBevel::Lowered);
-    EXPECT_EQ(Form->Image2->Picture().size(), QSize(800, 600));
-    EXPECT_EQ(Form->StartExamImage->Picture().size(), QSize(30, 30));
-    EXPECT_EQ(Form->RepeatSndButton->Glyph().size(), QSize(30, 30));
-    EXPECT_EQ(Form->SpeedButton2->Glyph().size(), QSize(38, 38));
+    EXPECT_EQ(Named<TLabel>(*Form, "MenuLabel")->text(), QStringLiteral("Меню"));
+    EXPECT_EQ(Named<TLabel>(*Form, "MenuLabel")->font().pixelSize(), 21);
+    EXPECT_EQ(Named<TLabel>(*Form, "TitleLabel")->text(), QStringLiteral("Кварнель"));
+    EXPECT_EQ(Named<TLabel>(*Form, "TitleLabel")->font().pixelSize(), 27);
+    EXPECT_EQ(Named<TLabel>(*Form, "Label3")->text(), kVendorWebAddress);
+    EXPECT_EQ(Named<TLabel>(*Form, "ProgressLabel")->text(), QStringLiteral("Подождите идет загрузка..."));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuRibbon")->Color(), QColor(0x08, 0x13, 0xF8));
+    EXPECT_EQ(Named<TPanel>(*Form, "ContentPanel")->Color(), QColor(0xE6, 0xAC, 0x00));
+    EXPECT_EQ(Named<TPanel>(*Form, "StartPanel")->Color(), QColor(0x51, 0xDB, 0xF5));
+    EXPECT_EQ(Named<TPanel>(*Form, "RulesCaptionPanel")->Color(), QColor(0x0C, 0xAC, 0xC9));
+    EXPECT_EQ(Named<TPanel>(*Form, "ProgressPanel")->Color(), QColor(0x78, 0xCE, 0xFC));
+    EXPECT_EQ(Named<TPanel>(*Form, "Panel1")->Color(), QColor(0xA0, 0xA0, 0xA4));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->BevelOuter(), TBevel::None);
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->BevelInner(), TBevel::Raised);
+    EXPECT_EQ(Named<TPanel>(*Form, "TimerPanel")->BevelInner(), TBevel::Lowered);
+    EXPECT_EQ(Named<TImage>(*Form, "Image2")->Picture().size(), QSize(800, 600));
+    EXPECT_EQ(Named<TImage>(*Form, "StartExamImage")->Picture().size(), QSize(30, 30));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "RepeatSndButton")->Glyph().size(), QSize(30, 30));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton2")->Glyph().size(), QSize(38, 38));
 
-    const QStringList captions = {Form->SpeedButton3->Caption(), Form->SpeedButton4->Caption(),
-                                  Form->SpeedButton5->Caption(), Form->SpeedButton6->Caption(),
-                                  Form->SpeedButton7->Caption()};
+    const QStringList captions = {
+        Named<TSpeedButton>(*Form, "SpeedButton3")->Caption(), Named<TSpeedButton>(*Form, "SpeedButton4")->Caption(),
+        Named<TSpeedButton>(*Form, "SpeedButton5")->Caption(), Named<TSpeedButton>(*Form, "SpeedButton6")->Caption(),
+        Named<TSpeedButton>(*Form, "SpeedButton7")->Caption()};
     EXPECT_EQ(captions, QStringList({"Обучение", "Найди букву", "Дед Буквоед", "Экзамен", "Раскраска"}));
-    EXPECT_EQ(Form->SpeedButton7->geometry().top() - Form->SpeedButton6->geometry().top(), 39);
-    EXPECT_EQ(Form->RulesCloseButton->Caption(), QStringLiteral("Закрыть"));
-    EXPECT_EQ(Form->LetterrsNamesSpeedButton->Caption(), QStringLiteral("Название букв"));
-    EXPECT_EQ(Form->SpeedButton9->Caption(), QStringLiteral("Звуки"));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton7")->geometry().top() -
+                  Named<TSpeedButton>(*Form, "SpeedButton6")->geometry().top(),
+              39);
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "RulesCloseButton")->Caption(), QStringLiteral("Закрыть"));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "LetterrsNamesSpeedButton")->Caption(), QStringLiteral("Название букв"));
+    EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton9")->Caption(), QStringLiteral("Звуки"));
 }
 
 TEST_F(MainForm, RulesPagesHoldTheirLinesExactly)
 {
-    EXPECT_EQ(Form->RulesGame1RichEdit->Lines(),
+    EXPECT_EQ(Named<TRichEdit>(*Form, "RulesGame1RichEdit")->Lines(),
               QStringList({"Ребенок может находить соответствие между ", "изображением буквы и ее звуком. При нажатии ",
                            "на букву проигрывается звук."}));
-    EXPECT_EQ(Form->RichEdit1->Lines(), QStringList({"Ребенку нужно найти букву с которой начинается ",
-                                                     "слово изображенное на рисунке и нажать на нее."}));
-    EXPECT_EQ(Form->RichEdit3->Lines(),
+    EXPECT_EQ(
+        Named<TRichEdit>(*Form, "RichEdit1")->Lines(),
+        QStringList({"Ребенку нужно найти букву с которой начинается ", "слово изображенное на рисунке и нажать на нее."}));
+    EXPECT_EQ(Named<TRichEdit>(*Form, "RichEdit3")->Lines(),
               QStringList({"Под картинкой написано слово изображенное на ", "рисунке с одной пропущеной буквой. Необходимо ",
                            "чтоб ребенок выбрал эту букву среди набора ", "букв."}));
-    EXPECT_EQ(Form->RichEdit2->Lines(),
+    EXPECT_EQ(Named<TRichEdit>(*Form, "RichEdit2")->Lines(),
               QStringList({"Необходимо чтоб ребенок выбрал изображение ", "буквы, которую он слышит."}));
-    EXPECT_EQ(Form->RichEdit4->Lines(), QStringList({"Здесь вы можете выбрать понравившуюся ",
-                                                     "картинку, распечатать ее и раскрашивать в свое ", "удовольствие."}));
-    EXPECT_FALSE(Form->RichEdit1->isReadOnly());
-    EXPECT_EQ(Form->RichEdit1->BorderWidth(), 5);
-    EXPECT_EQ(Form->RichEdit1->font().pixelSize(), 19);
+    EXPECT_EQ(Named<TRichEdit>(*Form, "RichEdit4")->Lines(),
+              QStringList({"Здесь вы можете выбрать понравившуюся ", "картинку, распечатать ее и раскрашивать в свое ",
+                           "удовольствие."}));
+    EXPECT_FALSE(Named<TRichEdit>(*Form, "RichEdit1")->isReadOnly());
+    EXPECT_EQ(Named<TRichEdit>(*Form, "RichEdit1")->BorderWidth(), 5);
+    EXPECT_EQ(Named<TRichEdit>(*Form, "RichEdit1")->font().pixelSize(), 19);
 }
 
 TEST_F(MainForm, ActionTableNamesCategoriesAndCaptions)
@@ -306,9 +328,9 @@ TEST_F(MainForm, ActionTableNamesCategoriesAndCaptions)
         {"PrintRaskraska", "Functons", ""},
         {"StartPanelShow", "", "StartPanelShow"},
     };
-    EXPECT_EQ(Form->ActionManager1->findChildren<QAction*>().size(), int(std::size(rows)));
+    EXPECT_EQ(Named<QObject>(*Form, "ActionManager1")->findChildren<QAction*>().size(), int(std::size(rows)));
     for (const Row& r : rows) {
-        auto* a = Form->ActionManager1->findChild<QAction*>(QLatin1String(r.Name));
+        auto* a = Named<QObject>(*Form, "ActionManager1")->findChild<QAction*>(QLatin1String(r.Name));
         ASSERT_NE(a, nullptr) << r.Name;
         EXPECT_EQ(a->property("category").toString(), QString::fromUtf8(r.Category)) << r.Name;
         EXPECT_EQ(a->text(), QString::fromUtf8(r.Caption)) << r.Name;
@@ -321,45 +343,45 @@ TEST_F(MainFormGames, FirstActivationMaximisesShowsTheStartScreenAndStartsLoadin
 {
     Form->FormActivate();
     EXPECT_TRUE(Form->windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
-    EXPECT_EQ(TopScreen(), Form->StartPanel);
-    EXPECT_TRUE(Form->GenderVoiceRadioPanel->isHidden());
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "ContentPanel")), Named<TPanel>(*Form, "GamesPanel"));
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "StartPanel"));
+    EXPECT_TRUE(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->isHidden());
     EXPECT_EQ(Form->LoadingStarts, 1);
 
     // A later activation does nothing: no second loading, the screens stay as the user left them.
     Form->setWindowState(Qt::WindowNoState);
-    Form->Games->FindLetterExecute();
-    Form->Games->WaitForPictures();
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    FinishPictureReading(Form->Objects);
     Form->FormActivate();
     Form->show();
     Form->activateWindow();
     QApplication::processEvents();
     EXPECT_EQ(Form->LoadingStarts, 1);
     EXPECT_FALSE(Form->windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(TopScreen(), Form->GamePicPanel);
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GamePicPanel"));
 }
 
 TEST_F(MainForm, SettingsComeFromTheProgramFolder)
 {
     const QString exe = Folder.path() + QLatin1Char('/');
-    const TSettings& s = Form->Context.Settings;
+    const TSettings& s = Form->Context().Settings;
     EXPECT_EQ(s.SoundRoot, exe + "Sound/");
     EXPECT_EQ(s.ColouringRoot, exe + "Pic/Raskraska");
     EXPECT_EQ(s.VoiceFolder, kFemaleVoice);
     EXPECT_EQ(s.LetterSetMode, lsNames);
-    EXPECT_EQ(Form->Context.SourcePanel, Form->SourcePanel);
-    EXPECT_EQ(Form->Context.Dialogs, &Dialogs);
+    EXPECT_EQ(Form->Context().SourcePanel, Named<TPanel>(*Form, "SourcePanel"));
+    EXPECT_EQ(Form->Context().Dialogs, &Dialogs);
 }
 
 TEST_F(MainForm, VoiceButtonsChooseTheVoiceFolder)
 {
     ShowAt({1099, 770});
-    Form->GenderVoiceRadioPanel->show();
-    EXPECT_TRUE(Form->FemaleVoiceRadioButton->isChecked());
-    QTest::mouseClick(Form->MaleVoiceRadioButton, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(Form->Context.Settings.VoiceFolder, kMaleVoice);
-    QTest::mouseClick(Form->FemaleVoiceRadioButton, Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(Form->Context.Settings.VoiceFolder, kFemaleVoice);
+    Named<TPanel>(*Form, "GenderVoiceRadioPanel")->show();
+    EXPECT_TRUE(Named<QRadioButton>(*Form, "FemaleVoiceRadioButton")->isChecked());
+    QTest::mouseClick(Named<QRadioButton>(*Form, "MaleVoiceRadioButton"), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(Form->Context().Settings.VoiceFolder, kMaleVoice);
+    QTest::mouseClick(Named<QRadioButton>(*Form, "FemaleVoiceRadioButton"), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(Form->Context().Settings.VoiceFolder, kFemaleVoice);
 }
 
 // --- Which screen the user sees ---
@@ -367,94 +389,92 @@ TEST_F(MainForm, VoiceButtonsChooseTheVoiceFolder)
 TEST_F(MainFormGames, LearningOpensTheSystemScreenWithItsChooserOverTheBoardAndRules)
 {
     Form->FormActivate();
-    Form->Games->SoundLettersExecute();
-    EXPECT_EQ(TopVisible(Form->ContentPanel), Form->SysPanel);
-    EXPECT_EQ(TopVisible(Form->SysPanel), Form->GameSndTypePanel);
-    EXPECT_TRUE(Form->GameExamTypePanel->isHidden());
+    Named<QAction>(*Form, "SoundLetters")->trigger();
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "ContentPanel")), Named<TPanel>(*Form, "SysPanel"));
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "SysPanel")), Named<TPanel>(*Form, "GameSndTypePanel"));
+    EXPECT_TRUE(Named<TPanel>(*Form, "GameExamTypePanel")->isHidden());
     // Under the system screen the board and its rules wait for the choice of a type.
-    EXPECT_EQ(TopScreen(), Form->GameSndPanel);
-    ExpectRulesOnTopWith(Form->RuleSndGamePanel);
-    EXPECT_FALSE(Form->GenderVoiceRadioPanel->isHidden());
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GameSndPanel"));
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RuleSndGamePanel"));
+    EXPECT_FALSE(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->isHidden());
     EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::Default);
 }
 
 TEST_F(MainFormGames, FindLetterShowsItsScreenWithRulesAndUsesTheNamesSet)
 {
     Form->FormActivate();
-    Form->Context.Settings.LetterSetMode = lsSounds;
-    Form->Games->FindLetterExecute();
-    Form->Games->WaitForPictures();
-    EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
-    EXPECT_EQ(TopScreen(), Form->GamePicPanel);
-    ExpectRulesOnTopWith(Form->RulePicGamePanel);
-    EXPECT_FALSE(Form->GenderVoiceRadioPanel->isHidden());
-    EXPECT_EQ(Form->Context.Settings.LetterSetMode, lsNames);
+    Form->Context().Settings.LetterSetMode = lsSounds;
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    FinishPictureReading(Form->Objects);
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "ContentPanel")), Named<TPanel>(*Form, "GamesPanel"));
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GamePicPanel"));
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RulePicGamePanel"));
+    EXPECT_FALSE(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->isHidden());
+    EXPECT_EQ(Form->Context().Settings.LetterSetMode, lsNames);
     EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::Default);
 }
 
 TEST_F(MainFormGames, MakeWordShowsItsScreenWithRulesAndUsesTheNamesSet)
 {
     Form->FormActivate();
-    Form->Context.Settings.LetterSetMode = lsSounds;
-    Form->Games->MakeWordExecute();
-    Form->Games->WaitForPictures();
-    EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
-    EXPECT_EQ(TopScreen(), Form->GameMakeWPanel);
-    ExpectRulesOnTopWith(Form->RuleMakeWGamePanel);
-    EXPECT_FALSE(Form->GenderVoiceRadioPanel->isHidden());
-    EXPECT_EQ(Form->Context.Settings.LetterSetMode, lsNames);
+    Form->Context().Settings.LetterSetMode = lsSounds;
+    Named<QAction>(*Form, "MakeWord")->trigger();
+    FinishPictureReading(Form->Objects);
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "ContentPanel")), Named<TPanel>(*Form, "GamesPanel"));
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GameMakeWPanel"));
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RuleMakeWGamePanel"));
+    EXPECT_FALSE(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->isHidden());
+    EXPECT_EQ(Form->Context().Settings.LetterSetMode, lsNames);
 }
 
 TEST_F(MainFormGames, ExaminationOpensItsChooserOverTheScreenWithTheStartPictureAndADisabledBoard)
 {
     Form->FormActivate();
-    Form->Context.Settings.LetterSetMode = lsSounds;
-    Form->StartExamContentPanel->hide();  // as a started exam leaves it
-    Form->Games->ExaminationExecute();
-    EXPECT_EQ(TopVisible(Form->ContentPanel), Form->SysPanel);
-    EXPECT_EQ(TopVisible(Form->SysPanel), Form->GameExamTypePanel);
-    EXPECT_TRUE(Form->GameSndTypePanel->isHidden());
-    EXPECT_EQ(TopScreen(), Form->GameExamPanel);
-    ExpectRulesOnTopWith(Form->RuleExamGamePanel);
-    EXPECT_FALSE(Form->StartExamContentPanel->isHidden());
-    EXPECT_TRUE(Above(Form->StartExamContentPanel, Form->LettersExamScrollBox));
-    EXPECT_FALSE(Form->LettersExamScrollBox->isEnabled());
-    EXPECT_TRUE(Form->StartExamImage->isEnabled());
-    EXPECT_EQ(Form->Context.Settings.LetterSetMode, lsSounds);  // set by the type buttons, not here
+    Form->Context().Settings.LetterSetMode = lsSounds;
+    Named<TPanel>(*Form, "StartExamContentPanel")->hide();  // as a started exam leaves it
+    Named<QAction>(*Form, "Examination")->trigger();
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "ContentPanel")), Named<TPanel>(*Form, "SysPanel"));
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "SysPanel")), Named<TPanel>(*Form, "GameExamTypePanel"));
+    EXPECT_TRUE(Named<TPanel>(*Form, "GameSndTypePanel")->isHidden());
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GameExamPanel"));
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RuleExamGamePanel"));
+    EXPECT_FALSE(Named<TPanel>(*Form, "StartExamContentPanel")->isHidden());
+    EXPECT_TRUE(Above(Named<TPanel>(*Form, "StartExamContentPanel"), Named<TScrollBox>(*Form, "LettersExamScrollBox")));
+    EXPECT_FALSE(Named<TScrollBox>(*Form, "LettersExamScrollBox")->isEnabled());
+    EXPECT_TRUE(Named<TImage>(*Form, "StartExamImage")->isEnabled());
+    EXPECT_EQ(Form->Context().Settings.LetterSetMode, lsSounds);  // set by the type buttons, not here
     EXPECT_EQ(ui::ScreenCursor(), ui::TScreenCursor::Default);
 }
 
 TEST_F(MainFormGames, ColouringThemeShowsItsScreenWithRulesClosesBothMenusAndLeavesTheVoiceChooser)
 {
     Form->FormActivate();
-    Form->PopupMenuPanel->show();
-    Form->RaskraskaPopupMenuPanel->show();
-    TSpeedButton theme(Form->RaskraskaPopupMenuPanel);
-    theme.SetCaption(QStringLiteral("Животные"));
-    Form->Games->RaskraskaExecute(&theme);
-    EXPECT_EQ(TopScreen(), Form->RaskraskaPanel);
-    ExpectRulesOnTopWith(Form->RuleRasPanel);
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
-    EXPECT_TRUE(Form->RaskraskaPopupMenuPanel->isHidden());
-    EXPECT_TRUE(Form->GenderVoiceRadioPanel->isHidden());  // as the start screen left it
+    Named<TPanel>(*Form, "PopupMenuPanel")->show();
+    Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->show();
+    ThemeButton(QStringLiteral("Животные"))->click();
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "RaskraskaPanel"));
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RuleRasPanel"));
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->isHidden());  // as the start screen left it
 }
 
 TEST_F(MainFormGames, AFinishedGameReturnsToTheStartScreenOverTheGameAndItsRules)
 {
     Form->FormActivate();
-    Form->Games->MakeWordExecute();
-    Form->Games->WaitForPictures();
+    Named<QAction>(*Form, "MakeWord")->trigger();
+    FinishPictureReading(Form->Objects);
     Form->StartPanelShowExecute();
-    EXPECT_EQ(TopScreen(), Form->StartPanel);
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "StartPanel"));
     // The rules panel is not hidden, only covered.
-    EXPECT_FALSE(Form->RulesPanel->isHidden());
-    EXPECT_TRUE(Above(Form->StartPanel, Form->RulesPanel));
-    EXPECT_TRUE(Form->GenderVoiceRadioPanel->isHidden());
+    EXPECT_FALSE(Named<TPanel>(*Form, "RulesPanel")->isHidden());
+    EXPECT_TRUE(Above(Named<TPanel>(*Form, "StartPanel"), Named<TPanel>(*Form, "RulesPanel")));
+    EXPECT_TRUE(Named<TPanel>(*Form, "GenderVoiceRadioPanel")->isHidden());
     // Opening a game again raises its screen and the rules over it.
-    Form->Games->FindLetterExecute();
-    Form->Games->WaitForPictures();
-    EXPECT_EQ(TopScreen(), Form->GamePicPanel);
-    ExpectRulesOnTopWith(Form->RulePicGamePanel);
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    FinishPictureReading(Form->Objects);
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GamePicPanel"));
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RulePicGamePanel"));
 }
 
 TEST_F(MainFormGames, LeavingAGameWhileItsPicturesAreReadKeepsTheOtherActivityAndTheBarUntilTheyAreIn)
@@ -472,22 +492,22 @@ TEST_F(MainFormGames, LeavingAGameWhileItsPicturesAreReadKeepsTheOtherActivityAn
             noise.save(Folder.path() + QStringLiteral("/Pic/Images/Rus/") + QString::fromUtf8(word) + ".jpg", "JPG", 95));
     Form->FormActivate();
     Form->WaitForLoading();
-    Form->Games->FindLetterExecute();  // its pictures are being read: the game is held
-    Form->Games->ShowRaskraskaMenuExecute();
-    const auto themes = Form->RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
+    Named<QAction>(*Form, "FindLetter")->trigger();  // its pictures are being read: the game is held
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
+    const auto themes = Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>();
     ASSERT_EQ(themes.size(), 1);
-    Form->Games->RaskraskaExecute(themes[0]);
-    EXPECT_EQ(TopScreen(), Form->RaskraskaPanel);
-    EXPECT_FALSE(Form->TimerPanel->isHidden()) << "the bar goes on while the pictures are read";
+    themes[0]->click();
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "RaskraskaPanel"));
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isHidden()) << "the bar goes on while the pictures are read";
 
-    Form->Games->WaitForPictures();
-    EXPECT_EQ(TopScreen(), Form->RaskraskaPanel) << "the game does not start over the colouring screen";
-    EXPECT_TRUE(Form->TimerPanel->isHidden());
+    FinishPictureReading(Form->Objects);
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "RaskraskaPanel")) << "the game does not start over the colouring screen";
+    EXPECT_TRUE(Named<TPanel>(*Form, "TimerPanel")->isHidden());
     EXPECT_EQ(Form->Objects.FirstLImgPanels->SelectedIndex, -1);
 
     // Opened again, the game starts at once with its pictures.
-    Form->Games->FindLetterExecute();
-    EXPECT_EQ(TopScreen(), Form->GamePicPanel);
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GamePicPanel"));
     EXPECT_EQ(Form->Objects.FirstLImgPanels->SelectedIndex, 0);
     EXPECT_TRUE(Dialogs.Calls.empty());
 }
@@ -495,56 +515,55 @@ TEST_F(MainFormGames, LeavingAGameWhileItsPicturesAreReadKeepsTheOtherActivityAn
 TEST_F(MainFormGames, ChoosingAnotherGameWhileTheRulesAreOpenRaisesThatGamesPage)
 {
     Form->FormActivate();
-    Form->Games->FindLetterExecute();
-    Form->Games->WaitForPictures();
-    Form->Games->MakeWordExecute();
-    Form->Games->WaitForPictures();
-    ExpectRulesOnTopWith(Form->RuleMakeWGamePanel);
-    Form->CloseRulesPanelExecute();
-    EXPECT_TRUE(Form->RulesPanel->isHidden());
-    Form->Games->FindLetterExecute();
-    Form->Games->WaitForPictures();
-    ExpectRulesOnTopWith(Form->RulePicGamePanel);
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    FinishPictureReading(Form->Objects);
+    Named<QAction>(*Form, "MakeWord")->trigger();
+    FinishPictureReading(Form->Objects);
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RuleMakeWGamePanel"));
+    Named<QAction>(*Form, "CloseRulesPanel")->trigger();
+    EXPECT_TRUE(Named<TPanel>(*Form, "RulesPanel")->isHidden());
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    FinishPictureReading(Form->Objects);
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RulePicGamePanel"));
 }
 
 TEST_F(MainFormGames, AnActivityChosenWhileAChooserIsUpClosesTheChooser)
 {
     Form->FormActivate();
-    Form->Games->SoundLettersExecute();
-    Form->Games->FindLetterExecute();
-    Form->Games->WaitForPictures();
-    EXPECT_TRUE(Form->SysPanel->isHidden());
-    EXPECT_TRUE(Form->GameSndTypePanel->isHidden());
-    EXPECT_EQ(TopVisible(Form->ContentPanel), Form->GamesPanel);
+    Named<QAction>(*Form, "SoundLetters")->trigger();
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    FinishPictureReading(Form->Objects);
+    EXPECT_TRUE(Named<TPanel>(*Form, "SysPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "GameSndTypePanel")->isHidden());
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "ContentPanel")), Named<TPanel>(*Form, "GamesPanel"));
 
-    Form->Games->ExaminationExecute();
-    TSpeedButton theme(Form->RaskraskaPopupMenuPanel);
-    Form->Games->RaskraskaExecute(&theme);
-    EXPECT_TRUE(Form->SysPanel->isHidden());
-    EXPECT_TRUE(Form->GameExamTypePanel->isHidden());
-    EXPECT_EQ(TopScreen(), Form->RaskraskaPanel);
+    Named<QAction>(*Form, "Examination")->trigger();
+    ThemeButton(QStringLiteral("Животные"))->click();
+    EXPECT_TRUE(Named<TPanel>(*Form, "SysPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "GameExamTypePanel")->isHidden());
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "RaskraskaPanel"));
 
     // From one chooser to the other: only the new one stands.
-    Form->Games->ExaminationExecute();
-    Form->Games->SoundLettersExecute();
-    EXPECT_FALSE(Form->GameSndTypePanel->isHidden());
-    EXPECT_TRUE(Form->GameExamTypePanel->isHidden());
+    Named<QAction>(*Form, "Examination")->trigger();
+    Named<QAction>(*Form, "SoundLetters")->trigger();
+    EXPECT_FALSE(Named<TPanel>(*Form, "GameSndTypePanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "GameExamTypePanel")->isHidden());
 }
 
 TEST_F(MainForm, RulesActionsShowRaiseAndClose)
 {
     Form->FormActivate();
-    Form->ShowRulesPanelExecute();
-    EXPECT_FALSE(Form->RulesPanel->isHidden());
-    EXPECT_EQ(TopScreen(), Form->StartPanel);
-    EXPECT_TRUE(Above(Form->RulesPanel, Form->StartPanel));
-    Form->ShowExamGameRulesExecute();
-    EXPECT_EQ(TopVisible(Form->RulesContextPanel), Form->RuleExamGamePanel);
-    Form->ShowRaskraskaRulesExecute();
-    EXPECT_EQ(TopVisible(Form->RulesContextPanel), Form->RuleRasPanel);
+    Named<QAction>(*Form, "ShowRulesPanel")->trigger();
+    EXPECT_FALSE(Named<TPanel>(*Form, "RulesPanel")->isHidden());
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "StartPanel"));
+    EXPECT_TRUE(Above(Named<TPanel>(*Form, "RulesPanel"), Named<TPanel>(*Form, "StartPanel")));
+    Named<QAction>(*Form, "ShowExamGameRules")->trigger();
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "RulesContextPanel")), Named<TPanel>(*Form, "RuleExamGamePanel"));
+    Named<QAction>(*Form, "ShowRaskraskaRules")->trigger();
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "RulesContextPanel")), Named<TPanel>(*Form, "RuleRasPanel"));
     ShowAt({1099, 770});
-    QTest::mouseClick(Form->RulesCloseButton, Qt::LeftButton);
-    EXPECT_TRUE(Form->RulesPanel->isHidden());
+    QTest::mouseClick(Named<TSpeedButton>(*Form, "RulesCloseButton"), Qt::LeftButton);
+    EXPECT_TRUE(Named<TPanel>(*Form, "RulesPanel")->isHidden());
 }
 
 // --- The menu ---
@@ -552,71 +571,73 @@ TEST_F(MainForm, RulesActionsShowRaiseAndClose)
 TEST_F(MainForm, MenuLabelOpensTheMenuInPlaceAndTheCloseButtonHidesBothMenus)
 {
     ShowAt({1099, 770});
-    QTest::mouseClick(Form->MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(Form->PopupMenuPanel->isHidden());
-    EXPECT_TRUE(Above(Form->PopupMenuPanel, Form->ContentPanel));
+    QTest::mouseClick(Named<TLabel>(*Form, "MenuLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_TRUE(Above(Named<TPanel>(*Form, "PopupMenuPanel"), Named<TPanel>(*Form, "ContentPanel")));
     // Pressing "Меню" again leaves it visible and in place.
-    QTest::mouseClick(Form->MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(Form->PopupMenuPanel->isHidden());
-    EXPECT_EQ(Form->PopupMenuPanel->geometry(), QRect(46, 37, 140, 221));
+    QTest::mouseClick(Named<TLabel>(*Form, "MenuLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 221));
     // Opening the menu hides nothing.
-    EXPECT_EQ(TopScreen(), Form->StartPanel);
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "StartPanel"));
 
-    Form->RaskraskaPopupMenuPanel->show();
-    QTest::mouseClick(Form->SpeedButton1, Qt::LeftButton);
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
-    EXPECT_TRUE(Form->RaskraskaPopupMenuPanel->isHidden());
+    Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->show();
+    QTest::mouseClick(Named<TSpeedButton>(*Form, "SpeedButton1"), Qt::LeftButton);
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_TRUE(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->isHidden());
 }
 
 TEST_F(MainForm, GameEntriesStayDisabledUntilTheirObjectsExist)
 {
     ShowAt({1099, 770});
-    for (TSpeedButton* b :
-         {Form->SpeedButton3, Form->SpeedButton4, Form->SpeedButton5, Form->SpeedButton6, Form->SpeedButton7})
+    for (TSpeedButton* b : {Named<TSpeedButton>(*Form, "SpeedButton3"), Named<TSpeedButton>(*Form, "SpeedButton4"),
+                            Named<TSpeedButton>(*Form, "SpeedButton5"), Named<TSpeedButton>(*Form, "SpeedButton6"),
+                            Named<TSpeedButton>(*Form, "SpeedButton7")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 
     // A click on a disabled entry runs nothing.
-    Form->PopupMenuPanel->show();
-    QTest::mouseClick(Form->SpeedButton4, Qt::LeftButton);
-    Form->FindLetter->trigger();
-    EXPECT_EQ(TopScreen(), Form->StartPanel);
-    EXPECT_FALSE(Form->PopupMenuPanel->isHidden());
+    Named<TPanel>(*Form, "PopupMenuPanel")->show();
+    QTest::mouseClick(Named<TSpeedButton>(*Form, "SpeedButton4"), Qt::LeftButton);
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "StartPanel"));
+    EXPECT_FALSE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
 
     // Each entry needs its own objects.
     TGameObjects& o = Form->Objects;
-    o.SndLetterPanels = std::make_unique<TRusSndLetterPanelCollection>(Form->Context);
-    o.PicGameBuffer = std::make_unique<TPicGameBuffer>(Form->Context);
-    o.PicLetterPanels = std::make_unique<TRusPicLetterPanelCollection>(Form->Context);
+    o.SndLetterPanels = std::make_unique<TRusSndLetterPanelCollection>(Form->Context());
+    o.PicGameBuffer = std::make_unique<TPicGameBuffer>(Form->Context());
+    o.PicLetterPanels = std::make_unique<TRusPicLetterPanelCollection>(Form->Context());
     Form->UpdateGameActions();
-    EXPECT_TRUE(Form->SpeedButton3->isEnabled());
-    EXPECT_FALSE(Form->SpeedButton4->isEnabled());  // the picture strip is still missing
-    EXPECT_FALSE(Form->SpeedButton6->isEnabled());
+    EXPECT_TRUE(Named<TSpeedButton>(*Form, "SpeedButton3")->isEnabled());
+    EXPECT_FALSE(Named<TSpeedButton>(*Form, "SpeedButton4")->isEnabled());  // the picture strip is still missing
+    EXPECT_FALSE(Named<TSpeedButton>(*Form, "SpeedButton6")->isEnabled());
 
     HaveAllObjects();
-    for (TSpeedButton* b :
-         {Form->SpeedButton3, Form->SpeedButton4, Form->SpeedButton5, Form->SpeedButton6, Form->SpeedButton7})
+    for (TSpeedButton* b : {Named<TSpeedButton>(*Form, "SpeedButton3"), Named<TSpeedButton>(*Form, "SpeedButton4"),
+                            Named<TSpeedButton>(*Form, "SpeedButton5"), Named<TSpeedButton>(*Form, "SpeedButton6"),
+                            Named<TSpeedButton>(*Form, "SpeedButton7")})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }
 
 TEST_F(MainFormGames, AnEnabledEntryRunsItsActionWhichClosesTheMenu)
 {
     ShowAt({1099, 770});
-    Form->PopupMenuPanel->show();
-    QTest::mouseClick(Form->SpeedButton5, Qt::LeftButton);
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
-    EXPECT_EQ(TopScreen(), Form->GameMakeWPanel);
+    Named<TPanel>(*Form, "PopupMenuPanel")->show();
+    QTest::mouseClick(Named<TSpeedButton>(*Form, "SpeedButton5"), Qt::LeftButton);
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GameMakeWPanel"));
 
-    Form->PopupMenuPanel->show();
-    QTest::mouseClick(Form->SpeedButton3, Qt::LeftButton);
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
-    EXPECT_EQ(TopVisible(Form->ContentPanel), Form->SysPanel);
+    Named<TPanel>(*Form, "PopupMenuPanel")->show();
+    QTest::mouseClick(Named<TSpeedButton>(*Form, "SpeedButton3"), Qt::LeftButton);
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_EQ(TopVisible(Named<TPanel>(*Form, "ContentPanel")), Named<TPanel>(*Form, "SysPanel"));
 
     // "Раскраска" leaves the main menu open beside the theme menu.
-    Form->PopupMenuPanel->show();
-    QTest::mouseClick(Form->SpeedButton7, Qt::LeftButton);
-    EXPECT_FALSE(Form->PopupMenuPanel->isHidden());
-    EXPECT_FALSE(Form->RaskraskaPopupMenuPanel->isHidden());
-    EXPECT_TRUE(Above(Form->RaskraskaPopupMenuPanel, Form->PopupMenuPanel));
+    Named<TPanel>(*Form, "PopupMenuPanel")->show();
+    QTest::mouseClick(Named<TSpeedButton>(*Form, "SpeedButton7"), Qt::LeftButton);
+    EXPECT_FALSE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
+    EXPECT_FALSE(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->isHidden());
+    EXPECT_TRUE(Above(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel"), Named<TPanel>(*Form, "PopupMenuPanel")));
 }
 
 // --- "Меню" bevel and the sample tile ---
@@ -624,32 +645,32 @@ TEST_F(MainFormGames, AnEnabledEntryRunsItsActionWhichClosesTheMenu)
 TEST_F(MainForm, MenuBevelSinksOnPressAndRisesOnReleaseAlsoOutside)
 {
     ShowAt({1099, 770});
-    QTest::mousePress(Form->MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Form->MenuPanel->BevelInner(), TBevel::Lowered);
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());  // not before the click is complete
-    QTest::mouseRelease(Form->MenuLabel, Qt::LeftButton, {}, QPoint(400, 300));
-    EXPECT_EQ(Form->MenuPanel->BevelInner(), TBevel::Raised);
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());  // released outside: no click
+    QTest::mousePress(Named<TLabel>(*Form, "MenuLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->BevelInner(), TBevel::Lowered);
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());  // not before the click is complete
+    QTest::mouseRelease(Named<TLabel>(*Form, "MenuLabel"), Qt::LeftButton, {}, QPoint(400, 300));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->BevelInner(), TBevel::Raised);
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());  // released outside: no click
 
-    QTest::mousePress(Form->MenuLabel, Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Form->MenuPanel->BevelInner(), TBevel::Lowered);
-    QTest::mouseRelease(Form->MenuLabel, Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Form->MenuPanel->BevelInner(), TBevel::Raised);
-    EXPECT_TRUE(Form->PopupMenuPanel->isHidden());
+    QTest::mousePress(Named<TLabel>(*Form, "MenuLabel"), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->BevelInner(), TBevel::Lowered);
+    QTest::mouseRelease(Named<TLabel>(*Form, "MenuLabel"), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->BevelInner(), TBevel::Raised);
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
 
-    QTest::mouseClick(Form->MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Form->MenuPanel->BevelInner(), TBevel::Raised);
-    EXPECT_FALSE(Form->PopupMenuPanel->isHidden());
+    QTest::mouseClick(Named<TLabel>(*Form, "MenuLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Named<TPanel>(*Form, "MenuPanel")->BevelInner(), TBevel::Raised);
+    EXPECT_FALSE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
 }
 
 TEST_F(MainForm, SampleTileSinksWhilePressed)
 {
-    Form->SourcePanel->show();  // the parking area is never visible; shown here to reach the tile
+    Named<TPanel>(*Form, "SourcePanel")->show();  // the parking area is never visible; shown here to reach the tile
     ShowAt({1099, 770});
-    QTest::mousePress(Form->Label1, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Form->Panel1->BevelOuter(), TBevel::Lowered);
-    QTest::mouseRelease(Form->Label1, Qt::LeftButton, {}, QPoint(500, 5));
-    EXPECT_EQ(Form->Panel1->BevelOuter(), TBevel::Raised);
+    QTest::mousePress(Named<TLabel>(*Form, "Label1"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Named<TPanel>(*Form, "Panel1")->BevelOuter(), TBevel::Lowered);
+    QTest::mouseRelease(Named<TLabel>(*Form, "Label1"), Qt::LeftButton, {}, QPoint(500, 5));
+    EXPECT_EQ(Named<TPanel>(*Form, "Panel1")->BevelOuter(), TBevel::Raised);
 }
 
 // --- The web-link question ---
@@ -658,7 +679,7 @@ TEST_F(MainForm, WebLinkQuestionOpensTheVendorsAddressOnYes)
 {
     ShowAt({1099, 770});
     Dialogs.YesNoAnswer = true;
-    QTest::mouseClick(Form->Label3, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Named<TLabel>(*Form, "Label3"), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_EQ(Dialogs.Calls[0].Kind, TDialogCall::YesNo);
     EXPECT_EQ(Dialogs.Calls[0].Title, QStringLiteral("Вельмок"));
@@ -671,7 +692,7 @@ TEST_F(MainForm, AnAddressNoBrowserCanOpenIsReportedWithTheAddress)
     ShowAt({1099, 770});
     Dialogs.YesNoAnswer = true;
     Form->SetUrlOpener([this](const QString& Url) { Form->BrowserFailed(Url); });  // as with no browser at all
-    QTest::mouseClick(Form->Label3, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Named<TLabel>(*Form, "Label3"), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(Dialogs.Calls.size(), 2u);
     EXPECT_EQ(Dialogs.Calls[1].Kind, TDialogCall::Message);
     EXPECT_EQ(Dialogs.Calls[1].Title, QStringLiteral("Вельмок"));
@@ -682,15 +703,15 @@ TEST_F(MainForm, AnAddressNoBrowserCanOpenIsReportedWithTheAddress)
 TEST_F(MainFormGames, WebLinkQuestionAnsweredNoLeavesEverythingAsItWas)
 {
     ShowAt({1099, 770});
-    Form->Games->FindLetterExecute();
-    Form->Games->WaitForPictures();
+    Named<QAction>(*Form, "FindLetter")->trigger();
+    FinishPictureReading(Form->Objects);
     Dialogs.Calls.clear();  // the empty content folder's messages
     Dialogs.YesNoAnswer = false;
-    QTest::mouseClick(Form->Label3, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Named<TLabel>(*Form, "Label3"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_TRUE(Opened.isEmpty());
-    EXPECT_EQ(TopScreen(), Form->GamePicPanel);
-    ExpectRulesOnTopWith(Form->RulePicGamePanel);
+    EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "GamePicPanel"));
+    ExpectRulesOnTopWith(Named<TPanel>(*Form, "RulePicGamePanel"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "support/FakePrinter.h"
 #include "support/FakeSpeech.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -51,7 +52,7 @@ qint64 EnvNumber(const char* Name, qint64 Default)
 
 class TMonkey {
 public:
-    TMonkey(TMainForm& Form, quint32 Seed) : FForm(Form), FRandom(Seed) {}
+    TMonkey(TTestForm& Form, quint32 Seed) : FForm(Form), FRandom(Seed) {}
 
     // One event; returns what it was, for the failure message.
     QString Next()
@@ -68,26 +69,29 @@ public:
     // what is read once per run has been read before memory is measured.
     void VisitEverything()
     {
-        for (TSpeedButton* entry : {FForm.SpeedButton3, FForm.SpeedButton6})
+        for (TSpeedButton* entry : {Named<TSpeedButton>(FForm, "SpeedButton3"), Named<TSpeedButton>(FForm, "SpeedButton6")})
             for (TSpeedButton* type :
-                 {FForm.LetterrsNamesSpeedButton, FForm.LettersSoundsSpeedButton, FForm.SpeedButton8, FForm.SpeedButton9}) {
+                 {Named<TSpeedButton>(FForm, "LetterrsNamesSpeedButton"),
+                  Named<TSpeedButton>(FForm, "LettersSoundsSpeedButton"), Named<TSpeedButton>(FForm, "SpeedButton8"),
+                  Named<TSpeedButton>(FForm, "SpeedButton9")}) {
                 Open(entry);
                 if (type->isVisible()) QTest::mouseClick(type, Qt::LeftButton);
             }
-        Open(FForm.SpeedButton4);
-        Open(FForm.SpeedButton5);
-        Open(FForm.SpeedButton7);
-        const int themes = int(FForm.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>().size());
+        Open(Named<TSpeedButton>(FForm, "SpeedButton4"));
+        Open(Named<TSpeedButton>(FForm, "SpeedButton5"));
+        Open(Named<TSpeedButton>(FForm, "SpeedButton7"));
+        const int themes = int(Named<TPanel>(FForm, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>().size());
         for (int i = 0; i < themes; ++i) {
-            Open(FForm.SpeedButton7);
-            QTest::mouseClick(FForm.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>().at(i), Qt::LeftButton);
+            Open(Named<TSpeedButton>(FForm, "SpeedButton7"));
+            QTest::mouseClick(Named<TPanel>(FForm, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>().at(i),
+                              Qt::LeftButton);
         }
     }
 
 private:
     void Open(TSpeedButton* Entry)
     {
-        QTest::mouseClick(FForm.MenuLabel, Qt::LeftButton);
+        QTest::mouseClick(Named<TLabel>(FForm, "MenuLabel"), Qt::LeftButton);
         QTest::mouseClick(Entry, Qt::LeftButton);
     }
 
@@ -172,18 +176,19 @@ private:
     // Opens the menu and picks an entry with real clicks, so that every activity is visited often.
     QString OpenActivity()
     {
-        TSpeedButton* entries[] = {FForm.SpeedButton3, FForm.SpeedButton4, FForm.SpeedButton5, FForm.SpeedButton6,
-                                   FForm.SpeedButton7};
+        TSpeedButton* entries[] = {Named<TSpeedButton>(FForm, "SpeedButton3"), Named<TSpeedButton>(FForm, "SpeedButton4"),
+                                   Named<TSpeedButton>(FForm, "SpeedButton5"), Named<TSpeedButton>(FForm, "SpeedButton6"),
+                                   Named<TSpeedButton>(FForm, "SpeedButton7")};
         TSpeedButton* entry = entries[Pick(5)];
         Open(entry);
-        if (entry == FForm.SpeedButton7) {
-            const auto themes = FForm.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>();
+        if (entry == Named<TSpeedButton>(FForm, "SpeedButton7")) {
+            const auto themes = Named<TPanel>(FForm, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>();
             if (!themes.isEmpty()) QTest::mouseClick(themes.at(Pick(int(themes.size()))), Qt::LeftButton);
         }
         return QStringLiteral("menu entry ") + entry->Caption();
     }
 
-    TMainForm& FForm;
+    TTestForm& FForm;
     QRandomGenerator FRandom;
 };
 
@@ -205,38 +210,39 @@ int PlacedTiles(QWidget* Container)
 
 // What is wrong with what the user sees, or nothing: it must be a whole screen (an activity, a
 // chooser, the start screen, the rules panel over one of them), never a half-built one.
-QString WholeScreenProblem(TMainForm& F)
+QString WholeScreenProblem(TTestForm& F)
 {
     if (!F.isVisible()) return QStringLiteral("the window is gone");
-    if (F.TimerPanel->isVisible()) return QString();  // loading: the overlay says so
-    QWidget* layer = TopVisible(F.ContentPanel, F.SystemPanel);
-    if (layer == F.SysPanel)
-        return F.GameSndTypePanel->isVisible() || F.GameExamTypePanel->isVisible()
+    if (Named<TPanel>(F, "TimerPanel")->isVisible()) return QString();  // loading: the overlay says so
+    QWidget* layer = TopVisible(Named<TPanel>(F, "ContentPanel"), Named<TPanel>(F, "SystemPanel"));
+    if (layer == Named<TPanel>(F, "SysPanel"))
+        return Named<TPanel>(F, "GameSndTypePanel")->isVisible() || Named<TPanel>(F, "GameExamTypePanel")->isVisible()
                    ? QString()
                    : QStringLiteral("the system layer without a chooser");
-    if (layer != F.GamesPanel) return QStringLiteral("neither the games area nor a chooser on top");
-    QWidget* screen = TopVisible(F.GamesPanel, F.RulesPanel);
-    if (screen == F.StartPanel) return QString();
-    if (screen == F.GameSndPanel) {
-        const int n = PlacedTiles(F.LettersSndScrollBox->Content());
+    if (layer != Named<TPanel>(F, "GamesPanel")) return QStringLiteral("neither the games area nor a chooser on top");
+    QWidget* screen = TopVisible(Named<TPanel>(F, "GamesPanel"), Named<TPanel>(F, "RulesPanel"));
+    if (screen == Named<TPanel>(F, "StartPanel")) return QString();
+    if (screen == Named<TPanel>(F, "GameSndPanel")) {
+        const int n = PlacedTiles(Named<TScrollBox>(F, "LettersSndScrollBox")->Content());
         return n == 33 || n == 31 ? QString() : QStringLiteral("the learning board shows %1 tiles").arg(n);
     }
-    if (screen == F.GameExamPanel) {
-        const int n = PlacedTiles(F.LettersExamScrollBox->Content());
+    if (screen == Named<TPanel>(F, "GameExamPanel")) {
+        const int n = PlacedTiles(Named<TScrollBox>(F, "LettersExamScrollBox")->Content());
         return n == 33 || n == 31 ? QString() : QStringLiteral("the exam board shows %1 tiles").arg(n);
     }
-    if (screen == F.GamePicPanel || screen == F.GameMakeWPanel) {
-        QWidget* row = screen == F.GamePicPanel ? F.LetersPicPanel : F.LettersMakeWPanel;
+    if (screen == Named<TPanel>(F, "GamePicPanel") || screen == Named<TPanel>(F, "GameMakeWPanel")) {
+        QWidget* row = screen == Named<TPanel>(F, "GamePicPanel") ? Named<TPanel>(F, "LetersPicPanel")
+                                                                  : Named<TPanel>(F, "LettersMakeWPanel");
         if (PlacedTiles(row) != 33) return QStringLiteral("a letter row of %1").arg(PlacedTiles(row));
         return QString();
     }
-    if (screen == F.RaskraskaPanel) return QString();
+    if (screen == Named<TPanel>(F, "RaskraskaPanel")) return QString();
     return QStringLiteral("no screen on top (%1)").arg(screen ? screen->objectName() : QStringLiteral("none"));
 }
 
-QString ScreenName(TMainForm& F)
+QString ScreenName(TTestForm& F)
 {
-    QWidget* screen = TopVisible(F.GamesPanel, F.RulesPanel);
+    QWidget* screen = TopVisible(Named<TPanel>(F, "GamesPanel"), Named<TPanel>(F, "RulesPanel"));
     return screen ? screen->objectName() : QString();
 }
 
@@ -257,9 +263,9 @@ TEST(Monkey, ThousandsOfRandomEventsLeaveAWholeWorkingWindowAndFlatMemory)
         // The questions and the print dialog are the program's own; any other box means something broke.
         if (Call.Kind == TDialogCall::Message) unexpected << Call.Title + ": " + Call.Text;
     };
-    TMainForm form(&dialogs, QStringLiteral(KV_BUILD_TREE "/"));
+    TTestForm form(&dialogs, QStringLiteral(KV_BUILD_TREE "/"));
     form.SetSpeech(&speech);
-    form.Games->SetPrinter(&printer);
+    form.Context().Printer = [p = &printer]() -> IPrinter* { return p; };
     QStringList opened;
     form.SetUrlOpener([&](const QString& Url) { opened << Url; });
     form.show();
@@ -267,7 +273,7 @@ TEST(Monkey, ThousandsOfRandomEventsLeaveAWholeWorkingWindowAndFlatMemory)
     form.setWindowState(Qt::WindowNoState);
     form.resize(1100, 780);
     form.WaitForLoading();
-    ASSERT_TRUE(form.SoundLetters->isEnabled());
+    ASSERT_TRUE(Named<QAction>(form, "SoundLetters")->isEnabled());
 
     TMonkey monkey(form, seed);
     monkey.VisitEverything();
@@ -289,7 +295,9 @@ TEST(Monkey, ThousandsOfRandomEventsLeaveAWholeWorkingWindowAndFlatMemory)
         if (qEnvironmentVariableIsSet("KV_MONKEY_TRACE") && i % 500 == 0)
             std::printf("%lld %ld %s\n", i, ResidentKiB(), qPrintable(ScreenName(form)));
     }
-    for (QWidget* s : {form.GameSndPanel, form.GamePicPanel, form.GameMakeWPanel, form.GameExamPanel, form.RaskraskaPanel})
+    for (QWidget* s :
+         {Named<TPanel>(form, "GameSndPanel"), Named<TPanel>(form, "GamePicPanel"), Named<TPanel>(form, "GameMakeWPanel"),
+          Named<TPanel>(form, "GameExamPanel"), Named<TPanel>(form, "RaskraskaPanel")})
         EXPECT_TRUE(screens.count(s->objectName())) << s->objectName().toStdString() << " never visited";
     const long grown = ResidentKiB() - warmedUp;
     std::printf("monkey: %lld events, seed %u, resident memory after warm-up %+ld KiB\n", events, seed, grown);

@@ -6,6 +6,7 @@
 #include "platform/widgets/Label.h"
 #include "platform/widgets/Panel.h"
 #include "support/FakeDialogs.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -26,8 +27,8 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
 {
     QTemporaryDir folder;
     TFakeDialogs dialogs;
-    TMainForm form(&dialogs, folder.path() + QLatin1Char('/'));
-    LoadGameObjects(form.Context, form.Objects);
+    TTestForm form(&dialogs, folder.path() + QLatin1Char('/'));
+    LoadGameObjects(form.Context(), form.Objects);
     form.UpdateGameActions();
     form.FormActivate();
     form.show();
@@ -36,33 +37,33 @@ TEST(MainFormScreenshots, StartScreenAndOpenMenuWithRules)
     QCoreApplication::processEvents();
     ASSERT_EQ(form.size(), QSize(1280, 800));
 
-    form.TimerPanel->raise();  // the loading overlay as loading shows it
+    Named<TPanel>(form, "TimerPanel")->raise();  // the loading overlay as loading shows it
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_loading_overlay.png")));
-    form.TimerPanel->lower();
+    Named<TPanel>(form, "TimerPanel")->lower();
     const QImage start = form.grab().toImage();
     ASSERT_TRUE(start.save(ShotPath("main_start.png")));
     // The ribbon is deep blue, the start screen shows its picture under it.
     EXPECT_EQ(QColor(start.pixel(900, 30)), QColor(0x08, 0x13, 0xF8));
 
-    QTest::mouseClick(form.MenuLabel, Qt::LeftButton, {}, QPoint(5, 5));
-    form.SoundLetters->setEnabled(false);  // to see a disabled entry beside the enabled ones
-    form.Games->FindLetterExecute();
-    form.Games->WaitForPictures();
-    form.PopupMenuPanel->show();
+    QTest::mouseClick(Named<TLabel>(form, "MenuLabel"), Qt::LeftButton, {}, QPoint(5, 5));
+    Named<QAction>(form, "SoundLetters")->setEnabled(false);  // to see a disabled entry beside the enabled ones
+    Named<QAction>(form, "FindLetter")->trigger();
+    FinishPictureReading(form.Objects);
+    Named<TPanel>(form, "PopupMenuPanel")->show();
     const QImage menu = form.grab().toImage();
     ASSERT_TRUE(menu.save(ShotPath("main_menu_rules.png")));
 
-    form.Games->ExaminationExecute();
+    Named<QAction>(form, "Examination")->trigger();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_chooser.png")));
     // The screens themselves, without the rules over them.
-    form.CloseRulesPanelExecute();
-    form.SysPanel->hide();
+    Named<QAction>(form, "CloseRulesPanel")->trigger();
+    Named<TPanel>(form, "SysPanel")->hide();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_exam_screen.png")));
-    form.Games->MakeWordExecute();
-    form.Games->WaitForPictures();
-    form.CloseRulesPanelExecute();
+    Named<QAction>(form, "MakeWord")->trigger();
+    FinishPictureReading(form.Objects);
+    Named<QAction>(form, "CloseRulesPanel")->trigger();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_makeword_screen.png")));
-    form.RaskraskaPanel->raise();
+    Named<TPanel>(form, "RaskraskaPanel")->raise();
     ASSERT_TRUE(form.grab().toImage().save(ShotPath("main_colouring_screen.png")));
     form.Objects.Reset();
 }
@@ -72,15 +73,15 @@ TEST(MainFormScreenshots, RibbonOfAMutedStart)
 {
     QTemporaryDir folder;
     TFakeDialogs dialogs;
-    TMainForm form(&dialogs, folder.path() + QLatin1Char('/'));
+    TTestForm form(&dialogs, folder.path() + QLatin1Char('/'));
     TRememberedChoices muted;
     muted.Muted = true;
-    form.Controls->ApplyChoices(muted, muted);
+    form.Controls().ApplyChoices(muted, muted);
     form.show();
     form.setWindowState(Qt::WindowNoState);
     form.resize(TMainForm::kBaseWidth, TMainForm::kBaseHeight);
     QCoreApplication::processEvents();
-    ASSERT_TRUE(form.MenuRibbon->grab().toImage().save(ShotPath("main_ribbon_muted.png")));
+    ASSERT_TRUE(Named<TPanel>(form, "MenuRibbon")->grab().toImage().save(ShotPath("main_ribbon_muted.png")));
     form.FormActivate();
     form.setWindowState(Qt::WindowNoState);
     form.resize(1280, 800);

@@ -7,6 +7,7 @@
 #include "platform/widgets/Panel.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -21,9 +22,9 @@
 namespace {
 
 // A window that starts nothing in the background: only its own widgets matter here.
-class TQuietForm : public TMainForm {
+class TQuietForm : public TTestForm {
 public:
-    using TMainForm::TMainForm;
+    using TTestForm::TTestForm;
     void StartLoading() override {}
 };
 
@@ -34,15 +35,15 @@ struct SetUpOnce : ::testing::Test {
     std::vector<std::pair<int, bool>> Volumes;  // what reached the sound
 
     // A window as the program starts it: the choices read from the file, Adjust for this run.
-    std::unique_ptr<TMainForm> Open(QSettings& File, const std::function<void(TRememberedChoices&)>& Adjust = {})
+    std::unique_ptr<TTestForm> Open(QSettings& File, const std::function<void(TRememberedChoices&)>& Adjust = {})
     {
         auto form = std::make_unique<TQuietForm>(&Dialogs, Dir.path() + "/");
-        form->Controls->SetVolumeHandler([this](int V, bool M) { Volumes.push_back({V, M}); });
+        form->Controls().SetVolumeHandler([this](int V, bool M) { Volumes.push_back({V, M}); });
         const TRememberedChoices stored = TRememberedChoices::Read(File);
         TRememberedChoices run = stored;
         if (Adjust) Adjust(run);
-        form->Controls->ApplyChoices(stored, run);
-        form->Controls->SetChoicesFile(&File);
+        form->Controls().ApplyChoices(stored, run);
+        form->Controls().SetChoicesFile(&File);
         return form;
     }
 };
@@ -54,15 +55,15 @@ TEST_F(SetUpOnce, TheVoiceChosenIsTheVoiceOfTheNextRunFromItsFirstFrame)
     {
         QSettings file(SettingsPath, QSettings::IniFormat);
         auto first = Open(file);
-        EXPECT_TRUE(first->FemaleVoiceRadioButton->isChecked()) << "female on a first run";
-        EXPECT_EQ(first->Context.Settings.VoiceFolder, kFemaleVoice);
-        QTest::mouseClick(first->MaleVoiceRadioButton, Qt::LeftButton);
-        EXPECT_EQ(first->Context.Settings.VoiceFolder, kMaleVoice);
+        EXPECT_TRUE(Named<QRadioButton>(*first, "FemaleVoiceRadioButton")->isChecked()) << "female on a first run";
+        EXPECT_EQ(first->Context().Settings.VoiceFolder, kFemaleVoice);
+        QTest::mouseClick(Named<QRadioButton>(*first, "MaleVoiceRadioButton"), Qt::LeftButton);
+        EXPECT_EQ(first->Context().Settings.VoiceFolder, kMaleVoice);
     }
     QSettings file(SettingsPath, QSettings::IniFormat);
     auto second = Open(file);
-    EXPECT_TRUE(second->MaleVoiceRadioButton->isChecked());
-    EXPECT_EQ(second->Context.Settings.VoiceFolder, kMaleVoice);
+    EXPECT_TRUE(Named<QRadioButton>(*second, "MaleVoiceRadioButton")->isChecked());
+    EXPECT_EQ(second->Context().Settings.VoiceFolder, kMaleVoice);
     EXPECT_TRUE(Dialogs.Calls.empty());
 }
 
@@ -77,17 +78,17 @@ TEST_F(SetUpOnce, VolumeKeysStepByTenWithinBoundsMuteTogglesAndTheIndicatorShows
 
     QTest::keyClick(form.get(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back(), std::make_pair(90, false));
-    EXPECT_TRUE(form->Controls->VolumeIndicator->isVisible());
-    EXPECT_EQ(form->Controls->VolumeIndicator->Percent(), 90);
-    EXPECT_TRUE(form->Controls->VolumeIndicator->testAttribute(Qt::WA_TransparentForMouseEvents)) << "it takes no clicks";
+    EXPECT_TRUE(form->Controls().VolumeIndicator->isVisible());
+    EXPECT_EQ(form->Controls().VolumeIndicator->Percent(), 90);
+    EXPECT_TRUE(form->Controls().VolumeIndicator->testAttribute(Qt::WA_TransparentForMouseEvents)) << "it takes no clicks";
     for (int i = 0; i < 12; ++i) QTest::keyClick(form.get(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back().first, 0);
     QTest::keyClick(form.get(), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back(), std::make_pair(10, false));
     QTest::keyClick(form.get(), Qt::Key_M, Qt::ControlModifier);
     EXPECT_EQ(Volumes.back(), std::make_pair(10, true));
-    EXPECT_TRUE(form->Controls->VolumeIndicator->Muted());
-    QTRY_VERIFY_WITH_TIMEOUT(form->Controls->VolumeIndicator->isHidden(), TVolumeIndicator::kShownMs + 2000);
+    EXPECT_TRUE(form->Controls().VolumeIndicator->Muted());
+    QTRY_VERIFY_WITH_TIMEOUT(form->Controls().VolumeIndicator->isHidden(), TVolumeIndicator::kShownMs + 2000);
 
     const TRememberedChoices saved = TRememberedChoices::Read(file);
     EXPECT_EQ(saved.Volume, 10);
@@ -102,7 +103,7 @@ TEST_F(SetUpOnce, TheCommandLinesValuesHoldForTheRunButAreNotWrittenBack)
         Run.Muted = true;
     });
     EXPECT_EQ(Volumes.back(), std::make_pair(40, true));
-    QTest::mouseClick(form->MaleVoiceRadioButton, Qt::LeftButton);  // a change that is saved
+    QTest::mouseClick(Named<QRadioButton>(*form, "MaleVoiceRadioButton"), Qt::LeftButton);  // a change that is saved
     const TRememberedChoices saved = TRememberedChoices::Read(file);
     EXPECT_TRUE(saved.MaleVoice);
     EXPECT_EQ(saved.Volume, 100);
@@ -114,10 +115,10 @@ TEST_F(SetUpOnce, FullScreenTogglesWithF11AndIsRemembered)
     QSettings file(SettingsPath, QSettings::IniFormat);
     auto form = Open(file);
     form->show();
-    form->Controls->FullScreen->trigger();
+    form->Controls().FullScreen->trigger();
     EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
     EXPECT_TRUE(TRememberedChoices::Read(file).FullScreen);
-    form->Controls->FullScreen->trigger();
+    form->Controls().FullScreen->trigger();
     EXPECT_FALSE(form->windowState() & Qt::WindowFullScreen);
     EXPECT_FALSE(TRememberedChoices::Read(file).FullScreen);
 
@@ -134,30 +135,30 @@ TEST_F(SetUpOnce, InKioskModeTheWindowCannotBeClosedLeftOrUsedToReachTheBrowser)
     auto form = Open(file, [](TRememberedChoices& Run) { Run.Kiosk = true; });
     QStringList opened;
     form->SetUrlOpener([&](const QString& Url) { opened << Url; });
-    QSignalSpy quits(form->Controls, &TParentControls::QuitRequested);
+    QSignalSpy quits(&form->Controls(), &TParentControls::QuitRequested);
     form->show();
     form->FormActivate();
     EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen) << "full screen from the start";
 
     EXPECT_FALSE(form->close()) << "the close button, Alt+F4 and the window manager are refused";
     EXPECT_TRUE(form->isVisible());
-    form->Controls->FullScreen->trigger();
+    form->Controls().FullScreen->trigger();
     EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen) << "F11 does nothing";
-    QTest::mouseClick(form->Label3, Qt::LeftButton);
+    QTest::mouseClick(Named<TLabel>(*form, "Label3"), Qt::LeftButton);
     EXPECT_TRUE(Dialogs.Calls.empty()) << "the web address asks nothing";
     EXPECT_TRUE(opened.isEmpty());
-    form->Controls->Quit->trigger();
+    form->Controls().Quit->trigger();
     EXPECT_EQ(quits.count(), 0) << "Ctrl+Q does not end a kiosk";
 
     // The adult's way out asks first, and quits on Yes only.
     Dialogs.YesNoAnswer = false;
-    form->Controls->AskQuit->trigger();
+    form->Controls().AskQuit->trigger();
     ASSERT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_EQ(Dialogs.Calls[0].Kind, TDialogCall::YesNo);
     EXPECT_EQ(Dialogs.Calls[0].Text, QStringLiteral("Выйти из программы?"));
     EXPECT_EQ(quits.count(), 0);
     Dialogs.YesNoAnswer = true;
-    form->Controls->AskQuit->trigger();
+    form->Controls().AskQuit->trigger();
     EXPECT_EQ(quits.count(), 1);
     EXPECT_TRUE(form->close()) << "once quitting, the window closes";
 }
@@ -166,16 +167,16 @@ TEST_F(SetUpOnce, OutOfKioskModeCtrlQQuitsAtOnceAndTheAdultsExitStillAsks)
 {
     QSettings file(SettingsPath, QSettings::IniFormat);
     auto form = Open(file);
-    QSignalSpy quits(form->Controls, &TParentControls::QuitRequested);
-    form->Controls->AskQuit->trigger();
+    QSignalSpy quits(&form->Controls(), &TParentControls::QuitRequested);
+    form->Controls().AskQuit->trigger();
     EXPECT_EQ(Dialogs.Calls.size(), 1u);
     EXPECT_EQ(quits.count(), 0);
-    form->Controls->Quit->trigger();
+    form->Controls().Quit->trigger();
     EXPECT_EQ(quits.count(), 1);
     EXPECT_EQ(Dialogs.Calls.size(), 1u) << "Ctrl+Q asks nothing";
-    EXPECT_EQ(form->Controls->Quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EXPECT_EQ(form->Controls->AskQuit->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
-    EXPECT_EQ(form->Controls->FullScreen->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_EQ(form->Controls().Quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(form->Controls().AskQuit->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+    EXPECT_EQ(form->Controls().FullScreen->shortcut(), QKeySequence(Qt::Key_F11));
 }
 
 TEST_F(SetUpOnce, InKioskModeTheVolumeKeysAndF11DoNothingAndNothingTheChildDoesIsSaved)
@@ -204,13 +205,13 @@ TEST_F(SetUpOnce, InKioskModeTheVolumeKeysAndF11DoNothingAndNothingTheChildDoesI
         QTest::keyClick(form.get(), Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(form.get(), Qt::Key_F11);
         EXPECT_EQ(Volumes, heard) << "the sound stays as the adult set it";
-        EXPECT_FALSE(form->Controls->VolumeIndicator->isVisible());
-        EXPECT_FALSE(form->Controls->MuteMark->isVisible());
+        EXPECT_FALSE(form->Controls().VolumeIndicator->isVisible());
+        EXPECT_FALSE(form->Controls().MuteMark->isVisible());
         EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
         // A voice chosen holds for this run.
-        QTest::mouseClick(form->MaleVoiceRadioButton, Qt::LeftButton);
-        EXPECT_EQ(form->Context.Settings.VoiceFolder, kMaleVoice);
-        form->Controls->QuitProgram();
+        QTest::mouseClick(Named<QRadioButton>(*form, "MaleVoiceRadioButton"), Qt::LeftButton);
+        EXPECT_EQ(form->Context().Settings.VoiceFolder, kMaleVoice);
+        form->Controls().QuitProgram();
         file.sync();
     }
     EXPECT_EQ(bytes(), before) << "the settings file is as the adult left it";
@@ -231,8 +232,8 @@ TEST_F(SetUpOnce, AMutedOrQuietStartIsShownAndTheMarkStaysOnTheRibbonWhileMuted)
         });
         form->show();
         form->FormActivate();
-        const TVolumeIndicator* indicator = form->Controls->VolumeIndicator;
-        const QWidget* mark = form->Controls->MuteMark;
+        const TVolumeIndicator* indicator = form->Controls().VolumeIndicator;
+        const QWidget* mark = form->Controls().MuteMark;
         const std::string what = std::to_string(c.Volume) + (c.Muted ? " muted" : "");
         EXPECT_EQ(indicator->isVisible(), c.Shown) << what;
         if (c.Shown) {
@@ -244,15 +245,15 @@ TEST_F(SetUpOnce, AMutedOrQuietStartIsShownAndTheMarkStaysOnTheRibbonWhileMuted)
         EXPECT_EQ(mark->accessibleName(), QStringLiteral("Звук выключен"));
         EXPECT_TRUE(mark->testAttribute(Qt::WA_TransparentForMouseEvents)) << "it takes no clicks";
         // Between the title and the voice chooser, touching neither, at the base size and maximised.
-        form->GenderVoiceRadioPanel->show();  // as on a game's screen
+        Named<TPanel>(*form, "GenderVoiceRadioPanel")->show();  // as on a game's screen
         for (const QSize& size : {QSize(TMainForm::kBaseWidth, TMainForm::kBaseHeight), QSize(1920, 1080)}) {
             form->setWindowState(Qt::WindowNoState);
             form->resize(size);
             QCoreApplication::processEvents();
-            EXPECT_GT(mark->geometry().left(), form->TitleLabel->geometry().right()) << what;
-            EXPECT_LT(mark->geometry().right(), form->GenderVoiceRadioPanel->geometry().left()) << what;
+            EXPECT_GT(mark->geometry().left(), Named<TLabel>(*form, "TitleLabel")->geometry().right()) << what;
+            EXPECT_LT(mark->geometry().right(), Named<TPanel>(*form, "GenderVoiceRadioPanel")->geometry().left()) << what;
         }
-        form->Controls->ToggleMute();
+        form->Controls().ToggleMute();
         EXPECT_FALSE(mark->isVisible()) << "sound on again: the mark goes";
     }
 }

@@ -10,10 +10,12 @@
 #include "platform/widgets/RichEdit.h"
 #include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QListWidget>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QStandardPaths>
@@ -75,9 +77,9 @@ struct StartOrder : ::testing::Test {
     void TearDown() override { qputenv("XDG_CACHE_HOME", SavedCacheHome); }
 
     // A window started as the program starts it, shown, until it has loaded.
-    std::unique_ptr<TMainForm> Started()
+    std::unique_ptr<TTestForm> Started()
     {
-        auto form = std::make_unique<TMainForm>(&Dialogs, Program.path() + "/", nullptr, TStartOrder::FirstFrameFirst);
+        auto form = std::make_unique<TTestForm>(&Dialogs, Program.path() + "/", nullptr, TStartOrder::FirstFrameFirst);
         form->show();
         EXPECT_TRUE(RunUntil([&] { return form->LoadingEnded(); }));
         form->WaitForLoading();
@@ -148,22 +150,22 @@ TEST(StartSequence, StepsRunInTheirOrderWhateverOrderTheEventsCome)
 
 TEST_F(StartOrder, TheFirstFrameComesFirstAndTheRestRightAfter)
 {
-    TMainForm form(&Dialogs, Program.path() + "/", nullptr, TStartOrder::FirstFrameFirst);
+    TTestForm form(&Dialogs, Program.path() + "/", nullptr, TStartOrder::FirstFrameFirst);
     // What the first frame does not show is not built yet.
-    EXPECT_EQ(form.RichEdit1, nullptr);
-    EXPECT_EQ(form.FileListBox1, nullptr);
-    EXPECT_EQ(form.GameSndTypePanel, nullptr);
-    ASSERT_NE(form.RulesPanel, nullptr);
-    EXPECT_FALSE(form.Image2->Picture().isNull());
+    EXPECT_EQ(form.findChild<TRichEdit*>("RichEdit1"), nullptr);
+    EXPECT_EQ(form.findChild<QListWidget*>("FileListBox1"), nullptr);
+    EXPECT_EQ(form.findChild<TPanel*>("GameSndTypePanel"), nullptr);
+    ASSERT_NE(Named<TPanel>(form, "RulesPanel"), nullptr);
+    EXPECT_FALSE(Named<TImage>(form, "Image2")->Picture().isNull());
     std::vector<QString> events;
-    form.StartUp->SetAfterFirstFrame([&] {
+    form.StartUp().SetAfterFirstFrame([&] {
         events.push_back(QStringLiteral("step: painted %1, rules built %2, loading ended %3")
-                             .arg(form.StartUp->Reached(TStartStep::Painted))
-                             .arg(form.RichEdit1 != nullptr)
+                             .arg(form.StartUp().Reached(TStartStep::Painted))
+                             .arg(form.findChild<TRichEdit*>("RichEdit1") != nullptr)
                              .arg(form.LoadingEnded()));
     });
     form.FormActivate();
-    EXPECT_TRUE(form.TimerPanel->isVisibleTo(&form)) << "the overlay is up for the first frame";
+    EXPECT_TRUE(Named<TPanel>(form, "TimerPanel")->isVisibleTo(&form)) << "the overlay is up for the first frame";
     QCoreApplication::processEvents();
     EXPECT_TRUE(events.empty()) << "nothing waits on a window never painted";
     EXPECT_FALSE(form.LoadingEnded());
@@ -174,12 +176,12 @@ TEST_F(StartOrder, TheFirstFrameComesFirstAndTheRestRightAfter)
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0], QStringLiteral("step: painted 1, rules built 1, loading ended 0"));
     EXPECT_NE(form.Objects.PicGameBuffer, nullptr);
-    EXPECT_TRUE(form.FindLetter->isEnabled());
+    EXPECT_TRUE(Named<QAction>(form, "FindLetter")->isEnabled());
 }
 
 TEST_F(StartOrder, TheWindowEndsAsIfBuiltAtOnce)
 {
-    auto whole = std::make_unique<TMainForm>(&Dialogs, Program.path() + "/");
+    auto whole = std::make_unique<TTestForm>(&Dialogs, Program.path() + "/");
     whole->show();
     ASSERT_TRUE(RunUntil([&] { return whole->LoadingEnded(); }));
     whole->WaitForLoading();
@@ -191,20 +193,20 @@ TEST_F(StartOrder, TheWindowEndsAsIfBuiltAtOnce)
     ASSERT_GT(expected.size(), 150);
     EXPECT_EQ(got, expected);
     // The choosers answer their buttons as ever.
-    started->Games->SoundLettersExecute();
-    started->LetterrsNamesSpeedButton->click();
-    EXPECT_FALSE(started->SysPanel->isVisible());
+    Named<QAction>(*started, "SoundLetters")->trigger();
+    Named<TSpeedButton>(*started, "LetterrsNamesSpeedButton")->click();
+    EXPECT_FALSE(Named<TPanel>(*started, "SysPanel")->isVisible());
 }
 
 TEST_F(StartOrder, ALaterStartShowsTheKeptStartPicture)
 {
     const auto first = Started();
-    const QImage drawn = first->Image2->Picture();
+    const QImage drawn = Named<TImage>(*first, "Image2")->Picture();
     ASSERT_FALSE(drawn.isNull());
     const auto kept = start_picture::ReadKept();
     ASSERT_TRUE(kept.has_value());
     EXPECT_EQ(*kept, drawn.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(Started()->Image2->Picture(), *kept) << "the later start shows the kept picture";
+    EXPECT_EQ(Named<TImage>(*Started(), "Image2")->Picture(), *kept) << "the later start shows the kept picture";
 
     // Damaged: drawn again and kept anew.
     const QString file = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/start-screen.raw";
@@ -217,6 +219,6 @@ TEST_F(StartOrder, ALaterStartShowsTheKeptStartPicture)
     const auto again = Started();
     const auto rekept = start_picture::ReadKept();
     ASSERT_TRUE(rekept.has_value());
-    EXPECT_EQ(again->Image2->Picture().convertToFormat(QImage::Format_RGB32), *rekept);
+    EXPECT_EQ(Named<TImage>(*again, "Image2")->Picture().convertToFormat(QImage::Format_RGB32), *rekept);
     EXPECT_EQ(rekept->size(), drawn.size());
 }

@@ -12,6 +12,7 @@
 #include "support/FakeDialogs.h"
 #include "support/FakePrinter.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -44,7 +45,7 @@ struct Colouring : ::testing::Test {
     QTemporaryDir Dir;
     TFakeDialogs Dialogs;
     TFakePrinter Printer{4800, 6800};
-    std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TTestForm> Form;
 
     QString Root() const { return Dir.path() + "/Pic/Raskraska/"; }
     void MakeTheme(const QString& Name, int Pages)
@@ -55,15 +56,15 @@ struct Colouring : ::testing::Test {
     }
     void Start()
     {
-        Form = std::make_unique<TMainForm>(&Dialogs, Dir.path() + "/");
-        Form->Games->SetPrinter(&Printer);
+        Form = std::make_unique<TTestForm>(&Dialogs, Dir.path() + "/");
+        Form->Context().Printer = [p = &Printer]() -> IPrinter* { return p; };
         Form->resize(1280, 800);
         Form->FormActivate();
         Form->WaitForLoading();
     }
     QList<TSpeedButton*> ThemeButtons() const
     {
-        return Form->RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
+        return Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
     }
     TSpeedButton* ThemeButton(const QString& Caption) const
     {
@@ -82,24 +83,24 @@ TEST_F(Colouring, TheThemeMenuHasOneButtonPerThemeInListingOrder)
     MakeTheme(QStringLiteral("животные"), 1);
     MakeTheme(QStringLiteral("Машины"), 1);
     Start();
-    Form->MenuLabelClick();
-    Form->SpeedButton7->click();  // "Раскраска"
-    EXPECT_TRUE(Form->RaskraskaPopupMenuPanel->isVisibleTo(Form.get()));
-    EXPECT_TRUE(Form->PopupMenuPanel->isVisibleTo(Form.get())) << "the main menu stays open beside it";
-    EXPECT_EQ(Form->RaskraskaPopupMenuPanel->size(), QSize(140, 114));
+    Named<TLabel>(*Form, "MenuLabel")->Press();
+    Named<TSpeedButton>(*Form, "SpeedButton7")->click();  // "Раскраска"
+    EXPECT_TRUE(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->isVisibleTo(Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*Form, "PopupMenuPanel")->isVisibleTo(Form.get())) << "the main menu stays open beside it";
+    EXPECT_EQ(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->size(), QSize(140, 114));
     const auto buttons = ThemeButtons();
     ASSERT_EQ(buttons.size(), 3);
     EXPECT_EQ(buttons[0]->Caption(), QStringLiteral("животные"));
     EXPECT_EQ(buttons[1]->Caption(), QStringLiteral("Машины"));
     EXPECT_EQ(buttons[2]->Caption(), QStringLiteral("Цветы"));
     EXPECT_EQ(buttons[1]->geometry(), QRect(3, 39, 134, 34));
-    EXPECT_TRUE(Form->RaskraskaPopupMenuPanel->Caption().isEmpty());
+    EXPECT_TRUE(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->Caption().isEmpty());
 
     // Shown again after a new theme appeared: read anew, the earlier buttons gone.
     MakeTheme(QStringLiteral("Пятнадцать букв"), 1);
-    Form->Games->ShowRaskraskaMenuExecute();
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
     EXPECT_EQ(ThemeButtons().size(), 4);
-    EXPECT_EQ(Form->RaskraskaPopupMenuPanel->size(), QSize(210, 151));
+    EXPECT_EQ(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->size(), QSize(210, 151));
     EXPECT_EQ(ThemeButton(QStringLiteral("Цветы"))->width(), 204) << "buttons follow the menu's width";
 }
 
@@ -107,9 +108,9 @@ TEST_F(Colouring, NoThemesOrNoColouringFolderGiveTheEmptyMenu)
 {
     QDir().mkpath(Dir.path() + "/Pic/Alphabet/Rus");  // content, but no Pic/Raskraska at all
     Start();
-    Form->Games->ShowRaskraskaMenuExecute();
-    EXPECT_EQ(Form->RaskraskaPopupMenuPanel->size(), QSize(140, 40));
-    EXPECT_EQ(Form->RaskraskaPopupMenuPanel->Caption(), QStringLiteral("Пусто"));
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
+    EXPECT_EQ(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->size(), QSize(140, 40));
+    EXPECT_EQ(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->Caption(), QStringLiteral("Пусто"));
     EXPECT_TRUE(ThemeButtons().isEmpty());
     EXPECT_TRUE(Dialogs.Calls.empty());
 }
@@ -119,26 +120,28 @@ TEST_F(Colouring, ChoosingAThemeShowsItsPagesAndKeepsTheBigPageUntilAThumbnailIs
     MakeTheme(QStringLiteral("Еда"), 3);
     MakeTheme(QStringLiteral("Транспорт"), 2);
     Start();
-    Form->Games->ShowRaskraskaMenuExecute();
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
     ThemeButton(QStringLiteral("Еда"))->click();
     ASSERT_EQ(Strip().Count(), 3);
     EXPECT_EQ(Strip().GetTile(0)->Name, cp1251::FromUnicode(QStringLiteral("стр0")));
     EXPECT_EQ(Strip().GetTile(2)->Name, cp1251::FromUnicode(QStringLiteral("стр2")));
-    EXPECT_FALSE(Form->TimerPanel->isVisibleTo(Form.get())) << "the overlay is hidden again";
-    EXPECT_FALSE(Form->RaskraskaPopupMenuPanel->isVisibleTo(Form.get()));
-    EXPECT_FALSE(Form->PopupMenuPanel->isVisibleTo(Form.get()));
-    EXPECT_EQ(Form->GamesPanel->children().last(), Form->RulesPanel) << "colouring rules over the screen";
-    EXPECT_TRUE(Form->RasBigImage->Picture().isNull());
+    EXPECT_FALSE(Named<TPanel>(*Form, "TimerPanel")->isVisibleTo(Form.get())) << "the overlay is hidden again";
+    EXPECT_FALSE(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->isVisibleTo(Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*Form, "PopupMenuPanel")->isVisibleTo(Form.get()));
+    EXPECT_EQ(Named<TPanel>(*Form, "GamesPanel")->children().last(), Named<TPanel>(*Form, "RulesPanel"))
+        << "colouring rules over the screen";
+    EXPECT_TRUE(Named<TImage>(*Form, "RasBigImage")->Picture().isNull());
 
     Strip().GetTile(1)->PictureClick();
-    EXPECT_EQ(Form->RasBigImage->Picture().size(), QSize(310, 200));
+    EXPECT_EQ(Named<TImage>(*Form, "RasBigImage")->Picture().size(), QSize(310, 200));
 
     // Another theme: new thumbnails, the big page stays until one of them is clicked.
-    Form->Games->ShowRaskraskaMenuExecute();
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
     ThemeButton(QStringLiteral("Транспорт"))->click();
     EXPECT_EQ(Strip().Count(), 2);
-    EXPECT_EQ(Form->RasBigImage->Picture().size(), QSize(310, 200));
-    EXPECT_EQ(Form->RasImgScrollBox->Content()->findChildren<TPanel*>(Qt::FindDirectChildrenOnly).size(), 2)
+    EXPECT_EQ(Named<TImage>(*Form, "RasBigImage")->Picture().size(), QSize(310, 200));
+    EXPECT_EQ(
+        Named<TScrollBox>(*Form, "RasImgScrollBox")->Content()->findChildren<TPanel*>(Qt::FindDirectChildrenOnly).size(), 2)
         << "the earlier theme's thumbnails are gone";
 }
 
@@ -147,14 +150,14 @@ TEST_F(Colouring, TheWheelScrollsTheThumbnailsBothWays)
     MakeTheme(QStringLiteral("Еда"), 8);
     Start();
     Form->show();
-    Form->Games->ShowRaskraskaMenuExecute();
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
     ThemeButton(QStringLiteral("Еда"))->click();
-    QScrollBar* bar = Form->RasImgScrollBox->verticalScrollBar();
+    QScrollBar* bar = Named<TScrollBox>(*Form, "RasImgScrollBox")->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 200) << "eight pages overflow the strip";
     auto wheel = [&](int delta) {
         // The strip's viewport, where the window system's wheel event ends up after passing up
         // from the thumbnail under the pointer (the thumbnails do not take it).
-        QWidget* target = Form->RasImgScrollBox->viewport();
+        QWidget* target = Named<TScrollBox>(*Form, "RasImgScrollBox")->viewport();
         const QPointF at(5, 5);
         QWheelEvent ev(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                        Qt::NoScrollPhase, false);
@@ -180,14 +183,14 @@ TEST_F(Colouring, PrintingTakesTheBigPageAndNothingWithoutOne)
 {
     MakeTheme(QStringLiteral("Еда"), 1);
     Start();
-    Form->SpeedButton2->click();
+    Named<TSpeedButton>(*Form, "SpeedButton2")->click();
     EXPECT_EQ(Printer.Jobs, 0);
     EXPECT_TRUE(Dialogs.Calls.empty()) << "no print dialog without a page";
 
-    Form->Games->ShowRaskraskaMenuExecute();
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
     ThemeButton(QStringLiteral("Еда"))->click();
     Strip().GetTile(0)->PictureClick();
-    Form->SpeedButton2->click();
+    Named<TSpeedButton>(*Form, "SpeedButton2")->click();
     ASSERT_EQ(Printer.Jobs, 1);
     EXPECT_EQ(Printer.DrawnImageSizes.at(0), QSize(300, 200));
     EXPECT_EQ(Printer.Orientation, IPrinter::TOrientation::Landscape);
@@ -196,7 +199,7 @@ TEST_F(Colouring, PrintingTakesTheBigPageAndNothingWithoutOne)
     EXPECT_EQ(Printer.Texts[1].Text, kPagesCopyrightLine);
 
     Dialogs.PrintAnswer = false;
-    Form->SpeedButton2->click();
+    Named<TSpeedButton>(*Form, "SpeedButton2")->click();
     EXPECT_EQ(Printer.Jobs, 1) << "a cancelled dialog prints nothing";
 }
 
@@ -205,21 +208,21 @@ TEST_F(Colouring, ABigPageIsShownAtTheScreensSizeAndPrintedWhole)
     QDir().mkpath(Root() + "Большие");
     WritePage(Root() + "Большие/лист.flim", 2480, 3508, 200);  // A4 at 300 dpi
     Start();
-    Form->Games->ShowRaskraskaMenuExecute();
+    Named<QAction>(*Form, "ShowRaskraskaMenu")->trigger();
     ThemeButton(QStringLiteral("Большие"))->click();
     ASSERT_EQ(Strip().Count(), 1);
     const QSize thumbnail = Strip().Images->GetImage(0)->Picture.size();
-    EXPECT_LE(thumbnail.width(), Form->RasImgScrollBox->width());
+    EXPECT_LE(thumbnail.width(), Named<TScrollBox>(*Form, "RasImgScrollBox")->width());
 
     Strip().GetTile(0)->PictureClick();
-    const QSize shown = Form->RasBigImage->Picture().size();
-    EXPECT_LE(shown.width(), Form->RasBigImage->width());
-    EXPECT_LE(shown.height(), Form->RasBigImage->height());
-    EXPECT_GE(shown.height(), Form->RasBigImage->height() - 1) << "as large as the screen shows it";
+    const QSize shown = Named<TImage>(*Form, "RasBigImage")->Picture().size();
+    EXPECT_LE(shown.width(), Named<TImage>(*Form, "RasBigImage")->width());
+    EXPECT_LE(shown.height(), Named<TImage>(*Form, "RasBigImage")->height());
+    EXPECT_GE(shown.height(), Named<TImage>(*Form, "RasBigImage")->height() - 1) << "as large as the screen shows it";
 
-    Form->SpeedButton2->click();
+    Named<TSpeedButton>(*Form, "SpeedButton2")->click();
     ASSERT_EQ(Printer.Jobs, 1);
     EXPECT_EQ(Printer.DrawnImageSizes.at(0), QSize(2480, 3508)) << "the printer gets every pixel of the page";
     EXPECT_EQ(Printer.Orientation, IPrinter::TOrientation::Portrait);
-    EXPECT_EQ(Form->RasBigImage->Picture().size(), shown) << "the screen keeps its smaller copy";
+    EXPECT_EQ(Named<TImage>(*Form, "RasBigImage")->Picture().size(), shown) << "the screen keeps its smaller copy";
 }

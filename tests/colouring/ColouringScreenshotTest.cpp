@@ -8,6 +8,7 @@
 #include "platform/widgets/QtPrinter.h"
 #include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -29,24 +30,24 @@ TEST(ColouringScreenshots, OverlayThemeMenuColouringScreenAndPrintedPage)
     const QString root = fs::ExeFolder();
     if (fs::ListSubFolders(root + "Pic/Raskraska").isEmpty()) GTEST_SKIP() << "no demo colouring pages";
     TFakeDialogs dialogs;
-    TMainForm form(&dialogs, root);
+    TTestForm form(&dialogs, root);
     form.resize(1280, 800);
     form.FormActivate();
     form.resize(1280, 800);
     ASSERT_TRUE(form.grab().save(ShotFolder() + "loading_overlay_start.png"));
     form.WaitForLoading();
 
-    form.MenuLabelClick();
-    form.Games->ShowRaskraskaMenuExecute();
+    Named<TLabel>(form, "MenuLabel")->Press();
+    Named<QAction>(form, "ShowRaskraskaMenu")->trigger();
     ASSERT_TRUE(form.grab().save(ShotFolder() + "colouring_theme_menu.png"));
 
-    auto buttons = form.RaskraskaPopupMenuPanel->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
+    auto buttons = Named<TPanel>(form, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
     ASSERT_FALSE(buttons.isEmpty());
     buttons.front()->click();
     TRaskrasImgPanelCollection& strip = *form.Objects.RaskrasImgPanels;
     ASSERT_GT(strip.Count(), 0);
     strip.GetTile(0)->PictureClick();
-    form.CloseRulesPanelExecute();
+    Named<QAction>(form, "CloseRulesPanel")->trigger();
     ASSERT_TRUE(form.grab().save(ShotFolder() + "colouring_screen.png"));
 
     // The page as the printer gets it, through a PDF, then as a picture to look at.
@@ -54,9 +55,9 @@ TEST(ColouringScreenshots, OverlayThemeMenuColouringScreenAndPrintedPage)
     TQtPrinter printer;
     printer.Device().setOutputFormat(QPrinter::PdfFormat);
     printer.Device().setOutputFileName(pdf);
-    form.Games->SetPrinter(&printer);
-    form.Games->PrintRaskraskaExecute();
-    form.Games->SetPrinter(nullptr);
+    form.Context().Printer = [p = &printer]() -> IPrinter* { return p; };
+    Named<QAction>(form, "PrintRaskraska")->trigger();
+    form.Context().Printer = nullptr;
     ASSERT_TRUE(QFile::exists(pdf));
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
     if (!pdftoppm.isEmpty())

@@ -1,5 +1,6 @@
 #include "games/ExamGame.h"
 #include "games/FormWorld.h"
+#include "support/TestForm.h"
 
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Panel.h"
@@ -15,10 +16,10 @@ namespace {
 struct TExam : TFormWorld {
     TRusExamLetterPanelCollection& Board() { return *Objects().ExamLetterPanels; }
     TExamGame& Game() { return *Objects().ExamGame; }
-    void Open() { Form->Examination->trigger(); }
-    void Names() { Click(Form->SpeedButton8); }
-    void Sounds() { Click(Form->SpeedButton9); }
-    void StartExam() { Click(Form->StartExamImage); }
+    void Open() { Named<QAction>(*Form, "Examination")->trigger(); }
+    void Names() { Click(Named<TSpeedButton>(*Form, "SpeedButton8")); }
+    void Sounds() { Click(Named<TSpeedButton>(*Form, "SpeedButton9")); }
+    void StartExam() { Click(Named<TImage>(*Form, "StartExamImage")); }
     TLetterPanel* AskedTile() { return TileOf(Board(), static_cast<unsigned char>(Game().TargetLetter[0])); }
     TLetterPanel* OtherTile()
     {
@@ -41,20 +42,20 @@ TEST(ExamFlow, TheBoardCannotBeClickedBeforeTheStartControl)
 {
     TExam w;
     w.Open();
-    EXPECT_TRUE(w.Form->GameExamTypePanel->isVisibleTo(w.Form.get()));
-    EXPECT_TRUE(w.Form->SysPanel->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*w.Form, "GameExamTypePanel")->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*w.Form, "SysPanel")->isVisibleTo(w.Form.get()));
     w.Names();
     ASSERT_EQ(w.Board().Count(), 33);
-    EXPECT_FALSE(w.Form->SysPanel->isVisibleTo(w.Form.get()));
-    EXPECT_FALSE(w.Form->GameExamTypePanel->isVisibleTo(w.Form.get()));
-    EXPECT_TRUE(w.Form->StartExamContentPanel->isVisibleTo(w.Form.get()));
-    EXPECT_FALSE(w.Form->LettersExamScrollBox->isEnabled());
+    EXPECT_FALSE(Named<TPanel>(*w.Form, "SysPanel")->isVisibleTo(w.Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*w.Form, "GameExamTypePanel")->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*w.Form, "StartExamContentPanel")->isVisibleTo(w.Form.get()));
+    EXPECT_FALSE(Named<TScrollBox>(*w.Form, "LettersExamScrollBox")->isEnabled());
     for (TLetterPanel* t : TFormWorld::Tiles(w.Board())) TFormWorld::Click(t);
     EXPECT_TRUE(w.Speech.Calls.empty()) << "no tile answers before the start";
 
     w.StartExam();
-    EXPECT_FALSE(w.Form->StartExamContentPanel->isVisibleTo(w.Form.get()));
-    EXPECT_TRUE(w.Form->LettersExamScrollBox->isEnabled());
+    EXPECT_FALSE(Named<TPanel>(*w.Form, "StartExamContentPanel")->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TScrollBox>(*w.Form, "LettersExamScrollBox")->isEnabled());
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Pair), 1) << "the first question";
     EXPECT_EQ(w.Game().Position, 1);
 }
@@ -64,12 +65,12 @@ TEST(ExamFlow, TheStartControlLooksPressedWhileHeld)
     TExam w;
     w.Open();
     w.Names();
-    EXPECT_EQ(w.Form->StartExamPanel->BevelInner(), TBevel::None);
-    QTest::mousePress(w.Form->StartExamImage, Qt::LeftButton);
-    EXPECT_EQ(w.Form->StartExamPanel->BevelInner(), TBevel::Lowered);
+    EXPECT_EQ(Named<TPanel>(*w.Form, "StartExamPanel")->BevelInner(), TBevel::None);
+    QTest::mousePress(Named<TImage>(*w.Form, "StartExamImage"), Qt::LeftButton);
+    EXPECT_EQ(Named<TPanel>(*w.Form, "StartExamPanel")->BevelInner(), TBevel::Lowered);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Pair), 0) << "a press alone starts nothing";
-    QTest::mouseRelease(w.Form->StartExamImage, Qt::LeftButton);
-    EXPECT_EQ(w.Form->StartExamPanel->BevelInner(), TBevel::Raised);
+    QTest::mouseRelease(Named<TImage>(*w.Form, "StartExamImage"), Qt::LeftButton);
+    EXPECT_EQ(Named<TPanel>(*w.Form, "StartExamPanel")->BevelInner(), TBevel::Raised);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Pair), 1);
 }
 
@@ -103,7 +104,7 @@ TEST(ExamFlow, TheRepeatButtonReplaysTheSavedQuestionEvenAfterAVoiceSwitch)
     w.Open();
     w.Names();
     // Before any question of the run both saved paths are empty.
-    TFormWorld::Click(w.Form->RepeatSndButton);
+    TFormWorld::Click(Named<TSpeedButton>(*w.Form, "RepeatSndButton"));
     ASSERT_EQ(w.Speech.Count(TSpeechCall::Pair), 1);
     EXPECT_TRUE(w.Speech.Last().First.isEmpty());
     EXPECT_TRUE(w.Speech.Last().Second.isEmpty());
@@ -111,10 +112,10 @@ TEST(ExamFlow, TheRepeatButtonReplaysTheSavedQuestionEvenAfterAVoiceSwitch)
     w.StartExam();
     const TSpeechCall question = w.Speech.Last();
     EXPECT_TRUE(question.First.startsWith(w.Voice()));
-    w.Form->MaleVoiceRadioButton->setChecked(true);
+    Named<QRadioButton>(*w.Form, "MaleVoiceRadioButton")->setChecked(true);
     const int position = w.Game().Position;
     for (int n = 0; n < 3; ++n) {
-        TFormWorld::Click(w.Form->RepeatSndButton);
+        TFormWorld::Click(Named<TSpeedButton>(*w.Form, "RepeatSndButton"));
         EXPECT_EQ(w.Speech.Last().First, question.First);
         EXPECT_EQ(w.Speech.Last().Second, question.Second);
     }
@@ -134,8 +135,8 @@ TEST(ExamFlow, OpeningAgainReshufflesTheSameBoardAndTheOtherTypeRebuildsIt)
     bool reordered = false;
     for (int n = 0; n < 5 && !reordered; ++n) {
         w.Open();
-        EXPECT_FALSE(w.Form->LettersExamScrollBox->isEnabled());
-        EXPECT_TRUE(w.Form->StartExamContentPanel->isVisibleTo(w.Form.get()));
+        EXPECT_FALSE(Named<TScrollBox>(*w.Form, "LettersExamScrollBox")->isEnabled());
+        EXPECT_TRUE(Named<TPanel>(*w.Form, "StartExamContentPanel")->isVisibleTo(w.Form.get()));
         w.Names();
         EXPECT_EQ(TFormWorld::Tiles(w.Board()), tiles) << "not rebuilt";
         reordered = w.Lowers() != order;

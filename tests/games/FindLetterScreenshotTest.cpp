@@ -2,6 +2,7 @@
 // picture and its thumbnail in the strip. The renderings are written under the build tree
 // (screenshots/), also with the demo content when the build has it beside the program.
 #include "games/PictureGameForm.h"
+#include "support/TestForm.h"
 
 #include "core/ContentLayout.h"
 #include "platform/widgets/Image.h"
@@ -21,7 +22,7 @@ QString ShotPath(const QString& Name)
     return dir + QLatin1Char('/') + Name;
 }
 
-QImage Render(TMainForm& Form)
+QImage Render(TTestForm& Form)
 {
     Form.resize(1280, 800);
     QCoreApplication::processEvents();
@@ -29,7 +30,7 @@ QImage Render(TMainForm& Form)
 }
 
 // The colour of the rendering at the centre of Widget.
-QColor CentreColour(const QImage& Shot, TMainForm& Form, QWidget* Widget)
+QColor CentreColour(const QImage& Shot, TTestForm& Form, QWidget* Widget)
 {
     const QPoint p = Widget->mapTo(&Form, Widget->rect().center());
     return QColor(Shot.pixel(p));
@@ -41,7 +42,7 @@ const std::vector<std::pair<const char*, QColor>> kWords = {{"арбуз", QColo
                                                             {"вишня", QColor(120, 0, 60)},
                                                             {"груша", QColor(40, 170, 40)}};
 
-void ExpectShowsCurrentPicture(TMainForm& Form, TImgPanelCollection& Strip, TImage* Big, const QString& File)
+void ExpectShowsCurrentPicture(TTestForm& Form, TImgPanelCollection& Strip, TImage* Big, const QString& File)
 {
     const QImage shot = Render(Form);
     ASSERT_TRUE(shot.save(ShotPath(File)));
@@ -69,17 +70,17 @@ TEST(PictureGameScreens, BothGamesShowTheCurrentPictureLargeAndInTheStrip)
     for (const auto& [word, colour] : kWords)
         testpics::WriteBytes(w.WordsFolder() + QString::fromUtf8(word) + ".jpg",
                              testpics::Encode(testpics::Solid(400, 300, colour), "JPG"));
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
 
-    f.Games->FindLetterExecute();
-    f.Games->WaitForPictures();
-    f.CloseRulesPanelExecute();
-    ExpectShowsCurrentPicture(f, *w.Objects().FirstLImgPanels, f.BigImage, "find_letter.png");
+    Named<QAction>(f, "FindLetter")->trigger();
+    FinishPictureReading(f.Objects);
+    Named<QAction>(f, "CloseRulesPanel")->trigger();
+    ExpectShowsCurrentPicture(f, *w.Objects().FirstLImgPanels, Named<TImage>(f, "BigImage"), "find_letter.png");
 
-    f.Games->MakeWordExecute();
-    f.Games->WaitForPictures();
-    f.CloseRulesPanelExecute();
-    ExpectShowsCurrentPicture(f, *w.Objects().MakeWImgPanels, f.MakeWImage, "make_word.png");
+    Named<QAction>(f, "MakeWord")->trigger();
+    FinishPictureReading(f.Objects);
+    Named<QAction>(f, "CloseRulesPanel")->trigger();
+    ExpectShowsCurrentPicture(f, *w.Objects().MakeWImgPanels, Named<TImage>(f, "MakeWImage"), "make_word.png");
     // The word row stands in its panel, one cell per letter.
     TMakeWBuffer& game = *w.Objects().MakeWBuffer;
     ASSERT_EQ(game.WordRow->Count(), static_cast<int>(game.CurrentWord.size()));
@@ -98,17 +99,17 @@ TEST(PictureGameScreens, DemoContentWhenTheBuildHasIt)
     form.FormActivate();
     form.setWindowState(Qt::WindowNoState);
     form.resize(1280, 800);  // the rows are laid out at the size of their first opening
-    LoadGameObjects(form.Context, form.Objects);
+    LoadGameObjects(form.Context(), form.Objects);
     form.UpdateGameActions();
 
-    form.Games->FindLetterExecute();
-    form.Games->WaitForPictures();
+    Named<QAction>(form, "FindLetter")->trigger();
+    FinishPictureReading(form.Objects);
     ASSERT_TRUE(Render(form).save(ShotPath("find_letter_demo_rules.png")));
-    form.CloseRulesPanelExecute();
+    Named<QAction>(form, "CloseRulesPanel")->trigger();
     ASSERT_TRUE(Render(form).save(ShotPath("find_letter_demo.png")));
-    form.Games->MakeWordExecute();
-    form.Games->WaitForPictures();
-    form.CloseRulesPanelExecute();
+    Named<QAction>(form, "MakeWord")->trigger();
+    FinishPictureReading(form.Objects);
+    Named<QAction>(form, "CloseRulesPanel")->trigger();
     ASSERT_TRUE(Render(form).save(ShotPath("make_word_demo.png")));
     EXPECT_TRUE(dialogs.Calls.empty());
     EXPECT_GT(form.Objects.FirstLImgPanels->Count(), 0);

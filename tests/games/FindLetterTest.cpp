@@ -2,6 +2,7 @@
 // and a folder without pictures.
 #include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Panel.h"
@@ -26,8 +27,8 @@ struct FindLetterGame : ::testing::Test {
         Strip = W->Objects().FirstLImgPanels.get();
         Row = W->Objects().PicLetterPanels.get();
         Game = W->Objects().PicGameBuffer.get();
-        W->Form->Games->FindLetterExecute();
-        W->Form->Games->WaitForPictures();
+        Named<QAction>(*W->Form, "FindLetter")->trigger();
+        FinishPictureReading(W->Form->Objects);
     }
     // A left click on the letter tile of this small letter.
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }
@@ -45,26 +46,26 @@ struct FindLetterGame : ::testing::Test {
 TEST_F(FindLetterGame, OpeningShowsEveryPictureAndMakesTheFirstCurrent)
 {
     Open({"арбуз", "банан", "вишня", "груша", "дыня"});
-    TMainForm& f = *W->Form;
+    TTestForm& f = *W->Form;
 
-    EXPECT_EQ(f.Context.Settings.LetterSetMode, lsNames);
+    EXPECT_EQ(f.Context().Settings.LetterSetMode, lsNames);
     ASSERT_EQ(Row->Count(), 33);
-    EXPECT_EQ(Row->GetTile(0)->Panel->parentWidget(), f.LetersPicPanel);
+    EXPECT_EQ(Row->GetTile(0)->Panel->parentWidget(), Named<TPanel>(f, "LetersPicPanel"));
     EXPECT_EQ(Row->GetTile(0)->LetterLabel->text(), "А");
     EXPECT_TRUE(Row->GetTile(0)->Image->Picture().isNull());  // captions only
 
     ASSERT_EQ(Strip->Count(), 5);
     EXPECT_TRUE(Strip->Loaded);
     EXPECT_EQ(VisibleTiles(), 5);
-    EXPECT_EQ(Strip->GetTile(0)->Panel()->parentWidget(), f.ImgScrollBox->Content());
+    EXPECT_EQ(Strip->GetTile(0)->Panel()->parentWidget(), Named<TScrollBox>(f, "ImgScrollBox")->Content());
     EXPECT_EQ(Strip->SelectedIndex, 0);
     EXPECT_EQ(Game->TargetLetter, Strip->GetTile(0)->Name.substr(0, 1));
-    EXPECT_EQ(f.BigImage->Picture().size(), Strip->GetTile(0)->Image()->Picture().size());
+    EXPECT_EQ(Named<TImage>(f, "BigImage")->Picture().size(), Strip->GetTile(0)->Image()->Picture().size());
     EXPECT_TRUE(W->Speech.Calls.empty());  // nothing is said when a picture is shown
     EXPECT_TRUE(W->Dialogs.Calls.empty());
 
-    EXPECT_TRUE(f.RulesPanel->isVisible());
-    EXPECT_EQ(f.RichEdit1->toPlainText(),
+    EXPECT_TRUE(Named<TPanel>(f, "RulesPanel")->isVisible());
+    EXPECT_EQ(Named<TRichEdit>(f, "RichEdit1")->toPlainText(),
               "Ребенку нужно найти букву с которой начинается \nслово изображенное на рисунке и нажать на нее.");
 }
 
@@ -122,20 +123,20 @@ TEST_F(FindLetterGame, RightAnswerMovesOnAfterThePraiseBoxIsClosed)
     const int expected = solved + 1 < Strip->Count() ? solved + 1 : 0;
     EXPECT_EQ(Strip->SelectedIndex, expected);
     EXPECT_EQ(Game->TargetLetter, Strip->GetTile(expected)->Name.substr(0, 1));
-    EXPECT_EQ(W->Form->BigImage->Picture().size(), Strip->GetTile(expected)->Image()->Picture().size());
+    EXPECT_EQ(Named<TImage>(*W->Form, "BigImage")->Picture().size(), Strip->GetTile(expected)->Image()->Picture().size());
 }
 
 TEST_F(FindLetterGame, LastRightAnswerPraisesThenSaysWellDoneAndANewGameShowsEverythingAgain)
 {
     Open({"арбуз", "банан"});
-    TMainForm& f = *W->Form;
+    TTestForm& f = *W->Form;
     // The program's speech ends a game on the start screen; nothing may cover it afterwards.
     W->Speech.OnWellDone = [&] { f.StartPanelShowExecute(); };
     Show("арбуз");
     Pick("а");
     Pick("б");
-    EXPECT_EQ(f.GamesPanel->children().last(), f.StartPanel);
-    EXPECT_FALSE(f.GenderVoiceRadioPanel->isVisible());
+    EXPECT_EQ(Named<TPanel>(f, "GamesPanel")->children().last(), Named<TPanel>(f, "StartPanel"));
+    EXPECT_FALSE(Named<TPanel>(f, "GenderVoiceRadioPanel")->isVisible());
 
     ASSERT_GE(W->Speech.Calls.size(), 3u);
     const auto n = W->Speech.Calls.size();
@@ -150,9 +151,9 @@ TEST_F(FindLetterGame, LastRightAnswerPraisesThenSaysWellDoneAndANewGameShowsEve
     W->Speech.OnWellDone = nullptr;
     TLetterPanel* firstLetter = Row->GetTile(0);
     QDir(W->WordsFolder()).removeRecursively();
-    W->Form->Games->FindLetterExecute();
-    W->Form->Games->WaitForPictures();
-    EXPECT_EQ(f.GamesPanel->children().last(), f.RulesPanel);
+    Named<QAction>(*W->Form, "FindLetter")->trigger();
+    FinishPictureReading(W->Form->Objects);
+    EXPECT_EQ(Named<TPanel>(f, "GamesPanel")->children().last(), Named<TPanel>(f, "RulesPanel"));
     EXPECT_TRUE(W->Dialogs.Calls.empty());
     EXPECT_EQ(Row->GetTile(0), firstLetter);
     ASSERT_EQ(Strip->Count(), 2);
@@ -170,7 +171,7 @@ TEST_F(FindLetterGame, WithoutPicturesThereIsNoCurrentPictureAndEveryPickIsWrong
     EXPECT_EQ(Strip->Count(), 0);
     EXPECT_FALSE(Strip->Loaded) << "a folder that gave nothing is read again next time";
     EXPECT_EQ(Strip->SelectedIndex, -1);
-    EXPECT_TRUE(W->Form->BigImage->Picture().isNull());
+    EXPECT_TRUE(Named<TImage>(*W->Form, "BigImage")->Picture().isNull());
     EXPECT_TRUE(Game->TargetLetter.empty());
 
     Pick("а");
@@ -179,13 +180,13 @@ TEST_F(FindLetterGame, WithoutPicturesThereIsNoCurrentPictureAndEveryPickIsWrong
     EXPECT_EQ(W->Speech.Count(TKind::Praise), 0);
 
     // Each opening says again what is missing; once a parent has made the folder, the game plays.
-    W->Form->Games->FindLetterExecute();
-    W->Form->Games->WaitForPictures();
+    Named<QAction>(*W->Form, "FindLetter")->trigger();
+    FinishPictureReading(W->Form->Objects);
     EXPECT_EQ(W->Dialogs.Calls.size(), 2u);
     ASSERT_TRUE(QDir().mkpath(W->WordsFolder()));
     testpics::WriteJpeg(W->WordsFolder() + "кот.jpg", 30, 30);
-    W->Form->Games->FindLetterExecute();
-    W->Form->Games->WaitForPictures();
+    Named<QAction>(*W->Form, "FindLetter")->trigger();
+    FinishPictureReading(W->Form->Objects);
     EXPECT_EQ(W->Dialogs.Calls.size(), 2u);
     EXPECT_EQ(Strip->Count(), 1);
     EXPECT_EQ(Strip->SelectedIndex, 0);
@@ -195,14 +196,14 @@ TEST(FindLetterNameless, PictureWithoutANameCannotBeAnswered)
 {
     TPictureGameForm w({});
     testpics::WriteJpeg(w.WordsFolder() + "котjpeg", 30, 30);  // listed, but its name is empty
-    w.Form->Games->FindLetterExecute();
-    w.Form->Games->WaitForPictures();
+    Named<QAction>(*w.Form, "FindLetter")->trigger();
+    FinishPictureReading(w.Form->Objects);
 
     TFirstLImgPanelCollection& strip = *w.Objects().FirstLImgPanels;
     ASSERT_EQ(strip.Count(), 1);
     EXPECT_TRUE(strip.GetTile(0)->Name.empty());
     EXPECT_TRUE(w.Objects().PicGameBuffer->TargetLetter.empty());
-    EXPECT_EQ(w.Form->BigImage->Picture().size(), QSize(30, 30));
+    EXPECT_EQ(Named<TImage>(*w.Form, "BigImage")->Picture().size(), QSize(30, 30));
     for (int i = 0; i < 33; ++i) w.Objects().PicLetterPanels->GetTile(static_cast<unsigned short>(i))->LetterClick();
     EXPECT_EQ(w.Speech.Count(TSpeechCall::TryAgain), 33);
     EXPECT_EQ(w.Speech.Count(TSpeechCall::Praise), 0);

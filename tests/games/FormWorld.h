@@ -10,6 +10,7 @@
 #include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -21,28 +22,28 @@ struct TFormWorld {
     QTemporaryDir Dir;
     TFakeDialogs Dialogs;
     TFakeSpeech Speech;
-    std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TTestForm> Form;
 
     explicit TFormWorld(const QString& ExeFolder = QString())
     {
         QDir(Dir.path()).mkpath("Pic/Alphabet/Rus");
-        Form = std::make_unique<TMainForm>(&Dialogs, ExeFolder.isEmpty() ? Dir.path() + "/" : ExeFolder);
+        Form = std::make_unique<TTestForm>(&Dialogs, ExeFolder.isEmpty() ? Dir.path() + "/" : ExeFolder);
         Form->SetSpeech(&Speech);
-        LoadGameObjects(Form->Context, Form->Objects);
+        LoadGameObjects(Form->Context(), Form->Objects);
         Form->UpdateGameActions();
     }
     // The window frees the objects with itself.
 
-    TAppContext& Context() { return Form->Context; }
+    TAppContext& Context() { return Form->Context(); }
     TGameObjects& Objects() { return Form->Objects; }
-    TSettings& Settings() { return Form->Context.Settings; }
+    TSettings& Settings() { return Form->Context().Settings; }
     QString Voice(const QString& Folder = kFemaleVoice) { return Settings().SoundRoot + Folder; }
 
     void WritePicture(unsigned char Lower, QColor Colour) const
     {
         QImage img(400, 300, QImage::Format_RGB32);
         img.fill(Colour);
-        img.save(TLetterCollection::PictureFileName(Form->Context.Settings, Lower), "JPG");
+        img.save(TLetterCollection::PictureFileName(Form->Context().Settings, Lower), "JPG");
     }
 
     static void Click(QWidget* Widget) { QTest::mouseClick(Widget, Qt::LeftButton); }

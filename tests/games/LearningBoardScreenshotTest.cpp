@@ -2,6 +2,7 @@
 // KV_SCREENSHOT_DIR names a folder to keep the drawings in; KV_LETTER_PICTURES a folder of letter
 // pictures to draw with (the demo content's "Pic/Alphabet/Rus"), plain coloured cards otherwise.
 #include "games/FormWorld.h"
+#include "support/TestForm.h"
 
 #include "support/QtPrint.h"
 
@@ -54,25 +55,25 @@ int PicturedSamples(const QImage& Shot, const TLetterPanel* Tile, QWidget* Windo
 TEST(LearningBoardScreens, BothModesAndTheExamDrawEveryTileWithItsPicture)
 {
     TPictured w;
-    w.Form->SoundLetters->trigger();
-    TFormWorld::Click(w.Form->LetterrsNamesSpeedButton);
-    w.Form->CloseRulesPanel->trigger();
+    Named<QAction>(*w.Form, "SoundLetters")->trigger();
+    TFormWorld::Click(Named<TSpeedButton>(*w.Form, "LetterrsNamesSpeedButton"));
+    Named<QAction>(*w.Form, "CloseRulesPanel")->trigger();
     QImage shot = w.Shot("learning-names");
     auto& snd = *w.Objects().SndLetterPanels;
     ASSERT_EQ(snd.Count(), 33);
     for (TLetterPanel* t : TFormWorld::Tiles(snd))
         EXPECT_GT(PicturedSamples(shot, t, w.Form.get()), 0) << t->LetterLabel->text().toStdString();
 
-    w.Form->SoundLetters->trigger();
-    TFormWorld::Click(w.Form->LettersSoundsSpeedButton);
+    Named<QAction>(*w.Form, "SoundLetters")->trigger();
+    TFormWorld::Click(Named<TSpeedButton>(*w.Form, "LettersSoundsSpeedButton"));
     shot = w.Shot("learning-sounds-with-rules");
     ASSERT_EQ(snd.Count(), 31);
 
-    w.Form->Examination->trigger();
-    TFormWorld::Click(w.Form->SpeedButton8);
-    w.Form->CloseRulesPanel->trigger();
+    Named<QAction>(*w.Form, "Examination")->trigger();
+    TFormWorld::Click(Named<TSpeedButton>(*w.Form, "SpeedButton8"));
+    Named<QAction>(*w.Form, "CloseRulesPanel")->trigger();
     w.Shot("exam-before-start");
-    TFormWorld::Click(w.Form->StartExamImage);
+    TFormWorld::Click(Named<TImage>(*w.Form, "StartExamImage"));
     shot = w.Shot("exam-asking");
     auto& exam = *w.Objects().ExamLetterPanels;
     ASSERT_EQ(exam.Count(), 33);

@@ -1,4 +1,5 @@
 #include "games/FormWorld.h"
+#include "support/TestForm.h"
 
 #include "platform/widgets/Panel.h"
 #include "support/QtPrint.h"
@@ -15,13 +16,13 @@ constexpr unsigned char kSmallA = 0xE0;
 
 struct TLearning : TFormWorld {
     TRusSndLetterPanelCollection& Board() { return *Objects().SndLetterPanels; }
-    void Open() { Form->SoundLetters->trigger(); }
-    void Names() { Click(Form->LetterrsNamesSpeedButton); }
-    void Sounds() { Click(Form->LettersSoundsSpeedButton); }
+    void Open() { Named<QAction>(*Form, "SoundLetters")->trigger(); }
+    void Names() { Click(Named<TSpeedButton>(*Form, "LetterrsNamesSpeedButton")); }
+    void Sounds() { Click(Named<TSpeedButton>(*Form, "LettersSoundsSpeedButton")); }
     // The cell size of the window's scroll box: a sixth of it, less the box's 2-pixel edges.
     QSize Cell() const
     {
-        const QSize box = Form->LettersSndScrollBox->size();
+        const QSize box = Named<TScrollBox>(*Form, "LettersSndScrollBox")->size();
         return QSize((box.width() - 4) / 6, (box.height() - 4) / 6);
     }
     // The captions of the tiles whose top is that of the sixth row.
@@ -40,15 +41,15 @@ TEST(LearningBoard, OpeningShowsTheTypeChooserOverTheScreenEveryTime)
 {
     TLearning w;
     w.Open();
-    EXPECT_TRUE(w.Form->SysPanel->isVisibleTo(w.Form.get()));
-    EXPECT_TRUE(w.Form->GameSndTypePanel->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*w.Form, "SysPanel")->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*w.Form, "GameSndTypePanel")->isVisibleTo(w.Form.get()));
     EXPECT_EQ(w.Board().Count(), 0) << "nothing is built before a type is chosen";
     w.Names();
-    EXPECT_FALSE(w.Form->SysPanel->isVisibleTo(w.Form.get()));
-    EXPECT_FALSE(w.Form->GameSndTypePanel->isVisibleTo(w.Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*w.Form, "SysPanel")->isVisibleTo(w.Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*w.Form, "GameSndTypePanel")->isVisibleTo(w.Form.get()));
     w.Open();
-    EXPECT_TRUE(w.Form->SysPanel->isVisibleTo(w.Form.get()));
-    EXPECT_TRUE(w.Form->GameSndTypePanel->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*w.Form, "SysPanel")->isVisibleTo(w.Form.get()));
+    EXPECT_TRUE(Named<TPanel>(*w.Form, "GameSndTypePanel")->isVisibleTo(w.Form.get()));
 }
 
 TEST(LearningBoard, NamesGive33TilesInSixRowsAndAClickSaysTheLettersName)
@@ -60,7 +61,7 @@ TEST(LearningBoard, NamesGive33TilesInSixRowsAndAClickSaysTheLettersName)
     ASSERT_EQ(w.Board().Count(), 33);
     EXPECT_EQ(w.SixthRow(), QStringList({"Э", "Ю", "Я"}));
     for (TLetterPanel* t : TFormWorld::Tiles(w.Board()))
-        EXPECT_EQ(t->Panel->parentWidget(), w.Form->LettersSndScrollBox->Content());
+        EXPECT_EQ(t->Panel->parentWidget(), Named<TScrollBox>(*w.Form, "LettersSndScrollBox")->Content());
     EXPECT_EQ(w.Board().GetTile(0)->Panel->size(), w.Cell());
     EXPECT_EQ(w.Cell().width(), 182);
 
@@ -82,7 +83,10 @@ TEST(LearningBoard, SoundsRebuildWith31TilesAndYaAloneInTheSixthRow)
     EXPECT_EQ(w.SixthRow(), QStringList({"Я"}));
     EXPECT_EQ(TFormWorld::TileOf(w.Board(), 0xFA), nullptr);
     EXPECT_EQ(TFormWorld::TileOf(w.Board(), 0xFC), nullptr);
-    EXPECT_EQ(w.Form->LettersSndScrollBox->Content()->findChildren<TPanel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+    EXPECT_EQ(Named<TScrollBox>(*w.Form, "LettersSndScrollBox")
+                  ->Content()
+                  ->findChildren<TPanel*>(QString(), Qt::FindDirectChildrenOnly)
+                  .size(),
               31)
         << "the names board's tiles are gone";
     TFormWorld::Click(TFormWorld::TileOf(w.Board(), kSmallA));
@@ -118,7 +122,7 @@ TEST(LearningBoard, TheMaleVoiceSpeaksBothFilesFromItsOwnFolder)
     TLearning w;
     w.Open();
     w.Names();
-    w.Form->MaleVoiceRadioButton->setChecked(true);
+    Named<QRadioButton>(*w.Form, "MaleVoiceRadioButton")->setChecked(true);
     TFormWorld::Click(w.Board().GetTile(6));
     EXPECT_EQ(w.Speech.Last().First, w.Voice(kMaleVoice) + "Фразы/Буква.mp3");
     EXPECT_EQ(w.Speech.Last().Second, w.Voice(kMaleVoice) + "Буквы/ё.mp3");
@@ -143,20 +147,20 @@ TEST(LearningBoard, AnUndecodablePictureIsReportedAndTheNextChoiceRebuilds)
     w.Open();
     w.Names();
     EXPECT_EQ(w.Board().Count(), 33);
-    EXPECT_FALSE(w.Form->GameSndTypePanel->isVisibleTo(w.Form.get()));
+    EXPECT_FALSE(Named<TPanel>(*w.Form, "GameSndTypePanel")->isVisibleTo(w.Form.get()));
 }
 
 TEST(LearningBoardLoading, TheFirstActivationMakesTheObjectsOnceAndOpensTheMenusGames)
 {
     QTemporaryDir dir;
     TFakeDialogs dialogs;
-    TMainForm form(&dialogs, dir.path() + "/");
-    EXPECT_FALSE(form.SoundLetters->isEnabled());
+    TTestForm form(&dialogs, dir.path() + "/");
+    EXPECT_FALSE(Named<QAction>(form, "SoundLetters")->isEnabled());
     form.FormActivate();
     form.WaitForLoading();
     ASSERT_NE(form.Objects.SndLetterPanels, nullptr);
-    EXPECT_TRUE(form.SoundLetters->isEnabled());
-    EXPECT_TRUE(form.Examination->isEnabled());
+    EXPECT_TRUE(Named<QAction>(form, "SoundLetters")->isEnabled());
+    EXPECT_TRUE(Named<QAction>(form, "Examination")->isEnabled());
     const auto* board = form.Objects.SndLetterPanels.get();
     form.StartLoading();
     EXPECT_EQ(form.Objects.SndLetterPanels.get(), board) << "never made twice";
@@ -165,8 +169,8 @@ TEST(LearningBoardLoading, TheFirstActivationMakesTheObjectsOnceAndOpensTheMenus
     EXPECT_EQ(dialogs.Calls[0].Text.split('\n'),
               QStringList({"Кварнель не нашла свои картинки и звуки.", "Искала здесь:", dir.path() + "/"}));
     // The board still opens, with its captions.
-    form.Games->SoundLettersExecute();
-    form.LetterrsNamesSpeedButton->click();
+    Named<QAction>(form, "SoundLetters")->trigger();
+    Named<TSpeedButton>(form, "LetterrsNamesSpeedButton")->click();
     EXPECT_EQ(form.Objects.SndLetterPanels->Count(), 33);
     EXPECT_EQ(dialogs.Calls.size(), 1u);
 }
@@ -176,8 +180,8 @@ TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("Pic/Alphabet/Rus");
     TFakeDialogs dialogs;
-    TMainForm form(&dialogs, dir.path() + "/");
-    QFile f(TLetterCollection::PictureFileName(form.Context.Settings, kSmallA));
+    TTestForm form(&dialogs, dir.path() + "/");
+    QFile f(TLetterCollection::PictureFileName(form.Context().Settings, kSmallA));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("broken");
     f.close();
@@ -190,6 +194,6 @@ TEST(LearningBoardLoading, AFailedLoadIsReportedAndKeepsTheLaterGamesShut)
     EXPECT_NE(form.Objects.PicGameBuffer, nullptr) << "made before the failure";
     EXPECT_EQ(form.Objects.MakeWBuffer, nullptr);
     EXPECT_EQ(form.Objects.SndLetterPanels, nullptr);
-    EXPECT_FALSE(form.SoundLetters->isEnabled());
-    EXPECT_FALSE(form.Examination->isEnabled());
+    EXPECT_FALSE(Named<QAction>(form, "SoundLetters")->isEnabled());
+    EXPECT_FALSE(Named<QAction>(form, "Examination")->isEnabled());
 }

@@ -2,6 +2,7 @@
 // on, the end of a game, and pictures without names or without a folder.
 #include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Panel.h"
@@ -27,8 +28,8 @@ struct MakeWordGame : ::testing::Test {
         Strip = W->Objects().MakeWImgPanels.get();
         Row = W->Objects().MakeWLetterPanels.get();
         Game = W->Objects().MakeWBuffer.get();
-        W->Form->Games->MakeWordExecute();
-        W->Form->Games->WaitForPictures();
+        Named<QAction>(*W->Form, "MakeWord")->trigger();
+        FinishPictureReading(W->Form->Objects);
     }
     void Pick(const char* Small) { TPictureGameForm::LetterTile(*Row, Small)->LetterClick(); }
     // Puts Word up with the letter at Pos hidden, as a selection does after its draw.
@@ -36,7 +37,7 @@ struct MakeWordGame : ::testing::Test {
     {
         Game->CurrentWord = Cp(Word);
         Game->MissingPos = Pos;
-        Game->ShowWord(W->Form->MakeWWordPanel);
+        Game->ShowWord(Named<TPanel>(*W->Form, "MakeWWordPanel"));
     }
     // The captions of the word row's cells.
     QStringList Cells() const
@@ -59,17 +60,17 @@ struct MakeWordGame : ::testing::Test {
 TEST_F(MakeWordGame, OpeningSpellsTheFirstPicturesWordWithOneEmptyCell)
 {
     Open({"кошка", "собака", "мышь"});
-    TMainForm& f = *W->Form;
+    TTestForm& f = *W->Form;
 
     ASSERT_EQ(Row->Count(), 33);
-    EXPECT_EQ(Row->GetTile(32)->Panel->parentWidget(), f.LettersMakeWPanel);
+    EXPECT_EQ(Row->GetTile(32)->Panel->parentWidget(), Named<TPanel>(f, "LettersMakeWPanel"));
     ASSERT_EQ(Strip->Count(), 3);
-    EXPECT_EQ(Strip->GetTile(0)->Panel()->parentWidget(), f.MakeWImgScrollBox->Content());
+    EXPECT_EQ(Strip->GetTile(0)->Panel()->parentWidget(), Named<TScrollBox>(f, "MakeWImgScrollBox")->Content());
     EXPECT_EQ(Strip->SelectedIndex, 0);
     EXPECT_EQ(Game->CurrentWord, Strip->GetTile(0)->Name);
     EXPECT_GE(Game->MissingPos, 1);
     EXPECT_LE(Game->MissingPos, static_cast<int>(Game->CurrentWord.size()));
-    EXPECT_EQ(f.MakeWImage->Picture().size(), Strip->GetTile(0)->Image()->Picture().size());
+    EXPECT_EQ(Named<TImage>(f, "MakeWImage")->Picture().size(), Strip->GetTile(0)->Image()->Picture().size());
 
     // One cell per letter, capitals, the hidden one empty; 40-pixel cells from 20 in, 10 down.
     const QStringList cells = Cells();
@@ -77,11 +78,11 @@ TEST_F(MakeWordGame, OpeningSpellsTheFirstPicturesWordWithOneEmptyCell)
     const QString word = cp1251::ToUnicode(Game->CurrentWord).toUpper();
     for (int i = 0; i < cells.size(); ++i)
         EXPECT_EQ(cells[i], i + 1 == Game->MissingPos ? QString() : QString(word[i])) << i;
-    EXPECT_EQ(Game->WordRow->GetTile(1)->Panel->parentWidget(), f.MakeWWordPanel);
+    EXPECT_EQ(Game->WordRow->GetTile(1)->Panel->parentWidget(), Named<TPanel>(f, "MakeWWordPanel"));
     EXPECT_EQ(Game->WordRow->GetTile(1)->Panel->geometry(), QRect(60, 10, 40, 40));
     EXPECT_TRUE(W->Speech.Calls.empty());
 
-    EXPECT_EQ(f.RichEdit3->toPlainText(),
+    EXPECT_EQ(Named<TRichEdit>(f, "RichEdit3")->toPlainText(),
               "Под картинкой написано слово изображенное на \nрисунке с одной пропущеной буквой. Необходимо \n"
               "чтоб ребенок выбрал эту букву среди набора \nбукв.");
 }
@@ -189,8 +190,8 @@ TEST_F(MakeWordGame, SolvingEveryPictureEndsTheGameAndANewGameShowsThemAllAgain)
     EXPECT_EQ(Game->CurrentWord, last);  // the word row keeps the last word
     EXPECT_EQ(Cells().size(), 3);
 
-    W->Form->Games->MakeWordExecute();
-    W->Form->Games->WaitForPictures();
+    Named<QAction>(*W->Form, "MakeWord")->trigger();
+    FinishPictureReading(W->Form->Objects);
     EXPECT_EQ(VisibleTiles(), 2);
     EXPECT_EQ(Strip->SelectedIndex, 0);
     EXPECT_EQ(Game->CurrentWord, Strip->GetTile(0)->Name);
@@ -202,7 +203,7 @@ TEST_F(MakeWordGame, WithoutPicturesTheWordRowIsEmptyAndEveryPickIsWrong)
     EXPECT_EQ(W->Dialogs.Calls.size(), 1u);
     EXPECT_EQ(Strip->Count(), 0);
     EXPECT_EQ(Strip->SelectedIndex, -1);
-    EXPECT_TRUE(W->Form->MakeWImage->Picture().isNull());
+    EXPECT_TRUE(Named<TImage>(*W->Form, "MakeWImage")->Picture().isNull());
     EXPECT_EQ(Game->WordRow->Count(), 0);
     EXPECT_TRUE(Game->CurrentWord.empty());
     Pick("а");
@@ -214,8 +215,8 @@ TEST(MakeWordNameless, PictureWithoutANameShowsNoWordAndCannotBeAnswered)
 {
     TPictureGameForm w({});
     testpics::WriteJpeg(w.WordsFolder() + "котjpeg", 30, 30);
-    w.Form->Games->MakeWordExecute();
-    w.Form->Games->WaitForPictures();
+    Named<QAction>(*w.Form, "MakeWord")->trigger();
+    FinishPictureReading(w.Form->Objects);
     TMakeWBuffer& game = *w.Objects().MakeWBuffer;
     EXPECT_TRUE(game.CurrentWord.empty());
     EXPECT_EQ(game.MissingPos, 1);

@@ -7,6 +7,7 @@
 #include "games/GameObjects.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSpeech.h"
+#include "support/TestForm.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -14,9 +15,9 @@
 #include <memory>
 
 // The window without its own start-up loading: the tests make the objects themselves.
-class TFormWithoutLoader : public TMainForm {
+class TFormWithoutLoader : public TTestForm {
 public:
-    using TMainForm::TMainForm;
+    using TTestForm::TTestForm;
     void StartLoading() override {}
 };
 
@@ -24,7 +25,7 @@ struct TPictureGameForm {
     QTemporaryDir Dir;
     TFakeDialogs Dialogs;
     TFakeSpeech Speech;
-    std::unique_ptr<TMainForm> Form;
+    std::unique_ptr<TTestForm> Form;
 
     // Words: the names of the word pictures (UTF-8), each written as name + ".jpg"; with
     // MakeFolder false the picture folder does not exist.
@@ -41,7 +42,7 @@ struct TPictureGameForm {
         Form->FormActivate();  // as at start: maximised, the start screen up
         Form->setWindowState(Qt::WindowNoState);
         Form->resize(1280, 800);
-        LoadGameObjects(Form->Context, Form->Objects);
+        LoadGameObjects(Form->Context(), Form->Objects);
         Form->UpdateGameActions();
     }
     ~TPictureGameForm() { Form->Objects.Reset(); }

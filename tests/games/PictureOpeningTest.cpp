@@ -3,6 +3,7 @@
 // and the game then starts as ever. Nothing is written into the program's folder meanwhile.
 #include "games/PictureGameForm.h"
 #include "support/QtPrint.h"
+#include "support/TestForm.h"
 
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
@@ -56,41 +57,42 @@ std::map<QString, std::pair<qint64, QDateTime>> Snapshot(const QString& Root)
 TEST(PictureOpening, WindowPaintsAndHoldsClicksUntilTheStripIsIn)
 {
     TPictureGameForm w({"арбуз", "банан", "вишня"});
-    TMainForm& f = *w.Form;
+    TTestForm& f = *w.Form;
     TFirstLImgPanelCollection& strip = *w.Objects().FirstLImgPanels;
     TBusyPool busy;
 
-    f.Games->FindLetterExecute();
+    Named<QAction>(f, "FindLetter")->trigger();
     ASSERT_TRUE(strip.Reading());
     EXPECT_EQ(strip.Count(), 0);
-    EXPECT_EQ(f.GamePicPanel->parentWidget()->children().last(), f.RulesPanel) << "the screen is up already";
-    EXPECT_TRUE(f.TimerPanel->isVisibleTo(&f));
+    EXPECT_EQ(Named<TPanel>(f, "GamePicPanel")->parentWidget()->children().last(), Named<TPanel>(f, "RulesPanel"))
+        << "the screen is up already";
+    EXPECT_TRUE(Named<TPanel>(f, "TimerPanel")->isVisibleTo(&f));
 
     // The window goes on: the bar slides and the window paints, overlay on top.
-    const int barAt = f.ProgressPanel->x();
+    const int barAt = Named<TPanel>(f, "ProgressPanel")->x();
     QElapsedTimer clock;
     clock.start();
     // However loaded the machine, the bar's 20 ms step comes; only its coming is the point here.
-    while (f.ProgressPanel->x() == barAt && clock.elapsed() < 5000)
+    while (Named<TPanel>(f, "ProgressPanel")->x() == barAt && clock.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_NE(f.ProgressPanel->x(), barAt);
+    EXPECT_NE(Named<TPanel>(f, "ProgressPanel")->x(), barAt);
     const QImage shot = f.grab().toImage();
-    const QPoint overlay = f.TimerPanel->geometry().center() + QPoint(0, -25);
+    const QPoint overlay = Named<TPanel>(f, "TimerPanel")->geometry().center() + QPoint(0, -25);
     EXPECT_EQ(shot.pixelColor(overlay), QColor(0x08, 0x13, 0xF8));
 
     // Clicks on the game wait; a second opening waits for the same reading.
     TLetterPanel* letterA = TPictureGameForm::LetterTile(*w.Objects().PicLetterPanels, "а");
     QTest::mouseClick(letterA->ClickLabel, Qt::LeftButton);
-    f.Games->FindLetterExecute();
+    Named<QAction>(f, "FindLetter")->trigger();
     EXPECT_TRUE(w.Speech.Calls.empty());
     EXPECT_TRUE(strip.Reading());
 
     busy.Release();
-    f.Games->WaitForPictures();
+    FinishPictureReading(f.Objects);
     ASSERT_EQ(strip.Count(), 3);
     EXPECT_EQ(strip.SelectedIndex, 0);
-    EXPECT_FALSE(f.BigImage->Picture().isNull());
-    EXPECT_FALSE(f.TimerPanel->isVisibleTo(&f));
+    EXPECT_FALSE(Named<TImage>(f, "BigImage")->Picture().isNull());
+    EXPECT_FALSE(Named<TPanel>(f, "TimerPanel")->isVisibleTo(&f));
     QCoreApplication::processEvents();
     QTest::mouseClick(letterA->ClickLabel, Qt::LeftButton);
     ASSERT_EQ(w.Speech.Calls.size(), 1u) << "the game answers now";
@@ -102,9 +104,9 @@ TEST(PictureOpening, BothGamesWriteNothingIntoTheProgramFolder)
     TPictureGameForm w({"арбуз", "банан", "вишня", "груша"});
     const auto before = Snapshot(w.Dir.path());
     for (int run = 0; run < 2; ++run) {  // read, then read again through the cache
-        w.Form->Games->FindLetterExecute();
-        w.Form->Games->MakeWordExecute();
-        w.Form->Games->WaitForPictures();
+        Named<QAction>(*w.Form, "FindLetter")->trigger();
+        Named<QAction>(*w.Form, "MakeWord")->trigger();
+        FinishPictureReading(w.Form->Objects);
         ASSERT_EQ(w.Objects().FirstLImgPanels->Count(), 4);
         ASSERT_EQ(w.Objects().MakeWImgPanels->Count(), 4);
         w.Objects().FirstLImgPanels->Loaded = false;  // read again next time
@@ -123,11 +125,11 @@ TEST(PictureOpening, AnUnwritableCacheStillOpensTheGame)
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path() + "/kvarnel"));
 
     TPictureGameForm w({"арбуз", "банан"});
-    w.Form->Games->FindLetterExecute();
-    w.Form->Games->WaitForPictures();
+    Named<QAction>(*w.Form, "FindLetter")->trigger();
+    FinishPictureReading(w.Form->Objects);
     qputenv("XDG_CACHE_HOME", saved);
 
     EXPECT_EQ(w.Objects().FirstLImgPanels->Count(), 2);
-    EXPECT_FALSE(w.Form->BigImage->Picture().isNull());
+    EXPECT_FALSE(Named<TImage>(*w.Form, "BigImage")->Picture().isNull());
     EXPECT_TRUE(w.Dialogs.Calls.empty());
 }

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-TKeyRegion ButtonRegion(std::initializer_list<QAbstractButton*> Buttons)
+TKeyRegion ButtonRegion(const std::vector<QAbstractButton*>& Buttons)
 {
     TKeyRegion region;
     for (QAbstractButton* b : Buttons)

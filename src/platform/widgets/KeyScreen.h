@@ -35,7 +35,7 @@ struct TKeyRegion {
 using TKeyRegions = std::vector<TKeyRegion>;
 
 // Buttons in this order, each pressed as clicked; those not made yet are left out.
-TKeyRegion ButtonRegion(std::initializer_list<QAbstractButton*> Buttons);
+TKeyRegion ButtonRegion(const std::vector<QAbstractButton*>& Buttons);
 
 struct TKeyScreen {
     // Its regions in Tab order with all they hold; the keys leave out what cannot be pressed now.
@@ -48,6 +48,8 @@ struct TKeyScreen {
     QAction* Rules = nullptr;
     // Prints what it shows (Ctrl+P); none: Ctrl+P passes.
     QAction* Print = nullptr;
+    // Closes it (Esc), for a menu that lies over the screens; none: Esc does what it does elsewhere.
+    QAction* Close = nullptr;
     // Whether its content is still being read: no key is taken meanwhile. Empty: never.
     std::function<bool()> Busy;
     // Whether the window's own regions (the voice choice) follow the screen's.

@@ -1,0 +1,11 @@
+#pragma once
+// The activities of the menu, in the menu's order: the one list the window makes its menu entries,
+// rules pages, game-type choosers, actions and screens from. A new activity is one line here.
+#include "core/Activity.h"
+
+#include <vector>
+
+struct TAppContext;
+struct TGameObjects;
+
+std::vector<TActivity> MakeActivities(TAppContext& Context, TGameObjects& Objects, IActivityWindow& Window);
