@@ -22,6 +22,7 @@ void FillThemeMenu(TPanel* Menu, const QStringList& Themes, const std::function<
 TSpeedButton* AddThemeButton(TPanel* Menu, const QString& Caption, const QRect& Bounds)
 {
     auto* button = new TSpeedButton(Menu);
+    button->setObjectName(QStringLiteral("ThemeButton"));                  // each one is told apart by its caption
     button->setFont(fonts::StandIn(QStringLiteral("Comic Sans MS"), 16));  // 12 points at 96 dpi
     QPalette pal = button->palette();
     pal.setColor(QPalette::ButtonText, palette::Yellow);

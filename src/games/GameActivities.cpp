@@ -19,8 +19,9 @@ namespace {
 // letter sounds, handed to Choose.
 std::vector<TActivityChoice> LetterSetChoices(const char* Names, const char* Sounds, const std::function<bool(int)>& Choose)
 {
-    return {{QLatin1String(Names), QStringLiteral("Название букв"), QRect(58, 8, 98, 25), [Choose] { return Choose(lsNames); }},
-            {QLatin1String(Sounds), QStringLiteral("Звуки"), QRect(178, 7, 65, 25), [Choose] { return Choose(lsSounds); }}};
+    return {
+        {QLatin1String(Names), QStringLiteral("Название букв"), QRect(58, 8, 98, 25), [Choose] { return Choose(lsNames); }},
+        {QLatin1String(Sounds), QStringLiteral("Звуки"), QRect(178, 7, 65, 25), [Choose] { return Choose(lsSounds); }}};
 }
 
 // What opening either picture game does around raising its screen. Before: the letter names in
@@ -59,12 +60,13 @@ TActivity LearningActivity(TAppContext& Context, TGameObjects& Objects)
     a.Caption = QStringLiteral("Обучение");
     a.MenuButton = QStringLiteral("SpeedButton3");
     a.ScreenPlace = 20;
-    a.Rules = {QStringLiteral("ShowSndGameRules"),
-               QStringLiteral("RuleSndGamePanel"),
-               QStringLiteral("RulesGame1RichEdit"),
-               {QStringLiteral("Ребенок может находить соответствие между "),
-                QStringLiteral("изображением буквы и ее звуком. При нажатии "), QStringLiteral("на букву проигрывается звук.")},
-               50};
+    a.Rules = {
+        QStringLiteral("ShowSndGameRules"),
+        QStringLiteral("RuleSndGamePanel"),
+        QStringLiteral("RulesGame1RichEdit"),
+        {QStringLiteral("Ребенок может находить соответствие между "),
+         QStringLiteral("изображением буквы и ее звуком. При нажатии "), QStringLiteral("на букву проигрывается звук.")},
+        50};
     // The board and the rules stay under the system screen until a game type is chosen; the board
     // is rebuilt for the letter set chosen when it was built for the other.
     a.Chooser = TActivityChooser{
@@ -104,8 +106,8 @@ TActivity FindLetterActivity(TAppContext& Context, TGameObjects& Objects, IActiv
     };
     a.Playable = [&Objects] { return Objects.PicGameBuffer && Objects.PicLetterPanels && Objects.FirstLImgPanels; };
     DescribePictureGameOpening(
-        a, Context, Window, [&Objects] { return Objects.FirstLImgPanels.get(); },
-        [screen] { return screen->GamePicPanel; }, std::move(Wait),
+        a, Context, Window, [&Objects] { return Objects.FirstLImgPanels.get(); }, [screen] { return screen->GamePicPanel; },
+        std::move(Wait),
         [&Context, &Objects, screen] { return PrepareFindLetterGame(Context.Settings, Objects, *screen, *Context.Dialogs); },
         [&Objects, screen] { return StartFindLetterPictures(Objects, *screen); });
     return a;
@@ -133,8 +135,8 @@ TActivity MakeWordActivity(TAppContext& Context, TGameObjects& Objects, IActivit
     };
     a.Playable = [&Objects] { return Objects.MakeWBuffer && Objects.MakeWLetterPanels && Objects.MakeWImgPanels; };
     DescribePictureGameOpening(
-        a, Context, Window, [&Objects] { return Objects.MakeWImgPanels.get(); },
-        [screen] { return screen->GameMakeWPanel; }, std::move(Wait),
+        a, Context, Window, [&Objects] { return Objects.MakeWImgPanels.get(); }, [screen] { return screen->GameMakeWPanel; },
+        std::move(Wait),
         [&Context, &Objects, screen] { return PrepareMakeWordGame(Context.Settings, Objects, *screen, *Context.Dialogs); },
         [&Objects, screen] { return StartMakeWordPictures(Objects, *screen); });
     return a;

@@ -24,10 +24,14 @@ QFont CaptionFont(int Points)
 // Hidden in the parking panel until the board lays the tile out.
 TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board), Panel(new TPanel(Context().SourcePanel))
 {
+    // Every tile of every board has the same names; assistive technology and tests tell them apart
+    // by the letter each one names (accessibleName).
+    Panel->setObjectName(QStringLiteral("LetterTilePanel"));
     Panel->setGeometry(20, 10, 60, 40);
     Panel->SetDoubleBuffered(true);
 
     Image = new TImage(Panel);
+    Image->setObjectName(QStringLiteral("LetterTileImage"));
     Image->setGeometry(kImageMargin, kImageMargin, Panel->width() - 2 * kImageMargin, Panel->height() - 2 * kImageMargin);
     ui::SetAnchors(Image, akAll);
     Image->SetStretch(true);
@@ -35,12 +39,14 @@ TLetterPanel::TLetterPanel(TCollection* Board) : TCollectionItem(Board), Panel(n
     Image->SetProportional(false);
 
     LetterLabel = new TLabel(Panel);
+    LetterLabel->setObjectName(QStringLiteral("LetterTileLabel"));
     LetterLabel->setGeometry(0, 0, Panel->width(), 40);
     LetterLabel->setFont(CaptionFont(20));
     LetterLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui::SetAnchors(LetterLabel, akLeft | akRight);
 
     ClickLabel = new TLabel(Panel);
+    ClickLabel->setObjectName(QStringLiteral("LetterTileClickLabel"));
     ui::SetAlign(ClickLabel, TAlign::Client);
     ClickLabel->SetHandCursor(true);
     QObject::connect(ClickLabel, &TLabel::Clicked, [this] { LetterClick(); });

@@ -26,6 +26,10 @@ TImgPanel::TImgPanel(TCollection* Strip)
       FClickLabel(new TLabel(FPanel)),
       FImage(new TImage(FPanel))
 {
+    // Every picture tile has the same names; they are told apart by their word (accessibleName).
+    FPanel->setObjectName(QStringLiteral("PictureTilePanel"));
+    FClickLabel->setObjectName(QStringLiteral("PictureTileClickLabel"));
+    FImage->setObjectName(QStringLiteral("PictureTileImage"));
     FPanel->setGeometry(kNewTileBounds);
     FPanel->SetColor(kTileColour);
     FPanel->SetDoubleBuffered(true);

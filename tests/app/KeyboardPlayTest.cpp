@@ -577,3 +577,71 @@ TEST(KeyboardPlay, TheLearningScreenOffersItsBoard)
     EXPECT_EQ(yo->Widget, Tile(board, "ё")->Panel);
     EXPECT_EQ(keys.Rules, Named<QAction>(f, "ShowSndGameRules"));
 }
+
+namespace {
+
+// A window of two screens' worth: a games area holding one screen, and a menu over it, with the
+// keys asking only what IKeyWindow answers.
+struct TMenuWindow : IKeyWindow {
+    QWidget Form;
+    QWidget* Games = new QWidget(&Form);
+    QWidget* Screen = new QWidget(Games);
+    QPushButton* Tile = new QPushButton(QStringLiteral("а"), Screen);
+    QWidget* Menu = new QWidget(&Form);
+    QPushButton* First = new QPushButton(QStringLiteral("Первая"), Menu);
+    QPushButton* Second = new QPushButton(QStringLiteral("Вторая"), Menu);
+    QAction Close;
+    int MenuOpened = 0, Picked = 0;
+
+    QWidget* Window() const override { return const_cast<QWidget*>(&Form); }
+    bool Loading() const override { return false; }
+    QWidget* GamesArea() const override { return Games; }
+    QWidget* SystemScreen() const override { return nullptr; }
+    QWidget* Rules() const override { return nullptr; }
+    QAbstractButton* RulesClose() const override { return nullptr; }
+    void OpenRules() override {}
+    void CloseRules() override {}
+    QWidget* VoiceChoice() const override { return nullptr; }
+    std::vector<QAbstractButton*> VoiceButtons() const override { return {}; }
+    void OpenMenu() override
+    {
+        ++MenuOpened;
+        Menu->show();
+    }
+};
+
+}  // namespace
+
+// The menu describes its keys as a screen does: while it is open its regions are the only ones, a
+// letter reaches no tile under it, and Esc runs its Close.
+TEST(KeyboardPlay, TheMenuIsReachedThroughItsKeyDescription)
+{
+    TMenuWindow w;
+    TKeyboardPlay keys(w);
+    ui::TKeyScreen screen;
+    screen.Regions = [&w] { return ui::TKeyRegions{ui::ButtonRegion({w.Tile})}; };
+    screen.LetterTile = [&w](unsigned char) { return ui::TKeyItem{w.Tile, [&w] { ++w.Picked; }}; };
+    keys.AddScreen(w.Screen, screen);
+    ui::TKeyScreen menu;
+    menu.Regions = [&w] { return ui::TKeyRegions{ui::ButtonRegion({w.First, w.Second})}; };
+    menu.Close = &w.Close;
+    QObject::connect(&w.Close, &QAction::triggered, w.Menu, &QWidget::hide);
+    keys.SetMenu(w.Menu, menu);
+    w.Menu->hide();
+    w.Form.show();
+
+    ASSERT_EQ(keys.Regions().size(), 1u);
+    EXPECT_EQ(keys.Regions()[0].Items[0].Widget, w.Tile);
+    Press(&w.Form, Qt::Key_Escape);
+    EXPECT_EQ(w.MenuOpened, 1) << "Esc with the menu closed opens it";
+    const auto regions = keys.Regions();
+    ASSERT_EQ(regions.size(), 1u);
+    ASSERT_EQ(regions[0].Items.size(), 2u);
+    EXPECT_EQ(regions[0].Items[1].Widget, w.Second);
+    Type(&w.Form, "а");
+    EXPECT_EQ(w.Picked, 0) << "a letter reaches no tile under the menu";
+    Press(&w.Form, Qt::Key_Escape);
+    EXPECT_TRUE(w.Menu->isHidden()) << "Esc runs the menu's Close";
+    Type(&w.Form, "а");
+    EXPECT_EQ(w.Picked, 1);
+}

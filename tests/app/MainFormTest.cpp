@@ -715,3 +715,24 @@ TEST_F(MainFormGames, WebLinkQuestionAnsweredNoLeavesEverythingAsItWas)
 }
 
 }  // namespace
+
+// Every widget of the window, its screens' tiles and the menus' choices included, has a name to be
+// found by (Qt's own inner parts of a scroll area aside).
+TEST_F(MainFormGames, EveryWidgetHasAName)
+{
+    Form->FormActivate();
+    for (const char* activity : {"SoundLetters", "FindLetter", "MakeWord", "Examination"}) {
+        Named<QAction>(*Form, activity)->trigger();
+        FinishPictureReading(Form->Objects);
+    }
+    Named<TSpeedButton>(*Form, "LetterrsNamesSpeedButton")->click();
+    ThemeButton(QStringLiteral("Животные"))->click();
+    QStringList unnamed;
+    for (QWidget* w : Form->findChildren<QWidget*>()) {
+        bool qtsOwn = false;
+        for (QWidget* p = w; p && !qtsOwn; p = p->parentWidget()) qtsOwn = p->objectName().startsWith("qt_");
+        if (!qtsOwn && w->objectName().isEmpty())
+            unnamed << QString::fromLatin1(w->metaObject()->className()) + " in " + w->parentWidget()->objectName();
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+}

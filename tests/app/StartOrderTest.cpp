@@ -15,9 +15,9 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QListWidget>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 

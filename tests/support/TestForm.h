@@ -11,7 +11,6 @@
 
 class TTestForm : public TMainForm {
 public:
-    using TMainForm::TMainForm;
     using TMainForm::Activated;
     using TMainForm::BeginWaiting;
     using TMainForm::BrowserFailed;
@@ -25,6 +24,7 @@ public:
     using TMainForm::SetUrlOpener;
     using TMainForm::StartLoading;
     using TMainForm::StartUp;
+    using TMainForm::TMainForm;
     using TMainForm::UpdateGameActions;
     using TMainForm::WaitForLoading;
 };

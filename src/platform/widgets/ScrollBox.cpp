@@ -6,6 +6,9 @@
 
 TScrollBox::TScrollBox(QWidget* Parent) : QScrollArea(Parent), FContent(new QWidget)
 {
+    FContent->setObjectName(QStringLiteral("ScrollBoxContent"));
+    horizontalScrollBar()->setObjectName(QStringLiteral("ScrollBoxHorizontalBar"));
+    verticalScrollBar()->setObjectName(QStringLiteral("ScrollBoxVerticalBar"));
     setWidgetResizable(false);
     setWidget(FContent);
     FContent->installEventFilter(this);
