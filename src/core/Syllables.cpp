@@ -49,7 +49,7 @@ TSyllable MakeSyllable(QChar Consonant, QChar Vowel, bool Closed)
 // The first words, split into syllables. Each is read as it is written: no unstressed о, е or я,
 // no voiced consonant at the end.
 const char kWordParts[] =
-    "ма-ма мыс сом сам нос сон сын ла-ма лу-на ли-са си-ла ма-ли-на лом "
+    "ма-ма мыс сом сам нос сон сын ла-ма лу-на ли-са си-ла ма-ли-на ли-мон лом "
     "шум ши-на ма-ша ма-ши-на мы-ши ша-лаш му-ха мох ра-ма сыр шар "
     "па-па ла-па пи-ла лу-па суп па-на-ма но-та рот ка-ша ру-ка сок мак кот кит лук ку-лак ма-ки ру-ки "
     "ба-нан ры-ба шу-ба гу-бы ку-бик ба-ра-бан бу-сы дом дым но-ги ги-та-ра "

@@ -202,6 +202,7 @@ TEST(Syllables, WhatTheScreensAsk)
     EXPECT_EQ(FirstLessonWith({}), -1);
     EXPECT_EQ(FirstLessonWith({QStringLiteral("щу")}), 19);
     EXPECT_EQ(FirstLessonWith({QStringLiteral("ка"), QStringLiteral("ос"), QStringLiteral("щу")}), 1);
+    EXPECT_EQ(FirstLessonWith({QStringLiteral("щу"), QStringLiteral("ым")}), 0);
     EXPECT_EQ(FirstLessonWith({QStringLiteral("мама"), QStringLiteral("хы")}), -1);
 
     EXPECT_TRUE(WordsReadableAfter(-1).isEmpty());
