@@ -91,6 +91,7 @@ QList<TJob> PlanSpeech(const TContentData& Data, const TCommittedSpeech& Committ
         for (const TPhraseEntry& phrase : Data.Phrases)
             add(root + layout::kPhrases + phrase.RelativePath, {voice.EspeakVoice, phrase.Text, false, 0.0});
         // "Слоги": every syllable as it is read and drawn out (eSpeak NG can only say it slowly), every word.
+        if (!Data.Syllables) continue;
         for (const syllables::TSyllable& s : syllables::AllSyllables()) {
             add(root + layout::kSyllables + s.Text + QStringLiteral(".mp3"), {voice.EspeakVoice, s.Text, false, 0.0});
             add(root + layout::kDrawnOutSyllables + s.Text + QStringLiteral(".mp3"),
