@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the natural-voice clips of the demo content once, for the repository: every letter name,
-# letter sound and phrase in a female and a male RHVoice voice, written to tools/data/speech with
+# letter sound, phrase, syllable (as read and drawn out) and first word in a female and a male RHVoice voice, written to tools/data/speech with
 # tools/data/speech/clips.txt recording, per clip, the engine, voice, version, rate, exact text and
 # what was cut or stretched. The build copies them into the content; it never needs RHVoice.
 #
@@ -41,6 +41,8 @@ name_rate=70
 vowel_rate=50
 phrase_rate=75
 source_rate=80  # the words the consonant sounds are cut from
+syllable_rate=60  # a syllable as it is read, and the words syllables are cut from
+word_rate=70      # a first word, at the pace of the letter names
 sound_seconds=0.65  # how long a held sound is stretched to (its faded ends sound a little shorter)
 
 work=$(mktemp -d)
@@ -70,9 +72,12 @@ stretch() {  # IN OUT LENGTH
 finish() {  # WAV REL VOICE RATE TEXT MAKING
   mkdir -p "$(dirname "$out/$2")"
   local measures
-  # Once more on failure: on a busy machine lame can outlast the tool's time limit.
-  measures=$("$kst" finish "$1" "$out/$2" 2>/dev/null) || measures=$("$kst" finish "$1" "$out/$2") ||
-    { echo "$2: kvarnel_speech_tool finish failed" >&2; exit 1; }
+  # Up to three times: on a busy machine lame can outlast the tool's time limit.
+  local try
+  for try in 1 2 3; do
+    measures=$("$kst" finish "$1" "$out/$2" 2>"finish-$try.err") && break
+    ((try < 3)) || { cat finish-*.err >&2; echo "$2: kvarnel_speech_tool finish failed" >&2; exit 1; }
+  done
   echo "$measures" >&2
   printf '%s\tRHVoice\t%s\t%s\t%s\t%s\t%s\n' "$2" "$3" "$version" "$4" "$5" "$6" >"$records/${2//\//|}"
 }
@@ -136,9 +141,101 @@ affricate() {  # VOICE FOLDER LETTER TEXT
   finish "a1.wav" "$2/Звуки/$3.mp3" "$1" $source_rate "$4" "the first sound, ${s}-${to} s (sox trim, fade)"
 }
 
+# "Слоги". Seconds of arithmetic, to three places.
+calc() { awk "BEGIN { printf \"%.3f\", $1 }"; }
+# Sections of a WAV joined with 30 ms linear cross-fades (each faded in and out over the overlap,
+# then mixed): IN OUT then FROM TO LENGTH per section, LENGTH "-" to keep the section as it is,
+# else stretched to LENGTH seconds.
+join_sections() {
+  local in=$1 out=$2 i=0 at=0 n=$((($# - 2) / 3)) inputs=() len
+  shift 2
+  while (($#)); do
+    sox "$in" "p$i.wav" trim "$1" "=$2"
+    if [[ $3 != - ]]; then stretch "p$i.wav" "q$i.wav" "$3"; mv "q$i.wav" "p$i.wav"; fi
+    len=$(soxi -D "p$i.wav")
+    local fin=0 fout=0
+    ((i > 0)) && fin=0.03
+    ((i < n - 1)) && fout=0.03
+    sox "p$i.wav" "f$i.wav" fade t "$fin" -0 "$fout" pad "$at" 0
+    inputs+=(-v 1 "f$i.wav")
+    at=$(calc "$at + $len - 0.03")
+    i=$((i + 1)); shift 3
+  done
+  if ((n == 1)); then cp f0.wav "$out"; else sox -m "${inputs[@]}" "$out"; fi
+}
+# A syllable as it is read: as the engine says it.
+syllable() {  # VOICE FOLDER SYLLABLE RATE
+  say "$1" "$4" "$3" "s.wav"
+  finish "s.wav" "$2/Слоги/$3.mp3" "$1" "$4" "$3" whole
+}
+# A syllable the engine says wrongly alone (a vowel reduced as in an unstressed clitic, or another
+# vowel), cut from a word where it is stressed and followed by a stop: up to the stop's closure.
+syllable_from_word() {  # VOICE FOLDER SYLLABLE RATE WORD WHY
+  say "$1" "$4" "$5" "w.wav"
+  local s c
+  read -r s _ _ < <(bounds "w.wav")
+  c=$("$kst" closure "w.wav")
+  [[ $c == -1* ]] && { echo "$3: no closure in \"$5\"" >&2; exit 1; }
+  sox "w.wav" "w1.wav" trim "$s" "=$c" fade 0 -0 0.02
+  finish "w1.wav" "$2/Слоги/$3.mp3" "$1" "$4" "$5" "cut from the word, ${s}-${c} s, up to its stop's closure ($6; sox trim, fade)"
+}
+# A syllable drawn out, from the engine's slow syllable split at the boundary of its two sounds:
+# a held consonant stretched and gliding into the stretched vowel ("мммаа"); after a stop (or ц,
+# ч, which cannot be held) the consonant as it is and the vowel stretched ("пааа"); a closed
+# syllable's vowel stretched before its consonant ("аааам"). The glide between is kept as it is.
+drawn_out() {  # VOICE FOLDER SYLLABLE HOW(held|stop|closed)
+  local rate=$vowel_rate s e b how
+  say "$1" $rate "$3" "d.wav"
+  read -r s e b < <(bounds "d.wav")
+  # A boundary where the consonant can be: in the first 60 % of an open syllable, at least 10 ms
+  # into it (50 ms for a held consonant); in the last 60 % of a closed one, 50 ms before its end.
+  # Elsewhere (a vowel's fading end split off as a sound of its own), it is looked for again within
+  # the first half, or the last 60 %, alone.
+  local min=0.05; [[ $4 == stop ]] && min=0.01
+  fits() {
+    [[ $1 != -* ]] && if [[ $4 == closed ]]; then
+      awk -v s="$s" -v e="$e" -v b="$1" 'BEGIN { exit !(b >= s + 0.4 * (e - s) && e - b >= 0.05) }'
+    else
+      awk -v s="$s" -v e="$e" -v b="$1" -v m="$min" 'BEGIN { exit !(b >= s + m && b <= s + 0.6 * (e - s) && e - b >= 0.05) }'
+    fi
+  }
+  if ! fits "$b" "" "" "$4"; then
+    if [[ $4 == closed ]]; then
+      local from; from=$(calc "$s + 0.4 * ($e - $s)")
+      sox d.wav db.wav trim "$from"
+      read -r _ _ b < <(bounds "db.wav")
+      [[ $b == -* ]] || b=$(calc "$b + $from")
+    else
+      sox d.wav db.wav trim 0 "=$(calc "$s + 0.5 * ($e - $s)")"
+      read -r _ _ b < <(bounds "db.wav")
+    fi
+  fi
+  if ! fits "$b" "" "" "$4"; then  # no boundary: all of it, stretched
+    join_sections d.wav d1.wav "$s" "$e" 0.80
+    finish "d1.wav" "$2/Слоги/Протяжно/$3.mp3" "$1" $rate "$3" "sounding part stretched to 0.80 s (sox tempo)"
+    return
+  fi
+  case $4 in
+    held) join_sections d.wav d1.wav "$s" "$(calc "$b - 0.01")" 0.35 "$(calc "$b - 0.03")" "$(calc "$b + 0.06")" - \
+            "$(calc "$b + 0.04")" "$e" 0.45
+          how="the consonant (${s}-${b} s) stretched to 0.35 s, the vowel after it to 0.45 s" ;;
+    stop) join_sections d.wav d1.wav "$s" "$(calc "$b + 0.04")" - "$(calc "$b + 0.02")" "$e" 0.70
+          how="the consonant (${s}-${b} s) as it is, the vowel after it stretched to 0.70 s" ;;
+    closed) join_sections d.wav d1.wav "$s" "$(calc "$b - 0.02")" 0.60 "$(calc "$b - 0.04")" "$e" -
+          how="the vowel (${s}-${b} s) stretched to 0.60 s, the consonant after it as it is" ;;
+  esac
+  finish "d1.wav" "$2/Слоги/Протяжно/$3.mp3" "$1" $rate "$3" "$how (sox trim, tempo, fade, mix)"
+}
+# A first word as the engine says it.
+word() {  # VOICE FOLDER WORD RATE
+  say "$1" "$4" "$3" "w.wav"
+  finish "w.wav" "$2/Слова/$3.mp3" "$1" "$4" "$3" whole
+}
+
 make_voice() {  # VOICE FOLDER SLOWER
   local v=$1 f=$2 small kind name
   local name_rate=$((name_rate - $3)) vowel_rate=$((vowel_rate - $3)) phrase_rate=$((phrase_rate - $3))
+  local syllable_rate=$((syllable_rate - $3)) word_rate=$((word_rate - $3))
   # Letter names as Russians name them, spelled so that the engine reads them so.
   while IFS=$'\t' read -r small kind name; do
     if [[ $kind == vowel ]]; then
@@ -206,6 +303,29 @@ EOF
   clip stop "$v" "$f" к кы
   clip affricate "$v" "$f" ц цапля
   clip affricate "$v" "$f" ч чашка
+  # "Слоги": the table's syllables and words (core/Syllables.h), as kvarnel_speech_tool lists them.
+  # A syllable the engine says wrongly alone, found by its vowel's formants against the same
+  # vowel's in the other syllables and by the spectrograms, is cut from a word: VOICE, SYLLABLE,
+  # WORD, WHY.
+  local cut=$work/cut-$v
+  grep -P "^$v\t" <<'EOF' | cut -f2- >"$cut" || true
+anna	не	нет	alone its vowel drifts towards и, as in the unstressed clitic
+aleksandr-hq	не	нет	alone its vowel drifts towards и, as in the unstressed clitic
+anna	му	муть	alone its у comes out fronted, towards ю
+anna	ос	остров	alone its о comes out open, towards а
+EOF
+  local kind text consonant manner from why
+  while IFS=$'\t' read -r kind text consonant manner; do
+    if [[ $kind == word ]]; then clip word "$v" "$f" "$text" $word_rate; continue; fi
+    if IFS=$'\t' read -r _ from why < <(grep -P "^$text\t" "$cut"); then
+      clip syllable_from_word "$v" "$f" "$text" $syllable_rate "$from" "$why"
+    else
+      clip syllable "$v" "$f" "$text" $syllable_rate
+    fi
+    if [[ $kind == closed ]]; then manner=closed
+    elif [[ $consonant == [цч] ]]; then manner=stop; fi
+    clip drawn_out "$v" "$f" "$text" "$manner"
+  done < <("$kst" syllables 2>/dev/null)
   # Phrases, with the table's own punctuation for their intonation.
   while IFS=$'\t' read -r file text; do
     [[ -z $file || $file == \#* ]] && continue

@@ -65,10 +65,12 @@ int main(int argc, char** argv)
     if (parser.isSet(sheet) && (changed || !QFileInfo::exists(parser.value(sheet))))
         content::ContactSheet(root).save(parser.value(sheet));
     if (parser.isSet(speechSheets))
-        for (const content::TVoiceEntry& voice : tables.Voices) {
-            const QString png = parser.value(speechSheets) + QStringLiteral("/speech-sheet-%1.png").arg(voice.Folder);
-            if (changed || !QFileInfo::exists(png))
-                content::SpeechSheet(root + u'/' + content::layout::kSoundRoot + voice.Folder).save(png);
-        }
+        for (const content::TVoiceEntry& voice : tables.Voices)
+            for (const content::TSpeechSheetPart& part : content::SpeechSheetParts()) {
+                const QString png =
+                    parser.value(speechSheets) + QStringLiteral("/speech-sheet-%1%2.png").arg(voice.Folder, part.Suffix);
+                if (changed || !QFileInfo::exists(png))
+                    content::SpeechSheet(root + u'/' + content::layout::kSoundRoot + voice.Folder, part.Folders).save(png);
+            }
     return report.Ok() ? 0 : 1;
 }

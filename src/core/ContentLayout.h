@@ -45,5 +45,18 @@ inline const QString kColouringMask = QStringLiteral("*.flim");
 // Letters without a sound of their own (no file under "Звуки/").
 inline const QString kSilentLetters = QStringLiteral("ъь");
 
+// The activity "Слоги", under a voice's folder: each syllable said as it is read ("ма.mp3"), the
+// same drawn out for fusing its sounds (the consonant held into the vowel, or after a stop the
+// vowel held), and each first word ("мама.mp3").
+inline const QString kSyllables = QStringLiteral("Слоги/");
+inline const QString kDrawnOutSyllables = kSyllables + QStringLiteral("Протяжно/");
+inline const QString kWords = QStringLiteral("Слова/");
+// Under kPhrases: its questions. Before a syllable to find, before one to build from letters, and
+// before a word to read.
+inline const QString kFindSyllablePhrase = QStringLiteral("Найди_слог.mp3");
+inline const QString kBuildSyllablePhrase = QStringLiteral("Собери_слог.mp3");
+inline const QString kReadWordPhrase = QStringLiteral("Прочитай_слово.mp3");
+inline const QStringList kSyllablePhrases = {kFindSyllablePhrase, kBuildSyllablePhrase, kReadWordPhrase};
+
 }  // namespace layout
 }  // namespace content

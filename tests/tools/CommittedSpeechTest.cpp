@@ -1,12 +1,18 @@
 // The natural-voice clips kept in tools/data/speech, measured as the program decodes them: trims,
-// peak, one loudness, lengths per kind of sound, distinct clips, pitch per voice; and clips.txt
-// records exactly the clips present.
+// peak, one loudness, lengths per kind of sound, distinct clips, pitch per voice; clips.txt
+// records exactly the clips present, and every syllable and word of "Слоги" has its clips.
 #include "content/CommittedSpeech.h"
 #include "content/ContentData.h"
 #include "content/ContentGenerator.h"
 #include "content/SpeechAnalysis.h"
+#include "core/ContentLayout.h"
 #include "core/Loudness.h"
+<<<<<<< HEAD
 #include "platform/audio/Mp3Decoder.h"
+=======
+#include "core/Syllables.h"
+#include "platform/Mp3Decoder.h"
+>>>>>>> speech
 
 #include <gtest/gtest.h>
 #include <QCryptographicHash>
@@ -23,7 +29,7 @@ const QString kSpeechFolder = QStringLiteral(KV_CONTENT_DATA "/speech/");
 
 struct TMeasuredClip {
     QString RelPath;  // under Sound/
-    QString Kind;     // "name", "phrase", "vowel", "continuant" or "stop"
+    QString Kind;     // "name", "phrase", "vowel", "continuant", "stop", "syllable", "drawn-out" or "word"
     int Channels = 0;
     int SampleRate = 0;
     loudness::TClipMeasure Measure;
@@ -33,6 +39,9 @@ struct TMeasuredClip {
 
 QString KindOf(const QString& RelPath)
 {
+    if (RelPath.contains(u'/' + layout::kDrawnOutSyllables)) return QStringLiteral("drawn-out");
+    if (RelPath.contains(u'/' + layout::kSyllables)) return QStringLiteral("syllable");
+    if (RelPath.contains(u'/' + layout::kWords)) return QStringLiteral("word");
     if (RelPath.contains(QStringLiteral("/Буквы/"))) return QStringLiteral("name");
     if (RelPath.contains(QStringLiteral("/Фразы/"))) return QStringLiteral("phrase");
     const QString letter = RelPath.section(u'/', -1).section(u'.', 0, 0);
@@ -56,7 +65,8 @@ const std::vector<TMeasuredClip>& Clips()
             c.SampleRate = decoded.Sound.SampleRate;
             const std::vector<float> mono = loudness::ToMonoFloat(decoded.Sound.Samples, decoded.Sound.Channels);
             c.Measure = loudness::Measure(mono, decoded.Sound.SampleRate);
-            c.PitchHz = MedianPitchHz(mono, decoded.Sound.SampleRate);
+            // The pitch takes most of the time, and only names and phrases are asked for it.
+            if (c.Kind == u"name" || c.Kind == u"phrase") c.PitchHz = MedianPitchHz(mono, decoded.Sound.SampleRate);
             c.SoundHash =
                 QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(decoded.Sound.Samples.data()),
                                                         qsizetype(decoded.Sound.Samples.size() * sizeof(int16_t))),
@@ -100,10 +110,11 @@ TEST(CommittedSpeech, BothVoicesShareOneLoudness)
 
 TEST(CommittedSpeech, EachKindOfSoundLastsAsLongAsItShould)
 {
-    const std::map<QString, std::pair<double, double>> range = {{QStringLiteral("vowel"), {0.35, 0.70}},
-                                                                {QStringLiteral("continuant"), {0.35, 0.90}},
-                                                                {QStringLiteral("stop"), {0.08, 0.45}},
-                                                                {QStringLiteral("name"), {0.25, 1.20}}};
+    const std::map<QString, std::pair<double, double>> range = {
+        {QStringLiteral("vowel"), {0.35, 0.70}},    {QStringLiteral("continuant"), {0.35, 0.90}},
+        {QStringLiteral("stop"), {0.08, 0.45}},     {QStringLiteral("name"), {0.25, 1.20}},
+        {QStringLiteral("syllable"), {0.25, 0.80}}, {QStringLiteral("drawn-out"), {0.60, 1.30}},
+        {QStringLiteral("word"), {0.30, 1.60}}};
     int kinds = 0;
     for (const TMeasuredClip& c : Clips()) {
         const auto it = range.find(c.Kind);
@@ -115,12 +126,59 @@ TEST(CommittedSpeech, EachKindOfSoundLastsAsLongAsItShould)
     EXPECT_GT(kinds, 100);
 }
 
+TEST(CommittedSpeech, EverySyllableAndWordOfTheTableIsSaidFromItsOwnText)
+{
+    QString error;
+    const TCommittedSpeech speech = TCommittedSpeech::Load(kSpeechFolder, error);
+    int cut = 0;
+    for (const QString& voice : layout::kVoiceFolders) {
+        const QString root = voice + u'/';
+        for (const syllables::TSyllable& s : syllables::AllSyllables()) {
+            SCOPED_TRACE((voice + u' ' + s.Text).toStdString());
+            const TSpeechRecord* read = speech.Find(root + layout::kSyllables + s.Text + QStringLiteral(".mp3"));
+            const TSpeechRecord* drawn = speech.Find(root + layout::kDrawnOutSyllables + s.Text + QStringLiteral(".mp3"));
+            ASSERT_TRUE(read && drawn);
+            EXPECT_EQ(drawn->Text, s.Text);
+            // Said alone, or cut from a word that begins with it (and the record says so).
+            if (read->Text != s.Text) {
+                ++cut;
+                EXPECT_TRUE(read->Text.startsWith(s.Text)) << read->Text.toStdString();
+                EXPECT_TRUE(read->Making.startsWith(QStringLiteral("cut from the word"))) << read->Making.toStdString();
+            }
+        }
+        for (const syllables::TWord& w : syllables::Words()) {
+            const TSpeechRecord* word = speech.Find(root + layout::kWords + w.Text + QStringLiteral(".mp3"));
+            ASSERT_TRUE(word) << w.Text.toStdString();
+            EXPECT_EQ(word->Text, w.Text);
+        }
+    }
+    EXPECT_LT(cut, 20) << "most syllables are said by the engine as they are";
+}
+
+namespace {
+
+// A syllable's clip as it is said: after ж ш ч щ, ё is said as о; after ц, и as ы. Two syllables
+// written differently but said alike ("жё" and "жо") may share their sound.
+QString SaidAs(const QString& RelPath)
+{
+    if (!RelPath.contains(u'/' + layout::kSyllables)) return RelPath;
+    QString said = RelPath;
+    for (qsizetype i = 1; i < said.size(); ++i) {
+        if (said[i] == u'ё' && QStringLiteral("жшчщ").contains(said[i - 1])) said[i] = u'о';
+        if (said[i] == u'и' && said[i - 1] == u'ц') said[i] = u'ы';
+    }
+    return said;
+}
+
+}  // namespace
+
 TEST(CommittedSpeech, NoTwoClipsOfAVoiceSoundTheSame)
 {
     std::map<QByteArray, QString> seen;
     for (const TMeasuredClip& c : Clips()) {
         const auto [it, fresh] = seen.emplace(c.RelPath.section(u'/', 0, 0).toUtf8() + c.SoundHash, c.RelPath);
-        EXPECT_TRUE(fresh) << c.RelPath.toStdString() << " sounds exactly like " << it->second.toStdString();
+        EXPECT_TRUE(fresh || SaidAs(it->second) == SaidAs(c.RelPath))
+            << c.RelPath.toStdString() << " sounds exactly like " << it->second.toStdString();
     }
 }
 

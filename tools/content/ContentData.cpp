@@ -71,6 +71,7 @@ TContentData TContentData::Load(const QString& Folder, QString& Error)
     for (const QStringList& f : ReadTable(Folder, QStringLiteral("voices.txt"), 2, Error)) data.Voices.append({f[0], f[1]});
     for (const QStringList& f : ReadTable(Folder, QStringLiteral("themes.txt"), 4, Error))
         data.Pages.append({f[0], f[1], {f[2], f[3]}});
+    data.Syllables = true;
     return data;
 }
 

@@ -53,6 +53,8 @@ struct TContentData {
     QList<TPhraseEntry> Phrases;
     QList<TVoiceEntry> Voices;
     QList<TColouringPage> Pages;
+    // The clips of "Слоги" (its syllables and words, core/Syllables.h) are part of the content.
+    bool Syllables = false;
 
     // Reads letters.txt, words.txt, phrases.txt, voices.txt and themes.txt of Folder. On a missing
     // file or a malformed line, Error names it and the result is incomplete.

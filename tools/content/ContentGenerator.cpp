@@ -6,6 +6,7 @@
 #include "content/PictureMaker.h"
 #include "content/SpeechSynthesizer.h"
 #include "core/ContentLayout.h"
+#include "core/Syllables.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -47,6 +48,8 @@ bool WriteFileAtomically(const QString& Path, const QByteArray& Bytes, QString& 
 
 // A vowel's name said on its own is very short; it is stretched to this length.
 constexpr double kMinVowelNameSeconds = 0.5;
+// A drawn-out syllable lasts at least this long.
+constexpr double kMinDrawnOutSeconds = 0.8;
 
 const QString kEspeakSource = QStringLiteral("espeak-ng");
 const QString kRhvoicePrefix = QStringLiteral("rhvoice:");
@@ -87,6 +90,15 @@ QList<TJob> PlanSpeech(const TContentData& Data, const TCommittedSpeech& Committ
         }
         for (const TPhraseEntry& phrase : Data.Phrases)
             add(root + layout::kPhrases + phrase.RelativePath, {voice.EspeakVoice, phrase.Text, false, 0.0});
+        // "Слоги": every syllable as it is read and drawn out (eSpeak NG can only say it slowly), every word.
+        if (!Data.Syllables) continue;
+        for (const syllables::TSyllable& s : syllables::AllSyllables()) {
+            add(root + layout::kSyllables + s.Text + QStringLiteral(".mp3"), {voice.EspeakVoice, s.Text, false, 0.0});
+            add(root + layout::kDrawnOutSyllables + s.Text + QStringLiteral(".mp3"),
+                {voice.EspeakVoice, s.Text, false, kMinDrawnOutSeconds});
+        }
+        for (const syllables::TWord& w : syllables::Words())
+            add(root + layout::kWords + w.Text + QStringLiteral(".mp3"), {voice.EspeakVoice, w.Text, false, 0.0});
     }
     return jobs;
 }

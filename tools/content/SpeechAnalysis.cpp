@@ -109,4 +109,23 @@ double SoundBoundary(std::span<const float> Samples, int SampleRate)
     return double((first + best) * perFrame) / SampleRate;
 }
 
+double FirstClosure(std::span<const float> Samples, int SampleRate)
+{
+    const std::vector<double> levels = loudness::FrameLevelsDb(Samples, SampleRate);
+    if (levels.empty()) return -1;
+    const double quiet = *std::max_element(levels.begin(), levels.end()) - 30;
+    bool sounded = false;
+    for (std::size_t f = 0; f + 1 < levels.size(); ++f) {
+        if (levels[f] >= quiet) {
+            sounded = true;
+            continue;
+        }
+        // A pause at the very end is the sound's tail, not a closure.
+        const bool more =
+            std::any_of(levels.begin() + std::ptrdiff_t(f + 2), levels.end(), [quiet](double Db) { return Db >= quiet; });
+        if (sounded && levels[f + 1] < quiet && more) return double(f) * loudness::kFrameSeconds;
+    }
+    return -1;
+}
+
 }  // namespace content

@@ -14,4 +14,9 @@ double MedianPitchHz(std::span<const float> Samples, int SampleRate);
 // (by level, zero crossings and the share of high frequencies). -1 when too short to split.
 double SoundBoundary(std::span<const float> Samples, int SampleRate);
 
+// Where the first pause inside the sound begins, in seconds from the start: the first of at least
+// two 10 ms frames in a row more than 30 dB below the loudest, after a sounding one (a stop's
+// closure, where a syllable is cut from a word). -1 when the sound has no such pause.
+double FirstClosure(std::span<const float> Samples, int SampleRate);
+
 }  // namespace content

@@ -53,7 +53,7 @@ void Scale(std::vector<float>& Samples, double Gain)
 
 }  // namespace
 
-TPcmClip LevelAndTrim(const TPcmClip& Clip, double LoudnessDb, double PeakCeilingDb)
+TPcmClip LevelAndTrim(const TPcmClip& Clip, double LoudnessDb, double PeakCeilingDb, double TailSeconds)
 {
     TPcmClip out = Clip;
     const std::size_t radius = std::size_t(std::max(1L, std::lround(0.003 * Clip.SampleRate)));
@@ -67,8 +67,7 @@ TPcmClip LevelAndTrim(const TPcmClip& Clip, double LoudnessDb, double PeakCeilin
     const loudness::TClipMeasure m = loudness::Measure(out.Samples, out.SampleRate);
     const auto at = [&](double Seconds) { return std::size_t(std::max(0.0, std::round(Seconds * out.SampleRate))); };
     const std::size_t from = at(m.LeadingSilence - TSpeechLevels::kLeadSeconds);
-    const std::size_t to =
-        std::min(out.Samples.size(), at(m.LeadingSilence + m.SoundingSeconds + TSpeechLevels::kTailSeconds));
+    const std::size_t to = std::min(out.Samples.size(), at(m.LeadingSilence + m.SoundingSeconds + TailSeconds));
     out.Samples = std::vector<float>(out.Samples.begin() + std::ptrdiff_t(from), out.Samples.begin() + std::ptrdiff_t(to));
     // A short fade in over the lead-in, so a cut inside a sound does not click.
     const std::size_t fade = std::min(out.Samples.size(), at(TSpeechLevels::kLeadSeconds));
@@ -85,8 +84,9 @@ bool EncodeSpeech(const TPcmClip& Clip, const QString& Mp3Path, QString& Error)
     }
     const QString wav = work.filePath(QStringLiteral("finished.wav"));
     double loudnessDb = TSpeechLevels::kLoudnessDb, ceilingDb = TSpeechLevels::kPeakCeilingDb;
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const TPcmClip finished = LevelAndTrim(Clip, loudnessDb, ceilingDb);
+    double tailSeconds = TSpeechLevels::kTailSeconds;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const TPcmClip finished = LevelAndTrim(Clip, loudnessDb, ceilingDb, tailSeconds);
         if (finished.Samples.empty()) {
             Error = QStringLiteral("the clip is silent");
             return false;
@@ -117,7 +117,11 @@ bool EncodeSpeech(const TPcmClip& Clip, const QString& Mp3Path, QString& Error)
             m.TrailingSilence <= TSpeechLevels::kMaxTailSeconds)
             return true;
         if (peakOver > 0) ceilingDb -= peakOver;
-        loudnessDb += loudnessOff;
+        // Half steps after the first: in a clip of a few frames the trim moves with the gain, and
+        // whole steps can swing either side of the target for ever.
+        loudnessDb += attempt == 0 ? loudnessOff : loudnessOff / 2;
+        const double tailOver = m.TrailingSilence - (TSpeechLevels::kMaxTailSeconds - 0.01);
+        if (tailOver > 0) tailSeconds = std::max(0.0, tailSeconds - tailOver);
     }
     Error = QStringLiteral("lame's output stays off the loudness, peak or trim targets");
     return false;

@@ -22,10 +22,12 @@ struct TSpeechLevels {
 // Scales Clip to LoudnessDb, pulls peaks above PeakCeilingDb down with a short-window limiter (so
 // a sharp consonant does not force the whole clip quieter), then trims it to the lead and tail.
 TPcmClip LevelAndTrim(const TPcmClip& Clip, double LoudnessDb = TSpeechLevels::kLoudnessDb,
-                      double PeakCeilingDb = TSpeechLevels::kPeakCeilingDb);
+                      double PeakCeilingDb = TSpeechLevels::kPeakCeilingDb,
+                      double TailSeconds = TSpeechLevels::kTailSeconds);
 
 // LevelAndTrim, then lame (mono, 44.1 kHz, 64 kbit/s) into Mp3Path; the decoded result is measured
-// and, when lame moved its loudness or peak off the targets, made again with the gain corrected.
+// and, when lame moved its loudness or peak off the targets, made again with the gain corrected (and
+// with a shorter tail when the fading end of a hiss fell below the silence line once decoded).
 // False with the reason in Error when a tool fails or the targets cannot be met.
 bool EncodeSpeech(const TPcmClip& Clip, const QString& Mp3Path, QString& Error);
 

@@ -1,5 +1,6 @@
 #include "content/SpeechSheet.h"
 
+#include "core/ContentLayout.h"
 #include "core/Loudness.h"
 #include "platform/audio/Mp3Decoder.h"
 #include "platform/widgets/Fonts.h"
@@ -111,12 +112,27 @@ void DrawClip(QPainter& P, QPoint At, const QString& Caption, const TMp3Result& 
 
 }  // namespace
 
-QImage SpeechSheet(const QString& VoiceFolder)
+const QList<TSpeechSheetPart>& SpeechSheetParts()
+{
+    using namespace layout;
+    const auto folder = [](const QString& F) { return F.chopped(1); };
+    static const QList<TSpeechSheetPart> parts = {
+        {QString(), {folder(kLetterNames), folder(kLetterSounds), folder(kPhrases), folder(kPraise), folder(kTryAgain)}},
+        {u'-' + folder(kSyllables), {folder(kSyllables)}},
+        {u'-' + folder(kDrawnOutSyllables).section(u'/', -1), {folder(kDrawnOutSyllables)}},
+        {u'-' + folder(kWords), {folder(kWords)}}};
+    return parts;
+}
+
+QImage SpeechSheet(const QString& VoiceFolder, const QStringList& Folders)
 {
     const QDir folder(VoiceFolder);
     QStringList clips;
     QDirIterator it(folder.absolutePath(), {QStringLiteral("*.mp3")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) clips << folder.relativeFilePath(it.next());
+    while (it.hasNext()) {
+        const QString clip = folder.relativeFilePath(it.next());
+        if (Folders.isEmpty() || Folders.contains(clip.section(u'/', 0, -2))) clips << clip;
+    }
     clips.sort();
 
     const int cellHeight = kCaptionHeight + kWaveHeight + kSpectrumHeight + kGap;
