@@ -15,6 +15,7 @@
 #include "platform/widgets/Label.h"
 #include "platform/widgets/Panel.h"
 #include "platform/widgets/QtPrinter.h"
+#include "platform/widgets/RichEdit.h"
 #include "platform/widgets/ScreenCursor.h"
 #include "platform/widgets/SpeedButton.h"
 #include "platform/widgets/Stacking.h"
@@ -209,6 +210,16 @@ void TMainForm::ShowRules(const QString& Activity)
     for (size_t i = 0; i < FActivities.size(); ++i)
         if (FActivities[i].Action == Activity) FParts[i].ShowRules->trigger();
     ShowRulesPanelExecute();
+}
+
+void TMainForm::SetRules(const QString& Activity, const QStringList& Text)
+{
+    for (size_t i = 0; i < FActivities.size(); ++i)
+        if (FActivities[i].Action == Activity) {
+            FActivities[i].Rules.Text = Text;
+            // Made after the first frame: the page takes the text when it is made.
+            if (TRichEdit* box = FParts[i].RulesBox) box->SetLines(Text);
+        }
 }
 
 void TMainForm::ShowVoiceChoice()

@@ -132,6 +132,7 @@ private:
     void HideMenus() override;
     void LeaveChoosers() override;
     void ShowRules(const QString& Activity) override;
+    void SetRules(const QString& Activity, const QStringList& Text) override;
     void ShowVoiceChoice() override;
     void ShowStartScreen() override { StartPanelShowExecute(); }
     bool Shows(const QWidget* Screen) const override;

@@ -231,7 +231,7 @@ void TMainForm::CreateRulesPages()
                      [this](size_t A, size_t B) { return FActivities[A].Rules.Place < FActivities[B].Rules.Place; });
     for (size_t i : order) {
         const TActivityRules& rules = FActivities[i].Rules;
-        FParts[i].RulesPage = CreateRulesPage(rules.Page, rules.Box, rules.Text);
+        FParts[i].RulesPage = CreateRulesPage(rules.Page, rules.Box, rules.Text, FParts[i].RulesBox);
     }
 }
 
@@ -317,12 +317,13 @@ void TRulesPanel::CreateRulesFrame(QAction* Close)
         Panel(RulesPanel, "RulesContextPanel", QRect(1, 25, 466, 262), TAlign::Client, Raised(palette::LightSkyBlue));
 }
 
-TPanel* TRulesPanel::CreateRulesPage(const QString& PageName, const QString& BoxName, const QStringList& Text)
+TPanel* TRulesPanel::CreateRulesPage(const QString& PageName, const QString& BoxName, const QStringList& Text,
+                                     TRichEdit*& Box)
 {
     const QByteArray page = PageName.toLatin1(), box = BoxName.toLatin1();
     TPanel* p =
         Panel(RulesContextPanel, page.constData(), QRect(1, 1, 464, 260), TAlign::Client, Flat(palette::LightSkyBlue));
-    RichEdit(p, box.constData(), QRect(4, 4, 456, 252), akAll, Text);
+    Box = RichEdit(p, box.constData(), QRect(4, 4, 456, 252), akAll, Text);
     return p;
 }
 

@@ -42,6 +42,7 @@ struct TActivityParts {
     QAction* ShowRules = nullptr;
     TSpeedButton* MenuEntry = nullptr;
     TPanel* RulesPage = nullptr;
+    TRichEdit* RulesBox = nullptr;
     TPanel* Chooser = nullptr;  // on the system screen; none for an activity without one
     QWidget* Screen = nullptr;
 };
@@ -126,8 +127,8 @@ struct TRulesPanel {
     // and the area its pages lie in.
     void CreateRulesPanel(QWidget* GamesPanel);
     void CreateRulesFrame(QAction* Close);
-    // One page over the earlier ones, holding Text in a box 4 px inside it.
-    TPanel* CreateRulesPage(const QString& PageName, const QString& BoxName, const QStringList& Text);
+    // One page over the earlier ones, holding Text in a box 4 px inside it (Box).
+    TPanel* CreateRulesPage(const QString& PageName, const QString& BoxName, const QStringList& Text, TRichEdit*& Box);
     void ShowRulesPanelExecute();
     void CloseRulesPanelExecute();
 };

@@ -28,6 +28,8 @@ public:
     virtual void LeaveChoosers() = 0;
     // Activity's page of the rules panel in front, and the panel shown over the screens.
     virtual void ShowRules(const QString& Activity) = 0;
+    // Activity's page says Text from now on (an activity whose exercises each have their rules).
+    virtual void SetRules(const QString& Activity, const QStringList& Text) = 0;
     // The voice chooser on the ribbon shown (it is hidden on the start screen).
     virtual void ShowVoiceChoice() = 0;
     // The start screen over everything (also where an activity cannot open).

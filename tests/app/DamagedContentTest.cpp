@@ -404,7 +404,8 @@ std::vector<TCase> Cases()
          false,
          [](TTestForm& Form, const QString& User) {
              PlayingFindLetter(Form, User);
-             EXPECT_EQ(Form.Objects.FirstLImgPanels->Count(), 3000 + 92);
+             const int demo = QDir(kDemo + kWords).entryList({"*.jpg"}, QDir::Files).size();
+             EXPECT_EQ(Form.Objects.FirstLImgPanels->Count(), 3000 + demo);
          }},
         {"NoSoundFolder",
          [](const QString& User) {

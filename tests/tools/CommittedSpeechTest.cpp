@@ -7,12 +7,8 @@
 #include "content/SpeechAnalysis.h"
 #include "core/ContentLayout.h"
 #include "core/Loudness.h"
-<<<<<<< HEAD
-#include "platform/audio/Mp3Decoder.h"
-=======
 #include "core/Syllables.h"
-#include "platform/Mp3Decoder.h"
->>>>>>> speech
+#include "platform/audio/Mp3Decoder.h"
 
 #include <gtest/gtest.h>
 #include <QCryptographicHash>
