@@ -150,6 +150,20 @@ TEST_F(ExternalStartOnX, SeesABareWindowMappedThenPaintedAndItsMemory)
     EXPECT_GT(again.FirstFrameMs, 0);
 }
 
+TEST_F(ExternalStartOnX, AWindowOfOneFlatColourIsNotYetAFrame)
+{
+    TWindowWatch watch;
+    ASSERT_EQ(watch.Problem(), QString());
+    TScratchHome home;
+    const TStartFigures figures =
+        watch.Start(QCoreApplication::applicationDirPath() + QStringLiteral("/kv_bare_window"),
+                    {QStringLiteral("--label-after"), QStringLiteral("600")}, home.Environment(), 0.2);
+    EXPECT_EQ(figures.Failure, QString());
+    EXPECT_GT(figures.MappedMs, 0);
+    // Shown empty at once, the label drawn 600 ms later: the frame is the label's.
+    EXPECT_GE(figures.FirstFrameMs, figures.MappedMs + 500) << figures.MappedMs << " " << figures.FirstFrameMs;
+}
+
 TEST_F(ExternalStartOnX, SaysWhenAProgramEndsWithoutAWindow)
 {
     TWindowWatch watch;
