@@ -2,11 +2,30 @@
 // demo content beside this program, and how long the program takes from its start to the first
 // painted frame of the start screen, against a minimal Qt Widgets window measured the same way.
 //
-// Program start is measured on fresh processes of this same file, both straight from their static
-// initialisation, before this program's main: one child runs the program's own start (the
-// application, then the program entry's own steps), the other a minimal window (one label). Each child writes
-// the monotonic clock at its first frame; the parent subtracts the moment it started the child.
+// In-process mode: program start is measured on fresh processes of this same file, both straight
+// from their static initialisation, before this program's main: one child runs the program's own
+// start (the application, then the program entry's own steps), the other a minimal window (one
+// label). Each child writes the monotonic clock at its first frame; the parent subtracts the
+// moment it started the child. Both children link everything the program links, so this mode
+// cannot see what loading those libraries costs.
+//
+// External mode (BM_ExternalStart*, BM_VersionAgainstQtCore): what the user waits for. The real
+// program (build/kvarnel with the demo content beside it, or $KV_BENCH_PROGRAM) and a bare Qt
+// window (kv_bare_window, linked to Qt Widgets alone) are started as processes of their own,
+// alternately, each with a scratch HOME and XDG folders, and watched from outside on the X display
+// (bench/ExternalStart.cpp says how): exec to the window mapped, exec to its first frame that is
+// not one flat colour, resident memory 3 s after exec. "Cold" gives every start a new home (no
+// kept start picture, no settings), "warm" keeps one home per program across its starts, as a
+// second start does. BM_VersionAgainstQtCore times `kvarnel --version` against kv_version_core, a
+// QCoreApplication that prints a version and is linked to Qt Core alone. Real figures need a real
+// X server with a window manager; on Debian (xvfb, openbox):
+//
+//   xvfb-run -a -s '-screen 0 1280x1024x24 -br' sh -c
+//     'openbox & sleep 1; build/bench_startup --benchmark_filter="External|Version"'
+//
+// Without a display the external benchmarks are skipped with a message.
 #include "BenchSupport.h"
+#include "ExternalStart.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "core/AppContext.h"
@@ -22,6 +41,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMetaObject>
 #include <QProcess>
@@ -440,5 +460,189 @@ void BM_StartScreenPicture(benchmark::State& State)
     for (auto _ : State) benchmark::DoNotOptimize(artwork::StartScreen());
 }
 BENCHMARK(BM_StartScreenPicture)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+// ---------------------------------------------------------------------------------------------
+// External mode: the programs as the user starts them, watched from outside.
+
+namespace external = bench::external;
+
+// The program measured: the build tree's, beside this benchmark, unless $KV_BENCH_PROGRAM names
+// another (another build's kvarnel with its demo content beside it).
+QString ProgramPath()
+{
+    const QString other = qEnvironmentVariable("KV_BENCH_PROGRAM");
+    return other.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/kvarnel") : other;
+}
+
+// A reference program built beside this benchmark.
+QString HelperPath(const char* Name)
+{
+    return QCoreApplication::applicationDirPath() + u'/' + QLatin1String(Name);
+}
+
+bool ExternalProgramsPresent(benchmark::State& State, const char* Helper)
+{
+    const QString program = ProgramPath();
+    const QString folder = QFileInfo(program).absolutePath() + u'/';
+    if (!QFileInfo(program).isExecutable())
+        State.SkipWithError(qPrintable(QStringLiteral("no program at %1").arg(program)));
+    else if (!QFileInfo(HelperPath(Helper)).isExecutable())
+        State.SkipWithError(qPrintable(QStringLiteral("no %1 beside the benchmark").arg(QLatin1String(Helper))));
+    else if (!fs::DirectoryExists(folder + "Sound") || !fs::DirectoryExists(folder + "Pic/Alphabet/Rus"))
+        State.SkipWithError("no demo content beside the program (build the demo_content target)");
+    else
+        return true;
+    return false;
+}
+
+// One figure of the program and of the reference, start by start.
+struct TPairedSeries {
+    std::vector<double> Program, Reference;
+    void Add(double P, double R)
+    {
+        Program.push_back(P);
+        Reference.push_back(R);
+    }
+    // The median of the starts' ratios: each pair ran back to back, so a slow moment of the
+    // machine weighs on both.
+    double MedianRatio() const
+    {
+        std::vector<double> ratios;
+        for (size_t i = 0; i < Program.size(); ++i)
+            if (Reference[i] > 0) ratios.push_back(Program[i] / Reference[i]);
+        return Median(ratios);
+    }
+    double MedianDifference() const
+    {
+        std::vector<double> differences;
+        for (size_t i = 0; i < Program.size(); ++i) differences.push_back(Program[i] - Reference[i]);
+        return Median(differences);
+    }
+};
+
+// The program and the bare window, started alternately (which goes first changes every pair),
+// each start measured from outside. Warm keeps one home per program, filled by a first start of
+// each that is not counted; cold gives every start a new one. That first start of each also fills
+// the disk cache in both modes.
+void ExternalStarts(benchmark::State& State, bool Warm)
+{
+    if (kChildStarted || !ExternalProgramsPresent(State, "kv_bare_window")) return;
+    external::TWindowWatch watch;
+    if (!watch.Problem().isEmpty()) {
+        State.SkipWithError(
+            qPrintable(watch.Problem() + QStringLiteral(": run under Xvfb with openbox (the head of bench_startup.cpp)")));
+        return;
+    }
+    const QString program = ProgramPath(), bare = HelperPath("kv_bare_window");
+    external::TScratchHome programHome, bareHome;
+    auto start = [&](bool Program) {
+        std::unique_ptr<external::TScratchHome> fresh;
+        const external::TScratchHome* home = Program ? &programHome : &bareHome;
+        if (!Warm) home = (fresh = std::make_unique<external::TScratchHome>()).get();
+        return watch.Start(Program ? program : bare, {}, home->Environment());
+    };
+    start(true);
+    start(false);
+
+    TPairedSeries mapped, frame, memory;
+    bool programFirst = true;
+    for (auto _ : State) {
+        external::TStartFigures p, b;
+        if (programFirst) {
+            p = start(true);
+            b = start(false);
+        } else {
+            b = start(false);
+            p = start(true);
+        }
+        programFirst = !programFirst;
+        for (const auto* f : {&p, &b})
+            if (!f->Failure.isEmpty()) {
+                State.SkipWithError(qPrintable(
+                    (f == &p ? QStringLiteral("the program: ") : QStringLiteral("the bare window: ")) + f->Failure));
+                return;
+            }
+        State.SetIterationTime(p.FirstFrameMs / 1e3);
+        mapped.Add(p.MappedMs, b.MappedMs);
+        frame.Add(p.FirstFrameMs, b.FirstFrameMs);
+        memory.Add(p.RssMiB, b.RssMiB);
+    }
+    State.counters["program_mapped_ms"] = Median(mapped.Program);
+    State.counters["bare_mapped_ms"] = Median(mapped.Reference);
+    State.counters["mapped_ratio"] = mapped.MedianRatio();
+    State.counters["program_frame_ms"] = Median(frame.Program);
+    State.counters["bare_frame_ms"] = Median(frame.Reference);
+    State.counters["frame_ratio"] = frame.MedianRatio();  // target: at most 1.25
+    State.counters["program_rss_mib"] = Median(memory.Program);
+    State.counters["bare_rss_mib"] = Median(memory.Reference);
+    State.counters["rss_ratio"] = memory.MedianRatio();  // target: at most 1.8
+
+    const QString wm = watch.WindowManager();
+    std::printf("\n%s start, %zu starts of each, medians (window manager: %s)\n", Warm ? "Warm" : "Cold",
+                frame.Program.size(), wm.isEmpty() ? "none" : qPrintable(wm));
+    std::printf("  %-36s %9s %12s %7s %8s\n", "", "kvarnel", "bare window", "ratio", "target");
+    auto row = [](const char* Name, const TPairedSeries& S, const char* Target) {
+        std::printf("  %-36s %9.1f %12.1f %7.2f %8s\n", Name, Median(S.Program), Median(S.Reference), S.MedianRatio(),
+                    Target);
+    };
+    row("exec to window mapped, ms", mapped, "");
+    row("exec to first frame (not flat), ms", frame, "<= 1.25");
+    row("resident memory 3 s after exec, MiB", memory, "<= 1.8");
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+void BM_ExternalStartCold(benchmark::State& State)
+{
+    ExternalStarts(State, false);
+}
+BENCHMARK(BM_ExternalStartCold)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
+
+void BM_ExternalStartWarm(benchmark::State& State)
+{
+    ExternalStarts(State, true);
+}
+BENCHMARK(BM_ExternalStartWarm)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(11);
+
+// `kvarnel --version` against the smallest program that makes a QCoreApplication and prints a
+// version (kv_version_core, Qt Core alone): exec to exit, alternately; the difference is what
+// the program's libraries and its own start add to a question that needs no window. Target: the
+// median difference at most 10 ms.
+void BM_VersionAgainstQtCore(benchmark::State& State)
+{
+    if (kChildStarted || !ExternalProgramsPresent(State, "kv_version_core")) return;
+    const QString program = ProgramPath(), core = HelperPath("kv_version_core");
+    const QStringList version{QStringLiteral("--version")};
+    external::RunToExitMs(program, version);
+    external::RunToExitMs(core, {});
+    TPairedSeries times;
+    bool programFirst = true;
+    for (auto _ : State) {
+        double p = 0, c = 0;
+        if (programFirst) {
+            p = external::RunToExitMs(program, version);
+            c = external::RunToExitMs(core, {});
+        } else {
+            c = external::RunToExitMs(core, {});
+            p = external::RunToExitMs(program, version);
+        }
+        programFirst = !programFirst;
+        if (p < 0 || c < 0) {
+            State.SkipWithError("a program did not start or did not end well");
+            return;
+        }
+        State.SetIterationTime(p / 1e3);
+        times.Add(p, c);
+    }
+    State.counters["kvarnel_ms"] = Median(times.Program);
+    State.counters["qtcore_ms"] = Median(times.Reference);
+    State.counters["difference_ms"] = times.MedianDifference();
+    std::printf(
+        "\n--version, %zu runs of each, medians: kvarnel %.1f ms, Qt Core alone %.1f ms, "
+        "difference %.1f ms (target <= 10)\n\n",
+        times.Program.size(), Median(times.Program), Median(times.Reference), times.MedianDifference());
+    std::fflush(stdout);
+}
+BENCHMARK(BM_VersionAgainstQtCore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 }  // namespace

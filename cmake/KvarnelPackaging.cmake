@@ -42,4 +42,11 @@ install(FILES ${kv_deb_dir}/copyright ${kv_deb_dir}/changelog.gz
 install(FILES ${kv_deb_dir}/kvarnel.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT kvarnel_deb EXCLUDE_FROM_ALL)
 
+# Lintian's overrides, each with its reason: only where the program is built hardened and
+# optimised (the top CMakeLists.txt), which is what they vouch for.
+if(NOT KV_SANITIZE AND NOT KV_TSAN AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+  install(FILES ${KV_PACKAGING_DIR}/lintian-overrides RENAME kvarnel
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT kvarnel_deb EXCLUDE_FROM_ALL)
+endif()
+
 include(${CMAKE_CURRENT_LIST_DIR}/KvarnelPackage.cmake)
