@@ -5,9 +5,9 @@
 
 #include "app/KeyboardPlay.h"
 #include "app/MainForm.h"
-#include "colouring/PagePrinting.h"
 #include "colouring/ThemeMenu.h"
 #include "games/PictureGameSetup.h"
+#include "pictures/PagePrinting.h"
 #include "platform/FileSystem.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/InputHold.h"

@@ -1,11 +1,11 @@
 #include "app/GrownUpsCorner.h"
 
-#include "colouring/PagePrinting.h"
 #include "core/AppContext.h"
 #include "core/ContentLayout.h"
 #include "core/Speech.h"
 #include "corner/CornerGate.h"
 #include "corner/CornerScreen.h"
+#include "pictures/PagePrinting.h"
 #include "pictures/PictureDecoding.h"
 #include "pictures/WordPictures.h"
 #include "platform/widgets/Dialogs.h"
