@@ -1,45 +1,9 @@
 #pragma once
-// Who is playing, when the grown-up has set up two children or more: "Кто играет?" once after the
-// start, over the whole window, and the player's name on the ribbon, left of the voice chooser (a
-// click on it asks again). The progress store keeps each answer for the child chosen; with one
-// child that child plays, with none the unnamed child.
-#include <QImage>
-#include <QWidget>
-
-#include <functional>
-
-class TLabel;
+// Each child's progress joined to the window: the answers kept for who plays ("Кто играет?",
+// progress/PlayerChoice.h), "Успехи" in the grown-ups' corner, and the examination's practice.
 class TMainForm;
+class TPlayerChoice;
 class TProgressStore;
-class TWhoPlays;
-
-class TPlayerChoice : public QWidget {
-public:
-    // The choice covers Window; the name sits on Ribbon. PictureOf gives a child's picture.
-    TPlayerChoice(QWidget& Window, QWidget& Ribbon, TProgressStore& Store, std::function<QImage(const QString&)> PictureOf);
-
-    // Asks when two children or more are set up; otherwise settles who plays at once.
-    void AskWhenNeeded();
-    // Shows "Кто играет?" (nothing with fewer than two children).
-    void Ask();
-    // The children changed in the corner: the name shown, and the player when it was removed.
-    void ChildrenChanged();
-
-    TLabel* NameLabel() const { return FName; }
-    TWhoPlays* Question() const { return FQuestion; }
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
-
-private:
-    void Choose(qint64 Child);
-    void ShowName();
-
-    TProgressStore& FStore;
-    std::function<QImage(const QString&)> FPictureOf;
-    TLabel* FName;
-    TWhoPlays* FQuestion = nullptr;
-};
 
 // Joins each child's progress to Window: every answer kept for who plays, "Успехи" in the
 // grown-ups' corner, and "Кто играет?" when there is a choice (asked now).

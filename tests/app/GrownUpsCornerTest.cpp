@@ -7,6 +7,7 @@
 #include "corner/CornerScreen.h"
 #include "games/FormWorld.h"
 #include "platform/widgets/Label.h"
+#include "progress/PlayerChoice.h"
 #include "progress/ProgressStore.h"
 #include "progress/WhoPlays.h"
 
