@@ -2,7 +2,6 @@
 // screen and the games area, start screen, rules panel, pop-up menus, hidden working widgets.
 #include "app/MainForm.h"
 
-#include "app/GrownUpsCorner.h"
 #include "app/KeyboardPlay.h"
 #include "app/StartPicture.h"
 
@@ -10,6 +9,7 @@
 #include "core/Palette.h"
 #include "core/Texts.h"
 #include "core/Vendor.h"
+#include "corner/GrownUpsCorner.h"
 #include "platform/widgets/Accessibility.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Image.h"

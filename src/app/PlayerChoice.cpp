@@ -1,8 +1,8 @@
 #include "app/PlayerChoice.h"
 
-#include "app/GrownUpsCorner.h"
 #include "app/KeyboardPlay.h"
 #include "app/MainForm.h"
+#include "corner/GrownUpsCorner.h"
 #include "progress/ChildrenPanel.h"
 #include "progress/PlayerChoice.h"
 #include "progress/ProgressStore.h"
