@@ -5,6 +5,7 @@
 #include "platform/widgets/Dialogs.h"
 #include "progress/ChildName.h"
 #include "progress/Log.h"
+#include "progress/MasteryRule.h"
 #include "progress/ProgressTable.h"
 
 #include <QDateTime>
@@ -212,8 +213,7 @@ TProgressSummary TProgressStore::Summary(qint64 Child)
     TProgressSummary summary;
     if (!FDatabase) return summary;
     Flush();
-    FoldMastery(FDatabase->LatestFirstPicks(Child, kKnowingRun, GameCode(TGameKind::gkLearning)), FDatabase->Met(Child),
-                summary);
+    FoldMastery(FDatabase->NewestPicks(Child, MasteryPicks()), FDatabase->Met(Child), summary);
     summary.Pairs = FoldPairs(FDatabase->WrongPicks(Child));
     const QDateTime now = QDateTime::currentDateTime();
     const qint64 today = (now.toSecsSinceEpoch() + now.offsetFromUtc()) / 86400;
