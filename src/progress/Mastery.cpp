@@ -1,5 +1,6 @@
 #include "progress/Mastery.h"
 
+#include "core/ContentLayout.h"
 #include "platform/storage/ProgressDatabase.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ const QStringList& RussianLetters()
 {
     static const QStringList letters = [] {
         QStringList list;
-        for (const QChar c : QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя")) list << QString(c);
+        for (const QChar c : content::kSmallLetters) list << QString(c);
         return list;
     }();
     return letters;

@@ -29,7 +29,7 @@ TMasteryKind MasteryKindOf(TGameKind Game, bool Sounds);
 int GameCode(TGameKind Game);
 TGameKind GameOfCode(int Code);
 
-// The 33 small letters in alphabet order.
+// The 33 small letters in alphabet order (content::kSmallLetters), one string each.
 const QStringList& RussianLetters();
 // "знает", "учит", "ещё не встречалась".
 QString MasteryText(TMastery State);

@@ -1,5 +1,6 @@
 #include "progress/ProgressStore.h"
 
+#include "platform/ContentRoots.h"
 #include "platform/storage/ProgressDatabase.h"
 #include "platform/storage/ProgressWriter.h"
 #include "platform/widgets/Dialogs.h"
@@ -11,7 +12,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 using namespace progressdb;
 
@@ -46,7 +46,7 @@ TAnswer AnswerOf(const TAnswerRow& Row)
 
 QString TProgressStore::DefaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kvarnel");
+    return TContentRoots::UserFolder();
 }
 
 TProgressStore::TProgressStore(const QString& Folder, IDialogs& Dialogs, std::function<void(const TAnswer&)> OnKept)
