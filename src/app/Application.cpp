@@ -6,6 +6,7 @@
 #include "app/ParentControls.h"
 #include "app/RememberedChoices.h"
 #include "core/Texts.h"
+#include "corner/GrownUpsCorner.h"
 #include "kvarnel_build_info.h"
 #include "platform/FileSystem.h"
 #include "platform/Memory.h"

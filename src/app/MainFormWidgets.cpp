@@ -2,9 +2,9 @@
 // screen and the games area, start screen, rules panel, pop-up menus, hidden working widgets.
 #include "app/MainForm.h"
 
-#include "app/GrownUpsCorner.h"
 #include "app/ParentControls.h"
 #include "app/StartPicture.h"
+#include "corner/GrownUpsCorner.h"
 
 #include "core/Artwork.h"
 #include "core/Palette.h"

@@ -18,10 +18,13 @@
 
 namespace {
 
-// A button whose accessible name says what it does to which item: "Записать: бэ".
-QPushButton* ItemButton(QWidget* Parent, const QString& Action, const QString& Item, std::function<void()> Press)
+// A button whose accessible name says what it does to which item ("Записать: бэ"); a button of a
+// row has the row's key in its object name ("RecordButton:Sound/Женский голос/Буквы/б.mp3").
+QPushButton* ItemButton(QWidget* Parent, const QString& Name, const QString& Action, const QString& Item,
+                        std::function<void()> Press)
 {
     auto* button = new QPushButton(Action, Parent);
+    button->setObjectName(Name);
     button->setAccessibleName(Item.isEmpty() ? Action : Action + QStringLiteral(": ") + Item);
     QObject::connect(button, &QPushButton::clicked, Parent, [Press] {
         if (Press) Press();
@@ -74,10 +77,11 @@ TCornerScreen::TCornerScreen(QWidget* Parent) : QWidget(Parent), FSections(new Q
     auto* tabs = FTabs = new QHBoxLayout;
     const QStringList names = {QStringLiteral("Голос"), QStringLiteral("Картинки"), QStringLiteral("Раскраски")};
     for (int i = 0; i < names.size(); ++i)
-        tabs->addWidget(ItemButton(this, names[i], QString(), [this, i] { ShowSection(i); }));
+        tabs->addWidget(
+            ItemButton(this, QStringLiteral("TabButton:") + names[i], names[i], QString(), [this, i] { ShowSection(i); }));
     FFixedTabs = tabs->count();
     tabs->addStretch();
-    tabs->addWidget(ItemButton(this, QStringLiteral("Закрыть"), QString(), [this] {
+    tabs->addWidget(ItemButton(this, QStringLiteral("CornerCloseButton"), QStringLiteral("Закрыть"), QString(), [this] {
         if (OnClose) OnClose();
     }));
     FSections->addWidget(BuildVoice());
@@ -95,10 +99,12 @@ TCornerScreen::TCornerScreen(QWidget* Parent) : QWidget(Parent), FSections(new Q
 QWidget* TCornerScreen::BuildVoice()
 {
     auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("VoiceScrollArea"));
     scroll->setWidgetResizable(true);
     auto* inner = new QWidget(scroll);
     auto* column = new QVBoxLayout(inner);
     auto* voice = FVoice = new QComboBox(inner);
+    voice->setObjectName(QStringLiteral("VoiceComboBox"));
     voice->setAccessibleName(QStringLiteral("Голос записи"));
     voice->addItems({QStringLiteral("Женский голос"), QStringLiteral("Мужской голос")});
     connect(voice, &QComboBox::currentTextChanged, this, [this](const QString& Voice) {
@@ -107,36 +113,41 @@ QWidget* TCornerScreen::BuildVoice()
     auto* bar = new QHBoxLayout;
     bar->addWidget(voice);
     FMicrophone = new QComboBox(inner);
+    FMicrophone->setObjectName(QStringLiteral("MicrophoneComboBox"));
     FMicrophone->setAccessibleName(QStringLiteral("Микрофон"));
     FMicrophone->hide();
     bar->addWidget(FMicrophone);
     FLevel = new QProgressBar(inner);
     FLevel->setRange(0, 60);
     FLevel->setTextVisible(false);
+    FLevel->setObjectName(QStringLiteral("LevelProgressBar"));
     FLevel->setAccessibleName(QStringLiteral("Громкость записи"));
     bar->addWidget(FLevel, 1);
-    bar->addWidget(ItemButton(inner, QStringLiteral("Стоп"), QString(), [this] {
+    bar->addWidget(ItemButton(inner, QStringLiteral("StopButton"), QStringLiteral("Стоп"), QString(), [this] {
         if (OnStop) OnStop();
     }));
-    bar->addWidget(ItemButton(inner, QStringLiteral("Оставить"), QString(), [this] {
+    bar->addWidget(ItemButton(inner, QStringLiteral("KeepButton"), QStringLiteral("Оставить"), QString(), [this] {
         if (OnKeep) OnKeep();
     }));
-    bar->addWidget(ItemButton(inner, QStringLiteral("Ещё раз"), QString(), [this] {
+    bar->addWidget(ItemButton(inner, QStringLiteral("AgainButton"), QStringLiteral("Ещё раз"), QString(), [this] {
         if (OnAgain) OnAgain();
     }));
     column->addLayout(bar);
     auto* phrase = new QHBoxLayout;
     FPhrase = new QLineEdit(inner);
+    FPhrase->setObjectName(QStringLiteral("PhraseEdit"));
     FPhrase->setAccessibleName(QStringLiteral("Текст фразы"));
     FPhrase->setPlaceholderText(QStringLiteral("Новая фраза, например: Так держать!"));
     auto* kind = new QComboBox(inner);
+    kind->setObjectName(QStringLiteral("PhraseKindComboBox"));
     kind->setAccessibleName(QStringLiteral("Какая фраза"));
     kind->addItems({QStringLiteral("Похвала"), QStringLiteral("Попробуй ещё")});
     phrase->addWidget(FPhrase, 1);
     phrase->addWidget(kind);
-    phrase->addWidget(ItemButton(inner, QStringLiteral("Добавить фразу"), QString(), [this, kind] {
-        if (OnAddPhrase) OnAddPhrase(kind->currentIndex() == 0, FPhrase->text());
-    }));
+    phrase->addWidget(
+        ItemButton(inner, QStringLiteral("AddPhraseButton"), QStringLiteral("Добавить фразу"), QString(), [this, kind] {
+            if (OnAddPhrase) OnAddPhrase(kind->currentIndex() == 0, FPhrase->text());
+        }));
     column->addLayout(phrase);
     FClipRows = new QVBoxLayout;
     column->addLayout(FClipRows);
@@ -148,22 +159,26 @@ QWidget* TCornerScreen::BuildVoice()
 QWidget* TCornerScreen::BuildPictures()
 {
     auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("PicturesPanel"));
     auto* column = new QVBoxLayout(page);
     auto* entry = new QHBoxLayout;
-    entry->addWidget(ItemButton(page, QStringLiteral("Добавить картинку"), QString(), [this] {
-        if (OnAddPicture) OnAddPicture();
-    }));
+    entry->addWidget(
+        ItemButton(page, QStringLiteral("AddPictureButton"), QStringLiteral("Добавить картинку"), QString(), [this] {
+            if (OnAddPicture) OnAddPicture();
+        }));
     FChosen = new QLabel(page);
+    FChosen->setObjectName(QStringLiteral("ChosenPictureLabel"));
     FChosen->setAccessibleName(QStringLiteral("Выбранная картинка"));
     entry->addWidget(FChosen);
     FWord = new QLineEdit(page);
+    FWord->setObjectName(QStringLiteral("WordEdit"));
     FWord->setAccessibleName(QStringLiteral("Слово"));
     FWord->setPlaceholderText(QStringLiteral("Слово, например: кот"));
     connect(FWord, &QLineEdit::returnPressed, this, [this] {
         if (OnSaveWord) OnSaveWord();
     });
     entry->addWidget(FWord, 1);
-    entry->addWidget(ItemButton(page, QStringLiteral("Сохранить"), QString(), [this] {
+    entry->addWidget(ItemButton(page, QStringLiteral("SaveWordButton"), QStringLiteral("Сохранить"), QString(), [this] {
         if (OnSaveWord) OnSaveWord();
     }));
     column->addLayout(entry);
@@ -182,15 +197,18 @@ QWidget* TCornerScreen::BuildPictures()
 QWidget* TCornerScreen::BuildColouring()
 {
     auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("ColouringPanel"));
     auto* column = new QVBoxLayout(page);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(ItemButton(page, QStringLiteral("Сделать раскраску"), QString(), [this] {
-        if (OnMakePage) OnMakePage();
-    }));
+    controls->addWidget(
+        ItemButton(page, QStringLiteral("MakePageButton"), QStringLiteral("Сделать раскраску"), QString(), [this] {
+            if (OnMakePage) OnMakePage();
+        }));
     controls->addWidget(new QLabel(QStringLiteral("Проще"), page));
     FDetail = new QSlider(Qt::Horizontal, page);
     FDetail->setRange(0, 100);
     FDetail->setValue(50);
+    FDetail->setObjectName(QStringLiteral("DetailSlider"));
     FDetail->setAccessibleName(QStringLiteral("Подробнее"));
     connect(FDetail, &QSlider::valueChanged, this, [this](int Detail) {
         if (OnDetail) OnDetail(Detail);
@@ -198,15 +216,18 @@ QWidget* TCornerScreen::BuildColouring()
     controls->addWidget(FDetail, 1);
     controls->addWidget(new QLabel(QStringLiteral("Подробнее"), page));
     FTheme = new QLineEdit(pages::kDefaultTheme, page);
+    FTheme->setObjectName(QStringLiteral("ThemeEdit"));
     FTheme->setAccessibleName(QStringLiteral("Тема"));
     controls->addWidget(FTheme);
-    controls->addWidget(ItemButton(page, QStringLiteral("Сохранить раскраску"), QString(), [this] {
-        if (OnSavePage) OnSavePage();
-    }));
+    controls->addWidget(
+        ItemButton(page, QStringLiteral("SavePageButton"), QStringLiteral("Сохранить раскраску"), QString(), [this] {
+            if (OnSavePage) OnSavePage();
+        }));
     column->addLayout(controls);
     auto* below = new QHBoxLayout;
     FPreview = new QLabel(page);
     FPreview->setAlignment(Qt::AlignCenter);
+    FPreview->setObjectName(QStringLiteral("PreviewLabel"));
     FPreview->setAccessibleName(QStringLiteral("Раскраска"));
     below->addWidget(FPreview, 3);
     FPageRows = new QVBoxLayout;
@@ -232,7 +253,8 @@ void TCornerScreen::ShowSection(int Index)
 int TCornerScreen::AddSection(const QString& Name, QWidget* Page)
 {
     const int index = FSections->addWidget(Page);
-    FTabs->insertWidget(FFixedTabs++, ItemButton(this, Name, QString(), [this, index] { ShowSection(index); }));
+    FTabs->insertWidget(FFixedTabs++, ItemButton(this, QStringLiteral("TabButton:") + Name, Name, QString(),
+                                                 [this, index] { ShowSection(index); }));
     return index;
 }
 
@@ -256,21 +278,25 @@ void TCornerScreen::ShowClips(const std::vector<ownclips::TSpokenClip>& Clips)
             FClipRows->addWidget(heading);
         }
         auto* line = new QWidget;
+        line->setObjectName(QStringLiteral("ClipRow:") + clip.Relative);
         auto* row = new QHBoxLayout(line);
         auto* text = new QLabel(clip.Text);
         text->setMinimumWidth(200);
         row->addWidget(text);
         row->addWidget(new QLabel(SourceText(clip.Source)), 1);
-        row->addWidget(ItemButton(this, QStringLiteral("Послушать"), clip.Text, [this, clip] {
-            if (OnListen) OnListen(clip);
-        }));
-        row->addWidget(ItemButton(this, QStringLiteral("Записать"), clip.Text, [this, clip] {
-            if (OnRecord) OnRecord(clip);
-        }));
+        row->addWidget(ItemButton(this, QStringLiteral("ListenButton:") + clip.Relative, QStringLiteral("Послушать"),
+                                  clip.Text, [this, clip] {
+                                      if (OnListen) OnListen(clip);
+                                  }));
+        row->addWidget(ItemButton(this, QStringLiteral("RecordButton:") + clip.Relative, QStringLiteral("Записать"),
+                                  clip.Text, [this, clip] {
+                                      if (OnRecord) OnRecord(clip);
+                                  }));
         if (clip.Source == ownclips::TClipSource::Own)
-            row->addWidget(ItemButton(this, QStringLiteral("Вернуть прежнюю запись"), clip.Text, [this, clip] {
-                if (OnRevert) OnRevert(clip);
-            }));
+            row->addWidget(ItemButton(this, QStringLiteral("RevertButton:") + clip.Relative,
+                                      QStringLiteral("Вернуть прежнюю запись"), clip.Text, [this, clip] {
+                                          if (OnRevert) OnRevert(clip);
+                                      }));
         FClipRows->addWidget(line);
     }
 }
@@ -281,6 +307,7 @@ void TCornerScreen::ShowOwnWords(const QStringList& Words, const QList<QImage>& 
     for (int i = 0; i < Words.size(); ++i) {
         const QString& word = Words[i];
         auto* line = new QWidget;
+        line->setObjectName(QStringLiteral("WordRow:") + word);
         auto* row = new QHBoxLayout(line);
         auto* small = new QLabel;
         small->setFixedSize(64, 48);
@@ -288,12 +315,14 @@ void TCornerScreen::ShowOwnWords(const QStringList& Words, const QList<QImage>& 
             small->setPixmap(QPixmap::fromImage(Thumbnails[i].scaled(small->size(), Qt::KeepAspectRatio)));
         row->addWidget(small);
         row->addWidget(new QLabel(word), 1);
-        row->addWidget(ItemButton(this, QStringLiteral("Переименовать"), word, [this, word] {
-            if (OnRename) OnRename(word);
-        }));
-        row->addWidget(ItemButton(this, QStringLiteral("Удалить"), word, [this, word] {
-            if (OnRemove) OnRemove(word);
-        }));
+        row->addWidget(
+            ItemButton(this, QStringLiteral("RenameButton:") + word, QStringLiteral("Переименовать"), word, [this, word] {
+                if (OnRename) OnRename(word);
+            }));
+        row->addWidget(
+            ItemButton(this, QStringLiteral("RemoveButton:") + word, QStringLiteral("Удалить"), word, [this, word] {
+                if (OnRemove) OnRemove(word);
+            }));
         FWordRows->addWidget(line);
     }
 }
@@ -304,11 +333,13 @@ void TCornerScreen::ShowOwnPages(const QStringList& Pages)
     if (!Pages.isEmpty()) FPageRows->addWidget(new QLabel(QStringLiteral("Свои раскраски:")));
     for (const QString& page : Pages) {
         auto* line = new QWidget;
+        line->setObjectName(QStringLiteral("PageRow:") + page);
         auto* row = new QHBoxLayout(line);
         row->addWidget(new QLabel(page), 1);
-        row->addWidget(ItemButton(this, QStringLiteral("Удалить"), page, [this, page] {
-            if (OnRemovePage) OnRemovePage(page);
-        }));
+        row->addWidget(
+            ItemButton(this, QStringLiteral("RemovePageButton:") + page, QStringLiteral("Удалить"), page, [this, page] {
+                if (OnRemovePage) OnRemovePage(page);
+            }));
         FPageRows->addWidget(line);
     }
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The grown-ups' corner's three sections as widgets, each button named for what it does and for
 // which item ("Записать: бэ"), so 33 "Записать" buttons can be told apart by a screen reader.
+// Rows and buttons keep object names a test can find them by: "ClipRow:<clip's path>",
+// "RecordButton:<clip's path>", "WordRow:кот", "RemovePageButton:<theme>/<page>", "TabButton:Голос".
 // The sections show the lists; what a press does is the caller's (callbacks), so the screen can be
-// wired to the window, the recorder and the file dialog by whoever owns them.
+// wired to the recorder and the file dialog by whoever owns them.
 #include "sound/OwnClips.h"
 
 #include <QImage>

@@ -22,8 +22,8 @@ public:
     // $XDG_DATA_HOME/kvarnel, ProgramFolder, each $XDG_DATA_DIRS/kvarnel, then
     // ProgramFolder/InstalledFromProgram; each once.
     static QStringList Candidates(const QString& ProgramFolder, const QString& InstalledFromProgram);
-    // The family's own folder, $XDG_DATA_HOME/kvarnel/: the first root, and the only one the
-    // program writes content into.
+    // The family's own folder, $XDG_DATA_HOME/kvarnel/: the first root, the only one the program
+    // writes content into, and where the progress file lives. The one place that names it.
     static QString UserFolder();
     // The candidates that hold Sound or Pic, as roots, and the family's own folder first when
     // any does (also while it is empty); Searched() keeps every candidate.

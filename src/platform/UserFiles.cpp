@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace userfiles {
 
@@ -13,11 +12,6 @@ QString FolderOf(const QString& Path)
     return QFileInfo(Path).absolutePath();
 }
 }  // namespace
-
-QString UserContentRoot()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kvarnel/");
-}
 
 QString UnwritableFolderSentence(const QString& Folder)
 {

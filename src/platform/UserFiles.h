@@ -1,6 +1,6 @@
 #pragma once
-// Writing into the user's own content layer ($XDG_DATA_HOME/kvarnel), the only place the program
-// writes content: each file whole or not at all (a temporary file beside it, then renamed over it),
+// Writing into the user's own content layer (TContentRoots::UserFolder, $XDG_DATA_HOME/kvarnel/),
+// the only place the program writes content: each file whole or not at all (a temporary file beside it, then renamed over it),
 // and a failure told in one sentence.
 #include <QByteArray>
 #include <QString>
@@ -8,9 +8,6 @@
 #include <optional>
 
 namespace userfiles {
-
-// $XDG_DATA_HOME/kvarnel/ (the first content root the program searches), with a trailing '/'.
-QString UserContentRoot();
 
 // Writes Bytes to Path, making its folders first. Nothing on success; otherwise the sentence to
 // show ("Не удаётся записать в папку «…»: нет прав на запись."), and Path is as it was.

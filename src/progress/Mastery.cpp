@@ -1,11 +1,9 @@
 #include "progress/Mastery.h"
 
+#include "core/ContentLayout.h"
 #include "platform/storage/ProgressDatabase.h"
 
 #include <algorithm>
-#include <tuple>
-
-using progressdb::TFirstPick;
 
 TMasteryKind MasteryKindOf(TGameKind Game, bool Sounds)
 {
@@ -46,7 +44,7 @@ const QStringList& RussianLetters()
 {
     static const QStringList letters = [] {
         QStringList list;
-        for (const QChar c : QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюя")) list << QString(c);
+        for (const QChar c : content::kSmallLetters) list << QString(c);
         return list;
     }();
     return letters;
@@ -86,29 +84,6 @@ TMastery TProgressSummary::State(TMasteryKind Kind, const QString& Letter) const
 int TProgressSummary::DaysPlayed() const
 {
     return static_cast<int>(std::count(Days.begin(), Days.end(), true));
-}
-
-void FoldMastery(const std::vector<TFirstPick>& Latest, const std::vector<progressdb::TMet>& Met, TProgressSummary& Summary)
-{
-    const auto gridOf = [&Summary](int Game, int Mode) -> std::map<QString, TMastery>& {
-        return MasteryKindOf(GameOfCode(Game), Mode != 0) == TMasteryKind::mkSounds ? Summary.Sounds : Summary.Names;
-    };
-    for (const auto& met : Met) gridOf(met.Game, met.Mode).emplace(met.Asked, TMastery::msLearning);
-    // The latest picks come per game and mode; a kind's latest three are among the union of those.
-    std::map<std::pair<int, QString>, std::vector<const TFirstPick*>> byLetter;
-    for (const auto& pick : Latest) {
-        const int kind = static_cast<int>(MasteryKindOf(GameOfCode(pick.Game), pick.Mode != 0));
-        byLetter[{kind, pick.Asked}].push_back(&pick);
-    }
-    for (auto& [key, picks] : byLetter) {
-        std::sort(picks.begin(), picks.end(), [](const TFirstPick* A, const TFirstPick* B) {
-            return std::tie(A->Time, A->Id) > std::tie(B->Time, B->Id);
-        });
-        const bool knows = picks.size() >= static_cast<size_t>(kKnowingRun) &&
-                           std::all_of(picks.begin(), picks.begin() + kKnowingRun, [](auto P) { return P->Right; });
-        auto& grid = key.first == static_cast<int>(TMasteryKind::mkSounds) ? Summary.Sounds : Summary.Names;
-        grid[key.second] = knows ? TMastery::msKnows : TMastery::msLearning;
-    }
 }
 
 std::vector<TLetterPair> FoldPairs(const std::vector<progressdb::TPairCount>& WrongPicks)

@@ -11,9 +11,7 @@
 #include <vector>
 
 namespace progressdb {
-struct TFirstPick;
 struct TPairCount;
-struct TMet;
 }  // namespace progressdb
 
 // The letter's name or its sound: the examination and the learning board in sounds mode count
@@ -22,7 +20,7 @@ enum class TMasteryKind { mkNames, mkSounds };
 enum class TMastery {
     msUnmet,     // "ещё не встречалась": never asked nor heard
     msLearning,  // "учит": met, but not known
-    msKnows,     // "знает": the last three times asked, right at the first pick each time
+    msKnows,     // "знает": the last three times asked, right at the first pick each time (MasteryRule.h)
 };
 
 // How a game's answer counts.
@@ -31,7 +29,7 @@ TMasteryKind MasteryKindOf(TGameKind Game, bool Sounds);
 int GameCode(TGameKind Game);
 TGameKind GameOfCode(int Code);
 
-// The 33 small letters in alphabet order.
+// The 33 small letters in alphabet order (content::kSmallLetters), one string each.
 const QStringList& RussianLetters();
 // "знает", "учит", "ещё не встречалась".
 QString MasteryText(TMastery State);
@@ -58,14 +56,9 @@ struct TProgressSummary {
     int DaysPlayed() const;
 };
 
-// How many of the latest first picks decide "знает".
-constexpr int kKnowingRun = 3;
 // The time between two answers counts as play up to this long: after a longer pause the child had
 // left, and only the time it took over its last answer is counted.
 constexpr int kPlayGapSeconds = 120;
 
-// Folds what the file gives (the latest first picks per game, mode and letter; the wrong picks;
-// the letters met) into the grids and the pairs.
-void FoldMastery(const std::vector<progressdb::TFirstPick>& Latest, const std::vector<progressdb::TMet>& Met,
-                 TProgressSummary& Summary);
+// The wrong picks as the file counts them, folded into pairs of letters taken for each other.
 std::vector<TLetterPair> FoldPairs(const std::vector<progressdb::TPairCount>& WrongPicks);

@@ -1,16 +1,17 @@
 #include "progress/ProgressStore.h"
 
+#include "platform/ContentRoots.h"
 #include "platform/storage/ProgressDatabase.h"
 #include "platform/storage/ProgressWriter.h"
 #include "platform/widgets/Dialogs.h"
 #include "progress/ChildName.h"
 #include "progress/Log.h"
+#include "progress/MasteryRule.h"
 #include "progress/ProgressTable.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 using namespace progressdb;
 
@@ -45,7 +46,7 @@ TAnswer AnswerOf(const TAnswerRow& Row)
 
 QString TProgressStore::DefaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kvarnel");
+    return TContentRoots::UserFolder();
 }
 
 TProgressStore::TProgressStore(const QString& Folder, IDialogs& Dialogs, std::function<void(const TAnswer&)> OnKept)
@@ -212,8 +213,7 @@ TProgressSummary TProgressStore::Summary(qint64 Child)
     TProgressSummary summary;
     if (!FDatabase) return summary;
     Flush();
-    FoldMastery(FDatabase->LatestFirstPicks(Child, kKnowingRun, GameCode(TGameKind::gkLearning)), FDatabase->Met(Child),
-                summary);
+    FoldMastery(FDatabase->NewestPicks(Child, MasteryPicks()), FDatabase->Met(Child), summary);
     summary.Pairs = FoldPairs(FDatabase->WrongPicks(Child));
     const QDateTime now = QDateTime::currentDateTime();
     const qint64 today = (now.toSecsSinceEpoch() + now.offsetFromUtc()) / 86400;

@@ -32,7 +32,7 @@ struct TChild {
 
 class TProgressStore {
 public:
-    // The folder the file lives in: $XDG_DATA_HOME/kvarnel.
+    // The folder the file lives in: the family's own folder (TContentRoots::UserFolder).
     static QString DefaultFolder();
     static QString FileName() { return QStringLiteral("progress.sqlite"); }
 

@@ -1,12 +1,13 @@
 // The grown-ups' corner in the window: Ctrl+Shift+G from a game, the sum at its door, typing there
 // is not playing, a family photo added for a word, Esc back to the game; and each child's answers
 // kept for the child chosen in "Кто играет?".
-#include "app/GrownUpsCorner.h"
 #include "app/PlayerChoice.h"
 #include "corner/CornerGate.h"
 #include "corner/CornerScreen.h"
+#include "corner/GrownUpsCorner.h"
 #include "games/FormWorld.h"
 #include "platform/widgets/Label.h"
+#include "progress/PlayerChoice.h"
 #include "progress/ProgressStore.h"
 #include "progress/WhoPlays.h"
 #include "support/TestForm.h"

@@ -1,8 +1,8 @@
 // Pictures of the colouring book and of the loading overlay, written under the build tree to look
 // at: the overlay over the start screen, the theme menu, a theme's screen and a printed page.
 #include "app/MainForm.h"
-#include "colouring/PagePrinting.h"
 #include "pictures/ImgPanelCollection.h"
+#include "pictures/PagePrinting.h"
 #include "platform/FileSystem.h"
 #include "platform/widgets/Panel.h"
 #include "platform/widgets/QtPrinter.h"

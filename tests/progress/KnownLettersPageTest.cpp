@@ -1,7 +1,7 @@
 // The printed page "<Имя> знает буквы": the title where it belongs, every letter inside its tile
 // for any count, and the page going through the colouring pages' printing. The page with all 33
 // letters is written as PNG under the build tree (screenshots/), to be looked at.
-#include "colouring/PagePrinting.h"
+#include "pictures/PagePrinting.h"
 #include "progress/KnownLettersPage.h"
 #include "progress/Mastery.h"
 #include "support/FakeDialogs.h"

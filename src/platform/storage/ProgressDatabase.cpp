@@ -353,19 +353,27 @@ bool TProgressDatabase::ForEachAnswer(qint64 Child, const std::function<void(con
     return true;
 }
 
-std::vector<TFirstPick> TProgressDatabase::LatestFirstPicks(qint64 Child, int Latest, int ExcludeGame)
+std::vector<TPick> TProgressDatabase::NewestPicks(qint64 Child, const TPickSelection& Selection)
 {
-    std::vector<TFirstPick> picks;
+    std::vector<TPick> picks;
+    // The groups and each group's newest few are found in the index answers_by_letter.
+    QStringList leftOut;
+    for (size_t i = 0; i < Selection.LeftOutGames.size(); ++i) leftOut << QStringLiteral(":left%1").arg(i);
+    const QString games =
+        leftOut.isEmpty() ? QString() : QStringLiteral(" AND game NOT IN (%1)").arg(leftOut.join(QStringLiteral(", ")));
+    const QString tries = Selection.FirstTriesOnly ? QStringLiteral(" AND first_try = 1") : QString();
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT a.game, a.mode, a.asked, a.is_right, a.time, a.id FROM ("
-                       " SELECT DISTINCT game, mode, asked FROM answers WHERE child = :child AND game <> :exclude) AS g "
-                       "JOIN answers AS a ON a.id IN (SELECT id FROM answers WHERE child = :child AND game = g.game AND "
-                       " mode = g.mode AND asked = g.asked AND first_try = 1 ORDER BY time DESC, id DESC LIMIT :latest)"));
+    query.prepare(QStringLiteral("SELECT a.game, a.mode, a.asked, a.is_right, a.time, a.id FROM ("
+                                 " SELECT DISTINCT game, mode, asked FROM answers WHERE child = :child%1) AS g "
+                                 "JOIN answers AS a ON a.id IN (SELECT id FROM answers WHERE child = :child AND "
+                                 " game = g.game AND mode = g.mode AND asked = g.asked%2 "
+                                 " ORDER BY time DESC, id DESC LIMIT :newest)")
+                      .arg(games, tries));
     query.bindValue(QStringLiteral(":child"), Child);
-    query.bindValue(QStringLiteral(":exclude"), ExcludeGame);
-    query.bindValue(QStringLiteral(":latest"), Latest);
+    for (size_t i = 0; i < Selection.LeftOutGames.size(); ++i)
+        query.bindValue(leftOut[static_cast<qsizetype>(i)], Selection.LeftOutGames[i]);
+    query.bindValue(QStringLiteral(":newest"), Selection.Newest);
     if (!query.exec()) return picks;
     while (query.next())
         picks.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(), query.value(3).toBool(),

@@ -32,14 +32,21 @@ struct TChildRow {
     qint64 Created = 0;
 };
 
-// A first pick (the start of a question) as the mastery reading needs it.
-struct TFirstPick {
+// A pick as the mastery reading needs it; Id is its place in the order kept.
+struct TPick {
     int Game = 0;
     int Mode = 0;
     QString Asked;
     bool Right = false;
     qint64 Time = 0;
     qint64 Id = 0;
+};
+
+// Which picks NewestPicks reads: the caller's rule, as parameters of the query.
+struct TPickSelection {
+    int Newest = 0;                 // how many per (game, mode, letter asked), newest first
+    bool FirstTriesOnly = false;    // only the first pick of each question
+    std::vector<int> LeftOutGames;  // games none of whose picks are read
 };
 
 struct TPairCount {
@@ -100,8 +107,8 @@ public:
 
     // Every answer (of Child, or of everybody when Child < 0) in the order kept.
     bool ForEachAnswer(qint64 Child, const std::function<void(const progressdb::TAnswerRow&)>& Visit);
-    // Up to Latest first picks per (game, mode, letter asked), newest first, of the games not in ExcludeGame.
-    std::vector<progressdb::TFirstPick> LatestFirstPicks(qint64 Child, int Latest, int ExcludeGame);
+    // The picks Selection asks for, per (game, mode, letter asked) newest first (by time, then by id).
+    std::vector<progressdb::TPick> NewestPicks(qint64 Child, const progressdb::TPickSelection& Selection);
     // Picks of another letter than the one asked, counted per (asked, picked).
     std::vector<progressdb::TPairCount> WrongPicks(qint64 Child);
     // Every (game, mode, letter asked) that occurs.

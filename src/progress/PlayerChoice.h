@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class TLabel;
 class TProgressStore;
@@ -16,6 +17,7 @@ class TPlayerChoice : public QWidget {
 public:
     // The choice covers Window; the name sits on Ribbon. PictureOf gives a child's picture.
     TPlayerChoice(QWidget& Window, QWidget& Ribbon, TProgressStore& Store, std::function<QImage(const QString&)> PictureOf);
+    ~TPlayerChoice() override;
 
     // Asks when two children or more are set up; otherwise settles who plays at once.
     void AskWhenNeeded();
@@ -25,7 +27,7 @@ public:
     void ChildrenChanged();
 
     TLabel* NameLabel() const { return FName; }
-    TWhoPlays* Question() const { return FQuestion; }
+    TWhoPlays* Question() const { return FQuestion.get(); }
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -37,5 +39,7 @@ private:
     TProgressStore& FStore;
     std::function<QImage(const QString&)> FPictureOf;
     TLabel* FName;
-    TWhoPlays* FQuestion = nullptr;
+    // A child of this widget, freed here before the widget tree would: a new question replaces
+    // the one shown at once, and a question that was answered goes once its click has ended.
+    std::unique_ptr<TWhoPlays> FQuestion;
 };

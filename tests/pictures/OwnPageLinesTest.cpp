@@ -1,6 +1,6 @@
 // A family's own colouring page printed on A4: its lines come out wide enough for a crayon.
-#include "colouring/PagePrinting.h"
 #include "pictures/ColouringPages.h"
+#include "pictures/PagePrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "colouring/PagePrinting.h"
+#include "pictures/PagePrinting.h"
 #include "platform/widgets/QtPrinter.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrinter.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Printing one colouring page on one sheet: the page scaled to the sheet, a title line at the top
-// and a copyright line at the bottom.
+// Printing one picture on one sheet (a colouring page, "<Имя> знает буквы"): the picture scaled to
+// the sheet, a title line at the top and a copyright line at the bottom.
 #include <QImage>
 #include <QRect>
 #include <QString>

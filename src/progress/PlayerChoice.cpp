@@ -1,4 +1,4 @@
-#include "app/PlayerChoice.h"
+#include "progress/PlayerChoice.h"
 
 #include "core/Palette.h"
 #include "platform/widgets/Accessibility.h"
@@ -6,7 +6,6 @@
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/Style.h"
-#include "progress/ChildrenPanel.h"
 #include "progress/ProgressStore.h"
 #include "progress/WhoPlays.h"
 
@@ -38,6 +37,8 @@ TPlayerChoice::TPlayerChoice(QWidget& Window, QWidget& Ribbon, TProgressStore& S
     FName->hide();
 }
 
+TPlayerChoice::~TPlayerChoice() = default;
+
 void TPlayerChoice::AskWhenNeeded()
 {
     const std::vector<TChild> children = FStore.Children();
@@ -49,10 +50,10 @@ void TPlayerChoice::Ask()
 {
     const std::vector<TChild> children = FStore.Children();
     if (children.size() < 2) return;
-    delete FQuestion;
-    FQuestion = new TWhoPlays(children, FPictureOf, this);
+    FQuestion.reset();  // the question shown goes before the new one takes its place
+    FQuestion = std::make_unique<TWhoPlays>(children, FPictureOf, this);
     FQuestion->OnChoose = [this](qint64 Child) { Choose(Child); };
-    layout()->addWidget(FQuestion);
+    layout()->addWidget(FQuestion.get());
     setGeometry(parentWidget()->rect());
     raise();
     show();
@@ -68,8 +69,8 @@ void TPlayerChoice::Choose(qint64 Child)
 {
     FStore.SetPlayer(Child);
     hide();
-    if (FQuestion) FQuestion->deleteLater();
-    FQuestion = nullptr;
+    // Choose runs inside the question's own click: it is freed once that has ended.
+    if (FQuestion) FQuestion.release()->deleteLater();
     if (parentWidget()) parentWidget()->setFocus();
     ShowName();
 }
