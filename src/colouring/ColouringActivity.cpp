@@ -1,10 +1,10 @@
 #include "colouring/ColouringActivity.h"
 
 #include "colouring/ColouringScreen.h"
-#include "colouring/PagePrinting.h"
 #include "colouring/ThemeMenu.h"
 #include "core/AppContext.h"
 #include "pictures/ImgPanelCollection.h"
+#include "pictures/PagePrinting.h"
 #include "platform/FileSystem.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Panel.h"

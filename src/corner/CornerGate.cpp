@@ -23,6 +23,7 @@ TCornerGate::TCornerGate(QWidget* Parent)
 {
     setObjectName(QStringLiteral("CornerGatePanel"));
     FQuestion->setObjectName(QStringLiteral("GateQuestionLabel"));
+    FHint->setObjectName(QStringLiteral("GateHintLabel"));
     QFont big = FQuestion->font();
     big.setPointSize(20);
     FQuestion->setFont(big);

@@ -74,6 +74,7 @@ QString GroupText(ownclips::TClipGroup Group)
 TCornerScreen::TCornerScreen(QWidget* Parent) : QWidget(Parent), FSections(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("CornerPanel"));
+    FSections->setObjectName(QStringLiteral("CornerSections"));
     auto* tabs = FTabs = new QHBoxLayout;
     const QStringList names = {QStringLiteral("Голос"), QStringLiteral("Картинки"), QStringLiteral("Раскраски")};
     for (int i = 0; i < names.size(); ++i)
@@ -184,6 +185,7 @@ QWidget* TCornerScreen::BuildPictures()
     column->addLayout(entry);
     FWordRows = new QVBoxLayout;
     auto* scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("OwnWordsScrollArea"));
     scroll->setWidgetResizable(true);
     auto* rows = new QWidget(scroll);
     auto* rowsColumn = new QVBoxLayout(rows);
@@ -204,7 +206,9 @@ QWidget* TCornerScreen::BuildColouring()
         ItemButton(page, QStringLiteral("MakePageButton"), QStringLiteral("Сделать раскраску"), QString(), [this] {
             if (OnMakePage) OnMakePage();
         }));
-    controls->addWidget(new QLabel(QStringLiteral("Проще"), page));
+    auto* simpler = new QLabel(QStringLiteral("Проще"), page);
+    simpler->setObjectName(QStringLiteral("SimplerLabel"));
+    controls->addWidget(simpler);
     FDetail = new QSlider(Qt::Horizontal, page);
     FDetail->setRange(0, 100);
     FDetail->setValue(50);
@@ -214,7 +218,9 @@ QWidget* TCornerScreen::BuildColouring()
         if (OnDetail) OnDetail(Detail);
     });
     controls->addWidget(FDetail, 1);
-    controls->addWidget(new QLabel(QStringLiteral("Подробнее"), page));
+    auto* detailed = new QLabel(QStringLiteral("Подробнее"), page);
+    detailed->setObjectName(QStringLiteral("DetailedLabel"));
+    controls->addWidget(detailed);
     FTheme = new QLineEdit(pages::kDefaultTheme, page);
     FTheme->setObjectName(QStringLiteral("ThemeEdit"));
     FTheme->setAccessibleName(QStringLiteral("Тема"));

@@ -1,7 +1,6 @@
 // The grown-ups' corner in the window: Ctrl+Shift+G from a game, the sum at its door, typing there
 // is not playing, a family photo added for a word, Esc back to the game; and each child's answers
 // kept for the child chosen in "Кто играет?".
-#include "app/PlayerChoice.h"
 #include "corner/CornerGate.h"
 #include "corner/CornerScreen.h"
 #include "corner/GrownUpsCorner.h"

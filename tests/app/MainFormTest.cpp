@@ -19,8 +19,11 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -716,10 +719,11 @@ TEST_F(MainFormGames, WebLinkQuestionAnsweredNoLeavesEverythingAsItWas)
 
 }  // namespace
 
-// Every widget of the window, its screens' tiles and the menus' choices included, has a name to be
-// found by (Qt's own inner parts of a scroll area aside).
+// Every widget of the window, its screens' tiles, the menus' choices and the grown-ups' corner
+// included, has a name to be found by (Qt's own inner parts of a scroll area aside).
 TEST_F(MainFormGames, EveryWidgetHasAName)
 {
+    Form->show();
     Form->FormActivate();
     for (const char* activity : {"SoundLetters", "FindLetter", "MakeWord", "Examination"}) {
         Named<QAction>(*Form, activity)->trigger();
@@ -727,6 +731,13 @@ TEST_F(MainFormGames, EveryWidgetHasAName)
     }
     Named<TSpeedButton>(*Form, "LetterrsNamesSpeedButton")->click();
     ThemeButton(QStringLiteral("Животные"))->click();
+    Form->OpenGrownUpsCorner();  // its door and sections are made as it first opens
+    const QStringList factors =
+        Named<QLabel>(*Form, "GateQuestionLabel")->text().split(QRegularExpression("\\D+"), Qt::SkipEmptyParts);
+    ASSERT_EQ(factors.size(), 2);
+    Named<QLineEdit>(*Form, "GateAnswerEdit")->setText(QString::number(factors[0].toInt() * factors[1].toInt()));
+    QTest::keyClick(Named<QLineEdit>(*Form, "GateAnswerEdit"), Qt::Key_Return);  // past the door: the rows are made
+    ASSERT_TRUE(Named<QWidget>(*Form, "CornerPanel")->isVisible());
     QStringList unnamed;
     for (QWidget* w : Form->findChildren<QWidget*>()) {
         bool qtsOwn = false;
