@@ -28,6 +28,17 @@ enum class TKeepingState {
 };
 
 struct TChild {
+    // Spelled out so that {Id, Name, Picture} (a child as the lists show it) still reads cleanly.
+    TChild(qint64 AId = 0, QString AName = {}, QString APicture = {}, QString AUuid = {}, QString AHost = {},
+           QString AShown = {})
+        : Id(AId),
+          Name(std::move(AName)),
+          Picture(std::move(APicture)),
+          Uuid(std::move(AUuid)),
+          Host(std::move(AHost)),
+          Shown(std::move(AShown))
+    {}
+
     qint64 Id = 0;
     QString Name;
     QString Picture;
