@@ -106,8 +106,14 @@ void BM_KeepWithJournalConnected(benchmark::State& state)
     QRandomGenerator random(3);
     std::vector<double> costs;
     for (auto _ : state) {
-        const TAnswer answer{TGameKind::gkExamination, false, QStringLiteral("б"),
-                             random.bounded(4) ? QStringLiteral("б") : QStringLiteral("д"), {}, -1, true, true};
+        const TAnswer answer{TGameKind::gkExamination,
+                             false,
+                             QStringLiteral("б"),
+                             random.bounded(4) ? QStringLiteral("б") : QStringLiteral("д"),
+                             {},
+                             -1,
+                             true,
+                             true};
         QElapsedTimer timer;
         timer.start();
         computer.Store->Keep(answer);
@@ -142,9 +148,7 @@ void BM_ThirtyComputersSending(benchmark::State& state)
         for (auto& computer : computers) computer->Store->UseJournal(Cluster().Settings(group), Options());
         const qint64 expected = static_cast<qint64>(kComputers) * kEach;
         const bool arrived = bench::RunEventsUntil(
-            [&] {
-                return Cluster().Count(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")) >= expected;
-            },
+            [&] { return Cluster().Count(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")) >= expected; },
             300000, 50);
         const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
         state.PauseTiming();

@@ -47,7 +47,8 @@ TEST(JournalFile, MigrationGivesEveryRowItsOwnUuid)
           "created INTEGER NOT NULL)",
           "CREATE TABLE answers(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, utc_offset INTEGER NOT NULL, child INTEGER "
           "NOT NULL, game INTEGER NOT NULL, mode INTEGER NOT NULL, asked TEXT NOT NULL, picked TEXT NOT NULL, word TEXT "
-          "NOT NULL, position INTEGER NOT NULL, is_right INTEGER NOT NULL, first_try INTEGER NOT NULL, gap INTEGER NOT NULL)",
+          "NOT NULL, position INTEGER NOT NULL, is_right INTEGER NOT NULL, first_try INTEGER NOT NULL, gap INTEGER NOT "
+          "NULL)",
           "CREATE TABLE settings(key TEXT PRIMARY KEY, value TEXT NOT NULL)",
           "INSERT INTO children VALUES(1, 'Алёна', '', 1700000000), (2, 'Петя', 'кот', 1700000001)",
           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) INSERT INTO answers SELECT i, "
@@ -66,8 +67,10 @@ TEST(JournalFile, MigrationGivesEveryRowItsOwnUuid)
                                           "a.child_uuid = c.uuid"))
                   .toInt(),
               200);
-    EXPECT_EQ(OnFile(path, QStringLiteral("SELECT COUNT(*) FROM answers WHERE child = 0 AND child_uuid IS NULL")).toInt(), 100);
-    EXPECT_EQ(OnFile(path, QStringLiteral("SELECT name_key FROM children WHERE id = 1")).toString(), QStringLiteral("ален"));
+    EXPECT_EQ(OnFile(path, QStringLiteral("SELECT COUNT(*) FROM answers WHERE child = 0 AND child_uuid IS NULL")).toInt(),
+              100);
+    EXPECT_EQ(OnFile(path, QStringLiteral("SELECT name_key FROM children WHERE id = 1")).toString(),
+              QStringLiteral("алена"));
     EXPECT_FALSE(OnFile(path, QStringLiteral("SELECT host FROM children WHERE id = 2")).toString().isEmpty());
     // Two children of one name may now be kept (made on two computers); the store still refuses a second here.
     EXPECT_EQ(store.AddChild(QStringLiteral("АЛЕНА"), {}), QStringLiteral("Ребёнок с таким именем уже есть."));
@@ -116,7 +119,7 @@ TEST(JournalFile, DamagedFileBoxTellsWhatTheJournalHadNotGot)
                                                              "'answers_by_letter'"))
                              .toInt();
         ASSERT_GT(page, 1);
-        Overwrite(world.Path(), (page - 1) * 4096 + 200, 3000);
+        Overwrite(world.Path(), (page - 1) * 4096, 4096);
         if (c.HeaderToo) Overwrite(world.Path(), 0, 4096);
         world.Dialogs.Calls.clear();
         world.Store = std::make_unique<TProgressStore>(world.Folder.path(), world.Dialogs, nullptr, c.InGroupJournal);

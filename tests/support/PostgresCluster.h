@@ -26,13 +26,13 @@
 #include <cstdlib>
 #include <memory>
 
-#define KV_REQUIRE_POSTGRES(Cluster)                                                                   \
-    do {                                                                                               \
-        const QString kvWhy = (Cluster).Problem();                                                     \
-        if (!kvWhy.isEmpty()) {                                                                        \
-            if (qEnvironmentVariableIntValue("KV_NEED_POSTGRES")) FAIL() << qPrintable(kvWhy);          \
-            GTEST_SKIP() << qPrintable(kvWhy);                                                         \
-        }                                                                                              \
+#define KV_REQUIRE_POSTGRES(Cluster)                                                           \
+    do {                                                                                       \
+        const QString kvWhy = (Cluster).Problem();                                             \
+        if (!kvWhy.isEmpty()) {                                                                \
+            if (qEnvironmentVariableIntValue("KV_NEED_POSTGRES")) FAIL() << qPrintable(kvWhy); \
+            GTEST_SKIP() << qPrintable(kvWhy);                                                 \
+        }                                                                                      \
     } while (0)
 
 class TPostgresCluster {
@@ -166,8 +166,11 @@ private:
 
     QStringList StartArguments() const
     {
-        return {QStringLiteral("start"), QStringLiteral("-w"), QStringLiteral("-l"),
-                FFolder + QStringLiteral("/log"), QStringLiteral("-o"),
+        return {QStringLiteral("start"),
+                QStringLiteral("-w"),
+                QStringLiteral("-l"),
+                FFolder + QStringLiteral("/log"),
+                QStringLiteral("-o"),
                 QStringLiteral("-k %1 -p %2 -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=150")
                     .arg(FFolder)
                     .arg(FPort)};
@@ -193,9 +196,9 @@ private:
         process.setWorkingDirectory(FFolder);
         const QString program = BinFolder() + u'/' + Program;
         if (::geteuid() == 0)
-            process.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
-                                                                 QStringLiteral("--"), program} +
-                                                         Arguments);
+            process.start(
+                QStringLiteral("runuser"),
+                QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), program} + Arguments);
         else
             process.start(program, Arguments);
         const bool done =

@@ -68,13 +68,13 @@ bool Mentions(const QString& Text, std::initializer_list<const char*> Phrases)
 // said and in ours for what libpq found; the usual English and Russian wordings are recognised.
 TOutcome OutcomeOfConnecting(const QString& Text)
 {
-    if (Mentions(Text, {"password authentication failed", "no password supplied", "проверку подлинности",
-                        "пароль не указан"}))
+    if (Mentions(Text,
+                 {"password authentication failed", "no password supplied", "проверку подлинности", "пароль не указан"}))
         return TOutcome::joWrongPassword;
     if (Mentions(Text, {"could not connect", "could not translate host name", "timeout expired", "connection refused",
                         "no such file or directory", "server closed the connection", "no route to host",
-                        "network is unreachable", "не удалось подключиться", "не удалось преобразовать",
-                        "тайм-аут", "в соединении отказано", "нет такого файла"}))
+                        "network is unreachable", "не удалось подключиться", "не удалось преобразовать", "тайм-аут",
+                        "в соединении отказано", "нет такого файла"}))
         return TOutcome::joServerNotFound;
     return TOutcome::joOtherError;
 }
@@ -154,8 +154,10 @@ TOutcome TJournalDatabase::Connect(bool Migrate)
     // Keepalives notice a server that vanished (a cable pulled) within about a minute instead of
     // the system's two hours.
     QStringList options{QStringLiteral("connect_timeout=%1").arg(std::max(1, FSettings.ConnectTimeoutSeconds)),
-                        QStringLiteral("keepalives=1"), QStringLiteral("keepalives_idle=30"),
-                        QStringLiteral("keepalives_interval=10"), QStringLiteral("keepalives_count=3"),
+                        QStringLiteral("keepalives=1"),
+                        QStringLiteral("keepalives_idle=30"),
+                        QStringLiteral("keepalives_interval=10"),
+                        QStringLiteral("keepalives_count=3"),
                         QStringLiteral("application_name=kvarnel")};
     if (!FSettings.SslMode.isEmpty()) options << QStringLiteral("sslmode=") + Quoted(FSettings.SslMode);
     if (!FSettings.SslRootCert.isEmpty()) options << QStringLiteral("sslrootcert=") + Quoted(FSettings.SslRootCert);
@@ -209,9 +211,9 @@ TOutcome TJournalDatabase::Prepare(bool Migrate)
     if (!version(found)) return FLastOutcome;
     if (found < SchemaVersion()) {
         // CREATE SCHEMA IF NOT EXISTS still asks for the right to create one: ask only when it is missing.
-        bool done = query.exec(QStringLiteral(
-                        "SELECT EXISTS (SELECT 1 FROM pg_catalog.pg_namespace WHERE nspname = 'kvarnel')")) &&
-                    query.next();
+        bool done =
+            query.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM pg_catalog.pg_namespace WHERE nspname = 'kvarnel')")) &&
+            query.next();
         if (done && !query.value(0).toBool()) done = query.exec(QStringLiteral("CREATE SCHEMA kvarnel"));
         for (const QString& statement : SchemaStatements(found)) done = done && query.exec(statement);
         done = done && query.exec(QStringLiteral("DELETE FROM kvarnel.journal_version")) &&
@@ -307,8 +309,8 @@ bool TJournalDatabase::SendChildren(const std::vector<TChildRow>& Children)
     for (const TChildRow& child : Children) {
         // A newer change made elsewhere stays; an older one gives way (no UPDATE: the journal's
         // role may only select, insert and delete).
-        query.prepare(QStringLiteral(
-            "DELETE FROM kvarnel.children WHERE id = CAST(? AS uuid) AND changed < CAST(? AS bigint)"));
+        query.prepare(
+            QStringLiteral("DELETE FROM kvarnel.children WHERE id = CAST(? AS uuid) AND changed < CAST(? AS bigint)"));
         query.addBindValue(child.Uuid);
         query.addBindValue(child.Changed);
         if (!query.exec()) return Fail(query);
@@ -356,7 +358,8 @@ bool TJournalDatabase::SendMerge(const TMergeRow& Merge)
     if (!Begin() || !Exec(QStringLiteral("LOCK TABLE kvarnel.removals IN SHARE ROW EXCLUSIVE MODE"))) return false;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     // The kept child may itself have been merged into another meanwhile: follow it.
-    query.prepare(QStringLiteral("SELECT COALESCE((SELECT kept::text FROM kvarnel.merges WHERE gone = CAST(? AS uuid)), ?)"));
+    query.prepare(
+        QStringLiteral("SELECT COALESCE((SELECT kept::text FROM kvarnel.merges WHERE gone = CAST(? AS uuid)), ?)"));
     query.addBindValue(Merge.Kept);
     query.addBindValue(Merge.Kept);
     if (!query.exec() || !query.next()) return Fail(query);
@@ -403,13 +406,14 @@ bool TJournalDatabase::Read(std::vector<TChildRow>& Children, std::vector<TMerge
                             query.value(6).toLongLong()});
     if (!query.exec(QStringLiteral("SELECT gone::text, kept::text, merged_at FROM kvarnel.merges ORDER BY merged_at")))
         return Fail(query);
-    while (query.next()) Merges.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    while (query.next())
+        Merges.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
     if (!query.exec(QStringLiteral(
             "SELECT child::text, answers_until, child_removed, removed_at FROM kvarnel.removals ORDER BY removed_at")))
         return Fail(query);
     while (query.next())
-        Removals.push_back({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toBool(),
-                            query.value(3).toLongLong()});
+        Removals.push_back(
+            {query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toBool(), query.value(3).toLongLong()});
     query.finish();
     return Commit();
 }
@@ -478,8 +482,9 @@ qint64 TJournalDatabase::CountAnswers(const QString& ChildUuid)
 {
     if (!FOpen) return -1;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
-    query.prepare(ChildUuid.isEmpty() ? QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")
-                                      : QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE child = CAST(? AS uuid)"));
+    query.prepare(ChildUuid.isEmpty()
+                      ? QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")
+                      : QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE child = CAST(? AS uuid)"));
     if (!ChildUuid.isEmpty()) query.addBindValue(ChildUuid);
     if (query.exec() && query.next()) return query.value(0).toLongLong();
     Fail(query);

@@ -10,11 +10,9 @@ using namespace progressdb;
 
 TJournalSender::TJournalSender(const QString& Path, const TJournalSettings& Settings, TSenderOptions Options,
                                std::function<void()> OnChildrenGone)
-    : FPath(Path),
-      FSettings(Settings),
-      FOptions(Options),
-      FOnChildrenGone(std::move(OnChildrenGone)),
-      FThread([this] { Run(); })
+    : FPath(Path), FSettings(Settings), FOptions(Options), FOnChildrenGone(std::move(OnChildrenGone)), FThread([this] {
+          Run();
+      })
 {}
 
 TJournalSender::~TJournalSender()

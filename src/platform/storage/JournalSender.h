@@ -26,9 +26,9 @@ struct TSenderOptions {
 
 struct TSenderReport {
     TOutcome Outcome = TOutcome::joTrying;
-    QString Detail;        // why not, in the server's or libpq's words
-    qint64 Sent = 0;       // answers the journal accepted in this run
-    int Exchanges = 0;     // exchanges completed in this run
+    QString Detail;     // why not, in the server's or libpq's words
+    qint64 Sent = 0;    // answers the journal accepted in this run
+    int Exchanges = 0;  // exchanges completed in this run
 };
 
 }  // namespace journaldb

@@ -8,10 +8,10 @@ namespace {
 QString Columns(const QString& Database)
 {
     return SharedCluster()
-        .Query(Database, QStringLiteral(
-                             "SELECT string_agg(concat_ws(' ', table_name, ordinal_position, column_name, data_type, "
-                             "is_nullable, column_default), E'\\n' ORDER BY table_name, ordinal_position) FROM "
-                             "information_schema.columns WHERE table_schema = 'kvarnel'"))
+        .Query(Database,
+               QStringLiteral("SELECT string_agg(concat_ws(' ', table_name, ordinal_position, column_name, data_type, "
+                              "is_nullable, column_default), E'\\n' ORDER BY table_name, ordinal_position) FROM "
+                              "information_schema.columns WHERE table_schema = 'kvarnel'"))
         .toString();
 }
 
@@ -90,7 +90,7 @@ TEST(JournalConnecting, EachRefusalIsToldAndAnswersWait)
     ASSERT_TRUE(cluster.Exec(newer, QStringLiteral("INSERT INTO kvarnel.journal_version VALUES(%1); INSERT INTO "
                                                    "kvarnel.children VALUES('5b0c1f5e-1111-4a4a-8a8a-000000000001', 'Оля', "
                                                    "'оля', '', 1, 'x', 1)")
-                                                .arg(TJournalDatabase::SchemaVersion() + 1)));
+                                        .arg(TJournalDatabase::SchemaVersion() + 1)));
     const QString empty = FreshJournal(QStringLiteral("connect_no_rights"));
     cluster.Exec(QStringLiteral("postgres"), QStringLiteral("DROP ROLE IF EXISTS pupil"));
     ASSERT_TRUE(cluster.Exec(QStringLiteral("postgres"), QStringLiteral("CREATE ROLE pupil LOGIN PASSWORD 'pupil-pass'")));

@@ -68,8 +68,9 @@ TEST(JournalSharing, SameNameChildrenMadeApartStayTwoUntilMerged)
     const auto shown = Shown(a);
     EXPECT_EQ(shown, Shown(b));
     const bool aFirst = shown[0] == QStringLiteral("Маша");
-    const std::vector<QString> expected = aFirst ? std::vector<QString>{QStringLiteral("Маша"), QStringLiteral("маша (class-b)")}
-                                                 : std::vector<QString>{QStringLiteral("Маша (class-a)"), QStringLiteral("маша")};
+    const std::vector<QString> expected =
+        aFirst ? std::vector<QString>{QStringLiteral("Маша"), QStringLiteral("маша (class-b)")}
+               : std::vector<QString>{QStringLiteral("Маша (class-a)"), QStringLiteral("маша")};
     EXPECT_EQ(shown, expected);
 
     // Merged on a: all seven answers are the kept child's, here and in the journal, and b follows.
@@ -86,12 +87,14 @@ TEST(JournalSharing, SameNameChildrenMadeApartStayTwoUntilMerged)
     ASSERT_TRUE(a.WaitSent());
     ASSERT_TRUE(WaitUntil([&] { return b->Children().size() == 1; }));
     EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.children")), 1);
-    EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE child = '%1'").arg(keptUuid)), 7);
+    EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE child = '%1'").arg(keptUuid)),
+              7);
     // b's player was one of the two: what b keeps now is the kept child's, whichever it was.
     b->Keep({TGameKind::gkExamination, false, QStringLiteral("а"), QStringLiteral("а"), {}, -1, true, true});
     b->Flush();
     ASSERT_TRUE(b.WaitSent());
-    EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE child = '%1'").arg(keptUuid)), 8);
+    EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE child = '%1'").arg(keptUuid)),
+              8);
     EXPECT_EQ(Shown(b), std::vector<QString>(1, aFirst ? QStringLiteral("Маша") : QStringLiteral("маша")));
 
     // A rename on one computer reaches the other.

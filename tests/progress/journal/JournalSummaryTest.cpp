@@ -111,8 +111,8 @@ TEST(JournalSummary, PlayTimeCountsEveryComputersAnswersTogether)
     const qint64 mashaB = b.ChildNamed(QStringLiteral("Маша"));
     // a at 0 s and 200 s, b at 100 s and 300 s: 100 + 100 + 100 together; apart, one gap each, capped at 120.
     const qint64 start = 1700000000;
-    for (const auto& [computer, child, times] : {std::tuple{&a, mashaA, std::vector<qint64>{0, 200}},
-                                                 std::tuple{&b, mashaB, std::vector<qint64>{100, 300}}}) {
+    for (const auto& [computer, child, times] :
+         {std::tuple{&a, mashaA, std::vector<qint64>{0, 200}}, std::tuple{&b, mashaB, std::vector<qint64>{100, 300}}}) {
         TProgressDatabase file(computer->Path());
         ASSERT_EQ(file.Open(false), progressdb::TOpenState::osOpen);
         for (const qint64 at : times)

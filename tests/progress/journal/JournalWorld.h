@@ -67,8 +67,8 @@ struct TComputer {
     {
         Store->SetPlayer(Child);
         for (int n = 0; n < Count; ++n)
-            Store->Keep({TGameKind::gkExamination, false, Letter, n % 4 ? Letter : QStringLiteral("д"), {}, -1, n % 4 != 0,
-                         true});
+            Store->Keep(
+                {TGameKind::gkExamination, false, Letter, n % 4 ? Letter : QStringLiteral("д"), {}, -1, n % 4 != 0, true});
         Store->Flush();
     }
     // Everything kept here is in the journal (or kept back) and the journal answered just now.
