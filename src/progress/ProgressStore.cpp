@@ -310,7 +310,10 @@ TJournalStatus TProgressStore::JournalStatus()
         status.Outcome = report.Outcome;
         status.Detail = report.Detail;
     }
-    if (FDatabase) status.Waiting = FDatabase->CountUnsent(SendAfter());
+    if (FDatabase) {
+        status.Waiting = FDatabase->CountUnsent(SendAfter());
+        status.WaitingChanges = FDatabase->CountUnsentChanges();
+    }
     return status;
 }
 

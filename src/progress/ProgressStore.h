@@ -55,8 +55,9 @@ struct TChild {
 // The group's journal as the store sees it: whether it answers, and how many answers wait here.
 struct TJournalStatus {
     journaldb::TOutcome Outcome = journaldb::TOutcome::joNotSet;
-    int Waiting = 0;  // answers kept here that the journal does not have yet (and may have: see consent)
-    QString Detail;   // why not, for the log (never a password)
+    int Waiting = 0;         // answers kept here that the journal does not have yet (and may have: see consent)
+    int WaitingChanges = 0;  // children added or changed, removals and merges not in the journal yet
+    QString Detail;          // why not, for the log (never a password)
 };
 
 // Whether this computer's answers from before it joined the journal may go there too.

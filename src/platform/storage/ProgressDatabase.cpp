@@ -604,29 +604,21 @@ bool TProgressDatabase::DeleteAnswersLeavingTombstone(qint64 Child, qint64 Answe
 
 bool TProgressDatabase::MergeChildren(qint64 Gone, qint64 Kept, qint64 MergedAt)
 {
-    if (Gone == Kept || !Exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
-    QSqlDatabase db = QSqlDatabase::database(FConnection, false);
-    QSqlQuery query(db);
+    const QString gone = UuidOf(Gone);
+    const QString kept = UuidOf(Kept);
+    if (Gone == Kept || gone.isEmpty() || kept.isEmpty() || !Exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
     const auto run = [&](const QString& Sql, const QVariantList& Values) {
         query.prepare(Sql);
         for (const QVariant& value : Values) query.addBindValue(value);
         return query.exec() || Fail(query);
     };
-    const QString goneUuid = QStringLiteral("(SELECT uuid FROM children WHERE id = %1)").arg(Gone);
-    const QString keptUuid = QStringLiteral("(SELECT uuid FROM children WHERE id = %1)").arg(Kept);
     const bool done =
-        run(QStringLiteral("SELECT 1 FROM children WHERE id IN (?, ?) AND uuid IS NOT NULL"), {Gone, Kept}) &&
-        [&] {
-            int found = 0;
-            while (query.next()) ++found;
-            return found == 2;
-        }() &&
-        run(QStringLiteral("INSERT OR REPLACE INTO merges(gone, kept, merged_at, sent) VALUES(%1, %2, ?, 0)")
-                .arg(goneUuid, keptUuid),
-            {MergedAt}) &&
-        // Entries merged into Gone before now lead to Kept.
-        run(QStringLiteral("UPDATE merges SET kept = %1 WHERE kept = %2").arg(keptUuid, goneUuid), {}) &&
-        run(QStringLiteral("UPDATE answers SET child = ?, child_uuid = %1 WHERE child = ?").arg(keptUuid), {Kept, Gone}) &&
+        run(QStringLiteral("INSERT OR REPLACE INTO merges(gone, kept, merged_at, sent) VALUES(?, ?, ?, 0)"),
+            {gone, kept, MergedAt}) &&
+        // Entries merged into the gone one before now lead to the kept one.
+        run(QStringLiteral("UPDATE merges SET kept = ? WHERE kept = ?"), {kept, gone}) &&
+        run(QStringLiteral("UPDATE answers SET child = ?, child_uuid = ? WHERE child = ?"), {Kept, kept, Gone}) &&
         run(QStringLiteral("DELETE FROM children WHERE id = ?"), {Gone}) && Exec(QStringLiteral("COMMIT"));
     if (!done) Exec(QStringLiteral("ROLLBACK"));
     return done;
@@ -638,6 +630,17 @@ int TProgressDatabase::CountUnsent(qint64 After)
     query.prepare(QStringLiteral("SELECT COUNT(*) FROM answers WHERE sent = 0 AND child_uuid IS NOT NULL AND id > ?"));
     query.addBindValue(After);
     if (query.exec() && query.next()) return query.value(0).toInt();
+    Fail(query);
+    return 0;
+}
+
+int TProgressDatabase::CountUnsentChanges()
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    if (query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM children WHERE sent = 0) + (SELECT COUNT(*) FROM removals "
+                                  "WHERE sent = 0) + (SELECT COUNT(*) FROM merges WHERE sent = 0)")) &&
+        query.next())
+        return query.value(0).toInt();
     Fail(query);
     return 0;
 }

@@ -173,6 +173,8 @@ public:
 
     // Answers waiting to be sent: a child's (not the unnamed child's), with a row id above After.
     int CountUnsent(qint64 After);
+    // Children added or changed, removals and merges made here that the journal has not got yet.
+    int CountUnsentChanges();
     std::vector<progressdb::TSharedAnswer> Unsent(qint64 After, int Limit, qint64 Child = -1);
     bool MarkSent(const std::vector<qint64>& LocalIds);
     std::vector<progressdb::TChildRow> UnsentChildren();

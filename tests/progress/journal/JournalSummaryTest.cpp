@@ -181,7 +181,7 @@ TEST(JournalSummary, EarlierAnswersOfAMigratedFileGoOnlyWithAYes)
         store.Flush();
         ASSERT_TRUE(WaitUntil([&] {
             const TJournalStatus status = store.JournalStatus();
-            return status.Outcome == TOutcome::joConnected && status.Waiting == 0;
+            return status.Outcome == TOutcome::joConnected && status.Waiting == 0 && status.WaitingChanges == 0;
         }));
         EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")), c.Sent);
         EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.children WHERE name = 'Маша' AND "

@@ -71,13 +71,13 @@ struct TComputer {
                 {TGameKind::gkExamination, false, Letter, n % 4 ? Letter : QStringLiteral("д"), {}, -1, n % 4 != 0, true});
         Store->Flush();
     }
-    // Everything kept here is in the journal (or kept back) and the journal answered just now.
+    // Everything kept or changed here is in the journal (answers kept back aside), and it answers.
     bool WaitSent(int Ms = 15000)
     {
         return WaitUntil(
             [&] {
                 const TJournalStatus status = Store->JournalStatus();
-                return status.Outcome == TOutcome::joConnected && status.Waiting == 0;
+                return status.Outcome == TOutcome::joConnected && status.Waiting == 0 && status.WaitingChanges == 0;
             },
             Ms);
     }
