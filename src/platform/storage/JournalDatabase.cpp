@@ -92,6 +92,12 @@ TOutcome OutcomeOfStatement(const QSqlError& Error)
     return TOutcome::joOtherError;
 }
 
+// Qt SQL binds a null QString as NULL; the columns hold empty text instead.
+QVariant Text(const QString& Value)
+{
+    return Value.isNull() ? QStringLiteral("") : Value;
+}
+
 // A PostgreSQL array literal of numbers or UUIDs (no quoting needed for either).
 template <typename T>
 QString ArrayLiteral(const T& Values)
@@ -292,7 +298,7 @@ bool TJournalDatabase::SendAnswers(const std::vector<TSharedAnswer>& Answers)
         const TAnswerRow& row = answer.Row;
         for (const QVariant& value :
              {QVariant(answer.Uuid), QVariant(answer.ChildUuid), QVariant(row.Time), QVariant(row.UtcOffset),
-              QVariant(row.Game), QVariant(row.Mode), QVariant(row.Asked), QVariant(row.Picked), QVariant(row.Word),
+              QVariant(row.Game), QVariant(row.Mode), Text(row.Asked), Text(row.Picked), Text(row.Word),
               QVariant(row.Position), QVariant(row.Right), QVariant(row.FirstTry), QVariant(answer.LocalId)})
             query.addBindValue(value);
     }
@@ -319,9 +325,9 @@ bool TJournalDatabase::SendChildren(const std::vector<TChildRow>& Children)
             "CAST(? AS text), CAST(? AS text), CAST(? AS text), CAST(? AS bigint), CAST(? AS text), CAST(? AS bigint) "
             "WHERE NOT EXISTS (SELECT 1 FROM kvarnel.removals WHERE child = CAST(? AS uuid) AND child_removed) AND NOT "
             "EXISTS (SELECT 1 FROM kvarnel.merges WHERE gone = CAST(? AS uuid)) ON CONFLICT (id) DO NOTHING"));
-        for (const QVariant& value : {QVariant(child.Uuid), QVariant(child.Name), QVariant(child.NameKey),
-                                      QVariant(child.Picture), QVariant(child.Created), QVariant(child.Host),
-                                      QVariant(child.Changed), QVariant(child.Uuid), QVariant(child.Uuid)})
+        for (const QVariant& value :
+             {QVariant(child.Uuid), Text(child.Name), Text(child.NameKey), Text(child.Picture), QVariant(child.Created),
+              Text(child.Host), QVariant(child.Changed), QVariant(child.Uuid), QVariant(child.Uuid)})
             query.addBindValue(value);
         if (!query.exec()) return Fail(query);
     }

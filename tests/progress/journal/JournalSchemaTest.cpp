@@ -3,6 +3,9 @@
 // refusal apart while the answers wait on the computer.
 #include "JournalWorld.h"
 
+#include <limits>
+#include <thread>
+
 namespace {
 
 QString Columns(const QString& Database)
@@ -134,4 +137,55 @@ TEST(JournalConnecting, EachRefusalIsToldAndAnswersWait)
     }
     EXPECT_EQ(cluster.Count(newer, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")), 0) << "nothing sent";
     EXPECT_EQ(cluster.Count(newer, QStringLiteral("SELECT COUNT(*) FROM kvarnel.children")), 1);
+}
+
+// Computers starting at once on an empty journal: one makes the tables, none fails.
+TEST(JournalSchema, ComputersStartingAtOnceMakeTheTablesOnce)
+{
+    TPostgresCluster& cluster = SharedCluster();
+    KV_REQUIRE_POSTGRES(cluster);
+    const QString group = FreshJournal(QStringLiteral("schema_at_once"));
+    constexpr int kComputers = 12;
+    std::vector<TOutcome> outcomes(kComputers, TOutcome::joTrying);
+    std::vector<std::thread> starts;
+    for (int n = 0; n < kComputers; ++n)
+        starts.emplace_back([&, n] {
+            TJournalDatabase journal(cluster.Settings(group));
+            outcomes[static_cast<size_t>(n)] = journal.Connect(true);
+        });
+    for (auto& start : starts) start.join();
+    for (const TOutcome outcome : outcomes) EXPECT_EQ(outcome, TOutcome::joConnected);
+    EXPECT_EQ(cluster.Count(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.journal_version")), 1);
+}
+
+// The journal itself refuses answers of a removed child (or removed answers), whoever sends them,
+// and gives a merged child's answers to the child it was merged into.
+TEST(JournalSchema, JournalRefusesRemovedAnswersAndFollowsMerges)
+{
+    TPostgresCluster& cluster = SharedCluster();
+    KV_REQUIRE_POSTGRES(cluster);
+    const QString group = FreshJournal(QStringLiteral("schema_refusals"));
+    TJournalDatabase journal(cluster.Settings(group));
+    ASSERT_EQ(journal.Connect(true), TOutcome::joConnected);
+    const QString removed = progressdb::NewUuid(), cleared = progressdb::NewUuid(), gone = progressdb::NewUuid(),
+                  kept = progressdb::NewUuid();
+    ASSERT_TRUE(journal.SendRemoval({removed, std::numeric_limits<qint64>::max(), true, 1000}));
+    ASSERT_TRUE(journal.SendRemoval({cleared, 1000, false, 1000}));
+    ASSERT_TRUE(journal.SendMerge({gone, kept, 1000}));
+    const auto answer = [](const QString& Child, qint64 Time) {
+        progressdb::TSharedAnswer shared;
+        shared.Uuid = progressdb::NewUuid();
+        shared.ChildUuid = Child;
+        shared.Row = RowAt(Time, 1, 3, 0, QStringLiteral("б"), QStringLiteral("б"));
+        return shared;
+    };
+    const std::vector<progressdb::TSharedAnswer> batch{answer(removed, 2000), answer(cleared, 999), answer(cleared, 1000),
+                                                       answer(cleared, 1001), answer(gone, 5),      answer(kept, 6)};
+    ASSERT_TRUE(journal.SendAnswers(batch)) << qPrintable(journal.LastError());
+    ASSERT_TRUE(journal.SendAnswers(batch)) << "sent twice, kept once";
+    EXPECT_EQ(journal.CountAnswers(removed), 0);
+    EXPECT_EQ(journal.CountAnswers(cleared), 1);
+    EXPECT_EQ(journal.CountAnswers(gone), 0);
+    EXPECT_EQ(journal.CountAnswers(kept), 2);
+    EXPECT_EQ(journal.CountAnswers(), 3);
 }
