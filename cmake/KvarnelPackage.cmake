@@ -34,5 +34,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # progress file needs) are written by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite")
+# Qt SQL's PostgreSQL driver, for a group's journal only: without it the program says so and plays on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 include(CPack)

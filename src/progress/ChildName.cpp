@@ -1,5 +1,7 @@
 #include "progress/ChildName.h"
 
+#include "platform/storage/ProgressDatabase.h"
+
 #include <algorithm>
 
 namespace {
@@ -18,7 +20,7 @@ QString ChildNameProblem(const QString& Name, const QStringList& Others)
     const bool allowed = std::all_of(name.begin(), name.end(), [](QChar C) { return C.isLetterOrNumber() || C == u' '; });
     if (name.size() > kLongestName || !allowed) return QStringLiteral("Имя — это от 1 до 20 букв, цифр или пробелов.");
     for (const QString& other : Others)
-        if (CleanChildName(other).compare(name, Qt::CaseInsensitive) == 0)
+        if (progressdb::NameKey(other) == progressdb::NameKey(name))
             return QStringLiteral("Ребёнок с таким именем уже есть.");
     return {};
 }

@@ -97,7 +97,7 @@ void TChildrenPanel::Refresh()
     FChildren->clear();
     const std::vector<TChild> children = FStore.Children();
     if (children.empty()) FChildren->addItem(QStringLiteral("Без имени"), qint64(0));
-    for (const TChild& child : children) FChildren->addItem(child.Name, child.Id);
+    for (const TChild& child : children) FChildren->addItem(child.ShownName(), child.Id);
     const int again = FChildren->findData(chosen);
     FChildren->setCurrentIndex(again >= 0 ? again : 0);
     ShowChosen();

@@ -23,11 +23,10 @@ bool Newer(const TPick& A, const TPick& B)
 // What TProgressDatabase::NewestPicks reads from the file, read from Rows (their order the ids).
 std::vector<TPick> NewestPicksOf(const std::vector<TAnswerRow>& Rows, const TPickSelection& Selection)
 {
-    const std::set<int> leftOut(Selection.LeftOutGames.begin(), Selection.LeftOutGames.end());
     std::map<std::tuple<int, int, QString>, std::vector<TPick>> groups;
     for (size_t i = 0; i < Rows.size(); ++i) {
         const TAnswerRow& row = Rows[i];
-        if (leftOut.count(row.Game) || (Selection.FirstTriesOnly && !row.FirstTry)) continue;
+        if (!Selects(Selection, row)) continue;
         groups[{row.Game, row.Mode, row.Asked}].push_back(
             {row.Game, row.Mode, row.Asked, row.Right, row.Time, static_cast<qint64>(i) + 1});
     }
@@ -51,6 +50,12 @@ std::vector<TMet> MetOf(const std::vector<TAnswerRow>& Rows)
 }
 
 }  // namespace
+
+bool Selects(const TPickSelection& Selection, const TAnswerRow& Row)
+{
+    const auto& out = Selection.LeftOutGames;
+    return std::find(out.begin(), out.end(), Row.Game) == out.end() && (!Selection.FirstTriesOnly || Row.FirstTry);
+}
 
 TPickSelection MasteryPicks()
 {

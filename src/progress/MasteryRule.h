@@ -21,6 +21,9 @@ constexpr int kKnowingRun = 3;
 
 // The picks the rule reads, as parameters of the file's query (TProgressDatabase::NewestPicks).
 progressdb::TPickSelection MasteryPicks();
+// Whether Selection reads Row at all (its game not left out, a first try where only those count);
+// which of those are the newest is the query's part.
+bool Selects(const progressdb::TPickSelection& Selection, const progressdb::TAnswerRow& Row);
 
 // The rule over what the file gives: the picks MasteryPicks selects, and every (game, mode,
 // letter asked) met. Fills Summary's Names and Sounds.

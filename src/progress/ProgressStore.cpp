@@ -12,12 +12,21 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
+
+#include <limits>
+#include <set>
 
 using namespace progressdb;
+using journaldb::TOutcome;
 
 namespace {
 
 const QString kHardFirstKey = QStringLiteral("exam_hard_letters_first");
+// The last answer row kept before this computer first joined a journal, and the grown-up's answer
+// to whether those earlier answers may go there too.
+const QString kJoinedAfterKey = QStringLiteral("journal_joined_after");
+const QString kConsentKey = QStringLiteral("journal_consent");
 
 TAnswerRow RowOf(const TAnswer& Answer, qint64 Child)
 {
@@ -49,37 +58,49 @@ QString TProgressStore::DefaultFolder()
     return TContentRoots::UserFolder();
 }
 
-TProgressStore::TProgressStore(const QString& Folder, IDialogs& Dialogs, std::function<void(const TAnswer&)> OnKept)
-    : FOnKept(std::move(OnKept))
+TProgressStore::TProgressStore(const QString& Folder, IDialogs& Dialogs, std::function<void(const TAnswer&)> OnKept,
+                               bool InGroupJournal)
+    : FOnKept(std::move(OnKept)), FComputerName(QSysInfo::machineHostName())
 {
     if (!QDir().mkpath(Folder)) {
         Stopped(QStringLiteral("cannot make the folder %1").arg(Folder));
         return;
     }
-    OpenFile(QDir(Folder).filePath(FileName()), Dialogs);
+    FPath = QDir(Folder).filePath(FileName());
+    OpenFile(FPath, Dialogs, InGroupJournal);
 }
 
 TProgressStore::~TProgressStore()
 {
     FWriter.reset();  // drains the queue before the connection goes
+    std::lock_guard lock(FSenderMutex);
+    FSender.reset();
 }
 
-void TProgressStore::OpenFile(const QString& Path, IDialogs& Dialogs)
+void TProgressStore::OpenFile(const QString& Path, IDialogs& Dialogs, bool InGroupJournal)
 {
     auto database = std::make_unique<TProgressDatabase>(Path);
     TOpenState state = database->Open(true);
     if (state == TOpenState::osDamaged) {
         qCWarning(lcProgress) << "The progress file" << Path << "is damaged:" << database->LastError();
         database.reset();  // the connection lets go of the file before it moves
+        const int unsent = TProgressDatabase::CountUnsentIn(Path, kJoinedAfterKey);
         const QString aside = TProgressDatabase::MoveAside(Path, QDate::currentDate().toString(Qt::ISODate));
         if (aside.isEmpty()) {
             Stopped(QStringLiteral("the damaged file could not be moved aside"));
             return;
         }
+        // What the group's journal already has is safe there; what it had not got yet went with the file.
+        QString lost;
+        if (unsent > 0)
+            lost = QStringLiteral(" Ответов, которые ещё не попали в журнал группы, в нём было: %1.").arg(unsent);
+        else if (unsent == TProgressDatabase::kUnreadable && InGroupJournal)
+            lost = QStringLiteral(" Сколько ответов из него ещё не попало в журнал группы, узнать не удалось.");
         Dialogs.ShowMessage(QStringLiteral("Успехи"),
                             QStringLiteral("Файл с успехами детей был повреждён. Он сохранён под именем «%1», "
                                            "а успехи начинают записываться заново.")
-                                .arg(QFileInfo(aside).fileName()));
+                                    .arg(QFileInfo(aside).fileName()) +
+                                lost);
         database = std::make_unique<TProgressDatabase>(Path);
         state = database->Open(true);
     }
@@ -103,6 +124,7 @@ void TProgressStore::OpenFile(const QString& Path, IDialogs& Dialogs)
         Path,
         [this](const TAnswerRow& Row) {
             if (FOnKept) FOnKept(AnswerOf(Row));
+            if (Row.Child != 0) WakeSender();
         },
         [this](const QString& Error) { Stopped(Error); });
 }
@@ -132,8 +154,16 @@ QString TProgressStore::Note() const
         "Сейчас успехи не записываются: папка недоступна для записи или диск заполнен. Игры работают как обычно.");
 }
 
+void TProgressStore::SetPlayer(qint64 Child)
+{
+    FPlayer = Child;
+    FPlayerUuid = FDatabase && Child ? FDatabase->UuidOf(Child) : QString();
+}
+
 void TProgressStore::Keep(const TAnswer& Answer)
 {
+    // The player merged into another child on another computer plays on as that child.
+    if (FChildrenGone.exchange(false) && FDatabase && !FPlayerUuid.isEmpty()) SetPlayer(FDatabase->ChildNow(FPlayerUuid));
     if (FWriter && State() == TKeepingState::ksKeeping) FWriter->Add(RowOf(Answer, FPlayer));
 }
 
@@ -146,7 +176,22 @@ std::vector<TChild> TProgressStore::Children()
 {
     std::vector<TChild> children;
     if (!FDatabase) return children;
-    for (const auto& row : FDatabase->Children()) children.push_back({row.Id, row.Name, row.Picture});
+    std::vector<TChildRow> rows = FDatabase->Children();
+    // Of children with the same name the one made first keeps it plain.
+    std::vector<const TChildRow*> byAge;
+    for (const auto& row : rows) byAge.push_back(&row);
+    std::stable_sort(byAge.begin(), byAge.end(), [](const TChildRow* A, const TChildRow* B) {
+        return std::tie(A->Created, A->Uuid) < std::tie(B->Created, B->Uuid);
+    });
+    std::set<QString> named;
+    std::set<const TChildRow*> second;
+    for (const TChildRow* row : byAge)
+        if (!named.insert(row->NameKey.isEmpty() ? NameKey(row->Name) : row->NameKey).second) second.insert(row);
+    for (const auto& row : rows) {
+        const bool withHost = second.count(&row) && !row.Host.isEmpty();
+        children.push_back({row.Id, row.Name, row.Picture, row.Uuid, row.Host,
+                            withHost ? QStringLiteral("%1 (%2)").arg(row.Name, row.Host) : row.Name});
+    }
     return children;
 }
 
@@ -162,8 +207,11 @@ QString TProgressStore::AddChild(const QString& Name, const QString& Picture, qi
     QStringList others;
     for (const auto& child : Children()) others << child.Name;
     if (QString problem = ChildNameProblem(Name, others); !problem.isEmpty()) return problem;
-    const qint64 id = FDatabase ? FDatabase->AddChild(CleanChildName(Name), Picture, QDateTime::currentSecsSinceEpoch()) : 0;
+    const qint64 id = FDatabase ? FDatabase->AddSharedChild(CleanChildName(Name), Picture,
+                                                            QDateTime::currentSecsSinceEpoch(), FComputerName)
+                                : 0;
     if (NewId) *NewId = id;
+    if (id) WakeSender();
     return id ? QString() : Note();
 }
 
@@ -176,26 +224,121 @@ QString TProgressStore::RenameChild(qint64 Id, const QString& Name)
     for (const auto& other : children)
         if (other.Id != Id) others << other.Name;
     if (QString problem = ChildNameProblem(Name, others); !problem.isEmpty()) return problem;
-    return FDatabase->UpdateChild(Id, CleanChildName(Name), child->Picture) ? QString() : Note();
+    if (!FDatabase->ChangeChild(Id, CleanChildName(Name), child->Picture, QDateTime::currentMSecsSinceEpoch()))
+        return Note();
+    WakeSender();
+    return {};
 }
 
 bool TProgressStore::SetChildPicture(qint64 Id, const QString& Picture)
 {
     auto children = Children();
     const TChild* child = FindChild(children, Id);
-    return child && FDatabase->UpdateChild(Id, child->Name, Picture);
+    if (!child || !FDatabase->ChangeChild(Id, child->Name, Picture, QDateTime::currentMSecsSinceEpoch())) return false;
+    WakeSender();
+    return true;
 }
 
 bool TProgressStore::RemoveChild(qint64 Id)
 {
     Flush();  // an answer of the child still queued would outlive it
-    return FDatabase && FDatabase->RemoveChild(Id);
+    if (!FDatabase || !FDatabase->RemoveChildLeavingTombstone(Id, QDateTime::currentSecsSinceEpoch())) return false;
+    WakeSender();
+    return true;
 }
 
 bool TProgressStore::DeleteProgress(qint64 Child)
 {
     Flush();
-    return FDatabase && FDatabase->DeleteAnswers(Child);
+    if (!FDatabase || !FDatabase->DeleteAnswersLeavingTombstone(Child, QDateTime::currentSecsSinceEpoch())) return false;
+    WakeSender();
+    return true;
+}
+
+bool TProgressStore::MergeChildren(qint64 Gone, qint64 Kept)
+{
+    Flush();
+    if (!FDatabase || !FDatabase->MergeChildren(Gone, Kept, QDateTime::currentSecsSinceEpoch())) return false;
+    if (FPlayer == Gone) SetPlayer(Kept);
+    WakeSender();
+    return true;
+}
+
+void TProgressStore::WakeSender()
+{
+    std::lock_guard lock(FSenderMutex);
+    if (FSender) FSender->Wake();
+}
+
+qint64 TProgressStore::SendAfter()
+{
+    if (!FDatabase || FDatabase->Setting(kConsentKey) == QLatin1String("yes")) return 0;
+    return FDatabase->Setting(kJoinedAfterKey).toLongLong();
+}
+
+void TProgressStore::UseJournal(const journaldb::TJournalSettings& Settings, const journaldb::TSenderOptions& Options)
+{
+    LeaveJournal();
+    if (!FDatabase) return;
+    // Answers kept before this computer first joined wait for a grown-up's yes.
+    if (FDatabase->Setting(kJoinedAfterKey).isEmpty())
+        FDatabase->SetSetting(kJoinedAfterKey, QString::number(FDatabase->LastAnswerId()));
+    FJournalSettings = Settings;
+    std::lock_guard lock(FSenderMutex);
+    FSender = std::make_unique<TJournalSender>(FPath, Settings, Options, [this] { FChildrenGone = true; });
+    FSender->SetSendAfter(SendAfter());
+}
+
+void TProgressStore::LeaveJournal()
+{
+    std::unique_ptr<TJournalSender> sender;
+    {
+        std::lock_guard lock(FSenderMutex);
+        sender = std::move(FSender);
+    }
+    sender.reset();  // joined outside the lock: the writing thread may be waking it
+    FJournalReader.reset();
+    FSummaryFellBack = false;
+}
+
+TJournalStatus TProgressStore::JournalStatus()
+{
+    TJournalStatus status;
+    {
+        std::lock_guard lock(FSenderMutex);
+        if (!FSender) return status;
+        const journaldb::TSenderReport report = FSender->Report();
+        status.Outcome = report.Outcome;
+        status.Detail = report.Detail;
+    }
+    if (FDatabase) {
+        status.Waiting = FDatabase->CountUnsent(SendAfter());
+        status.WaitingChanges = FDatabase->CountUnsentChanges();
+    }
+    return status;
+}
+
+QString TProgressStore::JournalNote()
+{
+    const TOutcome outcome = JournalStatus().Outcome;
+    if (outcome == TOutcome::joNotSet || (outcome == TOutcome::joConnected && !FSummaryFellBack)) return {};
+    return QStringLiteral("Только этот компьютер: нет связи с журналом группы");
+}
+
+TJournalConsent TProgressStore::JournalConsent()
+{
+    const QString consent = FDatabase ? FDatabase->Setting(kConsentKey) : QString();
+    return consent == QLatin1String("yes")  ? TJournalConsent::jcYes
+           : consent == QLatin1String("no") ? TJournalConsent::jcNo
+                                            : TJournalConsent::jcUnasked;
+}
+
+bool TProgressStore::SetJournalConsent(bool Yes)
+{
+    if (!FDatabase || !FDatabase->SetSetting(kConsentKey, Yes ? QStringLiteral("yes") : QStringLiteral("no"))) return false;
+    std::lock_guard lock(FSenderMutex);
+    if (FSender) FSender->SetSendAfter(SendAfter());
+    return true;
 }
 
 bool TProgressStore::HardLettersFirst()
@@ -208,7 +351,7 @@ bool TProgressStore::SetHardLettersFirst(bool On)
     return FDatabase && FDatabase->SetSetting(kHardFirstKey, On ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-TProgressSummary TProgressStore::Summary(qint64 Child)
+TProgressSummary TProgressStore::LocalSummary(qint64 Child)
 {
     TProgressSummary summary;
     if (!FDatabase) return summary;
@@ -223,6 +366,69 @@ TProgressSummary TProgressStore::Summary(qint64 Child)
         if (day >= first && day <= today) summary.Days[static_cast<size_t>(day - first)] = true;
     summary.PlaySeconds = FDatabase->PlaySeconds(Child, kPlayGapSeconds);
     return summary;
+}
+
+TProgressSummary TProgressStore::Summary(qint64 Child)
+{
+    TProgressSummary summary;
+    if (JournalStatus().Outcome == TOutcome::joConnected) {
+        if (JournalSummary(Child, summary)) {
+            FSummaryFellBack = false;
+            return summary;
+        }
+        FSummaryFellBack = true;
+    }
+    return LocalSummary(Child);
+}
+
+bool TProgressStore::JournalSummary(qint64 Child, TProgressSummary& Summary)
+{
+    if (!FDatabase) return false;
+    auto children = Children();
+    const TChild* child = FindChild(children, Child);
+    if (!child || child->Uuid.isEmpty()) return false;
+    Flush();
+    if (!FJournalReader) FJournalReader = std::make_unique<TJournalDatabase>(FJournalSettings);
+    if (!FJournalReader->IsOpen() && FJournalReader->Connect(false) != TOutcome::joConnected) return false;
+    // The journal's answers and those of this computer it has not got yet (kept back ones too: they
+    // are read there for the sums, never kept).
+    const std::vector<TSharedAnswer> unsent = FDatabase->Unsent(0, std::numeric_limits<int>::max(), Child);
+    std::vector<qint64> times;
+    QStringList uuids;
+    for (const TSharedAnswer& answer : unsent) {
+        times.push_back(answer.Row.Time);
+        uuids << answer.Uuid;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 today = (now.toSecsSinceEpoch() + now.offsetFromUtc()) / 86400;
+    const qint64 first = today - kCalendarDays + 1;
+    const TPickSelection picks = MasteryPicks();
+    TSummaryRows rows;
+    QStringList known;
+    if (!FJournalReader->SummaryRows(child->Uuid, picks, (first - 1) * 86400, kPlayGapSeconds, times, uuids, rows, known)) {
+        qCWarning(lcProgress) << "The summary falls back to this computer's answers:" << FJournalReader->LastError();
+        return false;
+    }
+    // A batch the journal committed just before this computer could mark it sent is counted once.
+    std::map<std::tuple<int, int, QString>, bool> met;
+    for (const TMet& row : rows.Met) met[{row.Game, row.Mode, row.Asked}] = true;
+    for (const TSharedAnswer& answer : unsent) {
+        if (known.contains(answer.Uuid)) continue;
+        const TAnswerRow& row = answer.Row;
+        if (Selects(picks, row)) rows.Newest.push_back({row.Game, row.Mode, row.Asked, row.Right, row.Time, answer.LocalId});
+        if (!row.Right && row.Asked != row.Picked) rows.Pairs.push_back({row.Asked, row.Picked, 1});
+        if (!met[{row.Game, row.Mode, row.Asked}]) {
+            met[{row.Game, row.Mode, row.Asked}] = true;
+            rows.Met.push_back({row.Game, row.Mode, row.Asked});
+        }
+        if (row.Time >= (first - 1) * 86400) rows.Days.push_back((row.Time + row.UtcOffset) / 86400);
+    }
+    FoldMastery(rows.Newest, rows.Met, Summary);
+    Summary.Pairs = FoldPairs(rows.Pairs);
+    for (const qint64 day : rows.Days)
+        if (day >= first && day <= today) Summary.Days[static_cast<size_t>(day - first)] = true;
+    Summary.PlaySeconds = rows.PlaySeconds;
+    return true;
 }
 
 QString TProgressStore::SaveTable(qint64 Child, const QString& Path)

@@ -8,7 +8,7 @@ std::vector<int> TStorePractice::ExamOrder(const QStringList& Board, const std::
     FRepeats = TPracticeRepeats(on);
     if (!on) return Shuffled;  // the file is not read at all
     const TMasteryKind kind = MasteryKindOf(TGameKind::gkExamination, Sounds);
-    return PracticeOrder(Board, Shuffled, HardLetters(FStore.Summary(FStore.Player()), kind), true);
+    return PracticeOrder(Board, Shuffled, HardLetters(FStore.LocalSummary(FStore.Player()), kind), true);
 }
 
 bool TStorePractice::AskAgain(int BoardIndex)

@@ -43,8 +43,8 @@ TWhoPlays::TWhoPlays(const std::vector<TChild>& Children, const std::function<QI
         // Qt's own button: it draws the picture over the caption and speaks to screen readers.
         auto* tile = new QToolButton(this);
         tile->setObjectName(QStringLiteral("WhoPlaysButton%1").arg(i));
-        tile->setText(child.Name);
-        tile->setAccessibleName(child.Name);
+        tile->setText(child.ShownName());
+        tile->setAccessibleName(child.ShownName());
         tile->setCursor(Qt::PointingHandCursor);
         tile->setFocusPolicy(Qt::StrongFocus);
         tile->setFixedSize(kTileWidth, kTileHeight);

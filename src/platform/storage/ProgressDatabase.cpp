@@ -7,7 +7,11 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
+#include <QUuid>
 #include <QVariant>
+
+#include <limits>
 
 using namespace progressdb;
 
@@ -42,9 +46,43 @@ bool MigrateTo1(const std::function<bool(const QString&)>& Exec)
            Exec("CREATE TABLE settings(key TEXT PRIMARY KEY, value TEXT NOT NULL)");
 }
 
-const std::vector<TMigration>& Migrations()
+// Sharing with a group's journal: every child and answer gets a UUID (filled in by the program
+// after these statements), children may share a name (two added on two computers), and what was
+// sent, removed or merged is marked. The children table is made anew to drop its UNIQUE name.
+bool MigrateTo2(const std::function<bool(const QString&)>& Exec)
 {
-    static const std::vector<TMigration> steps{&MigrateTo1};
+    return Exec(
+               "CREATE TABLE children_shared(id INTEGER PRIMARY KEY, name TEXT NOT NULL, picture TEXT NOT NULL "
+               "DEFAULT '', created INTEGER NOT NULL, uuid TEXT UNIQUE, name_key TEXT NOT NULL DEFAULT '', host TEXT "
+               "NOT NULL DEFAULT '', changed INTEGER NOT NULL DEFAULT 0, sent INTEGER NOT NULL DEFAULT 0)") &&
+           Exec("INSERT INTO children_shared(id, name, picture, created) SELECT id, name, picture, created FROM children") &&
+           Exec("DROP TABLE children") && Exec("ALTER TABLE children_shared RENAME TO children") &&
+           Exec("ALTER TABLE answers ADD COLUMN uuid TEXT") && Exec("ALTER TABLE answers ADD COLUMN child_uuid TEXT") &&
+           Exec("ALTER TABLE answers ADD COLUMN sent INTEGER NOT NULL DEFAULT 0") &&
+           Exec("CREATE UNIQUE INDEX answers_uuid ON answers(uuid)") &&
+           // What waits to be sent: the unnamed child's answers (no child_uuid) never are.
+           Exec("CREATE INDEX answers_unsent ON answers(id) WHERE sent = 0 AND child_uuid IS NOT NULL") &&
+           Exec(
+               "CREATE TABLE removals(child_uuid TEXT NOT NULL, answers_until INTEGER NOT NULL, child_removed INTEGER "
+               "NOT NULL, removed_at INTEGER NOT NULL, sent INTEGER NOT NULL DEFAULT 0, PRIMARY KEY(child_uuid, "
+               "answers_until))") &&
+           Exec(
+               "CREATE TABLE merges(gone TEXT PRIMARY KEY, kept TEXT NOT NULL, merged_at INTEGER NOT NULL, sent INTEGER "
+               "NOT NULL DEFAULT 0)");
+}
+
+// A step runs its statements; then, where it added them, the program gives each row of UuidTables
+// a UUID and fills the children's name keys and computer and the answers' child UUIDs.
+struct TMigrationStep {
+    TMigration Statements;
+    QStringList UuidTables;
+    bool SharedColumns = false;
+};
+
+const std::vector<TMigrationStep>& Migrations()
+{
+    static const std::vector<TMigrationStep> steps{
+        {&MigrateTo1, {}, false}, {&MigrateTo2, {QStringLiteral("children"), QStringLiteral("answers")}, true}};
     return steps;
 }
 
@@ -84,7 +122,27 @@ TAnswerRow RowOf(const QSqlQuery& Query)
     return row;
 }
 
+// "?, ?, ?" for a list of Count values.
+QString Marks(size_t Count)
+{
+    QString marks;
+    for (size_t n = 0; n < Count; ++n) marks += n ? QStringLiteral(", ?") : QStringLiteral("?");
+    return marks;
+}
+
 }  // namespace
+
+QString progressdb::NameKey(const QString& Name)
+{
+    QString key = Name.simplified().toCaseFolded();
+    key.replace(u'ё', u'е');
+    return key;
+}
+
+QString progressdb::NewUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
 int TProgressDatabase::SchemaVersion()
 {
@@ -183,7 +241,10 @@ bool TProgressDatabase::Migrate()
     query.finish();
     const auto exec = [this](const QString& Sql) { return Exec(Sql); };
     for (int v = version; v < SchemaVersion(); ++v) {
-        if (!Migrations()[static_cast<size_t>(v)](exec)) {
+        const TMigrationStep& step = Migrations()[static_cast<size_t>(v)];
+        bool done = step.Statements(exec);
+        for (const QString& table : step.UuidTables) done = done && GiveUuids(table);
+        if (!done || (step.SharedColumns && !FillSharedColumns())) {
             const QString error = FLastError;
             const int code = FLastCode;
             Exec(QStringLiteral("ROLLBACK"));
@@ -236,8 +297,10 @@ TWriteResult TProgressDatabase::AddAnswer(const TAnswerRow& Row)
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.prepare(QStringLiteral(
         "INSERT INTO answers(time, utc_offset, child, game, mode, asked, picked, word, position, is_right, first_try, "
-        "gap) VALUES(:time, :offset, :child, :game, :mode, :asked, :picked, :word, :position, :right, :first, "
-        "MAX(0, :time - COALESCE((SELECT MAX(time) FROM answers WHERE child = :child), :time)))"));
+        "gap, uuid, child_uuid) VALUES(:time, :offset, :child, :game, :mode, :asked, :picked, :word, :position, :right, "
+        ":first, MAX(0, :time - COALESCE((SELECT MAX(time) FROM answers WHERE child = :child), :time)), :uuid, "
+        "(SELECT uuid FROM children WHERE id = :child))"));
+    query.bindValue(QStringLiteral(":uuid"), NewUuid());
     query.bindValue(QStringLiteral(":time"), Row.Time);
     query.bindValue(QStringLiteral(":offset"), Row.UtcOffset);
     query.bindValue(QStringLiteral(":child"), Row.Child);
@@ -270,23 +333,19 @@ std::vector<TChildRow> TProgressDatabase::Children()
 {
     std::vector<TChildRow> children;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
-    if (!query.exec(QStringLiteral("SELECT id, name, picture, created FROM children ORDER BY id"))) return children;
+    if (!query.exec(
+            QStringLiteral("SELECT id, name, picture, created, uuid, name_key, host, changed FROM children ORDER BY id")))
+        return children;
     while (query.next())
         children.push_back({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
-                            query.value(3).toLongLong()});
+                            query.value(3).toLongLong(), query.value(4).toString(), query.value(5).toString(),
+                            query.value(6).toString(), query.value(7).toLongLong()});
     return children;
 }
 
 qint64 TProgressDatabase::AddChild(const QString& Name, const QString& Picture, qint64 Created)
 {
-    QSqlQuery query(QSqlDatabase::database(FConnection, false));
-    query.prepare(QStringLiteral("INSERT INTO children(name, picture, created) VALUES(?, ?, ?)"));
-    query.addBindValue(NotNull(Name));
-    query.addBindValue(NotNull(Picture));
-    query.addBindValue(Created);
-    if (query.exec()) return query.lastInsertId().toLongLong();
-    FLastError = query.lastError().text();
-    return 0;
+    return AddSharedChild(Name, Picture, Created, QSysInfo::machineHostName());
 }
 
 bool TProgressDatabase::UpdateChild(qint64 Id, const QString& Name, const QString& Picture)
@@ -430,4 +489,371 @@ qint64 TProgressDatabase::PlaySeconds(qint64 Child, int GapCap)
     query.addBindValue(Child);
     if (!query.exec() || !query.next()) return 0;
     return query.value(0).toLongLong();
+}
+
+bool TProgressDatabase::Fail(const QSqlQuery& Query)
+{
+    FLastError = Query.lastError().text();
+    FLastCode = PrimaryCode(Query.lastError());
+    return false;
+}
+
+bool TProgressDatabase::GiveUuids(const QString& Table)
+{
+    QSqlDatabase db = QSqlDatabase::database(FConnection, false);
+    QSqlQuery rows(db);
+    rows.setForwardOnly(true);
+    if (!rows.exec(QStringLiteral("SELECT id FROM %1 WHERE uuid IS NULL").arg(Table))) return Fail(rows);
+    std::vector<qint64> ids;
+    while (rows.next()) ids.push_back(rows.value(0).toLongLong());
+    rows.finish();
+    QSqlQuery update(db);
+    if (!update.prepare(QStringLiteral("UPDATE %1 SET uuid = ? WHERE id = ?").arg(Table))) return Fail(update);
+    for (const qint64 id : ids) {
+        update.addBindValue(NewUuid());
+        update.addBindValue(id);
+        if (!update.exec()) return Fail(update);
+    }
+    return true;
+}
+
+bool TProgressDatabase::FillSharedColumns()
+{
+    // The children a file already has were added on this computer.
+    QSqlDatabase db = QSqlDatabase::database(FConnection, false);
+    QSqlQuery rows(db);
+    if (!rows.exec(QStringLiteral("SELECT id, name FROM children"))) return Fail(rows);
+    std::vector<std::pair<qint64, QString>> names;
+    while (rows.next()) names.emplace_back(rows.value(0).toLongLong(), rows.value(1).toString());
+    rows.finish();
+    QSqlQuery update(db);
+    update.prepare(QStringLiteral("UPDATE children SET name_key = ?, host = ?, changed = created * 1000 WHERE id = ?"));
+    for (const auto& [id, name] : names) {
+        update.addBindValue(NameKey(name));
+        update.addBindValue(QSysInfo::machineHostName());
+        update.addBindValue(id);
+        if (!update.exec()) return Fail(update);
+    }
+    return Exec(QStringLiteral("UPDATE answers SET child_uuid = (SELECT uuid FROM children WHERE id = answers.child)"));
+}
+
+qint64 TProgressDatabase::LastAnswerId()
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    if (!query.exec(QStringLiteral("SELECT COALESCE(MAX(id), 0) FROM answers")) || !query.next()) return 0;
+    return query.value(0).toLongLong();
+}
+
+qint64 TProgressDatabase::AddSharedChild(const QString& Name, const QString& Picture, qint64 Created, const QString& Host)
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral(
+        "INSERT INTO children(name, picture, created, uuid, name_key, host, changed, sent) VALUES(?, ?, ?, ?, ?, ?, ?, 0)"));
+    query.addBindValue(NotNull(Name));
+    query.addBindValue(NotNull(Picture));
+    query.addBindValue(Created);
+    query.addBindValue(NewUuid());
+    query.addBindValue(NameKey(Name));
+    query.addBindValue(NotNull(Host));
+    query.addBindValue(Created * 1000);
+    if (query.exec()) return query.lastInsertId().toLongLong();
+    Fail(query);
+    return 0;
+}
+
+bool TProgressDatabase::ChangeChild(qint64 Id, const QString& Name, const QString& Picture, qint64 ChangedMs)
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral(
+        "UPDATE children SET name = ?, picture = ?, name_key = ?, changed = MAX(changed + 1, ?), sent = 0 WHERE id = ?"));
+    query.addBindValue(NotNull(Name));
+    query.addBindValue(NotNull(Picture));
+    query.addBindValue(NameKey(Name));
+    query.addBindValue(ChangedMs);
+    query.addBindValue(Id);
+    if (query.exec()) return query.numRowsAffected() == 1;
+    return Fail(query);
+}
+
+bool TProgressDatabase::RemoveChildLeavingTombstone(qint64 Id, qint64 RemovedAt)
+{
+    if (!Exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO removals(child_uuid, answers_until, child_removed, removed_at, sent) "
+                       "SELECT uuid, ?, 1, ?, 0 FROM children WHERE id = ? AND uuid IS NOT NULL"));
+    query.addBindValue(std::numeric_limits<qint64>::max());
+    query.addBindValue(RemovedAt);
+    query.addBindValue(Id);
+    bool done = query.exec() || Fail(query);
+    if (done) {
+        query.prepare(QStringLiteral("DELETE FROM children WHERE id = ?"));
+        query.addBindValue(Id);
+        done = (query.exec() || Fail(query)) && DeleteAnswers(Id) && Exec(QStringLiteral("COMMIT"));
+    }
+    if (!done) Exec(QStringLiteral("ROLLBACK"));
+    return done;
+}
+
+bool TProgressDatabase::DeleteAnswersLeavingTombstone(qint64 Child, qint64 AnswersUntil)
+{
+    if (!Exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO removals(child_uuid, answers_until, child_removed, removed_at, sent) "
+                       "SELECT uuid, ?, 0, ?, 0 FROM children WHERE id = ? AND uuid IS NOT NULL"));
+    query.addBindValue(AnswersUntil);
+    query.addBindValue(AnswersUntil);
+    query.addBindValue(Child);
+    const bool done = (query.exec() || Fail(query)) && DeleteAnswers(Child) && Exec(QStringLiteral("COMMIT"));
+    if (!done) Exec(QStringLiteral("ROLLBACK"));
+    return done;
+}
+
+bool TProgressDatabase::MergeChildren(qint64 Gone, qint64 Kept, qint64 MergedAt)
+{
+    const QString gone = UuidOf(Gone);
+    const QString kept = UuidOf(Kept);
+    if (Gone == Kept || gone.isEmpty() || kept.isEmpty() || !Exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    const auto run = [&](const QString& Sql, const QVariantList& Values) {
+        query.prepare(Sql);
+        for (const QVariant& value : Values) query.addBindValue(value);
+        return query.exec() || Fail(query);
+    };
+    const bool done =
+        run(QStringLiteral("INSERT OR REPLACE INTO merges(gone, kept, merged_at, sent) VALUES(?, ?, ?, 0)"),
+            {gone, kept, MergedAt}) &&
+        // Entries merged into the gone one before now lead to the kept one.
+        run(QStringLiteral("UPDATE merges SET kept = ? WHERE kept = ?"), {kept, gone}) &&
+        run(QStringLiteral("UPDATE answers SET child = ?, child_uuid = ? WHERE child = ?"), {Kept, kept, Gone}) &&
+        run(QStringLiteral("DELETE FROM children WHERE id = ?"), {Gone}) && Exec(QStringLiteral("COMMIT"));
+    if (!done) Exec(QStringLiteral("ROLLBACK"));
+    return done;
+}
+
+int TProgressDatabase::CountUnsent(qint64 After)
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM answers WHERE sent = 0 AND child_uuid IS NOT NULL AND id > ?"));
+    query.addBindValue(After);
+    if (query.exec() && query.next()) return query.value(0).toInt();
+    Fail(query);
+    return 0;
+}
+
+int TProgressDatabase::CountUnsentChanges()
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    if (query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM children WHERE sent = 0) + (SELECT COUNT(*) FROM removals "
+                                  "WHERE sent = 0) + (SELECT COUNT(*) FROM merges WHERE sent = 0)")) &&
+        query.next())
+        return query.value(0).toInt();
+    Fail(query);
+    return 0;
+}
+
+std::vector<TSharedAnswer> TProgressDatabase::Unsent(qint64 After, int Limit, qint64 Child)
+{
+    std::vector<TSharedAnswer> answers;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT time, utc_offset, child, game, mode, asked, picked, word, position, is_right, first_try, id, uuid, "
+        "child_uuid FROM answers WHERE sent = 0 AND child_uuid IS NOT NULL AND id > ? AND (? < 0 OR child = ?) "
+        "ORDER BY id LIMIT ?"));
+    query.addBindValue(After);
+    query.addBindValue(Child);
+    query.addBindValue(Child);
+    query.addBindValue(Limit);
+    if (!query.exec()) {
+        Fail(query);
+        return answers;
+    }
+    while (query.next())
+        answers.push_back(
+            {query.value(11).toLongLong(), query.value(12).toString(), query.value(13).toString(), RowOf(query)});
+    return answers;
+}
+
+bool TProgressDatabase::MarkSent(const std::vector<qint64>& LocalIds)
+{
+    if (LocalIds.empty()) return true;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral("UPDATE answers SET sent = 1 WHERE id IN (%1)").arg(Marks(LocalIds.size())));
+    for (const qint64 id : LocalIds) query.addBindValue(id);
+    return query.exec() || Fail(query);
+}
+
+std::vector<TChildRow> TProgressDatabase::UnsentChildren()
+{
+    std::vector<TChildRow> children = Children();
+    std::erase_if(children, [](const TChildRow& Child) { return Child.Uuid.isEmpty(); });
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    if (!query.exec(QStringLiteral("SELECT uuid FROM children WHERE sent = 0"))) return {};
+    QStringList unsent;
+    while (query.next()) unsent << query.value(0).toString();
+    std::erase_if(children, [&](const TChildRow& Child) { return !unsent.contains(Child.Uuid); });
+    return children;
+}
+
+bool TProgressDatabase::MarkChildSent(const QString& Uuid, qint64 Changed)
+{
+    // A change made while it was on its way is sent again.
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral("UPDATE children SET sent = 1 WHERE uuid = ? AND changed = ?"));
+    query.addBindValue(Uuid);
+    query.addBindValue(Changed);
+    return query.exec() || Fail(query);
+}
+
+std::vector<TRemovalRow> TProgressDatabase::UnsentRemovals()
+{
+    std::vector<TRemovalRow> removals;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    if (!query.exec(QStringLiteral(
+            "SELECT child_uuid, answers_until, child_removed, removed_at FROM removals WHERE sent = 0 ORDER BY removed_at")))
+        return removals;
+    while (query.next())
+        removals.push_back(
+            {query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toBool(), query.value(3).toLongLong()});
+    return removals;
+}
+
+bool TProgressDatabase::MarkRemovalSent(const TRemovalRow& Removal)
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral("UPDATE removals SET sent = 1 WHERE child_uuid = ? AND answers_until = ?"));
+    query.addBindValue(Removal.ChildUuid);
+    query.addBindValue(Removal.AnswersUntil);
+    return query.exec() || Fail(query);
+}
+
+std::vector<TMergeRow> TProgressDatabase::UnsentMerges()
+{
+    std::vector<TMergeRow> merges;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    if (!query.exec(QStringLiteral("SELECT gone, kept, merged_at FROM merges WHERE sent = 0 ORDER BY merged_at")))
+        return merges;
+    while (query.next())
+        merges.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    return merges;
+}
+
+bool TProgressDatabase::MarkMergeSent(const QString& Gone)
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral("UPDATE merges SET sent = 1 WHERE gone = ?"));
+    query.addBindValue(Gone);
+    return query.exec() || Fail(query);
+}
+
+bool TProgressDatabase::ApplyJournal(const std::vector<TChildRow>& Children, const std::vector<TMergeRow>& Merges,
+                                     const std::vector<TRemovalRow>& Removals, bool& ChildrenGone)
+{
+    ChildrenGone = false;
+    if (!Exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    const auto countGone = [&] {
+        if (query.numRowsAffected() > 0) ChildrenGone = true;
+        return true;
+    };
+    const auto run = [&](const QString& Sql, const QVariantList& Values) {
+        query.prepare(Sql);
+        for (const QVariant& value : Values) query.addBindValue(value);
+        return query.exec() || Fail(query);
+    };
+    bool done = true;
+    for (const TChildRow& child : Children) {
+        // Not one removed or merged here, nor one changed here whose change is still to be sent.
+        const QString notGone = QStringLiteral(
+            "NOT EXISTS (SELECT 1 FROM removals WHERE child_uuid = ? AND child_removed = 1) AND NOT EXISTS "
+            "(SELECT 1 FROM merges WHERE gone = ?)");
+        done = done &&
+               run(QStringLiteral("INSERT OR IGNORE INTO children(name, picture, created, uuid, name_key, host, changed, "
+                                  "sent) SELECT ?, ?, ?, ?, ?, ?, ?, 1 WHERE ") +
+                       notGone,
+                   {NotNull(child.Name), NotNull(child.Picture), child.Created, child.Uuid, NotNull(child.NameKey),
+                    NotNull(child.Host), child.Changed, child.Uuid, child.Uuid}) &&
+               run(QStringLiteral("UPDATE children SET name = ?, picture = ?, name_key = ?, changed = ?, host = ? "
+                                  "WHERE uuid = ? AND sent = 1 AND changed < ?"),
+                   {NotNull(child.Name), NotNull(child.Picture), NotNull(child.NameKey), child.Changed, NotNull(child.Host),
+                    child.Uuid, child.Changed});
+    }
+    for (const TMergeRow& merge : Merges) {
+        done = done &&
+               run(QStringLiteral("UPDATE answers SET child = (SELECT id FROM children WHERE uuid = ?), child_uuid = ? "
+                                  "WHERE child_uuid = ? AND EXISTS (SELECT 1 FROM children WHERE uuid = ?)"),
+                   {merge.Kept, merge.Kept, merge.Gone, merge.Kept}) &&
+               run(QStringLiteral("DELETE FROM children WHERE uuid = ? AND EXISTS (SELECT 1 FROM children WHERE uuid = ?)"),
+                   {merge.Gone, merge.Kept}) &&
+               countGone() &&
+               run(QStringLiteral("INSERT OR IGNORE INTO merges(gone, kept, merged_at, sent) VALUES(?, ?, ?, 1)"),
+                   {merge.Gone, merge.Kept, merge.MergedAt});
+    }
+    for (const TRemovalRow& removal : Removals) {
+        done = done &&
+               run(QStringLiteral("DELETE FROM answers WHERE child_uuid = ? AND time <= ?"),
+                   {removal.ChildUuid, removal.AnswersUntil}) &&
+               (!removal.ChildRemoved ||
+                (run(QStringLiteral("DELETE FROM children WHERE uuid = ?"), {removal.ChildUuid}) && countGone())) &&
+               run(QStringLiteral("INSERT OR IGNORE INTO removals(child_uuid, answers_until, child_removed, removed_at, "
+                                  "sent) VALUES(?, ?, ?, ?, 1)"),
+                   {removal.ChildUuid, removal.AnswersUntil, removal.ChildRemoved ? 1 : 0, removal.RemovedAt});
+    }
+    done = done && Exec(QStringLiteral("COMMIT"));
+    if (!done) Exec(QStringLiteral("ROLLBACK"));
+    return done;
+}
+
+qint64 TProgressDatabase::ChildNow(const QString& Uuid)
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral(
+        "SELECT id FROM children WHERE uuid = ? UNION ALL SELECT c.id FROM merges AS m JOIN children AS c ON c.uuid = "
+        "m.kept WHERE m.gone = ? LIMIT 1"));
+    query.addBindValue(Uuid);
+    query.addBindValue(Uuid);
+    if (query.exec() && query.next()) return query.value(0).toLongLong();
+    return 0;
+}
+
+QString TProgressDatabase::UuidOf(qint64 Child)
+{
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.prepare(QStringLiteral("SELECT uuid FROM children WHERE id = ?"));
+    query.addBindValue(Child);
+    if (query.exec() && query.next()) return query.value(0).toString();
+    return {};
+}
+
+int TProgressDatabase::CountUnsentIn(const QString& Path, const QString& JoinedKey)
+{
+    const QString connection = NewConnectionName();
+    int count = kUnreadable;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(Path);
+        // Read only: the file is about to be moved aside as it is.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("SELECT COUNT(*) FROM settings WHERE key = ?"));
+            query.addBindValue(JoinedKey);
+            if (query.exec() && query.next()) {
+                const bool joined = query.value(0).toInt() > 0;
+                query.finish();
+                if (!joined)
+                    count = kNeverJoined;
+                else if (query.exec(
+                             QStringLiteral("SELECT COUNT(*) FROM answers WHERE sent = 0 AND child_uuid IS NOT NULL")) &&
+                         query.next())
+                    count = query.value(0).toInt();
+            }
+            query.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return count;
 }
