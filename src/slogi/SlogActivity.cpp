@@ -52,7 +52,7 @@ struct TSlogi {
     TAppContext& Context;
     IActivityWindow& Window;
     std::function<QSet<QString>()> NotYetKnown;
-    TSlogContent Content;            // made by the loader, read once Loaded is set
+    TSlogContent Content;  // made by the loader, read once Loaded is set
     std::atomic<bool> Loaded{false};
     TSlogSounds Sounds{Context.Settings, Content};
     TSlogFindGame Find{Context, Sounds};
@@ -182,8 +182,8 @@ struct TSlogi {
             Read.Start(LessonNumber, {});
             return;
         }
-        Pictures->PictureBounds = TileImageBounds(TSlogScreen::kPictureSide + 2 * kTileImageSideMargin,
-                                                  Screen.SlogPanel->devicePixelRatioF());
+        Pictures->PictureBounds =
+            TileImageBounds(TSlogScreen::kPictureSide + 2 * kTileImageSideMargin, Screen.SlogPanel->devicePixelRatioF());
         Window.BeginWaiting();
         Pictures->BeginLoadFromFolder(content::layout::kWordPictures, [this, reading, LessonNumber] {
             Window.EndWaiting();
@@ -199,9 +199,8 @@ struct TSlogi {
         if (!Pictures) return words;
         for (int i = 0; i < Pictures->Count(); ++i) {
             const QString word = cp1251::ToUnicode(Pictures->GetImage(static_cast<unsigned short>(i))->Name);
-            const bool letters = !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
-                return content::kSmallLetters.contains(c);
-            });
+            const bool letters = !word.isEmpty() && std::all_of(word.begin(), word.end(),
+                                                                [](QChar c) { return content::kSmallLetters.contains(c); });
             if (letters && !words.contains(word)) words << word;
         }
         return words;
@@ -306,7 +305,8 @@ TActivity SlogiActivity(TAppContext& Context, IActivityWindow& Window, std::func
                kGeneralRules, 60};
     // The captions in the chooser's font (Comic Sans MS, 13 px) take up to about 100 px.
     a.Chooser = TActivityChooser{
-        QStringLiteral("GameSlogTypePanel"), QRect(355, 260, 390, 66),
+        QStringLiteral("GameSlogTypePanel"),
+        QRect(355, 260, 390, 66),
         {Choice(slogi, "SlogFindSpeedButton", QStringLiteral("Найди слог"), QRect(8, 7, 118, 25), TSlogExercise::seFind),
          Choice(slogi, "SlogBuildSpeedButton", QStringLiteral("Собери слог"), QRect(134, 7, 118, 25),
                 TSlogExercise::seBuild),

@@ -14,5 +14,4 @@
 struct TAppContext;
 
 // NotYetKnown gives the syllables the playing child does not know yet; none: every lesson is new.
-TActivity SlogiActivity(TAppContext& Context, IActivityWindow& Window,
-                        std::function<QSet<QString>()> NotYetKnown = {});
+TActivity SlogiActivity(TAppContext& Context, IActivityWindow& Window, std::function<QSet<QString>()> NotYetKnown = {});

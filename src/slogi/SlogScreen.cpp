@@ -115,16 +115,17 @@ void BuildControlStrip(TSlogScreen& s)
 
 void BuildFindPage(TSlogScreen& s, QWidget* Pages)
 {
-    s.SlogFindPanel = Panel(Pages, "SlogFindPanel", QRect(0, 0, kPageWidth, kPageHeight), TAlign::Client,
-                            Flat(palette::LightSkyBlue));
+    s.SlogFindPanel =
+        Panel(Pages, "SlogFindPanel", QRect(0, 0, kPageWidth, kPageHeight), TAlign::Client, Flat(palette::LightSkyBlue));
     for (int i = 0; i < TSlogScreen::kFindTiles; ++i)
-        s.FindTiles[size_t(i)] = MakeTextTile(s.SlogFindPanel, QStringLiteral("SlogFindTile%1").arg(i + 1), kSyllableLook, {});
+        s.FindTiles[size_t(i)] =
+            MakeTextTile(s.SlogFindPanel, QStringLiteral("SlogFindTile%1").arg(i + 1), kSyllableLook, {});
 }
 
 void BuildBuildPage(TSlogScreen& s, QWidget* Pages)
 {
-    s.SlogBuildPanel = Panel(Pages, "SlogBuildPanel", QRect(0, 0, kPageWidth, kPageHeight), TAlign::Client,
-                             Flat(palette::LightSkyBlue));
+    s.SlogBuildPanel =
+        Panel(Pages, "SlogBuildPanel", QRect(0, 0, kPageWidth, kPageHeight), TAlign::Client, Flat(palette::LightSkyBlue));
     const TSlogTileLook letters{Qt::white, Qt::white, kLetterFont};
     for (int i = 0; i < TSlogScreen::kConsonantTiles; ++i)
         s.ConsonantTiles[size_t(i)] =
@@ -138,8 +139,8 @@ void BuildBuildPage(TSlogScreen& s, QWidget* Pages)
     // From under the first slot to beyond the second, where a stop's vowel is held.
     const int from = first + kSlot / 2, step = kSlot + kSlotGap;
     s.SlogTrackPanel =
-        Panel(s.SlogBuildPanel, "SlogTrackPanel",
-              QRect(from, kTrackTop, int(step * kStopRunEnd), kTrackHeight), TAlign::None, akNone, Flat(palette::DeepBlue));
+        Panel(s.SlogBuildPanel, "SlogTrackPanel", QRect(from, kTrackTop, int(step * kStopRunEnd), kTrackHeight),
+              TAlign::None, akNone, Flat(palette::DeepBlue));
     s.SlogRunnerImage = NamedImage(s.SlogBuildPanel, "SlogRunnerImage",
                                    QRect(from - kRunner / 2, kTrackTop + kTrackHeight / 2 - kRunner / 2, kRunner, kRunner));
     s.SlogRunnerImage->SetPicture(slog_look::Runner(kRunner));
@@ -147,8 +148,8 @@ void BuildBuildPage(TSlogScreen& s, QWidget* Pages)
 
 void BuildReadPage(TSlogScreen& s, QWidget* Pages)
 {
-    s.SlogReadPanel = Panel(Pages, "SlogReadPanel", QRect(0, 0, kPageWidth, kPageHeight), TAlign::Client,
-                            Flat(palette::LightSkyBlue));
+    s.SlogReadPanel =
+        Panel(Pages, "SlogReadPanel", QRect(0, 0, kPageWidth, kPageHeight), TAlign::Client, Flat(palette::LightSkyBlue));
     for (int i = 0; i < TSlogScreen::kPartTiles; ++i) {
         s.PartTiles[size_t(i)] = MakeTextTile(s.SlogReadPanel, QStringLiteral("SlogPartTile%1").arg(i + 1),
                                               {Qt::white, Qt::black, kPartFont}, {});
@@ -159,10 +160,9 @@ void BuildReadPage(TSlogScreen& s, QWidget* Pages)
     for (int i = 0; i < TSlogScreen::kPictureTiles; ++i)
         s.PictureTiles[size_t(i)] =
             MakePictureTile(s.SlogReadPanel, QStringLiteral("SlogPictureTile%1").arg(i + 1), {Qt::white, Qt::black, 0}, {});
-    s.NextWord = ControlPicture(s.SlogReadPanel, "SlogNextWord", slog_look::ArrowGlyph(true, kArrow),
-                                QStringLiteral("Следующее слово"),
-                                QRect(kPageWidth - kControl - 24, kPageHeight - kControl - 24, kControl, kControl),
-                                akRight | akBottom);
+    s.NextWord = ControlPicture(
+        s.SlogReadPanel, "SlogNextWord", slog_look::ArrowGlyph(true, kArrow), QStringLiteral("Следующее слово"),
+        QRect(kPageWidth - kControl - 24, kPageHeight - kControl - 24, kControl, kControl), akRight | akBottom);
     s.NextWord.Hide();
 }
 

@@ -99,7 +99,6 @@ QString TSlogSounds::Phrase(const QString& Name) const
 
 TSlogSounds::TPair TSlogSounds::Part(const QString& Part) const
 {
-    if (Part.size() == 3 && !Clips().Syllables.contains(Part))
-        return {Syllable(Part.left(2)), LetterSound(Part.at(2))};
+    if (Part.size() == 3 && !Clips().Syllables.contains(Part)) return {Syllable(Part.left(2)), LetterSound(Part.at(2))};
     return {Syllable(Part), QString()};
 }

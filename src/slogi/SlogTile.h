@@ -19,9 +19,9 @@ class TPanel;
 
 struct TSlogTile {
     TPanel* Panel = nullptr;
-    TLabel* Caption = nullptr;    // the lettering (rich text), over the panel; also the click area
-    TImage* Picture = nullptr;    // picture tiles: the picture, over the caption's area
-    TLabel* ClickLabel = nullptr; // the click area (Caption, or over the picture)
+    TLabel* Caption = nullptr;     // the lettering (rich text), over the panel; also the click area
+    TImage* Picture = nullptr;     // picture tiles: the picture, over the caption's area
+    TLabel* ClickLabel = nullptr;  // the click area (Caption, or over the picture)
 
     // What assistive technology calls it ("Слог МА"), its lettering, and its place at its parent's
     // base size; shown.

@@ -135,8 +135,8 @@ TEST_F(ContentCheckerTest, EmptyOrMissingPraiseAndTryAgainFoldersAreReported)
 TEST_F(ContentCheckerTest, BrokenClipsOfTheSyllablesAreReportedAndTheirQuestionsOnceThereAreSyllables)
 {
     const QString female = QStringLiteral("Sound/Женский голос/"), male = QStringLiteral("Sound/Мужской голос/");
-    for (const QString& clip : {QStringLiteral("Слоги/ма.mp3"), QStringLiteral("Слоги/Протяжно/ма.mp3"),
-                                QStringLiteral("Слова/мама.mp3")}) {
+    for (const QString& clip :
+         {QStringLiteral("Слоги/ма.mp3"), QStringLiteral("Слоги/Протяжно/ма.mp3"), QStringLiteral("Слова/мама.mp3")}) {
         Put(female + clip, ToneMp3());
         Put(male + clip, ToneMp3());
     }

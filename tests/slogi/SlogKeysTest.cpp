@@ -11,10 +11,10 @@ TEST(SlogKeys, AConsonantMarksAndTheVowelAfterItPicks)
         TSlogKeyStep::TKind Last;
         int Tile;
     } cases[] = {
-        {"м", TSlogKeyStep::ksMarked, 0},  {"ма", TSlogKeyStep::ksPicked, 1}, {"мо", TSlogKeyStep::ksPicked, 0},
-        {"а", TSlogKeyStep::ksMarked, 2},  {"ам", TSlogKeyStep::ksPicked, 2}, {"о", TSlogKeyStep::ksNothing, -1},
+        {"м", TSlogKeyStep::ksMarked, 0},   {"ма", TSlogKeyStep::ksPicked, 1},   {"мо", TSlogKeyStep::ksPicked, 0},
+        {"а", TSlogKeyStep::ksMarked, 2},   {"ам", TSlogKeyStep::ksPicked, 2},   {"о", TSlogKeyStep::ksNothing, -1},
         {"у", TSlogKeyStep::ksNothing, -1}, {"му", TSlogKeyStep::ksNothing, -1}, {"мна", TSlogKeyStep::ksPicked, 3},
-        {"к", TSlogKeyStep::ksNothing, -1}, {"кма", TSlogKeyStep::ksPicked, 1}, {"маа", TSlogKeyStep::ksMarked, 2},
+        {"к", TSlogKeyStep::ksNothing, -1}, {"кма", TSlogKeyStep::ksPicked, 1},  {"маа", TSlogKeyStep::ksMarked, 2},
         {"муа", TSlogKeyStep::ksPicked, 1},  // the mark stays over a letter that does nothing
     };
     for (const Case& c : cases) {

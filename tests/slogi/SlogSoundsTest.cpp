@@ -10,7 +10,7 @@ TEST(SlogSounds, ASyllableWithoutItsClipIsLeftOutOfItsLesson)
     TSlogWorld w;
     w.PutSyllables({"ма", "мо", "ам", "са"});
     w.Put(content::layout::kSyllables + QStringLiteral("ну.mp3"), kMaleVoice);  // the other voice's only
-    w.Put(content::layout::kSyllables + QStringLiteral("notes.txt"));          // no clip
+    w.Put(content::layout::kSyllables + QStringLiteral("notes.txt"));           // no clip
     w.Scan();
     const QList<TSlogLesson> female = AvailableLessons(w.Content.Of(kFemaleVoice));
     ASSERT_EQ(female.size(), 2);

@@ -35,7 +35,7 @@ TEST(SlogStages, RightFirstPicksMoveOnByThreesAndAWrongOneStepsBack)
         {"RRRRRRW", TFindStage::fsThreeFar},
         {"RRRW", TFindStage::fsTwo},
         {"W", TFindStage::fsTwo},
-        {"RRWR", TFindStage::fsTwo},        // a wrong pick ends the run
+        {"RRWR", TFindStage::fsTwo},  // a wrong pick ends the run
         {"RRWRRR", TFindStage::fsThreeFar},
         {"RRRRRWRRR", TFindStage::fsThreeFar},  // back to two tiles, then three more
         {"RRRRRRWW", TFindStage::fsTwo},
@@ -58,10 +58,9 @@ TEST(SlogStages, FarAndNearSyllables)
         bool Far;
         bool Near;
     } cases[] = {
-        {"ма", "мо", true, false},  {"ма", "му", true, false},  {"ма", "мё", true, false},
-        {"ма", "мя", false, true},  {"мы", "ми", false, true},  {"ма", "на", false, true},
-        {"ма", "ам", false, true},  {"ам", "ом", true, false},  {"ам", "ас", false, true},
-        {"ма", "ма", false, false}, {"ма", "но", false, false}, {"ам", "мо", false, false},
+        {"ма", "мо", true, false}, {"ма", "му", true, false},  {"ма", "мё", true, false},  {"ма", "мя", false, true},
+        {"мы", "ми", false, true}, {"ма", "на", false, true},  {"ма", "ам", false, true},  {"ам", "ом", true, false},
+        {"ам", "ас", false, true}, {"ма", "ма", false, false}, {"ма", "но", false, false}, {"ам", "мо", false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FarApart(Syl(c.A), Syl(c.B)), c.Far) << c.A << " " << c.B;
@@ -108,8 +107,7 @@ TEST(SlogStages, AStageWithoutEnoughOfItsKindMakesUpWithOthersOrShowsFewer)
 {
     TSlogWorld world;
     // Only МЯ beside МА: not far, so it stands in at the first stage.
-    EXPECT_EQ(Distractors(Syl("ма"), TFindStage::fsTwo, {Syl("ма"), Syl("мя")}, world.Draw()),
-              QList<TSyllable>{Syl("мя")});
+    EXPECT_EQ(Distractors(Syl("ма"), TFindStage::fsTwo, {Syl("ма"), Syl("мя")}, world.Draw()), QList<TSyllable>{Syl("мя")});
     EXPECT_EQ(Distractors(Syl("ма"), TFindStage::fsThreeFar, {Syl("ма"), Syl("мя")}, world.Draw()).size(), 1);
     // Near ones first at the last stage, then far ones.
     const QList<TSyllable> four =

@@ -70,10 +70,7 @@ struct TSlogWorld {
     }
 
     QString Syllable(const QString& Text) const { return Voice() + content::layout::kSyllables + Text + ".mp3"; }
-    QString DrawnOut(const QString& Text) const
-    {
-        return Voice() + content::layout::kDrawnOutSyllables + Text + ".mp3";
-    }
+    QString DrawnOut(const QString& Text) const { return Voice() + content::layout::kDrawnOutSyllables + Text + ".mp3"; }
     QString Phrase(const QString& Name) const { return Voice() + content::layout::kPhrases + Name; }
     QString Sound(const QString& Letter) const { return Voice() + content::layout::kLetterSounds + Letter + ".mp3"; }
     QString Word(const QString& Text) const { return Voice() + content::layout::kWords + Text + ".mp3"; }
