@@ -111,7 +111,13 @@ void BM_SlogiOpeningToFirstFrame(benchmark::State& State)
     State.counters["median_ms"] = Median(ms);
     State.SetLabel(choice);
 }
-BENCHMARK(BM_SlogiOpeningToFirstFrame)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(9);
+BENCHMARK(BM_SlogiOpeningToFirstFrame)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(9);
 
 // From the click to the first frame of its first sound mixed into the device stream.
 double ClickToSound(TSlogWindow& Window, TEngineMediaPlayer& Player, const QString& Tile)
