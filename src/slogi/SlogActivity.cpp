@@ -63,7 +63,7 @@ struct TSlogi {
     TSlogKeyPicks Picks;
     std::unique_ptr<TImageCollection> Pictures;  // the word pictures, read when words are first read
     bool PicturesWanted = true;                  // to be read (again) before the next words
-    int Reading = 0;                             // counts the readings, so that only the last goes on
+    int ReadLesson = 0;                          // the lesson whose words wait for the pictures
     QList<TSlogLesson> Lessons;                  // in the voice of the exercise's start
     int Lesson = 0;                              // its index in Lessons
     TSlogExercise Exercise = TSlogExercise::seNone;
@@ -90,7 +90,6 @@ struct TSlogi {
         Find.Stop();
         Build.Stop();
         Read.Stop();
-        ++Reading;
         if (Runner) Runner->Stop();
         Picks.Reset();
     }
@@ -166,14 +165,15 @@ struct TSlogi {
     }
 
     // The words of the lesson, once the word pictures are in (read the first time, and again
-    // after the family's own have changed).
+    // after the family's own have changed). A lesson chosen while they are read waits for them too.
     void ReadWords(int LessonNumber)
     {
+        ReadLesson = LessonNumber;
+        if (Pictures && Pictures->Loading()) return;
         if (!PicturesWanted) {
             Read.Start(LessonNumber, PictureWords());
             return;
         }
-        const int reading = ++Reading;
         if (!Pictures) Pictures = std::make_unique<TImageCollection>(Context);
         PicturesWanted = false;
         const TSettings& settings = Context.Settings;
@@ -185,10 +185,10 @@ struct TSlogi {
         Pictures->PictureBounds =
             TileImageBounds(TSlogScreen::kPictureSide + 2 * kTileImageSideMargin, Screen.SlogPanel->devicePixelRatioF());
         Window.BeginWaiting();
-        Pictures->BeginLoadFromFolder(content::layout::kWordPictures, [this, reading, LessonNumber] {
+        Pictures->BeginLoadFromFolder(content::layout::kWordPictures, [this] {
             Window.EndWaiting();
             Window.KeysReady();
-            if (reading == Reading && Exercise == TSlogExercise::seRead) Read.Start(LessonNumber, PictureWords());
+            if (Exercise == TSlogExercise::seRead && OnScreen()) Read.Start(ReadLesson, PictureWords());
         });
     }
 

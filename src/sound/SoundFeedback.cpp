@@ -25,15 +25,21 @@ TSoundFeedback::TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IM
       FSettings(Settings),
       FStartPanelShow(std::move(StartPanelShow))
 {
-    FMediaPlayer1.OnEnded = [this] { SoundEnded(); };
-    FMediaPlayer2.OnEnded = [this] { SoundEnded(); };
+    // Whoever listened to the players before goes on being told, first.
+    for (IMediaPlayer* player : {&FMediaPlayer1, &FMediaPlayer2}) {
+        FFormerOnEnded.push_back(player->OnEnded);
+        player->OnEnded = [this, former = player->OnEnded] {
+            if (former) former();
+            SoundEnded();
+        };
+    }
 }
 
 TSoundFeedback::~TSoundFeedback()
 {
     // The players outlive the speech (TSoundSystem) and may still end a sound.
-    FMediaPlayer1.OnEnded = nullptr;
-    FMediaPlayer2.OnEnded = nullptr;
+    FMediaPlayer1.OnEnded = FFormerOnEnded[0];
+    FMediaPlayer2.OnEnded = FFormerOnEnded[1];
 }
 
 QString TSoundFeedback::PhrasePath(const QString& Name) const

@@ -7,13 +7,14 @@
 #include "sound/MediaPlayer.h"
 
 #include <functional>
+#include <vector>
 
 class IDialogs;
 
 class TSoundFeedback : public ISpeech {
 public:
     // StartPanelShow brings the start screen to the front (the main window's action).
-    // It listens to the players' ends (OnEnded) while it lives.
+    // It listens to the players' ends (OnEnded) while it lives, after whoever listened before.
     TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2, const TSettings& Settings,
                    std::function<void()> StartPanelShow);
     ~TSoundFeedback() override;
@@ -61,5 +62,6 @@ private:
     IMediaPlayer& FMediaPlayer2;
     const TSettings& FSettings;
     std::function<void()> FStartPanelShow;
-    std::function<void()> FAfterSound;  // waits for the sound asked for last (AfterSound)
+    std::function<void()> FAfterSound;                  // waits for the sound asked for last (AfterSound)
+    std::vector<std::function<void()>> FFormerOnEnded;  // the players' listeners before this one
 };

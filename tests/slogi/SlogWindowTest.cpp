@@ -294,6 +294,25 @@ TEST(SlogWindow, TheRunnerRunsWhileTheSyllableIsDrawnOutAndThenRests)
     EXPECT_TRUE(runner->isVisible());
 }
 
+TEST(SlogWindow, ALessonChosenWhileThePicturesAreReadGetsThemToo)
+{
+    TSlogForm f;
+    f.W.PutLessons(2);
+    for (const char* word : {"мама", "сом", "кот", "лук"})
+        testpics::WriteJpeg(f.W.Dir.path() + "/Pic/Images/Rus/" + QString::fromUtf8(word) + ".jpg", 60, 40);
+    f.Load();
+    f.Open("SlogReadSpeedButton");
+    TSlogForm::Click(f.Tile("SlogNextLessonPanel"));  // before the pictures are in
+    EXPECT_EQ(Named<TLabel>(*f.Form, "SlogLessonLabel")->text(), QStringLiteral("С"));
+    ASSERT_TRUE(WaitUntil([&] { return f.Tile("SlogWordTilePanel")->isVisible(); }));
+    for (int i = 0; i < 3 && f.Tile("SlogWordTilePanel")->accessibleName() != QStringLiteral("Слово СОМ"); ++i)
+        TSlogForm::Click(f.Tile("SlogNextWordPanel"));
+    ASSERT_EQ(f.Tile("SlogWordTilePanel")->accessibleName(), QStringLiteral("Слово СОМ"));
+    EXPECT_NE(f.Called(QStringLiteral("сом")), nullptr);
+    EXPECT_FALSE(f.Tile("SlogNextWordPanel")->isVisible()) << "a word with a picture is asked";
+    EXPECT_TRUE(f.W.Dialogs.Calls.empty());
+}
+
 TEST(SlogWindow, ThePagesDrawnToFiles)
 {
     const QString demo = QCoreApplication::applicationDirPath() + u'/';
