@@ -20,6 +20,12 @@ public:
     void SayPraise() override {}
     void SayTryAgain() override {}
     void SayWellDone() override {}
+    void AfterSound(std::function<void()> Then) override
+    {
+        if (Then) Then();
+    }
+    void SayPraiseThen(std::function<void()> Then) override { AfterSound(std::move(Then)); }
+    void SayTryAgainThen(std::function<void()> Then) override { AfterSound(std::move(Then)); }
     QString FirstPlayerFileName() const override { return {}; }
     QString SecondPlayerFileName() const override { return {}; }
 };

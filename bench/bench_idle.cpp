@@ -5,10 +5,18 @@
 // sound on SDL's silent driver (which keeps a real device's pace). Each is started as a child
 // process, left alone for a settling time (start-up, loading, and the moment the sound device may
 // wait before it rests), then watched for a window: the context switches of every thread of the
-// process (/proc/PID/task/*/status) and its CPU time (/proc/PID/stat) at both ends.
+// process (/proc/PID/task/*/status) and its CPU time (/proc/PID/stat) at both ends. A third child
+// is the window with "Слоги" open after a syllable was built, its runner at rest.
 #include "BenchSupport.h"
+#include "games/GameObjects.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Panel.h"
+#include "platform/widgets/SpeedButton.h"
+#include "sound/SoundSystem.h"
+#include "support/TestForm.h"
 
 #include <benchmark/benchmark.h>
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +31,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -50,8 +59,34 @@ constexpr int kWatchSeconds = 10;
     _exit(app.exec());
 }
 
+// "Слоги" at rest: the window over the demo content with its sound, "Собери слог" open and a
+// syllable built (the runner has run its way and rests), then the event loop.
+[[noreturn]] void RunSlogiChild()
+{
+    static int argc = 1;
+    static char name[] = "slogi";
+    static char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    bench::TSilentDialogs dialogs;
+    TTestForm form(&dialogs, QCoreApplication::applicationDirPath() + u'/');
+    std::unique_ptr<TSoundSystem> sound = MakeSoundSystem(dialogs, form.Context().Settings, {});
+    form.SetSpeech(sound->Speech.get());
+    form.show();
+    LoadGameObjects(form.Context(), form.Objects);
+    form.FormActivate();
+    form.StartLoading();
+    Named<QAction>(form, "Slogi")->trigger();
+    Named<TSpeedButton>(form, "SlogBuildSpeedButton")->click();
+    for (const QString& letter : {QStringLiteral("Буква М"), QStringLiteral("Буква А")})
+        for (TPanel* p : Named<TPanel>(form, "SlogPanel")->findChildren<TPanel*>())
+            if (p->isVisible() && p->accessibleName() == letter)
+                p->findChild<TLabel*>(QString(), Qt::FindDirectChildrenOnly)->Press();
+    _exit(app.exec());
+}
+
 const bool kChildStarted = [] {
     if (qgetenv(kChildVariable) == "minimal") RunMinimalChild();
+    if (qgetenv(kChildVariable) == "slogi") RunSlogiChild();
     return false;
 }();
 
@@ -146,11 +181,11 @@ TIdleFigures IdleProgram(const QString& CacheFolder)
     return WatchIdle(process);
 }
 
-TIdleFigures IdleMinimal(const QString& CacheFolder)
+TIdleFigures IdleChild(const QString& CacheFolder, const QString& Child)
 {
     QProcess process;
     QProcessEnvironment env = ChildEnvironment(CacheFolder);
-    env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("minimal"));
+    env.insert(QString::fromLatin1(kChildVariable), Child);
     process.setProcessEnvironment(env);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
@@ -173,7 +208,7 @@ void BM_IdleWakeupsAndCpu(benchmark::State& State)
     QString busiest;
     for (auto _ : State) {
         const TIdleFigures program = IdleProgram(cache.path());
-        const TIdleFigures minimal = IdleMinimal(cache.path());
+        const TIdleFigures minimal = IdleChild(cache.path(), QStringLiteral("minimal"));
         if (!program.Ok || !minimal.Ok) {
             State.SkipWithError("a child ended early");
             return;
@@ -192,5 +227,36 @@ void BM_IdleWakeupsAndCpu(benchmark::State& State)
     State.SetLabel(("busiest " + busiest).toStdString());
 }
 BENCHMARK(BM_IdleWakeupsAndCpu)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// "Собери слог" after a syllable was built, its runner at rest, against the minimal window.
+// Target: no wake-ups; the label lists the threads that woke.
+void BM_IdleSlogiRunnerAtRest(benchmark::State& State)
+{
+    if (!QDir(QCoreApplication::applicationDirPath() + "/Sound").exists()) {
+        State.SkipWithError("no demo content beside the benchmark");
+        return;
+    }
+    QTemporaryDir cache;
+    std::vector<double> wakeups, cpu, minimalWakeups;
+    QString busiest;
+    for (auto _ : State) {
+        const TIdleFigures slogi = IdleChild(cache.path(), QStringLiteral("slogi"));
+        const TIdleFigures minimal = IdleChild(cache.path(), QStringLiteral("minimal"));
+        if (!slogi.Ok || !minimal.Ok) {
+            State.SkipWithError("a child ended early");
+            return;
+        }
+        State.SetIterationTime(slogi.CpuMsPerSecond / 1000.0);
+        wakeups.push_back(slogi.WakeupsPerSecond);
+        cpu.push_back(slogi.CpuMsPerSecond);
+        minimalWakeups.push_back(minimal.WakeupsPerSecond);
+        busiest = slogi.Busiest;
+    }
+    State.counters["wakeups_per_s"] = Median(wakeups);
+    State.counters["minimal_wakeups_per_s"] = Median(minimalWakeups);
+    State.counters["cpu_ms_per_s"] = Median(cpu);
+    State.SetLabel(("busiest " + busiest).toStdString());
+}
+BENCHMARK(BM_IdleSlogiRunnerAtRest)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

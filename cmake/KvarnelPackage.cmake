@@ -10,13 +10,15 @@ set(CPACK_PACKAGE_HOMEPAGE_URL ${KV_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Russian alphabet for young children / Азбука для малышей")
 set(CPACK_PACKAGE_DESCRIPTION
 "Kvarnel teaches children from three to seven years old the letters of the
-Russian alphabet: a board of talking letters, three letter games with
-pictures and colouring pages to print. Speech comes in a female or a male
+Russian alphabet in six activities: a board of talking letters, three
+letter games with pictures, colouring pages to print, and syllables to hear,
+build and read on the way to first words. Speech comes in a female or a male
 voice; the program speaks and shows only Russian.
 
-Кварнель учит малышей от трёх до семи лет буквам русского алфавита: доска
-с говорящими буквами, три игры с картинками и раскраски для печати. Буквы
-и слова звучат женским или мужским голосом.")
+Кварнель учит малышей от трёх до семи лет буквам русского алфавита в шести
+занятиях: доска с говорящими буквами, три игры с картинками, раскраски для
+печати и слоги, которые можно услышать, собрать и прочитать, до первых слов.
+Буквы и слова звучат женским или мужским голосом.")
 set(CPACK_INSTALL_CMAKE_PROJECTS
   "${CMAKE_BINARY_DIR};${PROJECT_NAME};kvarnel;/;${CMAKE_BINARY_DIR};${PROJECT_NAME};kvarnel_deb;/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -18,7 +18,7 @@ LAYERS = [
     ["platform/widgets", "platform/audio", "platform/storage", "platform/images"],
     ["core"],
     ["letters", "pictures", "sound", "progress"],
-    ["games", "colouring", "corner"],
+    ["games", "colouring", "corner", "slogi"],
     ["app"],
 ]
 RANK = {folder: rank for rank, layer in enumerate(LAYERS) for folder in layer}

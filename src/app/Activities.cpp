@@ -4,6 +4,7 @@
 #include "games/GameActivities.h"
 #include "games/GameObjects.h"
 #include "games/PictureWait.h"
+#include "slogi/SlogActivity.h"
 
 std::vector<TActivity> MakeActivities(TAppContext& Context, TGameObjects& Objects, IActivityWindow& Window)
 {
@@ -14,5 +15,6 @@ std::vector<TActivity> MakeActivities(TAppContext& Context, TGameObjects& Object
     list.push_back(MakeWordActivity(Context, Objects, Window, pictures));
     list.push_back(ExamActivity(Context, Objects));
     list.push_back(ColouringActivity(Context, Window, Objects.RaskrasImgPanels));
+    list.push_back(SlogiActivity(Context, Window));
     return list;
 }

@@ -108,6 +108,25 @@ void TContentChecker::CheckVoice(const QString& Voice, QStringList& Out) const
     }
     CheckPhraseFolder(voiceRoot + layout::kPraise, Out);
     CheckPhraseFolder(voiceRoot + layout::kTryAgain, Out);
+    CheckSyllables(voiceRoot, Out);
+}
+
+void TContentChecker::CheckSyllables(const QString& VoiceRoot, QStringList& Out) const
+{
+    for (const QString& folder : {layout::kSyllables, layout::kDrawnOutSyllables, layout::kWords}) {
+        const QString path = VoiceRoot + folder;
+        if (!Roots.DirectoryExists(Base + path)) continue;
+        CheckNames(path, Out);
+        for (const QString& name : Roots.ListFiles(Base + path, QStringLiteral("*.mp3"))) CheckMp3(path + name, Out);
+    }
+    if (!Roots.DirectoryExists(Base + VoiceRoot + layout::kSyllables)) return;
+    for (const QString& phrase : layout::kSyllablePhrases) {
+        const QString path = VoiceRoot + layout::kPhrases + phrase;
+        if (!Roots.FileExists(Base + path))
+            Out << path + QStringLiteral(": нет файла");
+        else
+            CheckMp3(path, Out);
+    }
 }
 
 void TContentChecker::CheckLetterPictures(QStringList& Out) const

@@ -2,7 +2,9 @@
 // Reads the content the program would use, with the program's own readers, and lists, one line
 // each, everything the program would stumble on: missing voice folders or files, sounds, pictures
 // or colouring pages that do not decode, word pictures no game can ask for, and empty praise or
-// try-again folders.
+// try-again folders. The clips of "Слоги" are optional (without them its menu entry stays off): a
+// voice's syllables, drawn-out syllables and words are checked where they are, and its questions
+// once it has syllables.
 #include "platform/ContentRoots.h"
 
 #include <QString>
@@ -26,6 +28,8 @@ public:
 private:
     void CheckVoice(const QString& Voice, QStringList& Out) const;
     void CheckPhraseFolder(const QString& Folder, QStringList& Out) const;
+    // The clips of "Слоги" under VoiceRoot ("Sound/Женский голос/").
+    void CheckSyllables(const QString& VoiceRoot, QStringList& Out) const;
     // Files of Folder, in any root, whose names the program cannot open (not UTF-8).
     void CheckNames(const QString& Folder, QStringList& Out) const;
     void CheckMp3(const QString& RelPath, QStringList& Out) const;

@@ -389,7 +389,10 @@ void TMainForm::closeEvent(QCloseEvent* Event)
 
 void TMainForm::JoinProgress(TProgressStore& Store)
 {
-    FContext.Answers.Listen([&Store](const TAnswer& Answer) { Store.Keep(Answer); });
+    FContext.Answers.Listen([&Store](const TAnswer& Answer) {
+        // The file's rows hold letters: the syllables and words of "Слоги" are not kept there.
+        if (Answer.Game != TGameKind::gkSyllables) Store.Keep(Answer);
+    });
     // "Экзамен: сначала трудные буквы", when the grown-up has turned it on in "Успехи".
     FContext.ExamPractice = std::make_shared<TStorePractice>(Store);
     FPlayers = new TPlayerChoice(*this, *MenuRibbon, Store, [&settings = FContext.Settings](const QString& Animal) {

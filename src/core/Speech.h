@@ -1,7 +1,9 @@
 #pragma once
 // What the games and the letter tiles ask of the sound: one file, a pair of files one after the
-// other, and the spoken feedback. Paths are full paths.
+// other, the spoken feedback, and a call once what was asked for has been heard. Paths are full paths.
 #include <QString>
+
+#include <functional>
 
 class ISpeech {
 public:
@@ -16,6 +18,13 @@ public:
     virtual void SayTryAgain() = 0;
     // The well-done phrase, then the start screen.
     virtual void SayWellDone() = 0;
+    // Then runs once the sound asked for last has played to its end on both players (the second
+    // file of a pair too), or at once when nothing plays; never when a later sound replaces it
+    // first. A screen that goes on by itself waits so, with no box ("Слоги").
+    virtual void AfterSound(std::function<void()> Then) = 0;
+    // A random praise or try-again phrase with no box; Then runs once it has ended (AfterSound).
+    virtual void SayPraiseThen(std::function<void()> Then) = 0;
+    virtual void SayTryAgainThen(std::function<void()> Then) = 0;
     // The file names the two players hold now (empty when that file was missing).
     virtual QString FirstPlayerFileName() const = 0;
     virtual QString SecondPlayerFileName() const = 0;

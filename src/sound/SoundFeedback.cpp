@@ -24,7 +24,23 @@ TSoundFeedback::TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IM
       FMediaPlayer2(MediaPlayer2),
       FSettings(Settings),
       FStartPanelShow(std::move(StartPanelShow))
-{}
+{
+    // Whoever listened to the players before goes on being told, first.
+    for (IMediaPlayer* player : {&FMediaPlayer1, &FMediaPlayer2}) {
+        FFormerOnEnded.push_back(player->OnEnded);
+        player->OnEnded = [this, former = player->OnEnded] {
+            if (former) former();
+            SoundEnded();
+        };
+    }
+}
+
+TSoundFeedback::~TSoundFeedback()
+{
+    // The players outlive the speech (TSoundSystem) and may still end a sound.
+    FMediaPlayer1.OnEnded = FFormerOnEnded[0];
+    FMediaPlayer2.OnEnded = FFormerOnEnded[1];
+}
 
 QString TSoundFeedback::PhrasePath(const QString& Name) const
 {
@@ -65,6 +81,7 @@ TSoundFeedback::TDamaged TSoundFeedback::DamageOf(const IMediaPlayer& Player)
 
 void TSoundFeedback::PlaySoundFile(const QString& Path)
 {
+    FAfterSound = nullptr;  // a new sound: what waited for the one before is not run
     if (PlayOnFirstPlayer(Path)) ShowDamage(DamageOf(FMediaPlayer1));
 }
 
@@ -91,6 +108,7 @@ bool TSoundFeedback::PlayOnFirstPlayer(const QString& Path)
 
 void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
 {
+    FAfterSound = nullptr;
     // A damaged file's box waits until the pair is set going, so that it plays on while the box is up.
     const TDamaged first = PlayOnFirstPlayer(First) ? DamageOf(FMediaPlayer1) : TDamaged();
     // A second file still waiting from an earlier pair is dropped.
@@ -120,14 +138,55 @@ void TSoundFeedback::PlaySoundPair(const QString& First, const QString& Second)
     ShowBox(kFileNotFound + Second);
 }
 
-void TSoundFeedback::SayRandomPhrase(const QString& Folder)
+void TSoundFeedback::PlayRandomPhrase(const QString& Folder)
 {
     Randomize();
     if (FSettings.Content.DirectoryExists(Folder)) {
         const QStringList files = FSettings.Content.ListFiles(Folder);
         if (!files.isEmpty()) PlaySoundFile(Folder + files.at(Random(int(files.size()))));
     }
+}
+
+void TSoundFeedback::SayRandomPhrase(const QString& Folder)
+{
+    PlayRandomPhrase(Folder);
     ShowBox(kContinue);
+}
+
+bool TSoundFeedback::Quiet() const
+{
+    return FMediaPlayer1.Mode() != mpPlaying && FMediaPlayer2.Mode() != mpPlaying && !FMediaPlayer2.Waiting();
+}
+
+void TSoundFeedback::SoundEnded()
+{
+    if (!FAfterSound || !Quiet()) return;
+    const std::function<void()> then = std::move(FAfterSound);
+    FAfterSound = nullptr;
+    then();
+}
+
+void TSoundFeedback::AfterSound(std::function<void()> Then)
+{
+    if (!Then) return;
+    if (Quiet()) {
+        FAfterSound = nullptr;
+        Then();
+        return;
+    }
+    FAfterSound = std::move(Then);
+}
+
+void TSoundFeedback::SayPraiseThen(std::function<void()> Then)
+{
+    PlayRandomPhrase(PhrasePath(kPraiseFolder));
+    AfterSound(std::move(Then));
+}
+
+void TSoundFeedback::SayTryAgainThen(std::function<void()> Then)
+{
+    PlayRandomPhrase(PhrasePath(kTryAgainFolder));
+    AfterSound(std::move(Then));
 }
 
 void TSoundFeedback::SayPraise()

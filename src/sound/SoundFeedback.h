@@ -7,20 +7,28 @@
 #include "sound/MediaPlayer.h"
 
 #include <functional>
+#include <vector>
 
 class IDialogs;
 
 class TSoundFeedback : public ISpeech {
 public:
     // StartPanelShow brings the start screen to the front (the main window's action).
+    // It listens to the players' ends (OnEnded) while it lives, after whoever listened before.
     TSoundFeedback(IDialogs& Dialogs, IMediaPlayer& MediaPlayer1, IMediaPlayer& MediaPlayer2, const TSettings& Settings,
                    std::function<void()> StartPanelShow);
+    ~TSoundFeedback() override;
+    TSoundFeedback(const TSoundFeedback&) = delete;
+    TSoundFeedback& operator=(const TSoundFeedback&) = delete;
 
     void PlaySoundFile(const QString& Path) override;
     void PlaySoundPair(const QString& First, const QString& Second) override;
     void SayPraise() override;
     void SayTryAgain() override;
     void SayWellDone() override;
+    void AfterSound(std::function<void()> Then) override;
+    void SayPraiseThen(std::function<void()> Then) override;
+    void SayTryAgainThen(std::function<void()> Then) override;
     QString FirstPlayerFileName() const override { return FMediaPlayer1.FileName(); }
     QString SecondPlayerFileName() const override { return FMediaPlayer2.FileName(); }
 
@@ -30,6 +38,12 @@ public:
 private:
     // A random file of the phrase folder Folder (if any), then the "Продолжить" box.
     void SayRandomPhrase(const QString& Folder);
+    // The same file, with no box.
+    void PlayRandomPhrase(const QString& Folder);
+    // Neither player plays, and the second waits for nothing.
+    bool Quiet() const;
+    // A player's sound has ended: the call waiting for quiet runs once both are.
+    void SoundEnded();
     void ShowBox(const QString& Text);
     // The first player's part of PlaySoundFile, but for the box of a damaged file: whether it plays.
     bool PlayOnFirstPlayer(const QString& Path);
@@ -48,4 +62,6 @@ private:
     IMediaPlayer& FMediaPlayer2;
     const TSettings& FSettings;
     std::function<void()> FStartPanelShow;
+    std::function<void()> FAfterSound;                  // waits for the sound asked for last (AfterSound)
+    std::vector<std::function<void()>> FFormerOnEnded;  // the players' listeners before this one
 };

@@ -132,6 +132,35 @@ TEST_F(ContentCheckerTest, EmptyOrMissingPraiseAndTryAgainFoldersAreReported)
     EXPECT_EQ(problems.size(), 2) << problems.join(u'\n').toStdString();
 }
 
+TEST_F(ContentCheckerTest, BrokenClipsOfTheSyllablesAreReportedAndTheirQuestionsOnceThereAreSyllables)
+{
+    const QString female = QStringLiteral("Sound/Женский голос/"), male = QStringLiteral("Sound/Мужской голос/");
+    for (const QString& clip :
+         {QStringLiteral("Слоги/ма.mp3"), QStringLiteral("Слоги/Протяжно/ма.mp3"), QStringLiteral("Слова/мама.mp3")}) {
+        Put(female + clip, ToneMp3());
+        Put(male + clip, ToneMp3());
+    }
+    for (const QString& phrase : layout::kSyllablePhrases) {
+        Put(female + layout::kPhrases + phrase, ToneMp3());
+        Put(male + layout::kPhrases + phrase, ToneMp3());
+    }
+    EXPECT_THAT(Problems(), IsEmpty()) << "a voice with a few syllables is whole";
+
+    Put(female + QStringLiteral("Слоги/мо.mp3"), QByteArray(3000, 'x'));
+    Put(female + QStringLiteral("Слоги/Протяжно/мо.mp3"), QByteArray());
+    Put(male + QStringLiteral("Слова/лиса.mp3"), ToneMp3().left(ToneMp3().size() / 3));
+    QFile::remove(Root + male + layout::kPhrases + layout::kFindSyllablePhrase);
+    QFile::remove(Root + male + layout::kPhrases + layout::kReadWordPhrase);
+    const QStringList problems = Problems();
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Слоги/мо.mp3: ")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Женский голос/Слоги/Протяжно/мо.mp3: ")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Мужской голос/Слова/лиса.mp3: MP3 обрезан")));
+    // The male voice has syllables but lacks two of their questions.
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Мужской голос/Фразы/Найди_слог.mp3: нет файла")));
+    EXPECT_THAT(problems, Contains(BeginsWith("Sound/Мужской голос/Фразы/Прочитай_слово.mp3: нет файла")));
+    EXPECT_EQ(problems.size(), 5) << problems.join(u'\n').toStdString();
+}
+
 TEST_F(ContentCheckerTest, BrokenAndUnanswerableWordPicturesAreReported)
 {
     const QByteArray jpeg = [] {

@@ -13,6 +13,7 @@
 #include "platform/widgets/ScrollBox.h"
 #include "platform/widgets/SpeedButton.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeSpeech.h"
 #include "support/QtPrint.h"
 #include "support/TestForm.h"
 
@@ -160,7 +161,13 @@ TEST_F(MainForm, RegionsAtTheBaseClientArea)
     EXPECT_EQ(Named<TPanel>(*Form, "StartPanel")->geometry(), QRect(0, 0, 1099, 713));
     EXPECT_EQ(Named<TScrollBox>(*Form, "LettersSndScrollBox")->geometry(), QRect(0, 0, 1099, 713));
     EXPECT_EQ(Named<TPanel>(*Form, "TimerPanel")->geometry(), QRect(472, 351, 284, 73));
-    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 221));
+    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 261));
+    // Six entries, 133 x 34 each, the last at the bottom; the first five keep their places.
+    const char* entries[] = {"SpeedButton3", "SpeedButton4", "SpeedButton5",
+                             "SpeedButton6", "SpeedButton7", "SlogMenuButton"};
+    const int tops[] = {25, 65, 105, 145, 184, 224};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(Named<TSpeedButton>(*Form, entries[i])->geometry(), QRect(3, tops[i], 133, 34)) << entries[i];
     EXPECT_EQ(Named<TPanel>(*Form, "RaskraskaPopupMenuPanel")->geometry(), QRect(184, 232, 117, 81));
     // Floating panels keep their relative place in the taller games area: centre 301 of 672 -> 319 of 713.
     EXPECT_EQ(Named<TPanel>(*Form, "RulesPanel")->geometry(), QRect(311, 155, 468, 328));
@@ -184,7 +191,7 @@ TEST_F(MainForm, RegionsWhenMaximisedOnA1920By1080Screen)
     EXPECT_EQ(Named<QRadioButton>(*Form, "FemaleVoiceRadioButton")->geometry(), QRect(17, 8, 73, 17));
     EXPECT_EQ(Named<TPanel>(*Form, "ContentPanel")->geometry(), QRect(0, 57, 1920, 1023));
     EXPECT_EQ(Named<TPanel>(*Form, "GamesPanel")->geometry(), QRect(0, 0, 1920, 1023));
-    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 221));
+    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 261));
     EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton3")->geometry(), QRect(3, 25, 133, 34));
     EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton1")->geometry(), QRect(116, 0, 22, 22));
 
@@ -274,8 +281,8 @@ TEST_F(MainForm, CaptionsFontsAndColours)
     const QStringList captions = {
         Named<TSpeedButton>(*Form, "SpeedButton3")->Caption(), Named<TSpeedButton>(*Form, "SpeedButton4")->Caption(),
         Named<TSpeedButton>(*Form, "SpeedButton5")->Caption(), Named<TSpeedButton>(*Form, "SpeedButton6")->Caption(),
-        Named<TSpeedButton>(*Form, "SpeedButton7")->Caption()};
-    EXPECT_EQ(captions, QStringList({"Обучение", "Найди букву", "Дед Буквоед", "Экзамен", "Раскраска"}));
+        Named<TSpeedButton>(*Form, "SpeedButton7")->Caption(), Named<TSpeedButton>(*Form, "SlogMenuButton")->Caption()};
+    EXPECT_EQ(captions, QStringList({"Обучение", "Найди букву", "Дед Буквоед", "Экзамен", "Раскраска", "Слоги"}));
     EXPECT_EQ(Named<TSpeedButton>(*Form, "SpeedButton7")->geometry().top() -
                   Named<TSpeedButton>(*Form, "SpeedButton6")->geometry().top(),
               39);
@@ -318,6 +325,7 @@ TEST_F(MainForm, ActionTableNamesCategoriesAndCaptions)
         {"MakeWord", "Games", "Дед Буквоед"},
         {"Examination", "Games", "Экзамен"},
         {"Raskraska", "Games", "Раскраска"},
+        {"Slogi", "Games", "Слоги"},
         {"ShowRulesPanel", "RulesPanel", "Открыть"},
         {"CloseRulesPanel", "RulesPanel", "Закрыть"},
         {"ShowSndGameRules", "RulesPanel", "ShowSndGameRules"},
@@ -325,6 +333,7 @@ TEST_F(MainForm, ActionTableNamesCategoriesAndCaptions)
         {"ShowMakeWGameRules", "RulesPanel", "ShowMakeWGameRules"},
         {"ShowExamGameRules", "RulesPanel", "ShowExamGameRules"},
         {"ShowRaskraskaRules", "RulesPanel", "ShowRaskraskaRules"},
+        {"ShowSlogRules", "RulesPanel", "ShowSlogRules"},
         {"ShowRaskraskaMenu", "Menu", "ShowRaskraskaMenu"},
         {"CreateRaskraskaMenu", "Menu", "CreateRaskraskaMenu"},
         {"MenuHide", "Menu", "MenuHide"},
@@ -580,7 +589,7 @@ TEST_F(MainForm, MenuLabelOpensTheMenuInPlaceAndTheCloseButtonHidesBothMenus)
     // Pressing "Меню" again leaves it visible and in place.
     QTest::mouseClick(Named<TLabel>(*Form, "MenuLabel"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(Named<TPanel>(*Form, "PopupMenuPanel")->isHidden());
-    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 221));
+    EXPECT_EQ(Named<TPanel>(*Form, "PopupMenuPanel")->geometry(), QRect(46, 37, 140, 261));
     // Opening the menu hides nothing.
     EXPECT_EQ(TopScreen(), Named<TPanel>(*Form, "StartPanel"));
 
@@ -729,6 +738,17 @@ TEST_F(MainFormGames, EveryWidgetHasAName)
         Named<QAction>(*Form, activity)->trigger();
         FinishPictureReading(Form->Objects);
     }
+    // "Слоги" with one syllable, found by the activities' own loading.
+    const QString syllables = Folder.path() + QStringLiteral("/Sound/Женский голос/Слоги/");
+    ASSERT_TRUE(QDir().mkpath(syllables));
+    QFile(syllables + QStringLiteral("ма.mp3")).open(QIODevice::WriteOnly);
+    Form->TTestForm::StartLoading();
+    TFakeSpeech speech;
+    Form->SetSpeech(&speech);
+    for (const char* exercise : {"SlogFindSpeedButton", "SlogBuildSpeedButton", "SlogReadSpeedButton"}) {
+        Named<QAction>(*Form, "Slogi")->trigger();
+        Named<TSpeedButton>(*Form, exercise)->click();
+    }
     Named<TSpeedButton>(*Form, "LetterrsNamesSpeedButton")->click();
     ThemeButton(QStringLiteral("Животные"))->click();
     Form->OpenGrownUpsCorner();  // its door and sections are made as it first opens
@@ -746,4 +766,5 @@ TEST_F(MainFormGames, EveryWidgetHasAName)
             unnamed << QString::fromLatin1(w->metaObject()->className()) + " in " + w->parentWidget()->objectName();
     }
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+    Form->SetSpeech(nullptr);
 }

@@ -50,6 +50,9 @@ qint64 EnvNumber(const char* Name, qint64 Default)
     return ok ? v : Default;
 }
 
+// The exercises of "Слоги" in its chooser.
+const char* const kSlogExercises[] = {"SlogFindSpeedButton", "SlogBuildSpeedButton", "SlogReadSpeedButton"};
+
 class TMonkey {
 public:
     TMonkey(TTestForm& Form, quint32 Seed) : FForm(Form), FRandom(Seed) {}
@@ -77,6 +80,10 @@ public:
                 Open(entry);
                 if (type->isVisible()) QTest::mouseClick(type, Qt::LeftButton);
             }
+        for (const char* exercise : kSlogExercises) {
+            Open(Named<TSpeedButton>(FForm, "SlogMenuButton"));
+            QTest::mouseClick(Named<TSpeedButton>(FForm, exercise), Qt::LeftButton);
+        }
         Open(Named<TSpeedButton>(FForm, "SpeedButton4"));
         Open(Named<TSpeedButton>(FForm, "SpeedButton5"));
         Open(Named<TSpeedButton>(FForm, "SpeedButton7"));
@@ -178,12 +185,16 @@ private:
     {
         TSpeedButton* entries[] = {Named<TSpeedButton>(FForm, "SpeedButton3"), Named<TSpeedButton>(FForm, "SpeedButton4"),
                                    Named<TSpeedButton>(FForm, "SpeedButton5"), Named<TSpeedButton>(FForm, "SpeedButton6"),
-                                   Named<TSpeedButton>(FForm, "SpeedButton7")};
-        TSpeedButton* entry = entries[Pick(5)];
+                                   Named<TSpeedButton>(FForm, "SpeedButton7"), Named<TSpeedButton>(FForm, "SlogMenuButton")};
+        TSpeedButton* entry = entries[Pick(6)];
         Open(entry);
         if (entry == Named<TSpeedButton>(FForm, "SpeedButton7")) {
             const auto themes = Named<TPanel>(FForm, "RaskraskaPopupMenuPanel")->findChildren<TSpeedButton*>();
             if (!themes.isEmpty()) QTest::mouseClick(themes.at(Pick(int(themes.size()))), Qt::LeftButton);
+        }
+        if (entry == Named<TSpeedButton>(FForm, "SlogMenuButton")) {
+            TSpeedButton* exercise = Named<TSpeedButton>(FForm, kSlogExercises[Pick(3)]);
+            if (exercise->isVisible()) QTest::mouseClick(exercise, Qt::LeftButton);
         }
         return QStringLiteral("menu entry ") + entry->Caption();
     }
@@ -216,7 +227,8 @@ QString WholeScreenProblem(TTestForm& F)
     if (Named<TPanel>(F, "TimerPanel")->isVisible()) return QString();  // loading: the overlay says so
     QWidget* layer = TopVisible(Named<TPanel>(F, "ContentPanel"), Named<TPanel>(F, "SystemPanel"));
     if (layer == Named<TPanel>(F, "SysPanel"))
-        return Named<TPanel>(F, "GameSndTypePanel")->isVisible() || Named<TPanel>(F, "GameExamTypePanel")->isVisible()
+        return Named<TPanel>(F, "GameSndTypePanel")->isVisible() || Named<TPanel>(F, "GameExamTypePanel")->isVisible() ||
+                       Named<TPanel>(F, "GameSlogTypePanel")->isVisible()
                    ? QString()
                    : QStringLiteral("the system layer without a chooser");
     if (layer != Named<TPanel>(F, "GamesPanel")) return QStringLiteral("neither the games area nor a chooser on top");
@@ -237,6 +249,12 @@ QString WholeScreenProblem(TTestForm& F)
         return QString();
     }
     if (screen == Named<TPanel>(F, "RaskraskaPanel")) return QString();
+    if (screen == Named<TPanel>(F, "SlogPanel")) {
+        // One exercise's page, chosen in the chooser.
+        const int pages = Named<TPanel>(F, "SlogFindPanel")->isVisible() + Named<TPanel>(F, "SlogBuildPanel")->isVisible() +
+                          Named<TPanel>(F, "SlogReadPanel")->isVisible();
+        return pages == 1 ? QString() : QStringLiteral("\"Слоги\" with %1 pages").arg(pages);
+    }
     return QStringLiteral("no screen on top (%1)").arg(screen ? screen->objectName() : QStringLiteral("none"));
 }
 

@@ -240,6 +240,76 @@ TEST_F(SoundFeedback, WellDonePlaysItsPhraseAndShowsTheStartScreenWithoutABox)
     EXPECT_EQ(StartPanelShows, 2) << "the start screen comes all the same";
 }
 
+TEST_F(SoundFeedback, PraiseWithNoBoxCallsBackOnceThePhraseHasEnded)
+{
+    const QString praise = Female(QStringLiteral("Фразы/Правильно/Молодец.mp3"));
+    const QString tryAgain = Female(QStringLiteral("Фразы/Неправильно/Ещё_раз.mp3"));
+    QStringList told;
+    Speech.SayPraiseThen([&] { told << QStringLiteral("praised"); });
+    EXPECT_EQ(Player1.OpenFile, praise);
+    EXPECT_TRUE(Dialogs.Calls.empty()) << "no box";
+    EXPECT_TRUE(told.isEmpty()) << "not while the phrase plays";
+    Player1.Finish();
+    EXPECT_EQ(told, QStringList{QStringLiteral("praised")});
+    Player1.Finish();
+    EXPECT_EQ(told.size(), 1) << "once";
+
+    Speech.SayTryAgainThen([&] { told << QStringLiteral("again"); });
+    EXPECT_EQ(Player1.OpenFile, tryAgain);
+    Player1.Finish();
+    EXPECT_EQ(told.last(), QStringLiteral("again"));
+    EXPECT_TRUE(Dialogs.Calls.empty());
+}
+
+TEST_F(SoundFeedback, AfterSoundWaitsForThePairsSecondFileAndIsDroppedByANewSound)
+{
+    const QString lead = Female(QStringLiteral("Слоги/Протяжно/ма.mp3"));
+    const QString syllable = Female(QStringLiteral("Слоги/ма.mp3"));
+    const QString other = Female(QStringLiteral("Звуки/м.mp3"));
+    int told = 0;
+    Speech.PlaySoundPair(lead, syllable);
+    Speech.AfterSound([&] { ++told; });
+    Player1.Finish();
+    EXPECT_EQ(told, 0) << "the second file plays now";
+    Player2.Finish();
+    EXPECT_EQ(told, 1);
+
+    Speech.PlaySoundPair(lead, syllable);
+    Speech.AfterSound([&] { ++told; });
+    Speech.PlaySoundFile(other);  // cuts the pair short: what waited for it is not run
+    Player1.Finish();
+    Player2.Finish();
+    EXPECT_EQ(told, 1);
+
+    Speech.AfterSound([&] { ++told; });
+    EXPECT_EQ(told, 2) << "nothing plays: at once";
+}
+
+TEST_F(SoundFeedback, PraiseWithNoPhraseToSayCallsBackAtOnce)
+{
+    int told = 0;
+    Speech.SayPraiseThen([&] { ++told; });
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(Dialogs.Calls.empty());
+}
+
+TEST(SoundFeedbackLife, PlayersThatOutliveTheSpeechEndTheirSoundsSafely)
+{
+    TSoundTree tree;
+    QStringList journal;
+    TFakeDialogs dialogs;
+    TFakeMediaPlayer player1{QStringLiteral("1"), journal}, player2{QStringLiteral("2"), journal};
+    int told = 0;
+    {
+        TSoundFeedback speech{dialogs, player1, player2, tree.Settings, {}};
+        speech.PlaySoundFile(tree.Put(kFemale + QStringLiteral("Слоги/ма.mp3")));
+        speech.AfterSound([&] { ++told; });
+    }
+    EXPECT_FALSE(player1.OnEnded);
+    player1.Finish();
+    EXPECT_EQ(told, 0);
+}
+
 TEST_F(SoundFeedback, VoiceChoiceAppliesFromTheNextSoundOn)
 {
     Female(QStringLiteral("Фразы/Ты_справился_молодец.mp3"));

@@ -1,6 +1,8 @@
 #pragma once
 // A recording stand-in for the speech: nothing plays, every request is kept in order. The two
-// "players" hold a path only when Exists says the file is there, as the real players do.
+// "players" hold a path only when Exists says the file is there, as the real players do. A sound
+// asked for plays until the test ends it (EndSound); what waits for it (AfterSound, the praise
+// and try-again with no box) runs then, and is dropped by a later sound, as with the real players.
 #include "core/Speech.h"
 
 #include <QString>
@@ -28,12 +30,14 @@ public:
     {
         Calls.push_back({TSpeechCall::File, Path, QString()});
         FFirst = Exists(Path) ? Path : QString();
+        Started(!FFirst.isEmpty());
     }
     void PlaySoundPair(const QString& First, const QString& Second) override
     {
         Calls.push_back({TSpeechCall::Pair, First, Second});
         FFirst = Exists(First) ? First : QString();
         FSecond = Exists(Second) ? Second : QString();
+        Started(!FFirst.isEmpty() || !FSecond.isEmpty());
     }
     void SayPraise() override
     {
@@ -50,6 +54,35 @@ public:
         Calls.push_back({TSpeechCall::WellDone, {}, {}});
         if (OnWellDone) OnWellDone();
     }
+    void AfterSound(std::function<void()> Then) override
+    {
+        if (FPlaying)
+            FAfterSound = std::move(Then);
+        else if (Then)
+            Then();
+    }
+    void SayPraiseThen(std::function<void()> Then) override
+    {
+        Calls.push_back({TSpeechCall::Praise, {}, {}});
+        Started(true);
+        AfterSound(std::move(Then));
+    }
+    void SayTryAgainThen(std::function<void()> Then) override
+    {
+        Calls.push_back({TSpeechCall::TryAgain, {}, {}});
+        Started(true);
+        AfterSound(std::move(Then));
+    }
+    // The sound asked for last has played to its end: what waited for it runs now.
+    void EndSound()
+    {
+        FPlaying = false;
+        std::function<void()> then = std::move(FAfterSound);
+        FAfterSound = nullptr;
+        if (then) then();
+    }
+    // Whether something waits for the sound to end.
+    bool Waiting() const { return static_cast<bool>(FAfterSound); }
     QString FirstPlayerFileName() const override { return FFirst; }
     QString SecondPlayerFileName() const override { return FSecond; }
 
@@ -65,6 +98,14 @@ public:
     const TSpeechCall& Last() const { return Calls.back(); }
 
 private:
+    void Started(bool Playing)
+    {
+        FAfterSound = nullptr;
+        FPlaying = Playing;
+    }
+
     QString FFirst;
     QString FSecond;
+    bool FPlaying = false;
+    std::function<void()> FAfterSound;
 };
