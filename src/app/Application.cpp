@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QSettings>
 
 #include <cstdio>
@@ -178,6 +179,10 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
         QObject::connect(&window, &TMainForm::LoadingFinished, &App,
                          [&](bool Loaded) { QApplication::exit(Loaded && printedDialogs.Shown == 0 ? 0 : 1); });
     if (BeforeShow) BeforeShow(window);
+    // Shown at the size it is to have: a window shown at its base size and maximised a moment
+    // later paints its first frame twice.
+    if (QScreen* where = window.screen()) window.setGeometry(where->availableGeometry());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
     window.show();
     const int result = App.exec();
     quitting = nullptr;

@@ -5,6 +5,7 @@
 #include "app/StartSequence.h"
 #include "app/StartupLoader.h"
 #include "core/Texts.h"
+#include "platform/Memory.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Panel.h"
 #include "platform/widgets/ScreenCursor.h"
@@ -112,6 +113,7 @@ void TMainForm::LoaderBody()
         HideLoadingOverlay();
         FStartUp->Loaded();
         UpdateGameActions();
+        memory::ReturnFreedMemory();  // the loader's and the picture threads' heaps
         emit LoadingFinished(loaded);
     });
 }

@@ -30,8 +30,9 @@ class TStartSequence;
 class TStartupLoader;
 
 // How the window is built. The program's own start builds what its first frame shows, paints it,
-// and builds the rest (the hidden working widgets, the game-type choosers, the rules pages) and
-// starts loading right after; the finished window is the same either way.
+// and builds the rest (the activities' screens, the hidden working widgets, the game-type
+// choosers, the rules pages) and starts loading right after; the finished window is the same
+// either way.
 enum class TStartOrder {
     AllAtOnce,        // everything in the constructor (tests, benchmarks)
     FirstFrameFirst,  // the program's start
@@ -156,6 +157,8 @@ private:
     void CreateActivityActions();
     void CreateTitleRibbon();
     void CreateContentArea();
+    // The activities' screens in the games area (after the first frame: it shows none of them).
+    void CreateScreens();
     void CreateMenus();
     // What the first frame does not show: the hidden working lists and sample tile, and the
     // game-type choosers (joined to their activities and keys).

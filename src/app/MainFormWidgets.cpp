@@ -126,36 +126,37 @@ void TMainForm::CreateContentArea()
     CreateSystemScreen();
 
     GamesPanel = Panel(ContentPanel, "GamesPanel", QRect(0, 0, 1099, 672), TAlign::Client, Flat(palette::LightSkyBlue));
-    // The screens bottom to top as each activity places its own, the start screen and the rules
-    // panel among them.
+    // The activities' screens come after the first frame (CreateScreens), in their places among these.
+    CreateStartScreen();
+    CreateRulesPanel(GamesPanel);
+
+    SystemPanel = Panel(ContentPanel, "SystemPanel", QRect(0, 672, 1099, 41), TAlign::Bottom, Raised(ui::ButtonFace()));
+    SystemPanel->hide();
+}
+
+void TMainForm::CreateScreens()
+{
+    // Bottom to top as each activity places its own, the start screen and the rules panel among
+    // them. Built after the first frame, they are then put in those places, and a start screen
+    // already raised by the activation stays on top.
     constexpr int kStartScreenPlace = 40, kRulesPanelPlace = 50;
-    std::vector<size_t> order(FActivities.size());
-    std::iota(order.begin(), order.end(), size_t(0));
-    std::stable_sort(order.begin(), order.end(),
-                     [this](size_t A, size_t B) { return FActivities[A].ScreenPlace < FActivities[B].ScreenPlace; });
-    bool startMade = false, rulesMade = false;
-    for (size_t i : order) {
-        const int place = FActivities[i].ScreenPlace;
-        if (!startMade && place > kStartScreenPlace) {
-            CreateStartScreen();
-            startMade = true;
-        }
-        if (!rulesMade && place > kRulesPanelPlace) {
-            CreateRulesPanel(GamesPanel);
-            rulesMade = true;
-        }
+    const bool startRaised = ui::Above(StartPanel, RulesPanel);
+    std::vector<std::pair<int, QWidget*>> order{{kStartScreenPlace, StartPanel}, {kRulesPanelPlace, RulesPanel}};
+    for (size_t i = 0; i < FActivities.size(); ++i) {
         TActivityScreen screen = FActivities[i].Build(GamesPanel);
+        // Made under a parent that may already be shown: shown as if made with it.
+        if (!screen.Panel->testAttribute(Qt::WA_WState_ExplicitShowHide)) screen.Panel->show();
+        order.emplace_back(FActivities[i].ScreenPlace, screen.Panel);
         FParts[i].Screen = screen.Panel;
         screen.Keys.Rules = FParts[i].ShowRules;
         for (const auto& [action, whenPlayable] : FParts[i].MoreActions)
             if (action->objectName() == FActivities[i].PrintAction) screen.Keys.Print = action;
         FKeyboard->AddScreen(screen.Panel, std::move(screen.Keys));
     }
-    if (!startMade) CreateStartScreen();
-    if (!rulesMade) CreateRulesPanel(GamesPanel);
-
-    SystemPanel = Panel(ContentPanel, "SystemPanel", QRect(0, 672, 1099, 41), TAlign::Bottom, Raised(ui::ButtonFace()));
-    SystemPanel->hide();
+    std::stable_sort(order.begin(), order.end(), [](const auto& A, const auto& B) { return A.first < B.first; });
+    for (const auto& [place, widget] : order)
+        if (!(startRaised && widget == StartPanel)) widget->raise();
+    if (startRaised) StartPanel->raise();
 }
 
 void TContentArea::CreateSystemScreen()
@@ -197,8 +198,9 @@ void TMainForm::CreateChoosers()
 
 void TMainForm::CompleteBuild(bool KeepStartPicture)
 {
-    // Each goes into a parent made in the constructor that gets no other children, so the
-    // window's tree is the same as if they had been made in their places.
+    // Each goes into a parent made in the constructor, in its place among what is there, so the
+    // window's tree is the same as if they had been made in the constructor.
+    CreateScreens();
     CreateWorkingWidgets();
     CreateRulesFrame(CloseRulesPanel);
     CreateRulesPages();

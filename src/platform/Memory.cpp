@@ -17,4 +17,11 @@ void ReturnLargeBlocksToTheSystem()
 #endif
 }
 
+void ReturnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 }  // namespace memory

@@ -8,4 +8,8 @@ namespace memory {
 // reading colouring themes keeps a flat footprint.
 void ReturnLargeBlocksToTheSystem();
 
+// Gives back to the system what is free in every thread's heap: after a burst of work on other
+// threads (the start-up loading, a picture reading) their heaps keep what they no longer use.
+void ReturnFreedMemory();
+
 }  // namespace memory
