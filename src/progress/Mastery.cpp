@@ -22,6 +22,8 @@ int GameCode(TGameKind Game)
             return 2;
         case TGameKind::gkExamination:
             return 3;
+        case TGameKind::gkSyllables:
+            return 4;
     }
     return 0;
 }
@@ -35,6 +37,8 @@ TGameKind GameOfCode(int Code)
             return TGameKind::gkMakeWord;
         case 3:
             return TGameKind::gkExamination;
+        case 4:
+            return TGameKind::gkSyllables;
         default:
             return TGameKind::gkLearning;
     }

@@ -20,6 +20,8 @@ QString GameName(TGameKind Game)
             return QStringLiteral("Дед Буквоед");
         case TGameKind::gkExamination:
             return QStringLiteral("Экзамен");
+        case TGameKind::gkSyllables:
+            return QStringLiteral("Слоги");
     }
     return {};
 }
