@@ -68,10 +68,13 @@ void TPlayerChoice::Ask()
 void TPlayerChoice::Choose(qint64 Child)
 {
     FStore.SetPlayer(Child);
+    // Only the question hands the focus back to the window: settled without asking (after the
+    // start, or a child removed in the corner), the focus stays where it is, in the corner's door too.
+    const bool asked = isVisible();
     hide();
     // Choose runs inside the question's own click: it is freed once that has ended.
     if (FQuestion) FQuestion.release()->deleteLater();
-    if (parentWidget()) parentWidget()->setFocus();
+    if (asked && parentWidget()) parentWidget()->setFocus();
     ShowName();
 }
 
