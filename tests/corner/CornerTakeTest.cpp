@@ -124,7 +124,7 @@ struct TLetGo {
 
 class TakeLetGo : public CornerTake, public ::testing::WithParamInterface<TLetGo> {};
 
-TEST_P(TakeLetGo, WritesNothingAndLeavesNothingToKeep)
+TEST_P(TakeLetGo, WritesNothingAndLeavesNothingToKeepOrRecordAgain)
 {
     const TLetGo& c = GetParam();
     W.Enter();
@@ -144,6 +144,9 @@ TEST_P(TakeLetGo, WritesNothingAndLeavesNothingToKeep)
         EXPECT_FALSE(W.Corner->IsOpen());
         W.Enter();
     }
+    const QString before = W.Status();
+    W.Press(QStringLiteral("AgainButton"));
+    EXPECT_EQ(W.Status(), before) << "nor a clip to record again";
     W.Press(QStringLiteral("KeepButton"));
     EXPECT_EQ(W.Status(), kRecordFirst);
     EXPECT_TRUE(Written().isEmpty()) << Written().join(u' ').toStdString();
