@@ -284,8 +284,9 @@ struct TOutlineCase {
 };
 class PageOutline : public ::testing::TestWithParam<TOutlineCase> {};
 
-// A dark round thing photographed on a light table: one closed outline at any detail, as thick as
-// a crayon needs on the page and black on white, with no grey for the printer to dither.
+// A dark round thing photographed on a light, dusty table: one closed outline at any detail, no
+// specks for the dust, as thick as a crayon needs on the page and black on white, with no grey for
+// the printer to dither.
 TEST_P(PageOutline, IsOneClosedLineOfTheCrayonsWidth)
 {
     const TOutlineCase c = GetParam();
@@ -297,6 +298,9 @@ TEST_P(PageOutline, IsOneClosedLineOfTheCrayonsWidth)
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(70, 60, 50));
         painter.drawEllipse(QPointF(c.Side / 2.0, c.Side / 2.0), c.Side / 3.0, c.Side / 3.0);
+        std::mt19937 random(3);
+        std::uniform_int_distribution<int> where(0, c.Side - 3);
+        for (int i = 0; c.Side >= 1000 && i < 300; ++i) painter.fillRect(where(random), where(random), 2, 2, QColor(90, 90, 90));
     }
     pages::TPageMaker maker;
     maker.SetPicture(photo);
@@ -382,6 +386,41 @@ TEST_P(PageAsPreviewed, HasThePreviewsLines)
     EXPECT_GT(SharedLines(page, preview, 3), 0.9) << "the page has no lines the preview lacks";
 }
 INSTANTIATE_TEST_SUITE_P(Slider, PageAsPreviewed, ::testing::Values(0, 50, 100));
+
+double BlackShare(const QImage& Page)
+{
+    const QImage grey = Page.convertToFormat(QImage::Format_Grayscale8);
+    qint64 black = 0;
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) black += grey.constScanLine(y)[x] < 128 ? 1 : 0;
+    return double(black) / (qint64(grey.width()) * grey.height());
+}
+
+// A ball on a striped cloth: "Проще" draws the ball alone, "Подробнее" the cloth's stripes too.
+TEST(PageDetail, TheSimpleEndLeavesTextureOutTheDetailedEndKeepsIt)
+{
+    QImage photo(1500, 1500, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x) {
+            const int stripe = (x / 6) % 2 ? 30 : -30;
+            photo.setPixel(x, y, qRgb(200 + stripe, 190 + stripe, 170 + stripe));
+        }
+    {
+        QPainter painter(&photo);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(40, 40, 90));
+        painter.drawEllipse(QPointF(750, 750), 500, 500);
+    }
+    pages::TPageMaker maker;
+    maker.SetPicture(photo);
+    for (const QImage& drawn : {maker.Page(0), maker.Preview(0)}) {
+        EXPECT_EQ(BlackRegions(drawn), 1) << "drawn at " << drawn.width();
+        EXPECT_EQ(WhiteReachable(drawn, QPoint(0, 0), QPoint(drawn.width() / 2, drawn.height() / 2)), 0);
+    }
+    for (const QImage& drawn : {maker.Page(100), maker.Preview(100)})
+        EXPECT_GT(BlackShare(drawn), 4 * BlackShare(maker.Page(0))) << "drawn at " << drawn.width();
+}
 
 // A page made from a photo file stands as the photo does: a wide one on its side, one the camera
 // turned (EXIF) upright; the file's name is offered as the page's.
