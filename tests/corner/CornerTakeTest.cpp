@@ -37,7 +37,8 @@ std::vector<int16_t> Tone(double LeadSeconds, double ToneSeconds, double TailSec
     std::vector<int16_t> samples(std::size_t((LeadSeconds + ToneSeconds + TailSeconds) * Rate), 0);
     const auto first = std::size_t(LeadSeconds * Rate), count = std::size_t(ToneSeconds * Rate);
     for (std::size_t i = 0; i < count; ++i)
-        samples[first + i] = int16_t(std::lround(amplitude * 32767 * std::sin(2 * std::numbers::pi * 440.0 * double(i) / Rate)));
+        samples[first + i] =
+            int16_t(std::lround(amplitude * 32767 * std::sin(2 * std::numbers::pi * 440.0 * double(i) / Rate)));
     return samples;
 }
 
@@ -155,14 +156,13 @@ TEST_P(TakeLetGo, WritesNothingAndLeavesNothingToKeepOrRecordAgain)
 INSTANTIATE_TEST_SUITE_P(
     Ways, TakeLetGo,
     ::testing::Values(
-        TLetGo{"EscWhileRecording", false, [](CornerTake& T) { QTest::keyClick(T.W.Named(QStringLiteral("StopButton")), Qt::Key_Escape); },
-               true, nullptr},
+        TLetGo{"EscWhileRecording", false,
+               [](CornerTake& T) { QTest::keyClick(T.W.Named(QStringLiteral("StopButton")), Qt::Key_Escape); }, true,
+               nullptr},
         TLetGo{"CloseAfterTheTake", true, [](CornerTake& T) { T.W.Press(QStringLiteral("CornerCloseButton")); }, true,
                nullptr},
-        TLetGo{"VoiceSwitchedWhileRecording", false, [](CornerTake& T) { T.ChooseVoice(kMale); }, false,
-               &kVoiceSwitched},
-        TLetGo{"VoiceSwitchedAfterTheTake", true, [](CornerTake& T) { T.ChooseVoice(kMale); }, false,
-               &kVoiceSwitched}),
+        TLetGo{"VoiceSwitchedWhileRecording", false, [](CornerTake& T) { T.ChooseVoice(kMale); }, false, &kVoiceSwitched},
+        TLetGo{"VoiceSwitchedAfterTheTake", true, [](CornerTake& T) { T.ChooseVoice(kMale); }, false, &kVoiceSwitched}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 
 }  // namespace

@@ -300,7 +300,8 @@ TEST_P(PageOutline, IsOneClosedLineOfTheCrayonsWidth)
         painter.drawEllipse(QPointF(c.Side / 2.0, c.Side / 2.0), c.Side / 3.0, c.Side / 3.0);
         std::mt19937 random(3);
         std::uniform_int_distribution<int> where(0, c.Side - 3);
-        for (int i = 0; c.Side >= 1000 && i < 300; ++i) painter.fillRect(where(random), where(random), 2, 2, QColor(90, 90, 90));
+        for (int i = 0; c.Side >= 1000 && i < 300; ++i)
+            painter.fillRect(where(random), where(random), 2, 2, QColor(90, 90, 90));
     }
     pages::TPageMaker maker;
     maker.SetPicture(photo);

@@ -50,13 +50,13 @@ TEST_P(KeptSilence, IsThePreparedAmountOrAllThereIs)
     EXPECT_NEAR(double(prepared.Samples.size()) / kRate, 0.6 + c.KeptLead + c.KeptTail, kFrame + 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Recordings, KeptSilence,
-    ::testing::Values(TSilenceCase{"LongSilences", 0.5, 0.7, clip::kLeadKeptSeconds, clip::kTailKeptSeconds},
-                      TSilenceCase{"SoundFromTheFirstSample", 0.0, 0.7, 0.0, clip::kTailKeptSeconds},
-                      TSilenceCase{"SoundToTheLastSample", 0.5, 0.0, clip::kLeadKeptSeconds, 0.0},
-                      TSilenceCase{"ShortSilencesKeptWhole", 0.02, 0.05, 0.02, 0.05}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Recordings, KeptSilence,
+                         ::testing::Values(TSilenceCase{"LongSilences", 0.5, 0.7, clip::kLeadKeptSeconds,
+                                                        clip::kTailKeptSeconds},
+                                           TSilenceCase{"SoundFromTheFirstSample", 0.0, 0.7, 0.0, clip::kTailKeptSeconds},
+                                           TSilenceCase{"SoundToTheLastSample", 0.5, 0.0, clip::kLeadKeptSeconds, 0.0},
+                                           TSilenceCase{"ShortSilencesKeptWhole", 0.02, 0.05, 0.02, 0.05}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 struct TLevelCase {
     const char* Name;
