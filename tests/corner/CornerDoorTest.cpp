@@ -1,10 +1,11 @@
 // The corner's door in the window as the program starts and shows it: Ctrl+Shift+G pressed as
-// soon as the window is there, while it loads, or once the progress file is joined, and the sum's
-// answers typed on the keyboard, wherever the window has put the focus meanwhile. Three wrong
-// answers close the door each time.
+// soon as the window is there, while it loads, or once the progress file is joined (and "Кто
+// играет?" answered over the door), and the sum's answers typed on the keyboard, wherever the
+// window has put the focus meanwhile. Three wrong answers close the door each time.
 #include "app/StartSequence.h"
 #include "corner/CornerGate.h"
 #include "corner/GrownUpsCorner.h"
+#include "progress/PlayerChoice.h"
 #include "progress/ProgressStore.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrint.h"
@@ -43,11 +44,22 @@ enum class TWhen {
     OnceJoined,           // loading ended and the progress file joined, as the program does then
 };
 
-class CornerDoor : public ::testing::TestWithParam<TWhen> {
+struct TDoorCase {
+    const char* Name;
+    TWhen When;
+    int Children;  // set up before: with two, "Кто играет?" comes over the door once the file is joined
+};
+
+class CornerDoor : public ::testing::TestWithParam<TDoorCase> {
 protected:
     void SetUp() override
     {
         QDir(FProgram.path()).mkpath(QStringLiteral("Pic/Alphabet/Rus"));
+        {
+            TProgressStore children(FHome.path(), FDialogs);
+            for (int i = 0; i < GetParam().Children; ++i)
+                ASSERT_EQ(children.AddChild(QStringLiteral("Ребёнок %1").arg(i + 1), QStringLiteral("кот")), QString());
+        }
         FForm = std::make_unique<TTestForm>(&FDialogs, FProgram.path() + u'/', nullptr, TStartOrder::FirstFrameFirst);
         // What the program does once loading has ended (app/Application.cpp).
         QObject::connect(FForm.get(), &TMainForm::LoadingFinished, FForm.get(), [this] {
@@ -81,7 +93,7 @@ protected:
 
 TEST_P(CornerDoor, ThreeWrongAnswersTypedCloseIt)
 {
-    const TWhen when = GetParam();
+    const TWhen when = GetParam().When;
     if (when == TWhen::AsTheRestIsBuilt) FForm->StartUp().SetAfterFirstFrame([this] { OpenCorner(); });
     FForm->show();
     QApplication::setActiveWindow(FForm.get());
@@ -96,6 +108,11 @@ TEST_P(CornerDoor, ThreeWrongAnswersTypedCloseIt)
     ASSERT_TRUE(RunUntil([this] { return FStore != nullptr; })) << "loading ends and the progress file is joined";
     QCoreApplication::processEvents();
     if (when == TWhen::OnceJoined) OpenCorner();
+    if (GetParam().Children >= 2) {
+        ASSERT_TRUE(FForm->Players()->isVisible()) << "who plays is asked over the door";
+        QTest::keyClick(FForm->windowHandle(), Qt::Key_Return);  // the child playing before
+        ASSERT_FALSE(FForm->Players()->isVisible());
+    }
     ASSERT_TRUE(DoorShown());
 
     const QString question = FForm->findChild<QLabel*>(QStringLiteral("GateQuestionLabel"))->text();
@@ -110,17 +127,10 @@ TEST_P(CornerDoor, ThreeWrongAnswersTypedCloseIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Start, CornerDoor,
-                         ::testing::Values(TWhen::BeforeTheFirstFrame, TWhen::AsTheRestIsBuilt, TWhen::OnceJoined),
-                         [](const auto& Info) -> std::string {
-                             switch (Info.param) {
-                                 case TWhen::BeforeTheFirstFrame:
-                                     return "BeforeTheFirstFrame";
-                                 case TWhen::AsTheRestIsBuilt:
-                                     return "AsTheRestIsBuilt";
-                                 case TWhen::OnceJoined:
-                                     return "OnceJoined";
-                             }
-                             return "";
-                         });
+                         ::testing::Values(TDoorCase{"BeforeTheFirstFrame", TWhen::BeforeTheFirstFrame, 0},
+                                           TDoorCase{"AsTheRestIsBuilt", TWhen::AsTheRestIsBuilt, 0},
+                                           TDoorCase{"OnceJoined", TWhen::OnceJoined, 0},
+                                           TDoorCase{"BeforeWhoPlays", TWhen::AsTheRestIsBuilt, 2}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 }  // namespace
