@@ -83,6 +83,9 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     });
     FContext.SourcePanel = SourcePanel;
     FContext.Ending = [this] { return FLoader->StopRequested(); };
+    // Ctrl+Shift+G opens the corner from the first frame on, as the parent's other keys do; the
+    // corner is a bare page until then (its door and sections are made when it first opens).
+    CreateGrownUpsCorner();
     const bool keepStartPicture = SetStartPicture(Order);
     const bool firstFrameFirst = Order == TStartOrder::FirstFrameFirst;
     if (!firstFrameFirst) CompleteBuild(false);

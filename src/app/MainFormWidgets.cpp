@@ -204,7 +204,6 @@ void TMainForm::CompleteBuild(bool KeepStartPicture)
     CreateWorkingWidgets();
     CreateRulesFrame(CloseRulesPanel);
     CreateRulesPages();
-    CreateGrownUpsCorner();
     ui::Realign(this);
     if (KeepStartPicture) start_picture::Keep(Image2->Picture());
 }

@@ -52,9 +52,16 @@ void TCornerVoice::Open(const QString& Voice)
 void TCornerVoice::Choose(const QString& Voice)
 {
     if (Voice != FVoice) {
+        // A take belongs to the clip and the voice it was recorded for: switching lets it go.
+        const bool takeLost = FRecording && FRecorder && (FRecorder->Recording() || FRecorder->TakeMp3());
+        Drop();
         FVoice = Voice;
         FRecorder.reset();  // a take is levelled to the clips of its own voice
         FLoudness = {};
+        if (takeLost) {
+            FDesk.Screen->ShowLevel(-100);
+            FDesk.Say(QStringLiteral("Голос сменился: запись не сохранена. Нажмите «Записать» в нужной строке."));
+        }
     }
     MeasureLoudness();
     ShowClips();

@@ -9,6 +9,7 @@
 #include "progress/ProgressStore.h"
 #include "progress/WhoPlays.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -50,6 +51,7 @@ void TPlayerChoice::Ask()
 {
     const std::vector<TChild> children = FStore.Children();
     if (children.size() < 2) return;
+    if (!isVisible()) FFocusBefore = QApplication::focusWidget();
     FQuestion.reset();  // the question shown goes before the new one takes its place
     FQuestion = std::make_unique<TWhoPlays>(children, FPictureOf, this);
     FQuestion->OnChoose = [this](qint64 Child) { Choose(Child); };
@@ -68,10 +70,17 @@ void TPlayerChoice::Ask()
 void TPlayerChoice::Choose(qint64 Child)
 {
     FStore.SetPlayer(Child);
+    // Only the question hands the keys back, to what had them before it when that still shows (the
+    // corner's door), else to the window; settled without asking (after the start, or a child
+    // removed in the corner), the focus stays where it is.
+    const bool asked = isVisible();
     hide();
     // Choose runs inside the question's own click: it is freed once that has ended.
     if (FQuestion) FQuestion.release()->deleteLater();
-    if (parentWidget()) parentWidget()->setFocus();
+    if (asked && FFocusBefore && FFocusBefore->isVisible())
+        FFocusBefore->setFocus();
+    else if (asked && parentWidget())
+        parentWidget()->setFocus();
     ShowName();
 }
 

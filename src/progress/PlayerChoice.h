@@ -4,6 +4,7 @@
 // click on it asks again). The progress store keeps each answer for the child chosen; with one
 // child that child plays, with none the unnamed child.
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -42,4 +43,6 @@ private:
     // A child of this widget, freed here before the widget tree would: a new question replaces
     // the one shown at once, and a question that was answered goes once its click has ended.
     std::unique_ptr<TWhoPlays> FQuestion;
+    // What had the keys before the question took them (the corner's door, opened during loading).
+    QPointer<QWidget> FFocusBefore;
 };

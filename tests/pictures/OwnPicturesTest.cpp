@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <queue>
+#include <random>
 
 namespace {
 
@@ -37,24 +39,13 @@ INSTANTIATE_TEST_SUITE_P(Words, WordCheck,
                                            TWordCase{"cat", ""}, TWordCase{"кoт", ""} /* Latin o */, TWordCase{"кот2", ""},
                                            TWordCase{"кот!", ""}, TWordCase{"   ", ""}));
 
-// A JPEG whose stored picture has a red top-left quarter, with an EXIF orientation tag.
-QByteArray OrientedJpeg(int Orientation)
+// A JPEG whose stored picture (Stored pixels) has a red top-left quarter, with an EXIF orientation tag.
+QByteArray OrientedJpeg(int Orientation, QSize Stored = QSize(40, 20))
 {
-    QImage picture(40, 20, QImage::Format_RGB32);
+    QImage picture(Stored, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    QPainter(&picture).fillRect(0, 0, 20, 10, Qt::red);
-    const QByteArray jpeg = testpics::Encode(picture, "JPEG");
-    QByteArray app1(
-        "\xFF\xE1\x00\x22"
-        "Exif\0\0"
-        "MM\x00\x2A\x00\x00\x00\x08"
-        "\x00\x01"
-        "\x01\x12\x00\x03\x00\x00\x00\x01",
-        4 + 6 + 8 + 2 + 8);
-    app1 += char(0);
-    app1 += char(Orientation);
-    app1 += QByteArray(2 + 4, '\0');  // padding of the value, no next directory
-    return jpeg.left(2) + app1 + jpeg.mid(2);
+    QPainter(&picture).fillRect(0, 0, Stored.width() / 2, Stored.height() / 2, Qt::red);
+    return testpics::WithSegment(testpics::Encode(picture, "JPEG"), 0xE1, testpics::ExifOrientation(Orientation));
 }
 
 class OwnPictures : public ::testing::Test {
@@ -92,6 +83,60 @@ INSTANTIATE_TEST_SUITE_P(Exif, ImportOrientation,
                                            TOrientationCase{3, false, {1, 1}}, TOrientationCase{4, false, {0, 1}},
                                            TOrientationCase{5, true, {0, 0}}, TOrientationCase{6, true, {1, 0}},
                                            TOrientationCase{7, true, {1, 1}}, TOrientationCase{8, true, {0, 1}}));
+
+struct TSizeCase {
+    const char* Name;
+    QSize Stored;
+    int Orientation;
+    QSize Kept;        // upright, at most wordpics::kLongestSide either way, never enlarged
+    QPoint RedCorner;  // where the stored top-left quarter ends up
+};
+class ImportSize : public OwnPictures, public ::testing::WithParamInterface<TSizeCase> {};
+TEST_P(ImportSize, PhotoIsKeptUprightAtMostTheLongestSide)
+{
+    const TSizeCase c = GetParam();
+    ASSERT_FALSE(wordpics::ImportWordPicture(Source(QStringLiteral("photo.jpg"), OrientedJpeg(c.Orientation, c.Stored)),
+                                             QStringLiteral("кот"), FUser.path())
+                     .has_value());
+    const TDecodedPicture kept = DecodeJpegFile(wordpics::OwnPicturePath(FUser.path(), QStringLiteral("кот")));
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->size(), c.Kept);
+    const int x = c.RedCorner.x() ? kept->width() - 5 : 4, y = c.RedCorner.y() ? kept->height() - 5 : 4;
+    EXPECT_GT(qRed(kept->pixel(x, y)), 200);
+    EXPECT_LT(qGreen(kept->pixel(x, y)), 80);
+}
+INSTANTIATE_TEST_SUITE_P(Photos, ImportSize,
+                         ::testing::Values(TSizeCase{"WideCamera", {3200, 2000}, 1, {1600, 1000}, {0, 0}},
+                                           TSizeCase{"CameraTurnedRight", {3200, 2000}, 6, {1000, 1600}, {1, 0}},
+                                           TSizeCase{"CameraTurnedLeft", {3000, 2000}, 8, {1066, 1600}, {0, 1}},
+                                           TSizeCase{"OneSideOver", {2000, 1200}, 1, {1600, 960}, {0, 0}},
+                                           TSizeCase{"TallOneSideOver", {1000, 2400}, 3, {666, 1600}, {1, 1}},
+                                           TSizeCase{"ExactlyTheLongestSide", {1600, 900}, 1, {1600, 900}, {0, 0}},
+                                           TSizeCase{"SmallIsNotEnlarged", {800, 600}, 6, {600, 800}, {1, 0}}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+// A detailed photo (fine noise over a gradient, as grass or fur) is kept within the file size.
+TEST_F(OwnPictures, DetailedPhotoIsKeptWithinTheLargestFile)
+{
+    QImage photo(2400, 1800, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> grain(-40, 40);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x) {
+            const int g = std::clamp(x * 200 / photo.width() + grain(random), 0, 255);
+            photo.setPixel(x, y, qRgb(g, std::clamp(g + grain(random), 0, 255), 255 - g));
+        }
+    const QByteArray source = testpics::Encode(photo, "JPEG");
+    ASSERT_GT(source.size(), 4 * wordpics::kLargestKeptFile) << "a photo that would not fit as it is";
+    ASSERT_FALSE(
+        wordpics::ImportWordPicture(Source(QStringLiteral("grass.jpg"), source), QStringLiteral("трава"), FUser.path())
+            .has_value());
+    const QString kept = wordpics::OwnPicturePath(FUser.path(), QStringLiteral("трава"));
+    EXPECT_LE(QFileInfo(kept).size(), wordpics::kLargestKeptFile);
+    const TDecodedPicture read = DecodeJpegFile(kept);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->size(), QSize(1600, 1200));
+}
 
 TEST_F(OwnPictures, LargePhotoIsScaledAndReplacesTheInstalledWordAfterAsking)
 {
@@ -211,6 +256,195 @@ TEST_F(OwnPictures, CircleGivesOneClosedOutlineThatReadsBack)
     EXPECT_EQ(pages::OwnPages(FUser.path(), pages::kDefaultTheme), QStringList{QStringLiteral("Круг")});
     ASSERT_FALSE(pages::RemoveTheme(FUser.path(), pages::kDefaultTheme).has_value());
     EXPECT_TRUE(pages::OwnThemes(FUser.path()).isEmpty());
+}
+
+// The width of the first black run on the page's middle row, from the left.
+int FirstLineWidth(const QImage& Page)
+{
+    const int y = Page.height() / 2;
+    int x = 0;
+    while (x < Page.width() && qGray(Page.pixel(x, y)) >= 128) ++x;
+    int width = 0;
+    while (x + width < Page.width() && qGray(Page.pixel(x + width, y)) < 128) ++width;
+    return width;
+}
+
+bool OnlyBlackAndWhite(const QImage& Page)
+{
+    const QImage grey = Page.convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x)
+            if (const uchar v = grey.constScanLine(y)[x]; v != 0 && v != 255) return false;
+    return true;
+}
+
+struct TOutlineCase {
+    int Side;    // of the picture: larger than the page's picture area, or a small one from the web
+    int Detail;  // the slider's ends and its middle
+};
+class PageOutline : public ::testing::TestWithParam<TOutlineCase> {};
+
+// A dark round thing photographed on a light, dusty table: one closed outline at any detail, no
+// specks for the dust, as thick as a crayon needs on the page and black on white, with no grey for
+// the printer to dither.
+TEST_P(PageOutline, IsOneClosedLineOfTheCrayonsWidth)
+{
+    const TOutlineCase c = GetParam();
+    QImage photo(c.Side, c.Side, QImage::Format_RGB32);
+    photo.fill(QColor(235, 230, 220));
+    {
+        QPainter painter(&photo);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(70, 60, 50));
+        painter.drawEllipse(QPointF(c.Side / 2.0, c.Side / 2.0), c.Side / 3.0, c.Side / 3.0);
+        std::mt19937 random(3);
+        std::uniform_int_distribution<int> where(0, c.Side - 3);
+        for (int i = 0; c.Side >= 1000 && i < 300; ++i)
+            painter.fillRect(where(random), where(random), 2, 2, QColor(90, 90, 90));
+    }
+    pages::TPageMaker maker;
+    maker.SetPicture(photo);
+    const QImage page = maker.Page(c.Detail), preview = maker.Preview(c.Detail);
+    EXPECT_EQ(page.size(), pages::kPageSize);
+    for (const QImage& drawn : {page, preview}) {
+        EXPECT_EQ(BlackRegions(drawn), 1) << "drawn at " << drawn.width();
+        EXPECT_EQ(WhiteReachable(drawn, QPoint(0, 0), QPoint(drawn.width() / 2, drawn.height() / 2)), 0)
+            << "drawn at " << drawn.width() << ": colour inside stays inside";
+        EXPECT_TRUE(OnlyBlackAndWhite(drawn)) << "drawn at " << drawn.width();
+    }
+    EXPECT_GE(FirstLineWidth(page), pages::kLineWidth - 1);
+    EXPECT_LE(FirstLineWidth(page), 2 * pages::kLineWidth);
+}
+INSTANTIATE_TEST_SUITE_P(Pictures, PageOutline,
+                         ::testing::Values(TOutlineCase{1500, 0}, TOutlineCase{1500, 50}, TOutlineCase{1500, 100},
+                                           TOutlineCase{160, 0}, TOutlineCase{160, 50}, TOutlineCase{160, 100}),
+                         [](const auto& Info) {
+                             return std::to_string(Info.param.Side) + "px_detail" + std::to_string(Info.param.Detail);
+                         });
+
+// A bus as a children's picture is drawn (coloured shapes in dark outlines, windows and wheels),
+// photographed at a camera's size: with some grain.
+QImage BusPhoto()
+{
+    QImage photo(1800, 1200, QImage::Format_RGB32);
+    photo.fill(QColor(240, 236, 228));
+    {
+        QPainter painter(&photo);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(40, 40, 40), 18));
+        painter.setBrush(QColor(240, 190, 40));
+        painter.drawRoundedRect(QRectF(200, 250, 1400, 600), 60, 60);
+        painter.setBrush(QColor(150, 200, 235));
+        for (int i = 0; i < 4; ++i) painter.drawRoundedRect(QRectF(300 + i * 320, 330, 240, 220), 30, 30);
+        painter.setBrush(QColor(50, 50, 50));
+        for (const int x : {480, 1320}) painter.drawEllipse(QPointF(x, 860), 130, 130);
+        painter.setBrush(QColor(170, 170, 170));
+        for (const int x : {480, 1320}) painter.drawEllipse(QPointF(x, 860), 50, 50);
+    }
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> grain(-12, 12);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x) {
+            const int g = grain(random);
+            row[x] = qRgb(std::clamp(qRed(row[x]) + g, 0, 255), std::clamp(qGreen(row[x]) + g, 0, 255),
+                          std::clamp(qBlue(row[x]) + g, 0, 255));
+        }
+    }
+    return photo;
+}
+
+// The share of Drawn's black pixels that have a black pixel of Other within Reach pixels (both of one size).
+double SharedLines(const QImage& Drawn, const QImage& Other, int Reach)
+{
+    const QImage a = Drawn.convertToFormat(QImage::Format_Grayscale8), b = Other.convertToFormat(QImage::Format_Grayscale8);
+    int black = 0, shared = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.constScanLine(y)[x] >= 128) continue;
+            ++black;
+            bool near = false;
+            for (int v = std::max(0, y - Reach); v <= std::min(b.height() - 1, y + Reach) && !near; ++v)
+                for (int u = std::max(0, x - Reach); u <= std::min(b.width() - 1, x + Reach) && !near; ++u)
+                    near = b.constScanLine(v)[u] < 160;
+            shared += near ? 1 : 0;
+        }
+    return black ? double(shared) / black : 0.0;
+}
+
+class PageAsPreviewed : public ::testing::TestWithParam<int> {};
+
+// What the slider shows is what is saved: the page, seen at the preview's size, has the lines its
+// preview has and no others, at either end of the slider and in the middle.
+TEST_P(PageAsPreviewed, HasThePreviewsLines)
+{
+    pages::TPageMaker maker;
+    maker.SetPicture(BusPhoto());
+    const QImage preview = maker.Preview(GetParam());
+    const QImage page = maker.Page(GetParam()).scaled(preview.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_GT(SharedLines(preview, page, 3), 0.9) << "the preview's lines are on the page";
+    EXPECT_GT(SharedLines(page, preview, 3), 0.9) << "the page has no lines the preview lacks";
+}
+INSTANTIATE_TEST_SUITE_P(Slider, PageAsPreviewed, ::testing::Values(0, 50, 100));
+
+double BlackShare(const QImage& Page)
+{
+    const QImage grey = Page.convertToFormat(QImage::Format_Grayscale8);
+    qint64 black = 0;
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) black += grey.constScanLine(y)[x] < 128 ? 1 : 0;
+    return double(black) / (qint64(grey.width()) * grey.height());
+}
+
+// A ball on a striped cloth: "Проще" draws the ball alone, "Подробнее" the cloth's stripes too.
+TEST(PageDetail, TheSimpleEndLeavesTextureOutTheDetailedEndKeepsIt)
+{
+    QImage photo(1500, 1500, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x) {
+            const int stripe = (x / 6) % 2 ? 30 : -30;
+            photo.setPixel(x, y, qRgb(200 + stripe, 190 + stripe, 170 + stripe));
+        }
+    {
+        QPainter painter(&photo);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(40, 40, 90));
+        painter.drawEllipse(QPointF(750, 750), 500, 500);
+    }
+    pages::TPageMaker maker;
+    maker.SetPicture(photo);
+    for (const QImage& drawn : {maker.Page(0), maker.Preview(0)}) {
+        EXPECT_EQ(BlackRegions(drawn), 1) << "drawn at " << drawn.width();
+        EXPECT_EQ(WhiteReachable(drawn, QPoint(0, 0), QPoint(drawn.width() / 2, drawn.height() / 2)), 0);
+    }
+    for (const QImage& drawn : {maker.Page(100), maker.Preview(100)})
+        EXPECT_GT(BlackShare(drawn), 4 * BlackShare(maker.Page(0))) << "drawn at " << drawn.width();
+}
+
+// A page made from a photo file stands as the photo does: a wide one on its side, one the camera
+// turned (EXIF) upright; the file's name is offered as the page's.
+TEST_F(OwnPictures, PageFromAPhotoFileStandsAsThePhotoStands)
+{
+    struct TCase {
+        const char* File;
+        QByteArray Bytes;
+        QSize Page;
+        const char* Name;
+    } cases[] = {
+        {"IMG_0001 (2).png", testpics::Encode(testpics::Solid(1200, 800, Qt::darkGreen), "PNG"),
+         pages::kPageSize.transposed(), "IMG 0001 2"},
+        {"кот.jpg", OrientedJpeg(6, QSize(1200, 800)), pages::kPageSize, "кот"},
+        {"ёж.jpg", OrientedJpeg(1, QSize(4000, 3000)), pages::kPageSize.transposed(), "ёж"},
+    };
+    for (const TCase& c : cases) {
+        pages::TPageMaker maker;
+        ASSERT_FALSE(maker.Open(Source(QString::fromUtf8(c.File), c.Bytes)).has_value()) << c.File;
+        EXPECT_EQ(maker.PageSize(), c.Page) << c.File;
+        EXPECT_EQ(maker.Page(50).size(), c.Page) << c.File;
+        EXPECT_EQ(maker.SuggestedName(), QString::fromUtf8(c.Name));
+    }
 }
 
 TEST(PageNames, LettersDigitsAndSingleSpaces)

@@ -1,4 +1,5 @@
-// Opening a progress file that is damaged, newer, of the first schema, or in a folder that refuses writing.
+// Opening a progress file that is damaged (twice in a day), newer, of the first schema, locked by another
+// copy of the program, or in a folder that refuses writing.
 #include "ProgressWorld.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -165,4 +167,55 @@ TEST(ProgressOpening, FolderThatRefusesWritingStopsKeepingCalmly)
     ::chmod(QFile::encodeName(readOnly).constData(), 0755);
     EXPECT_EQ(warnings, 1);
     EXPECT_TRUE(dialogs.Calls.empty());
+}
+
+TEST(ProgressOpening, ASecondDamagedFileOnTheSameDayIsKeptBesideTheFirst)
+{
+    TProgressWorld world;
+    const QString aside = world.Path() + QStringLiteral(".damaged-") + QDate::currentDate().toString(Qt::ISODate);
+    for (const char fill : {'x', 'y'}) {
+        Write(world.Path(), QByteArray(8192, fill));
+        TProgressStore& store = world.Open();
+        ASSERT_EQ(store.State(), TKeepingState::ksKeeping) << fill;
+        world.Keep({Exam(QStringLiteral("б"), QStringLiteral("б"))});
+        EXPECT_EQ(world.Rows().size(), 1u) << "a fresh file each time";
+        world.Store.reset();
+    }
+    EXPECT_EQ(Contents(aside), QByteArray(8192, 'x')) << "the first is not overwritten";
+    EXPECT_EQ(Contents(aside + QStringLiteral("-2")), QByteArray(8192, 'y'));
+    ASSERT_EQ(world.Dialogs.Calls.size(), 2u);
+    EXPECT_TRUE(world.Dialogs.Calls[1].Text.contains(QStringLiteral("«%1»").arg(QFileInfo(aside + "-2").fileName())))
+        << qPrintable(world.Dialogs.Calls[1].Text);
+}
+
+// Another copy of the program holding the file's write lock past the connection's busy timeout:
+// the answers wait and land once it lets go, and a copy opening the file meanwhile does not take
+// the lock for damage.
+TEST(ProgressWriting, AnswersWaitOutAnotherCopysLockAndLandAfterIt)
+{
+    TProgressWorld world;
+    TProgressStore& store = world.Open();
+    world.Keep({Exam(QStringLiteral("б"), QStringLiteral("б"))});
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other copy"));
+        holder.setDatabaseName(world.Path());
+        ASSERT_TRUE(holder.open());
+        QSqlQuery query(holder);
+        ASSERT_TRUE(query.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        for (const char* letter : {"в", "г", "д"}) store.Keep(Exam(QString::fromUtf8(letter), QString::fromUtf8(letter)));
+
+        // Opening waits its busy timeout (5 s) for the lock, as the writer above does meanwhile.
+        TFakeDialogs dialogs;
+        const TProgressStore second(world.Folder.path(), dialogs);
+        EXPECT_TRUE(dialogs.Calls.empty());
+        EXPECT_TRUE(QDir(world.Folder.path()).entryList({QStringLiteral("*.damaged-*")}).isEmpty());
+        QTest::qWait(500);
+        EXPECT_EQ(store.State(), TKeepingState::ksKeeping);
+        ASSERT_TRUE(query.exec(QStringLiteral("COMMIT")));
+        query.finish();
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other copy"));
+    EXPECT_EQ(world.Rows().size(), 4u);
+    EXPECT_EQ(store.State(), TKeepingState::ksKeeping);
 }

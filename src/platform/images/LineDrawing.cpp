@@ -27,10 +27,22 @@ QImage LineDrawing(const QImage& Picture, const TLineDrawingOptions& Options)
     // thresholds, so only strong outlines are kept.
     cv::Mat smooth;
     const double sigma = std::max(0.6, longest / 1000.0 * (3.5 - 2.7 * detail));
-    cv::GaussianBlur(source, smooth, cv::Size(), sigma);
-    const double high = 160.0 - 120.0 * detail;
+    source.convertTo(smooth, CV_32F);
+    cv::GaussianBlur(smooth, smooth, cv::Size(), sigma);
+    // The gradients are taken unrounded and kept finer than grey levels (kGain), or the gentle
+    // slopes of a strong blur would break into steps and their outlines into pieces.
+    constexpr double kGain = 8.0;
+    cv::Mat dx, dy;
+    cv::Sobel(smooth, dx, CV_32F, 1, 0, 3);
+    cv::Sobel(smooth, dy, CV_32F, 0, 1, 3);
+    dx.convertTo(dx, CV_16S, kGain);
+    dy.convertTo(dy, CV_16S, kGain);
+    // A blurred edge's gradient falls as the blur widens (under a pixel's blur the Sobel's own, about
+    // 0.8, sets it): the thresholds fall with it, as they were at a blur of 1, so that an outline of
+    // a given contrast is kept at any size the picture is drawn at, the page as its preview.
+    const double high = kGain * (160.0 - 120.0 * detail) * std::hypot(1.0, 0.8) / std::hypot(sigma, 0.8);
     cv::Mat edges;
-    cv::Canny(smooth, edges, high / 2.0, high, 3, true);
+    cv::Canny(dx, dy, edges, high / 2.0, high, true);
 
     // Specks: connected bits of edge shorter than a share of the picture's size.
     const int smallest =
