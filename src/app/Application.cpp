@@ -13,6 +13,7 @@
 #include "platform/QuitSignals.h"
 #include "platform/Translations.h"
 #include "platform/audio/AudioEngine.h"
+#include "platform/modules/ModuleLoader.h"
 #include "platform/widgets/Dialogs.h"
 #include "progress/ProgressStore.h"
 #include "sound/SoundSystem.h"
@@ -174,9 +175,13 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
 
     QObject::connect(&window.Controls(), &TParentControls::QuitRequested, &App, [] { QCoreApplication::exit(0); });
     quitting = &window.Controls();
+    // A smoke test (an installed program's first run) also makes the corner's module work once.
     if (Line.SmokeTest)
-        QObject::connect(&window, &TMainForm::LoadingFinished, &App,
-                         [&](bool Loaded) { QApplication::exit(Loaded && printedDialogs.Shown == 0 ? 0 : 1); });
+        QObject::connect(&window, &TMainForm::LoadingFinished, &App, [&](bool Loaded) {
+            const auto module = modules::TryCornerModule();
+            if (module) Print(stderr, QStringLiteral("the grown-ups' corner's module: ") + *module);
+            QApplication::exit(Loaded && printedDialogs.Shown == 0 && !module ? 0 : 1);
+        });
     if (BeforeShow) BeforeShow(window);
     window.show();
     const int result = App.exec();
