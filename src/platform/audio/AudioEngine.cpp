@@ -91,12 +91,12 @@ TAudioEngine::~TAudioEngine()
     if (FOwnsSubsystem) Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool TAudioEngine::TryOpenDevice(const TSdl& Sdl)
+bool TAudioEngine::TryOpenDevice(const TSdl& Library)
 {
     // Starting SDL's audio starts its events too, which would catch SIGTERM and SIGINT for an SDL
     // quit event nobody reads: the program handles those signals itself.
-    Sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (Sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    Library.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (Library.InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kDeviceRate;
     want.format = AUDIO_S16SYS;
@@ -106,14 +106,14 @@ bool TAudioEngine::TryOpenDevice(const TSdl& Sdl)
     want.userdata = this;
     SDL_AudioSpec have{};
     // No changes allowed: should the hardware want another format, SDL converts behind the device.
-    FDevice = Sdl.OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    FDevice = Library.OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (FDevice == 0) {
-        Sdl.QuitSubSystem(SDL_INIT_AUDIO);
+        Library.QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     FOwnsSubsystem = true;
-    FDriverName = QString::fromUtf8(Sdl.GetCurrentAudioDriver());
-    Sdl.PauseAudioDevice(FDevice, 0);
+    FDriverName = QString::fromUtf8(Library.GetCurrentAudioDriver());
+    Library.PauseAudioDevice(FDevice, 0);
     return true;
 }
 

@@ -111,7 +111,7 @@ private:
     };
 
     TAudioEngine();
-    bool TryOpenDevice(const TSdl& Sdl);
+    bool TryOpenDevice(const TSdl& Library);
     void OpenDevice();
     static void MixCallback(void* Engine, uint8_t* Stream, int Bytes);
     void Mix(int16_t* Out, int Frames);

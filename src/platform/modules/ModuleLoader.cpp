@@ -39,16 +39,16 @@ TModules& Modules()
     return modules;
 }
 
-TFound Load(TModules& Modules, const QString& Path)
+TFound Load(TModules& State, const QString& Path)
 {
     if (!QFileInfo::exists(Path)) return {nullptr, QStringLiteral("no module at %1").arg(Path)};
     auto loader = std::make_unique<QPluginLoader>(Path);
     if (!loader->load()) return {nullptr, loader->errorString()};
     QObject* root = loader->instance();
     const ICornerModule* module = qobject_cast<ICornerModule*>(root);
-    Modules.Loaders.push_back(std::move(loader));
+    State.Loaders.push_back(std::move(loader));
     if (!module) {
-        const QString iid = Modules.Loaders.back()->metaData().value(QStringLiteral("IID")).toString();
+        const QString iid = State.Loaders.back()->metaData().value(QStringLiteral("IID")).toString();
         return {nullptr,
                 QStringLiteral("%1 is not the module %2 (it offers %3)")
                     .arg(Path, QStringLiteral(KV_CORNER_MODULE_IID), iid.isEmpty() ? QStringLiteral("nothing") : iid)};
