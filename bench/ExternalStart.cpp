@@ -495,6 +495,7 @@ TStartFigures TWindowWatch::Start(const QString& Program, const QStringList& Arg
         const auto now = TClock::now();
         if (figures.RssMiB < 0 && MsSince(started, now) >= RssAfterSeconds * 1000) {
             figures.RssMiB = ResidentMiB(pid);
+            figures.LibrariesAtRss = MappedLibraries(pid);
             if (figures.RssMiB < 0) figures.Failure = QStringLiteral("no memory figure");
         }
         if (figures.FirstFrameMs >= 0 && figures.RssMiB >= 0) break;
@@ -535,7 +536,10 @@ TStartFigures TWindowWatch::Start(const QString& Program, const QStringList& Arg
                 seen = F->Windows.find(window);
                 const bool dated = seen != F->Windows.end() && seen->second.EverDrawn;
                 const auto drawn = dated ? std::max(F->Local(seen->second.LastDrawnAt), started) : now;
-                if (painted) figures.FirstFrameMs = std::max(MsSince(started, drawn), figures.MappedMs);
+                if (painted) {
+                    figures.FirstFrameMs = std::max(MsSince(started, drawn), figures.MappedMs);
+                    figures.LibrariesAtFrame = MappedLibraries(pid);
+                }
                 if (trace)
                     std::fprintf(stderr, "%8.1f ms  window 0x%x drawn into at %.1f ms: %s\n", MsSince(started), window,
                                  MsSince(started, drawn), painted ? "more than one colour" : "one colour");
@@ -576,6 +580,20 @@ double ResidentMiB(long long Pid)
         return ok ? kb / 1024 : -1;
     }
     return -1;
+}
+
+QStringList MappedLibraries(long long Pid)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(Pid));
+    QStringList libraries;
+    if (!maps.open(QIODevice::ReadOnly)) return libraries;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const qsizetype path = line.indexOf('/');
+        if (path < 0 || !line.contains(".so")) continue;
+        const QByteArray file = line.mid(line.lastIndexOf('/') + 1);
+        if (!libraries.contains(QString::fromLocal8Bit(file))) libraries << QString::fromLocal8Bit(file);
+    }
+    return libraries;
 }
 
 bool HasMoreThanOneColour(const unsigned char* Bytes, int Width, int Height, int Stride, int BytesPerPixel,

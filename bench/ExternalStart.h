@@ -16,6 +16,8 @@ struct TStartFigures {
     double MappedMs = -1;      // exec to the window viewable on the screen
     double FirstFrameMs = -1;  // exec to the first frame whose window area is not one flat colour
     double RssMiB = -1;        // VmRSS of the process a fixed time after exec
+    // The shared libraries the process has mapped as its first frame is seen, and at the memory figure.
+    QStringList LibrariesAtFrame, LibrariesAtRss;
     QString Failure;
 };
 
@@ -62,6 +64,10 @@ double RunToExitMs(const QString& Program, const QStringList& Arguments);
 
 // VmRSS of a running process in MiB, from /proc/PID/status; negative when unreadable.
 double ResidentMiB(long long Pid);
+
+// The file names of the shared libraries a running process has mapped, from /proc/PID/maps, in
+// the order they were mapped at; empty when unreadable.
+QStringList MappedLibraries(long long Pid);
 
 // Whether an image has more than one colour: Bytes of Height rows of Stride bytes, each row
 // holding Width pixels of BytesPerPixel bytes, compared on the bits of ColourMask (pixels of 4

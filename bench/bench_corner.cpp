@@ -1,20 +1,35 @@
 // The grown-ups' corner: from "Стоп" to the prepared clip of a 2 s recording, a 12-megapixel photo
-// added as a word picture, and one move of the colouring page's detail slider on such a photo.
-// Each reports the median of its iterations in milliseconds.
+// added as a word picture, one move of the colouring page's detail slider on such a photo, and the
+// first colouring page's preview after "Сделать раскраску" in a fresh process, where the corner's
+// module (OpenCV) is loaded by that press. Each reports the median of its iterations in milliseconds.
 #include "BenchSupport.h"
+#include "core/AppContext.h"
+#include "corner/CornerGate.h"
+#include "corner/CornerScreen.h"
+#include "corner/GrownUpsCorner.h"
 #include "pictures/ColouringPages.h"
 #include "pictures/WordPictures.h"
+#include "platform/modules/ModuleLoader.h"
 #include "sound/ClipRecorder.h"
+#include "support/FakeDialogs.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace {
@@ -156,5 +171,124 @@ void BM_PageFullSize(benchmark::State& State)
     Report(State, ms);
 }
 BENCHMARK(BM_PageFullSize)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// ---------------------------------------------------------------------------------------------
+// The first page in a fresh process: the press loads the module, as the program's first page does.
+
+constexpr const char* kChildVariable = "KV_CORNER_BENCH_CHILD";
+constexpr const char* kPhotoVariable = "KV_CORNER_BENCH_PHOTO";
+constexpr const char* kFiguresMarker = "KV_CORNER_FIGURES";
+
+// The corner open on a window of its own, its door passed, the file dialog answering with the photo.
+struct TOpenCorner {
+    QTemporaryDir Home;
+    bench::TSilentSpeech Speech;
+    TFakeDialogs Dialogs;
+    TAppContext Context;
+    QWidget Window;
+    TGrownUpsCorner* Corner;
+
+    explicit TOpenCorner(const QString& Photo)
+    {
+        Dialogs.FileToOpen = Photo;
+        Context.Settings = TSettings::ForProgramFolder(Home.filePath(QStringLiteral("program/")));
+        Context.Dialogs = &Dialogs;
+        Context.Speech = &Speech;
+        Window.resize(1107, 799);
+        Corner = new TGrownUpsCorner(&Window, Context);
+        Corner->SetUserFolder(Home.filePath(QStringLiteral("kvarnel/")));
+        Window.show();
+        Corner->Open();
+        Corner->Gate()->AnswerEdit()->setText(QString::number(Corner->Gate()->Answer()));
+        Corner->Gate()->EnterButton()->click();
+        QCoreApplication::processEvents();
+    }
+};
+
+// One child: "Сделать раскраску" pressed, the photo chosen at once, to the preview shown; then, for
+// the record, the module's load alone as the press did it (measured again in a child of its own).
+void ChildFirstPage(benchmark::State& State)
+{
+    for (auto _ : State) {
+        const QString mode = qEnvironmentVariable(kChildVariable);
+        double ms = 0;
+        bool shown = false;
+        if (mode == QLatin1String("load")) {
+            QElapsedTimer timer;
+            timer.start();
+            shown = modules::CornerModule() != nullptr;
+            ms = double(timer.nsecsElapsed()) / 1e6;
+        } else {
+            TOpenCorner corner(qEnvironmentVariable(kPhotoVariable));
+            QPushButton* make = corner.Corner->findChild<QPushButton*>(QStringLiteral("MakePageButton"));
+            QLabel* preview = corner.Corner->findChild<QLabel*>(QStringLiteral("PreviewLabel"));
+            QElapsedTimer timer;
+            timer.start();
+            if (make) make->click();
+            ms = double(timer.nsecsElapsed()) / 1e6;
+            shown = preview && !preview->pixmap().isNull();
+        }
+        std::printf("%s %d %.3f\n", kFiguresMarker, shown ? 1 : 0, ms);
+        std::fflush(stdout);
+        _exit(0);
+    }
+}
+
+const bool kChildRegistered = [] {
+    if (qgetenv(kChildVariable).isEmpty()) return false;
+    benchmark::RegisterBenchmark("ChildFirstPage", ChildFirstPage)->Iterations(1);
+    return true;
+}();
+
+// Runs this program as a child in Mode; its milliseconds, or a negative figure when it failed.
+double RunChild(const char* Mode, const QString& Photo)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), QString::fromLatin1(Mode));
+    env.insert(QString::fromLatin1(kPhotoVariable), Photo);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")));
+    process.setProcessEnvironment(env);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--benchmark_filter=^ChildFirstPage")});
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> p = line.trimmed().split(' ');
+        if (p.size() == 3 && p[0] == kFiguresMarker) return p[1] == "1" ? p[2].toDouble() : -1;
+    }
+    return -1;
+}
+
+// Target: the median at most 300 ms.
+void BM_FirstPagePreviewFreshProcess(benchmark::State& State)
+{
+    if (kChildRegistered) return;
+    QTemporaryDir files;
+    const QString photo = TwelveMegapixelPhoto(files);
+    RunChild("page", photo);  // the disk cache warm for the module and OpenCV, as after any earlier start
+    std::vector<double> pressed, loaded;
+    for (auto _ : State) {
+        const double page = RunChild("page", photo), load = RunChild("load", photo);
+        if (page < 0 || load < 0) {
+            State.SkipWithError("a child did not show the preview or load the module");
+            return;
+        }
+        State.SetIterationTime(page / 1000.0);
+        pressed.push_back(page);
+        loaded.push_back(load);
+    }
+    State.counters["median_ms"] = bench::Median(pressed);
+    State.counters["module_load_ms"] = bench::Median(loaded);
+    std::printf(
+        "\nFirst colouring page, %zu fresh processes, medians: press to preview %.1f ms (target <= 300), "
+        "of which the module's load about %.1f ms\n\n",
+        pressed.size(), bench::Median(pressed), bench::Median(loaded));
+    std::fflush(stdout);
+}
+BENCHMARK(BM_FirstPagePreviewFreshProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(9);
 
 }  // namespace

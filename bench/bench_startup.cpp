@@ -544,7 +544,8 @@ void ExternalStarts(benchmark::State& State, bool Warm)
     start(true);
     start(false);
 
-    TPairedSeries mapped, frame, memory;
+    TPairedSeries mapped, frame, memory, librariesAtFrame, librariesAtRss;
+    external::TStartFigures lastProgram, lastBare;
     bool programFirst = true;
     for (auto _ : State) {
         external::TStartFigures p, b;
@@ -566,6 +567,10 @@ void ExternalStarts(benchmark::State& State, bool Warm)
         mapped.Add(p.MappedMs, b.MappedMs);
         frame.Add(p.FirstFrameMs, b.FirstFrameMs);
         memory.Add(p.RssMiB, b.RssMiB);
+        librariesAtFrame.Add(double(p.LibrariesAtFrame.size()), double(b.LibrariesAtFrame.size()));
+        librariesAtRss.Add(double(p.LibrariesAtRss.size()), double(b.LibrariesAtRss.size()));
+        lastProgram = p;
+        lastBare = b;
     }
     State.counters["program_mapped_ms"] = Median(mapped.Program);
     State.counters["bare_mapped_ms"] = Median(mapped.Reference);
@@ -576,6 +581,8 @@ void ExternalStarts(benchmark::State& State, bool Warm)
     State.counters["program_rss_mib"] = Median(memory.Program);
     State.counters["bare_rss_mib"] = Median(memory.Reference);
     State.counters["rss_ratio"] = memory.MedianRatio();  // target: at most 1.8
+    State.counters["program_libraries_at_frame"] = Median(librariesAtFrame.Program);
+    State.counters["bare_libraries_at_frame"] = Median(librariesAtFrame.Reference);
 
     const QString wm = watch.WindowManager();
     std::printf("\n%s start, %zu starts of each, medians (window manager: %s)\n", Warm ? "Warm" : "Cold",
@@ -588,6 +595,21 @@ void ExternalStarts(benchmark::State& State, bool Warm)
     row("exec to window mapped, ms", mapped, "");
     row("exec to first frame (not flat), ms", frame, "<= 1.25");
     row("resident memory 3 s after exec, MiB", memory, "<= 1.8");
+    row("libraries mapped as the frame is seen", librariesAtFrame, "");
+    row("libraries mapped 3 s after exec", librariesAtRss, "");
+    // KV_BENCH_LIBRARIES=1: the last start's libraries, those the bare window has not.
+    if (qEnvironmentVariableIntValue("KV_BENCH_LIBRARIES") == 1) {
+        auto beyond = [](const QStringList& Program, const QStringList& Bare) {
+            QStringList extra;
+            for (const QString& library : Program)
+                if (!Bare.contains(library)) extra << library;
+            return extra.join(u' ');
+        };
+        std::printf("  beyond the bare window's, as the frame is seen: %s\n",
+                    qPrintable(beyond(lastProgram.LibrariesAtFrame, lastBare.LibrariesAtFrame)));
+        std::printf("  beyond the bare window's, 3 s after exec: %s\n",
+                    qPrintable(beyond(lastProgram.LibrariesAtRss, lastBare.LibrariesAtRss)));
+    }
     std::printf("\n");
     std::fflush(stdout);
 }

@@ -1,6 +1,7 @@
 # Checks an installed Кварнель; run by the install_* tests in script mode:
 #   cmake -DCHECK=install|layout|program|desktop|metainfo|icons -DBUILD_DIR=... -DPREFIX=...
 #         -DAPP_ID=... -DPROBE=<kvarnel_build_info_probe> [-DICON_SIZES=16,22,...]
+#         [-DMODULE=lib/kvarnel/libkvarnel-corner.so]   (the module's place in PREFIX)
 #         -P CheckInstall.cmake
 # CHECK=install installs the build tree into PREFIX (emptied first); the other checks read that
 # installed tree. Every fault found is listed, then the check fails.
@@ -74,14 +75,23 @@ if(CHECK STREQUAL "install")
 
 elseif(CHECK STREQUAL "layout")
 
-  # Only the program and its shared files: no libraries, headers, tests, benchmarks or tools.
+  # Only the program, its module and its shared files: no other library, no headers, tests,
+  # benchmarks or tools.
+  string(REGEX REPLACE "/.*" "" lib ${MODULE})
+  string(REGEX REPLACE "^[^/]*/" "" module_in_lib ${MODULE})
+  set(expected_top bin ${lib} share)
+  list(SORT expected_top)
   entries_of(${PREFIX} top)
-  if(NOT top STREQUAL "bin;share")
-    fault("the install prefix holds '${top}', expected just 'bin;share'")
+  if(NOT top STREQUAL "${expected_top}")
+    fault("the install prefix holds '${top}', expected just '${expected_top}'")
   endif()
   entries_of(${PREFIX}/bin bin)
   if(NOT bin STREQUAL "kvarnel")
     fault("bin/ holds '${bin}', expected just 'kvarnel'")
+  endif()
+  files_under(${PREFIX}/${lib} libs)
+  if(NOT libs STREQUAL module_in_lib)
+    fault("${lib}/ holds '${libs}', expected just the corner's module ${module_in_lib}")
   endif()
   entries_of(${share} share_entries)
   if(NOT share_entries STREQUAL "applications;icons;kvarnel;metainfo")
@@ -106,6 +116,22 @@ elseif(CHECK STREQUAL "layout")
     execute_process(COMMAND ${READELF} -d ${PREFIX}/bin/kvarnel OUTPUT_VARIABLE dynamic)
     if(dynamic MATCHES "R(UN)?PATH[^\n]*")
       fault("bin/kvarnel keeps a library search path: ${CMAKE_MATCH_0}")
+    endif()
+    # SDL2 is opened when the sound starts, OpenCV and LAME are the module's: the program links none.
+    if(dynamic MATCHES "NEEDED[^\n]*(libSDL2|libopencv|libmp3lame)[^\n]*")
+      fault("bin/kvarnel links what it should open when needed: ${CMAKE_MATCH_0}")
+    endif()
+    set(module ${PREFIX}/${MODULE})
+    if(EXISTS ${module})
+      execute_process(COMMAND ${READELF} -d ${module} OUTPUT_VARIABLE dynamic)
+      foreach(needed libopencv_core libopencv_imgproc libmp3lame)
+        if(NOT dynamic MATCHES "NEEDED[^\n]*${needed}")
+          fault("the module does not link ${needed}")
+        endif()
+      endforeach()
+      if(dynamic MATCHES "R(UN)?PATH[^\n]*")
+        fault("the module keeps a library search path: ${CMAKE_MATCH_0}")
+      endif()
     endif()
   endif()
 
@@ -163,8 +189,10 @@ elseif(CHECK STREQUAL "program")
   execute_process(COMMAND ${CMAKE_COMMAND} -E env ${env} QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
                           ${program} --smoke-test
                   WORKING_DIRECTORY ${elsewhere} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
+  # The smoke test also has the corner's module, found from the program's folder, draw a page and
+  # encode a sound.
   if(NOT rc EQUAL 0)
-    fault("the installed program did not load cleanly (exit ${rc}):\n${out}${err}")
+    fault("the installed program did not load cleanly or its module did not work (exit ${rc}):\n${out}${err}")
   endif()
   finish()
 

@@ -1,5 +1,6 @@
-# What `cmake --install` puts on a system: the program, the demo content beside it under
-# share/kvarnel, the desktop entry, the icons and the AppStream metainfo. All of it is the install
+# What `cmake --install` puts on a system: the program, the grown-ups' corner's module under
+# lib/kvarnel, the demo content under share/kvarnel, the desktop entry, the icons and the AppStream
+# metainfo. All of it is the install
 # component "kvarnel", the only one the package takes; tests, benchmarks and the content tools
 # have no install rules.
 set(KV_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
@@ -30,6 +31,10 @@ configure_file(${KV_PACKAGING_DIR}/kvarnel.metainfo.xml.in
   ${CMAKE_BINARY_DIR}/packaging/${KV_APP_ID}.metainfo.xml @ONLY)
 
 install(TARGETS kvarnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT kvarnel)
+# The corner's module, where the program looks for it from its own folder (platform/modules/ModuleLoader.h).
+# A shared library is read, not run (Debian's policy: mode 644).
+install(TARGETS kvarnel_corner LIBRARY DESTINATION ${KV_INSTALL_MODULEDIR} COMPONENT kvarnel
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/Sound ${CMAKE_BINARY_DIR}/Pic
   DESTINATION ${KV_INSTALL_CONTENTDIR} COMPONENT kvarnel)
 install(FILES ${CMAKE_BINARY_DIR}/CONTENT-CREDITS.txt

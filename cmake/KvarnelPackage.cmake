@@ -34,8 +34,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # (scripts/check-deb.sh makes sure both stay in Depends). Qt's Russian translations (qtbase_ru.qm,
 # loaded by name) and the SQLite driver of Qt SQL (a plugin in a package of its own, which the
 # progress file needs) are written by hand.
+# The corner's module (lib/kvarnel) is an ELF file of the package too, so OpenCV's and LAME's
+# packages come from dpkg-shlibdeps as well. SDL2 is opened by name when the sound starts
+# (platform/audio/SdlLibrary.h), which dpkg-shlibdeps cannot see: it is written by hand, at the
+# version of the newest function the program resolves (SDL_ResetHint, 2.24.0 in the library's
+# symbols file).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.24.0), qt6-translations-l10n, libqt6sql6-sqlite")
 # Qt SQL's PostgreSQL driver, for a group's journal only: without it the program says so and plays on.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 

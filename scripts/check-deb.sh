@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks a Кварнель .deb: its control fields and dependencies, that it holds the program, the
-# content, the desktop entry, the icons, the metainfo, the copyright file, the changelog and the
-# manual page, and nothing else; then Debian's own checker, lintian, must find no error or warning
-# and, among its informational tags, nothing about hardening.
+# grown-ups' corner's module, the content, the desktop entry, the icons, the metainfo, the
+# copyright file, the changelog and the manual page, and nothing else; then Debian's own checker,
+# lintian, must find no error or warning and, among its informational tags, nothing about hardening.
 # Usage: scripts/check-deb.sh [PATH.deb]   (default: the newest build/kvarnel_*.deb)
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,9 +40,15 @@ for p in "${depends[@]}"; do
       fault "Depends on a sanitizer run-time: $p (a sanitizer build was packaged)" ;;
   esac
 done
-for p in libqt6gui6 libqt6printsupport6 qt6-translations-l10n libqt6sql6-sqlite libsdl2-2.0-0 libmpg123-0; do
+for p in libqt6gui6 libqt6printsupport6 qt6-translations-l10n libqt6sql6-sqlite libsdl2-2.0-0 libmpg123-0 libmp3lame0; do
   grep -qx "$p" <<<"$(printf '%s\n' "${depends[@]}")" || fault "Depends lacks $p"
 done
+# The corner's module's libraries, whose package names carry OpenCV's version.
+for p in 'libopencv-core[0-9.]+' 'libopencv-imgproc[0-9.]+'; do
+  grep -qxE "$p" <<<"$(printf '%s\n' "${depends[@]}")" || fault "Depends lacks $p"
+done
+# SDL2 is opened by name, not linked: its version is the one written by hand.
+grep -qE '(^|, )libsdl2-2\.0-0 \(>= 2\.24' <<<"$(field Depends)" || fault "Depends lacks libsdl2-2.0-0 (>= 2.24.0)"
 
 # Contents: the listing, and its path column without the leading "./". The checks read the saved
 # text: a grep -q that stops reading early must not break a pipe under pipefail.
@@ -58,6 +64,8 @@ else
 fi
 idre=${id//./\\.}
 has 'usr/bin/kvarnel' || fault "no usr/bin/kvarnel"
+module=usr/lib/kvarnel/libkvarnel-corner.so
+has "${module//./\\.}" || fault "no $module (the grown-ups' corner's module)"
 grep -qE '^-rwxr-xr-x .* \./usr/bin/kvarnel$' <<<"$contents" || fault "usr/bin/kvarnel is not executable"
 has 'usr/share/kvarnel/CONTENT-CREDITS\.txt' || fault "no content credits"
 has 'usr/share/kvarnel/Sound/Женский голос/Буквы/[^/]+\.mp3' || fault "no letter sound (female voice)"
@@ -80,8 +88,8 @@ if has 'usr/share/lintian/overrides/kvarnel'; then
     fault "lintian override without a reason on the line above: $line"
   done < <(awk '/^[[:space:]]*$/ { prev = ""; next } !/^#/ && prev !~ /^#/ { print } { prev = $0 }' <<<"$overrides")
 fi
-# Nothing else: no libraries, headers, tests, benchmarks or content tools.
-allowed="^(usr|usr/bin|usr/bin/kvarnel|usr/share|usr/share/kvarnel(/.*)?|usr/share/applications(/${idre}\.desktop)?|usr/share/metainfo(/${idre}\.metainfo\.xml)?|usr/share/icons|usr/share/icons/hicolor(/[^/]+(/apps(/${idre}\.(png|svg))?)?)?|usr/share/doc(/kvarnel(/(copyright|changelog\.gz))?)?|usr/share/man(/man1(/kvarnel\.1\.gz)?)?|usr/share/lintian(/overrides(/kvarnel)?)?)$"
+# Nothing else: no other library, no headers, tests, benchmarks or content tools.
+allowed="^(usr|usr/bin|usr/bin/kvarnel|usr/lib|usr/lib/kvarnel|usr/lib/kvarnel/libkvarnel-corner\.so|usr/share|usr/share/kvarnel(/.*)?|usr/share/applications(/${idre}\.desktop)?|usr/share/metainfo(/${idre}\.metainfo\.xml)?|usr/share/icons|usr/share/icons/hicolor(/[^/]+(/apps(/${idre}\.(png|svg))?)?)?|usr/share/doc(/kvarnel(/(copyright|changelog\.gz))?)?|usr/share/man(/man1(/kvarnel\.1\.gz)?)?|usr/share/lintian(/overrides(/kvarnel)?)?)$"
 while IFS= read -r extra; do
   fault "unexpected file in the package: $extra"
 done < <(grep -vE "$allowed" <<<"$paths" || true)

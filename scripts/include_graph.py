@@ -15,7 +15,7 @@ import sys
 # Lowest first. A folder may include its own files and those of any folder in a lower layer.
 LAYERS = [
     ["platform"],
-    ["platform/widgets", "platform/audio", "platform/storage", "platform/images"],
+    ["platform/widgets", "platform/audio", "platform/storage", "platform/images", "platform/modules"],
     ["core"],
     ["letters", "pictures", "sound", "progress"],
     ["games", "colouring", "corner", "slogi"],

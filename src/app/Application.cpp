@@ -13,6 +13,7 @@
 #include "platform/QuitSignals.h"
 #include "platform/Translations.h"
 #include "platform/audio/AudioEngine.h"
+#include "platform/modules/ModuleLoader.h"
 #include "platform/widgets/Dialogs.h"
 #include "progress/ProgressStore.h"
 #include "sound/SoundSystem.h"
@@ -175,9 +176,13 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
 
     QObject::connect(&window.Controls(), &TParentControls::QuitRequested, &App, [] { QCoreApplication::exit(0); });
     quitting = &window.Controls();
+    // A smoke test (an installed program's first run) also makes the corner's module work once.
     if (Line.SmokeTest)
-        QObject::connect(&window, &TMainForm::LoadingFinished, &App,
-                         [&](bool Loaded) { QApplication::exit(Loaded && printedDialogs.Shown == 0 ? 0 : 1); });
+        QObject::connect(&window, &TMainForm::LoadingFinished, &App, [&](bool Loaded) {
+            const auto module = modules::TryCornerModule();
+            if (module) Print(stderr, QStringLiteral("the grown-ups' corner's module: ") + *module);
+            QApplication::exit(Loaded && printedDialogs.Shown == 0 && !module ? 0 : 1);
+        });
     if (BeforeShow) BeforeShow(window);
     // Shown at the size it is to have: a window shown at its base size and maximised a moment
     // later paints its first frame twice.

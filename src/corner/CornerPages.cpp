@@ -18,6 +18,7 @@ void TCornerPages::Show()
 
 void TCornerPages::Make()
 {
+    if (const auto refusal = pages::DrawingRefusal()) return FDesk.Say(*refusal);
     if (const QString file = FDesk.ChoosePicture(QStringLiteral("Сделать раскраску")); !file.isEmpty()) Open(file);
 }
 

@@ -5,7 +5,7 @@
 #include "pictures/WordPictures.h"
 #include "platform/FileSystem.h"
 #include "platform/UserFiles.h"
-#include "platform/images/LineDrawing.h"
+#include "platform/modules/ModuleLoader.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -28,8 +28,17 @@ QString Sanitized(const QString& Name)
 
 }  // namespace
 
+std::optional<QString> DrawingRefusal()
+{
+    if (modules::CornerModule()) return std::nullopt;
+    return QStringLiteral(
+        "Раскраску из картинки сейчас не сделать: не загрузилась нужная для этого часть программы, "
+        "переустановите «Кварнель».");
+}
+
 std::optional<QString> TPageMaker::Open(const QString& Path)
 {
+    if (auto refusal = DrawingRefusal()) return refusal;
     QImageReader reader(Path);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
@@ -74,14 +83,15 @@ QImage TPageMaker::Draw(const QImage& Picture, QSize Page, double Scale, int Det
 {
     QImage page(Page, QImage::Format_Grayscale8);
     page.fill(255);
-    if (Picture.isNull()) return page;
+    const modules::ICornerModule* module = modules::CornerModule();
+    if (Picture.isNull() || !module) return page;
     const QSize area = (QSizeF(FPageSize - QSize(2 * kMargin, 2 * kMargin)) * Scale).toSize();
     const QSize fit = Picture.size().scaled(area, Qt::KeepAspectRatio);
     const double enlarged = double(fit.width()) / Picture.width();  // 1 unless the picture is small
-    TLineDrawingOptions options;
+    modules::TLineDrawingOptions options;
     options.Detail = Detail;
     options.LineWidth = std::max(2, int(std::lround(kLineWidth * Scale / enlarged)));
-    QImage lines = LineDrawing(Picture, options);
+    QImage lines = module->LineDrawing(Picture, options);
     if (enlarged > 1.01) {
         lines = lines.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         // Black on white again, with no grey for the printing to dither.

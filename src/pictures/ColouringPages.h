@@ -1,7 +1,8 @@
 #pragma once
-// A family's own colouring pages: any picture turned into black outlines on white
-// (platform/LineDrawing.h) on a page of A4's shape, kept in the page format the program reads
-// under the user's layer (Pic/Raskraska/<theme>/<name>.flim), where the colouring book finds it.
+// A family's own colouring pages: any picture turned into black outlines on white (by the corner's
+// module, platform/modules/CornerModule.h, loaded as the first page is made) on a page of A4's
+// shape, kept in the page format the program reads under the user's layer
+// (Pic/Raskraska/<theme>/<name>.flim), where the colouring book finds it.
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -22,15 +23,21 @@ inline constexpr int kMargin = 60;
 inline constexpr int kPreviewLongSide = 640;
 inline const QString kDefaultTheme = QStringLiteral("Мои раскраски");
 
+// Nothing when pages can be drawn; otherwise the one sentence that says they cannot (the corner's
+// module is missing or does not load). Loads the module when it is not loaded yet.
+std::optional<QString> DrawingRefusal();
+
 // One picture being made into a page: read once, drawn at any detail (0..100) again and again.
 class TPageMaker {
 public:
-    // Reads the picture (turned upright as its EXIF says); the one sentence on failure.
+    // Reads the picture (turned upright as its EXIF says); the one sentence on failure, or
+    // DrawingRefusal's when no page can be drawn.
     std::optional<QString> Open(const QString& Path);
     void SetPicture(const QImage& Picture);
     bool IsEmpty() const { return FPicture.isNull(); }
 
-    // The page at its full size, Grayscale8, and the same drawn small for the preview.
+    // The page at its full size, Grayscale8, and the same drawn small for the preview (blank
+    // without the module).
     QImage Page(int Detail) const;
     QImage Preview(int Detail) const;
     QSize PageSize() const { return FPageSize; }

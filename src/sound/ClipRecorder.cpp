@@ -1,7 +1,7 @@
 #include "sound/ClipRecorder.h"
 
 #include "core/Speech.h"
-#include "platform/audio/Mp3Encoder.h"
+#include "platform/modules/ModuleLoader.h"
 #include "sound/OwnClips.h"
 
 #include <QFile>
@@ -19,6 +19,10 @@ QString TakeStatusSentence(TTakeStatus Status)
             return QStringLiteral("Микрофон ничего не услышал: проверьте, что он включён, и запишите ещё раз.");
         case TTakeStatus::Failed:
             return QStringLiteral("Запись не удалось сохранить в MP3.");
+        case TTakeStatus::NoEncoder:
+            return QStringLiteral(
+                "Запись сейчас не сохранить: не загрузилась нужная для этого часть программы, "
+                "переустановите «Кварнель».");
     }
     return QString();
 }
@@ -28,7 +32,12 @@ TTake MakeTake(std::span<const int16_t> Samples, int SampleRate, double TargetLo
     TTake take;
     take.Clip = PrepareClip(Samples, SampleRate, TargetLoudnessDb);
     if (take.Clip.Silent) return take;
-    take.Mp3 = Mp3EncodeMono(take.Clip.Samples, take.Clip.SampleRate);
+    const modules::ICornerModule* module = modules::CornerModule();
+    if (!module) {
+        take.Status = TTakeStatus::NoEncoder;
+        return take;
+    }
+    take.Mp3 = module->Mp3EncodeMono(take.Clip.Samples, take.Clip.SampleRate);
     take.Status = take.Mp3.isEmpty() ? TTakeStatus::Failed : TTakeStatus::Ready;
     return take;
 }
@@ -49,6 +58,8 @@ TClipRecorder::~TClipRecorder() = default;
 TTakeStatus TClipRecorder::Start(const QString& Device)
 {
     FTake.reset();
+    // A take that could not be kept is not worth saying: the encoder is looked for first.
+    if (!modules::CornerModule()) return TTakeStatus::NoEncoder;
     return FCapture.Start(Device) ? TTakeStatus::Ready : TTakeStatus::NoMicrophone;
 }
 

@@ -22,6 +22,7 @@ enum class TTakeStatus {
     NoMicrophone,  // no capture device could be opened
     Silent,        // the microphone gave only silence
     Failed,        // the encoder failed
+    NoEncoder,     // the corner's module, which encodes, is missing or does not load
 };
 
 // The sentence the corner shows for a status other than Ready.
@@ -45,7 +46,7 @@ public:
     TClipRecorder& operator=(const TClipRecorder&) = delete;
 
     // Starts recording from Device (empty: the default microphone); a take not kept is dropped.
-    // NoMicrophone when none opens, Ready when recording.
+    // NoEncoder when no take could be kept, NoMicrophone when none opens, Ready when recording.
     TTakeStatus Start(const QString& Device = QString());
     // Ends the recording and makes the take; when it is Ready, plays it at once.
     TTakeStatus Stop();

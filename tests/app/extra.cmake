@@ -13,3 +13,9 @@ add_executable(kvarnel_qt_probe ${CMAKE_CURRENT_LIST_DIR}/probe/QtOptionsProbe.c
 target_link_libraries(kvarnel_qt_probe PRIVATE kvarnel_lib)
 add_dependencies(${TEST_TARGET} kvarnel_qt_probe)
 target_compile_definitions(${TEST_TARGET} PRIVATE KV_QT_PROBE="$<TARGET_FILE:kvarnel_qt_probe>")
+# A program that starts as kvarnel does and prints the libraries it has mapped at each step of a
+# run, for the test that SDL, OpenCV and LAME come only with their first use.
+add_executable(kvarnel_libraries_probe ${CMAKE_CURRENT_LIST_DIR}/probe/LibrariesProbe.cpp)
+target_link_libraries(kvarnel_libraries_probe PRIVATE kvarnel_lib)
+add_dependencies(${TEST_TARGET} kvarnel_libraries_probe)
+target_compile_definitions(${TEST_TARGET} PRIVATE KV_LIBRARIES_PROBE="$<TARGET_FILE:kvarnel_libraries_probe>")

@@ -6,7 +6,7 @@
 #include "corner/CornerVoice.h"
 #include "platform/audio/AudioCapture.h"
 #include "platform/audio/Mp3Decoder.h"
-#include "platform/audio/Mp3Encoder.h"
+#include "platform/modules/ModuleLoader.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -46,6 +46,7 @@ class CornerTake : public ::testing::Test {
 public:
     void SetUp() override
     {
+        ASSERT_NE(modules::CornerModule(), nullptr) << modules::CornerModuleProblem().toStdString();
         // The installed clips: the female voice's loud, the male voice's quiet, the microphone quieter still.
         for (const auto& [voice, level] : {std::pair{kFemale, -14.0}, std::pair{kMale, -26.0}})
             for (const char* letter : {"а", "в", "г"}) {
@@ -53,7 +54,8 @@ public:
                 ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
                 QFile file(path);
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-                file.write(Mp3EncodeMono(Tone(0.05, 0.5, 0.05, level, 44100), 44100));
+                const std::vector<int16_t> tone = Tone(0.05, 0.5, 0.05, level, 44100);
+                file.write(modules::CornerModule()->Mp3EncodeMono(tone, 44100));
             }
         const std::vector<int16_t> microphone = Tone(0.5, 1.0, 0.5, -38.0, audio::kCaptureRate);
         const QString in = W.Home.filePath(QStringLiteral("mic.raw"));

@@ -250,7 +250,9 @@ TEST(SlogWindow, OneTapPressesOnceAndASecondFingerPressesNothingMore)
     f.Load();
     f.Open("SlogBuildSpeedButton");
     Named<QAction>(*f.Form, "CloseRulesPanel")->trigger();
-    QPointingDevice* screen = QTest::createTouchDevice();
+    // The test owns the device it made; its destructor takes it off Qt's list of devices.
+    const std::unique_ptr<QPointingDevice> screenDevice(QTest::createTouchDevice());
+    QPointingDevice* screen = screenDevice.get();
     QWidget* m = f.Called(QStringLiteral("Буква М"));
     QWidget* a = f.Called(QStringLiteral("Буква А"));
     const QPoint mAt = m->mapTo(f.Form.get(), m->rect().center()), aAt = a->mapTo(f.Form.get(), a->rect().center());

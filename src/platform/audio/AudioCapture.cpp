@@ -1,8 +1,7 @@
 #include "platform/audio/AudioCapture.h"
 
 #include "platform/Log.h"
-
-#include <SDL.h>
+#include "platform/audio/SdlLibrary.h"
 
 #include <cmath>
 
@@ -26,12 +25,14 @@ TAudioCapture::~TAudioCapture()
 QStringList TAudioCapture::DeviceNames()
 {
     QStringList names;
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return names;
-    const int count = SDL_GetNumAudioDevices(1);
+    const TSdl* sdl = Sdl();
+    if (!sdl) return names;
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) return names;
+    const int count = sdl->GetNumAudioDevices(1);
     for (int i = 0; i < count; ++i)
-        if (const char* name = SDL_GetAudioDeviceName(i, 1)) names << QString::fromUtf8(name);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (const char* name = sdl->GetAudioDeviceName(i, 1)) names << QString::fromUtf8(name);
+    sdl->QuitSubSystem(SDL_INIT_AUDIO);
     return names;
 }
 
@@ -39,9 +40,14 @@ bool TAudioCapture::Start(const QString& Device, QString* Error)
 {
     Stop();
     FSamples.clear();
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        if (Error) *Error = QString::fromUtf8(SDL_GetError());
+    const TSdl* sdl = Sdl();
+    if (!sdl) {
+        if (Error) *Error = SdlProblem();
+        return false;
+    }
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        if (Error) *Error = QString::fromUtf8(sdl->GetError());
         return false;
     }
     SDL_AudioSpec want{};
@@ -52,16 +58,16 @@ bool TAudioCapture::Start(const QString& Device, QString* Error)
     want.callback = nullptr;  // queued: the samples are fetched on this thread
     SDL_AudioSpec have{};
     const QByteArray name = Device.toUtf8();
-    FDevice = SDL_OpenAudioDevice(Device.isEmpty() ? nullptr : name.constData(), 1, &want, &have, 0);
+    FDevice = sdl->OpenAudioDevice(Device.isEmpty() ? nullptr : name.constData(), 1, &want, &have, 0);
     if (FDevice == 0) {
-        if (Error) *Error = QString::fromUtf8(SDL_GetError());
-        qCWarning(lcPlatform).noquote() << "no microphone:" << SDL_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (Error) *Error = QString::fromUtf8(sdl->GetError());
+        qCWarning(lcPlatform).noquote() << "no microphone:" << sdl->GetError();
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     FOwnsSubsystem = true;
     FSamples.reserve(std::size_t(kCaptureRate) * std::size_t(FLimit.count()) / 1000);
-    SDL_PauseAudioDevice(FDevice, 0);
+    sdl->PauseAudioDevice(FDevice, 0);
     FPoll.start();
     return true;
 }
@@ -71,9 +77,15 @@ void TAudioCapture::Stop()
     if (FDevice == 0) return;
     Collect(false);
     FPoll.stop();
-    if (FDevice) SDL_CloseAudioDevice(FDevice);
+    CloseDevice();
+}
+
+// A device of ours means SDL was opened.
+void TAudioCapture::CloseDevice()
+{
+    if (FDevice) Sdl()->CloseAudioDevice(FDevice);
     FDevice = 0;
-    if (FOwnsSubsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (FOwnsSubsystem) Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
     FOwnsSubsystem = false;
 }
 
@@ -84,7 +96,7 @@ void TAudioCapture::Collect(bool Announce)
     const std::size_t before = FSamples.size();
     int16_t chunk[4096];
     while (FSamples.size() < limit) {
-        const Uint32 got = SDL_DequeueAudio(FDevice, chunk, sizeof chunk);
+        const Uint32 got = Sdl()->DequeueAudio(FDevice, chunk, sizeof chunk);
         if (got == 0) break;
         const std::size_t n = std::min<std::size_t>(got / sizeof(int16_t), limit - FSamples.size());
         FSamples.insert(FSamples.end(), chunk, chunk + n);
@@ -97,10 +109,7 @@ void TAudioCapture::Collect(bool Announce)
     }
     if (FSamples.size() >= limit) {
         FPoll.stop();
-        SDL_CloseAudioDevice(FDevice);
-        FDevice = 0;
-        if (FOwnsSubsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        FOwnsSubsystem = false;
+        CloseDevice();
         if (Announce && OnLimitReached) OnLimitReached();
     }
 }

@@ -50,6 +50,7 @@ public:
 private:
     // Fetches what SDL holds; at the limit the device closes, and Announce calls OnLimitReached.
     void Collect(bool Announce);
+    void CloseDevice();
 
     uint32_t FDevice = 0;
     bool FOwnsSubsystem = false;

@@ -1,8 +1,7 @@
 #include "platform/audio/AudioEngine.h"
 
 #include "platform/Log.h"
-
-#include <SDL.h>
+#include "platform/audio/SdlLibrary.h"
 
 #include <QMetaObject>
 
@@ -87,16 +86,17 @@ TAudioEngine::~TAudioEngine()
     // what was posted and not yet delivered goes with the object. A resting thread holds SDL's
     // device lock, which closing takes: it is woken first.
     StopResting();
-    if (FDevice) SDL_CloseAudioDevice(FDevice);
-    if (FOwnsSubsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // A device or a subsystem of ours means SDL was opened.
+    if (FDevice) Sdl()->CloseAudioDevice(FDevice);
+    if (FOwnsSubsystem) Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool TAudioEngine::TryOpenDevice()
+bool TAudioEngine::TryOpenDevice(const TSdl& Library)
 {
     // Starting SDL's audio starts its events too, which would catch SIGTERM and SIGINT for an SDL
     // quit event nobody reads: the program handles those signals itself.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    Library.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (Library.InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kDeviceRate;
     want.format = AUDIO_S16SYS;
@@ -106,27 +106,32 @@ bool TAudioEngine::TryOpenDevice()
     want.userdata = this;
     SDL_AudioSpec have{};
     // No changes allowed: should the hardware want another format, SDL converts behind the device.
-    FDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    FDevice = Library.OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (FDevice == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Library.QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     FOwnsSubsystem = true;
-    FDriverName = QString::fromUtf8(SDL_GetCurrentAudioDriver());
-    SDL_PauseAudioDevice(FDevice, 0);
+    FDriverName = QString::fromUtf8(Library.GetCurrentAudioDriver());
+    Library.PauseAudioDevice(FDevice, 0);
     return true;
 }
 
 void TAudioEngine::OpenDevice()
 {
+    const TSdl* sdl = Sdl();
+    if (!sdl) {
+        WarnOnce(QStringLiteral("no sound output at all (%1); sounds are skipped").arg(SdlProblem()));
+        return;
+    }
     TQuietAlsa quiet;
-    if (TryOpenDevice()) return;
-    const QString reason = QString::fromUtf8(SDL_GetError());
+    if (TryOpenDevice(*sdl)) return;
+    const QString reason = QString::fromUtf8(sdl->GetError());
     // No sound hardware (a build server, a headless box): SDL's silent driver keeps real time, so
     // every sound still takes as long as it lasts and pairs still follow each other.
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    const bool silent = TryOpenDevice();
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    sdl->SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    const bool silent = TryOpenDevice(*sdl);
+    sdl->ResetHint(SDL_HINT_AUDIODRIVER);
     if (silent)
         WarnOnce(QStringLiteral("no sound device (%1); sounds play silently").arg(reason));
     else

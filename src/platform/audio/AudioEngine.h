@@ -25,6 +25,7 @@
 
 namespace audio {
 
+struct TSdl;
 using TVoiceId = int;
 
 enum class TVoiceState {
@@ -110,7 +111,7 @@ private:
     };
 
     TAudioEngine();
-    bool TryOpenDevice();
+    bool TryOpenDevice(const TSdl& Library);
     void OpenDevice();
     static void MixCallback(void* Engine, uint8_t* Stream, int Bytes);
     void Mix(int16_t* Out, int Frames);

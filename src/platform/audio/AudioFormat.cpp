@@ -1,6 +1,6 @@
 #include "platform/audio/AudioFormat.h"
 
-#include <SDL.h>
+#include "platform/audio/SdlLibrary.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -37,23 +37,25 @@ std::vector<int16_t> Resample(const std::vector<int16_t>& Stereo, int Rate)
 {
     const std::size_t inFrames = Stereo.size() / 2;
     const std::size_t outFrames = DeviceFrames(inFrames, Rate);
-    SDL_AudioStream* stream = SDL_NewAudioStream(AUDIO_S16SYS, 2, Rate, AUDIO_S16SYS, 2, kDeviceRate);
-    if (!stream) throw std::runtime_error(SDL_GetError());
+    const TSdl* sdl = Sdl();
+    if (!sdl) throw std::runtime_error(SdlProblem().toStdString());
+    SDL_AudioStream* stream = sdl->NewAudioStream(AUDIO_S16SYS, 2, Rate, AUDIO_S16SYS, 2, kDeviceRate);
+    if (!stream) throw std::runtime_error(sdl->GetError());
 
     const std::size_t padFrames = std::max<std::size_t>(4096, std::size_t(Rate) / 10);
     const std::vector<int16_t> silence(padFrames * 2, 0);
-    bool ok = SDL_AudioStreamPut(stream, Stereo.data(), int(Stereo.size() * sizeof(int16_t))) == 0 &&
-              (silence.empty() || SDL_AudioStreamPut(stream, silence.data(), int(silence.size() * sizeof(int16_t))) == 0) &&
-              SDL_AudioStreamFlush(stream) == 0;
+    bool ok = sdl->AudioStreamPut(stream, Stereo.data(), int(Stereo.size() * sizeof(int16_t))) == 0 &&
+              (silence.empty() || sdl->AudioStreamPut(stream, silence.data(), int(silence.size() * sizeof(int16_t))) == 0) &&
+              sdl->AudioStreamFlush(stream) == 0;
     std::vector<int16_t> out;
     if (ok) {
-        out.resize(std::size_t(SDL_AudioStreamAvailable(stream)) / sizeof(int16_t));
-        const int got = SDL_AudioStreamGet(stream, out.data(), int(out.size() * sizeof(int16_t)));
+        out.resize(std::size_t(sdl->AudioStreamAvailable(stream)) / sizeof(int16_t));
+        const int got = sdl->AudioStreamGet(stream, out.data(), int(out.size() * sizeof(int16_t)));
         ok = got >= 0;
         if (ok) out.resize(std::size_t(got) / sizeof(int16_t));
     }
-    const std::string error = ok ? std::string() : SDL_GetError();
-    SDL_FreeAudioStream(stream);
+    const std::string error = ok ? std::string() : sdl->GetError();
+    sdl->FreeAudioStream(stream);
     if (!ok) throw std::runtime_error(error);
     out.resize(outFrames * 2, 0);
     return out;

@@ -1,10 +1,12 @@
-#include "platform/audio/Mp3Encoder.h"
+#include "platform/modules/corner/Mp3Encoder.h"
 
 #include <lame/lame.h>
 
 #include <cstring>
 #include <memory>
 #include <vector>
+
+namespace modules::corner {
 
 namespace {
 constexpr int kOutputRate = 44100;
@@ -51,3 +53,5 @@ QByteArray Mp3EncodeMono(std::span<const int16_t> Samples, int SampleRate)
     if (tagBytes > 0 && tagBytes <= std::size_t(mp3.size())) std::memcpy(mp3.data(), tag.data(), tagBytes);
     return mp3;
 }
+
+}  // namespace modules::corner

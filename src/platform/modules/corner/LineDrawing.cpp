@@ -1,9 +1,11 @@
-#include "platform/images/LineDrawing.h"
+#include "platform/modules/corner/LineDrawing.h"
 
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 #include <cmath>
+
+namespace modules::corner {
 
 namespace {
 
@@ -72,3 +74,5 @@ QImage LineDrawing(const QImage& Picture, const TLineDrawingOptions& Options)
     cv::bitwise_not(edges, out);
     return result;
 }
+
+}  // namespace modules::corner
