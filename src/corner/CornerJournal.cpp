@@ -126,8 +126,8 @@ TCornerJournal::TCornerJournal(TCornerDesk& Desk, TProgressStore& Store, IJourna
     auto* form = new QFormLayout;
     for (QLineEdit* field : {FHost, FPort, FDatabase, FUser, FPassword}) form->addRow(field->accessibleName(), field);
     auto* check = Button(FBox, "CheckJournalButton", QStringLiteral("Проверить связь"), QStringLiteral("Проверить связь"));
-    auto* save = Button(FBox, "SaveJournalButton", QStringLiteral("Сохранить"),
-                        QStringLiteral("Сохранить настройки журнала"));
+    auto* save =
+        Button(FBox, "SaveJournalButton", QStringLiteral("Сохранить"), QStringLiteral("Сохранить настройки журнала"));
     QObject::connect(check, &QPushButton::clicked, FBox, [this] { Check(); });
     QObject::connect(save, &QPushButton::clicked, FBox, [this] { Save(); });
     auto* buttons = new QHBoxLayout;
@@ -226,4 +226,5 @@ void TCornerJournal::AskAboutEarlierAnswers()
 void TCornerJournal::ShowState()
 {
     if (FDesk.Screen) FDesk.Screen->ShowJournalState(JournalStateSentence(FStore.JournalStatus()));
+    if (OnStateShown) OnStateShown();
 }

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct TCornerDesk;
 struct TJournalStatus;
 class QGroupBox;
@@ -62,6 +64,9 @@ public:
     QLineEdit* UserEdit() const { return FUser; }
     QLineEdit* PasswordEdit() const { return FPassword; }
     QLabel* ResultLabel() const { return FResult; }
+
+    // Each time the state is shown while the corner is open (the journal may have brought children).
+    std::function<void()> OnStateShown;
 
 private:
     void ShowSaved();

@@ -37,19 +37,42 @@ void TCornerProgress::SetJournalFile(IJournalSettingsFile* File)
     if (!File || FJournal) return;
     FJournal = std::make_unique<TCornerJournal>(FDesk, FStore, *File);
     FJournal->Box()->setFixedWidth(340);
+    FJournal->OnStateShown = [this] { ChildrenMayHaveChanged(); };
     FPage->layout()->addWidget(FJournal->Box());
     if (FPage->isVisible()) FJournal->Opened();
 }
 
+namespace {
+
+// The children's ids and names as the list shows them.
+QString ChildrenSeen(TProgressStore& Store)
+{
+    QString seen;
+    for (const TChild& child : Store.Children()) seen += QString::number(child.Id) + u':' + child.ShownName() + u'\n';
+    return seen;
+}
+
+}  // namespace
+
 void TCornerProgress::Opened()
 {
     FChildren->Choose(FStore.Player());
+    FChildrenSeen = ChildrenSeen(FStore);
     if (FJournal) FJournal->Opened();
 }
 
 void TCornerProgress::Closed()
 {
     if (FJournal) FJournal->Closed();
+}
+
+// Children another computer added, renamed or removed reach the list while the corner is open.
+void TCornerProgress::ChildrenMayHaveChanged()
+{
+    QString seen = ChildrenSeen(FStore);
+    if (seen == FChildrenSeen) return;
+    FChildrenSeen = std::move(seen);
+    FChildren->Refresh();
 }
 
 // "<Имя> знает буквы" on one sheet, through the printing the colouring pages use.

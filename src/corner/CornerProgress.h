@@ -3,6 +3,8 @@
 // "<Имя> знает буквы" printed on one sheet, the chosen child's answers saved as a table (the
 // group's, when the group's journal answers), and beside them the part "Журнал группы"
 // (corner/CornerJournal.h) once the window has said where its settings are kept.
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -35,6 +37,7 @@ public:
 private:
     void Print();
     void SaveTable();
+    void ChildrenMayHaveChanged();
 
     TCornerDesk& FDesk;
     TProgressStore& FStore;
@@ -42,4 +45,5 @@ private:
     QWidget* FPage;
     TChildrenPanel* FChildren;
     std::unique_ptr<TCornerJournal> FJournal;
+    QString FChildrenSeen;  // the children's ids and names as last shown
 };

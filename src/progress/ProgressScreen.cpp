@@ -205,10 +205,11 @@ void TProgressScreen::Refresh()
     FHardFirstButton->setChecked(FStore.HardLettersFirst());
     const journaldb::TOutcome journal = FStore.JournalStatus().Outcome;
     // The unnamed child's answers stay on this computer: there is nothing to read for it.
-    FReading = journal == journaldb::TOutcome::joConnected && FChild != 0;
-    FJournalNote = journal == journaldb::TOutcome::joNotSet ? QString()
-                   : FReading                               ? QStringLiteral("Читаю журнал группы…")
-                                                            : TProgressStore::OnlyThisComputerNote();
+    const bool group = journal != journaldb::TOutcome::joNotSet && FChild != 0;
+    FReading = group && journal == journaldb::TOutcome::joConnected;
+    FJournalNote = !group     ? QString()
+                   : FReading ? QStringLiteral("Читаю журнал группы…")
+                              : TProgressStore::OnlyThisComputerNote();
     const int asked = ++FAsked;
     if (FReading)
         FStore.SummaryLater(FChild, this, [this, asked](const TProgressSummary& Summary, bool FromJournal) {
