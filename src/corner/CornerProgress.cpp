@@ -57,6 +57,7 @@ QString ChildrenSeen(TProgressStore& Store)
 void TCornerProgress::Opened()
 {
     FChildren->Choose(FStore.Player());
+    FChildren->ClearSentence();
     FChildrenSeen = ChildrenSeen(FStore);
     if (FJournal) FJournal->Opened();
 }

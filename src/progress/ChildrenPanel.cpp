@@ -193,6 +193,11 @@ void TChildrenPanel::Merge()
     if (OnChildrenChanged) OnChildrenChanged();
 }
 
+void TChildrenPanel::ClearSentence()
+{
+    Say(QString());
+}
+
 void TChildrenPanel::Say(const QString& Sentence)
 {
     FSentence->setText(Sentence);

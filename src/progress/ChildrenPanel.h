@@ -36,6 +36,8 @@ public:
     void Refresh();
     // Reads them anew with Child chosen (the one who plays, as the corner opens).
     void Choose(qint64 Child);
+    // The sentence about the last thing done goes (the corner opened again).
+    void ClearSentence();
     TProgressScreen* Progress() const { return FProgress; }
     QLineEdit* NameEdit() const { return FName; }
     QComboBox* ChildChoice() const { return FChildren; }

@@ -19,6 +19,17 @@ TJournalDatabase* TJournalReader::TSide::Journal()
     return FJournal.get();
 }
 
+bool TJournalReader::TSide::Read(const std::function<bool(TJournalDatabase&)>& Read)
+{
+    const bool kept = FJournal && FJournal->IsOpen();
+    TJournalDatabase* journal = Journal();
+    if (!journal) return false;
+    if (Read(*journal)) return true;
+    // A failed statement closed the connection: Journal() connects anew.
+    journal = kept ? Journal() : nullptr;
+    return journal && Read(*journal);
+}
+
 TJournalReader::TJournalReader(const QString& Path) : FPath(Path) {}
 
 TJournalReader::~TJournalReader()

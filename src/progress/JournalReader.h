@@ -30,6 +30,9 @@ public:
         TProgressDatabase* Local();
         // The journal with the settings in use, connected; null when none is set up or it does not answer.
         TJournalDatabase* Journal();
+        // Runs Read on the journal. A connection kept from an earlier request that fails (the
+        // server restarted meanwhile) is made anew once before Read is given up on.
+        bool Read(const std::function<bool(TJournalDatabase&)>& Read);
 
     private:
         friend class TJournalReader;

@@ -551,9 +551,11 @@ void TProgressStore::SummaryLater(qint64 Child, QObject* Receiver,
         TProgressSummary summary;
         TProgressDatabase* file = Side.Local();
         if (!file) return Deliver(box, receiver, done, summary, false);
-        TJournalDatabase* journal = uuid.isEmpty() ? nullptr : Side.Journal();
-        if (journal && SumUpJournal(*file, *journal, Child, uuid, summary))
-            return Deliver(box, receiver, done, summary, true);
+        const bool fromJournal = !uuid.isEmpty() && Side.Read([&](TJournalDatabase& Journal) {
+            summary = {};
+            return SumUpJournal(*file, Journal, Child, uuid, summary);
+        });
+        if (fromJournal) return Deliver(box, receiver, done, summary, true);
         summary = {};
         SumUpFile(*file, Child, summary);
         Deliver(box, receiver, done, summary, false);
@@ -575,9 +577,10 @@ void TProgressStore::SaveTableLater(qint64 Child, const QString& Path, QObject* 
                  [box = FPostBox.get(), receiver = QPointer<QObject>(Receiver), done, names = ChildNames(), ids, Child, uuid,
                   group, Path](TJournalReader::TSide& Side) {
                      TProgressDatabase* file = Side.Local();
-                     TJournalDatabase* journal = group && file ? Side.Journal() : nullptr;
                      std::vector<TAnswerRow> rows;
-                     const bool fromJournal = journal && GroupRows(*file, *journal, Child, uuid, ids, rows);
+                     const bool fromJournal = group && file && Side.Read([&](TJournalDatabase& Journal) {
+                         return GroupRows(*file, Journal, Child, uuid, ids, rows);
+                     });
                      const QString refusal = SaveProgressTable(
                          Path,
                          [&](const std::function<void(const TAnswerRow&)>& Visit) {

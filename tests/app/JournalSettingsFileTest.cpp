@@ -14,8 +14,9 @@
 
 namespace {
 
-journaldb::TJournalSettings Expected(const char* Host = "", int Port = 5432, const char* Database = "", const char* User = "",
-                                     const char* Password = "", const char* SslMode = "", const char* SslRootCert = "")
+journaldb::TJournalSettings Expected(const char* Host = "", int Port = 5432, const char* Database = "",
+                                     const char* User = "", const char* Password = "", const char* SslMode = "",
+                                     const char* SslRootCert = "")
 {
     journaldb::TJournalSettings settings;
     settings.Host = QString::fromUtf8(Host);
@@ -59,7 +60,8 @@ TEST_F(JournalSettingsFile, TheUsersKeysWinOverTheSystemWideOnes)
         {"nothing anywhere", {}, {}, {}, Expected()},
         {"the room's file alone",
          {},
-         "[journal]\nhost=db.school\nport=6432\ndatabase=group_3\nuser=group_3\npassword=\"room pass \"\nsslmode=verify-full\n"
+         "[journal]\nhost=db.school\nport=6432\ndatabase=group_3\nuser=group_3\npassword=\"room pass "
+         "\"\nsslmode=verify-full\n"
          "sslrootcert=/etc/ssl/school.pem\n",
          {},
          Expected("db.school", 6432, "group_3", "group_3", "room pass ", "verify-full", "/etc/ssl/school.pem")},
@@ -78,7 +80,11 @@ TEST_F(JournalSettingsFile, TheUsersKeysWinOverTheSystemWideOnes)
          "[journal]\nhost=room\n",
          "[journal]\nhost=site\nport=99999\ndatabase=site_db\n",
          Expected("room", 5432, "site_db")},
-        {"other sections and keys are not the journal's", "kiosk=true\nhost=elsewhere\n[other]\ndatabase=x\n", {}, {}, Expected()},
+        {"other sections and keys are not the journal's",
+         "kiosk=true\nhost=elsewhere\n[other]\ndatabase=x\n",
+         {},
+         {},
+         Expected()},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.What);
@@ -145,8 +151,8 @@ TEST_F(JournalSettingsFile, AFileThatCannotBeWrittenIsOneSentence)
     TJournalSettingsFile file(Dir.filePath(QStringLiteral("home/kvarnel/kvarnel.conf")), {});
     journaldb::TJournalSettings settings;
     settings.Host = QStringLiteral("db.school");
-    EXPECT_EQ(file.Save(settings, true),
-              QStringLiteral("Не удалось сохранить настройки журнала в «%1».").arg(Dir.filePath(QStringLiteral("home/kvarnel/kvarnel.conf"))));
+    EXPECT_EQ(file.Save(settings, true), QStringLiteral("Не удалось сохранить настройки журнала в «%1».")
+                                             .arg(Dir.filePath(QStringLiteral("home/kvarnel/kvarnel.conf"))));
 }
 
 }  // namespace

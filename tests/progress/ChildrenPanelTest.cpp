@@ -57,7 +57,8 @@ TEST(ChildrenPanel, OffersOnlyTheAnimalsTheContentHas)
     for (const TCase& c : cases) {
         TProgressWorld world;
         world.Open();
-        TChildrenPanel panel(*world.Store, world.Dialogs, [&](const QString& Animal) { return PictureFor(c.Present, Animal); });
+        TChildrenPanel panel(*world.Store, world.Dialogs,
+                             [&](const QString& Animal) { return PictureFor(c.Present, Animal); });
         EXPECT_EQ(Items(*panel.AnimalChoice()), c.Offered);
         EXPECT_EQ(panel.AnimalChoice()->isVisibleTo(&panel), !c.Offered.isEmpty()) << "nothing to choose, no choice";
         // A child added takes the animal chosen, or none.
@@ -110,7 +111,8 @@ TEST(ChildrenPanel, NamesakesAreToldApartAndMerged)
     EXPECT_EQ(panel.MergeButton()->text(), QStringLiteral("Объединить с «маша (class-3)»"));
     panel.Choose(other);
     EXPECT_EQ(panel.MergeButton()->text(), QStringLiteral("Объединить с «Маша»"));
-    EXPECT_EQ(panel.MergeButton()->accessibleName(), QStringLiteral("Объединить «маша (class-3)» и «Маша» в одного ребёнка"));
+    EXPECT_EQ(panel.MergeButton()->accessibleName(),
+              QStringLiteral("Объединить «маша (class-3)» и «Маша» в одного ребёнка"));
 
     world.Dialogs.YesNoAnswer = false;
     panel.MergeButton()->click();

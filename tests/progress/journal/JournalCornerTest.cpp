@@ -194,7 +194,9 @@ TEST_P(JournalConsent, EarlierAnswersGoOnlyAfterAYes)
     EXPECT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")), yes ? 13 : 3);
     // The status line follows the journal while the corner is open.
     EXPECT_TRUE(WaitUntil(
-        [&] { return computer.Text("CornerJournalStateLabel") == QStringLiteral("Журнал группы: связь есть, всё отправлено."); },
+        [&] {
+            return computer.Text("CornerJournalStateLabel") == QStringLiteral("Журнал группы: связь есть, всё отправлено.");
+        },
         5000))
         << qPrintable(computer.Text("CornerJournalStateLabel"));
 
@@ -288,6 +290,17 @@ TEST(JournalCorner, ProgressShowsTheGroupsAnswersWithoutHoldingTheWindow)
     hung.Resume();
     ASSERT_TRUE(WaitUntil([&] { return !b.Progress().Reading(); }, 10000));
     EXPECT_EQ(b.Progress().Summary().State(TMasteryKind::mkNames, QStringLiteral("ш")), TMastery::msKnows);
+
+    // The server restarted: the reading thread's connection from before fails once, is made anew,
+    // and the group's summary still comes.
+    ASSERT_TRUE(cluster.Stop());
+    ASSERT_TRUE(cluster.Start());
+    b.Keep(b.ChildNamed(QStringLiteral("Маша")), 1, QStringLiteral("щ"));
+    ASSERT_TRUE(b.WaitSent());
+    b.Corner->Children()->Refresh();
+    ASSERT_TRUE(WaitUntil([&] { return !b.Progress().Reading(); }, 10000));
+    EXPECT_EQ(b.Text("ProgressNoteLabel"), QString());
+    EXPECT_EQ(b.Progress().Summary().State(TMasteryKind::mkNames, QStringLiteral("ш")), TMastery::msKnows);
 }
 
 TEST(JournalCorner, NoPasswordInAnyLog)
@@ -308,7 +321,8 @@ TEST(JournalCorner, NoPasswordInAnyLog)
     const QStringList lines = log.Taken();
     EXPECT_FALSE(lines.isEmpty()) << "the refusal is logged";
     for (const QString& line : lines) EXPECT_FALSE(line.contains(settings.Password)) << qPrintable(line);
-    for (const QLabel* label : computer.Corner->findChildren<QLabel*>()) EXPECT_FALSE(label->text().contains(settings.Password));
+    for (const QLabel* label : computer.Corner->findChildren<QLabel*>())
+        EXPECT_FALSE(label->text().contains(settings.Password));
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(computer.File.UserFile()).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u) << "the file holding the password is its owner's alone";
