@@ -1,19 +1,24 @@
 // The group's journal on a local PostgreSQL server of the benchmark's own (tests/support's
 // throw-away cluster): what keeping one answer costs the user-interface thread while the journal
 // is connected; thirty computers sending 2,000 answers each as fast as they can (answers per
-// second, the time until all have arrived, each exactly once); and the summary for "Успехи" of a
-// child with 100,000 answers in the journal.
+// second, the time until all have arrived, each exactly once); the summary for "Успехи" of a
+// child with 100,000 answers in the journal; and what refreshing "Успехи" costs the window's thread
+// while the journal answers and while its server hangs.
 #include "BenchSupport.h"
 #include "platform/storage/ProgressDatabase.h"
+#include "progress/ProgressScreen.h"
 #include "progress/ProgressStore.h"
 #include "support/PostgresCluster.h"
 
 #include <benchmark/benchmark.h>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <signal.h>
 
 using bench::Median;
 using bench::TSilentDialogs;
@@ -194,5 +199,75 @@ void BM_SummaryOf100000AnswersInJournal(benchmark::State& state)
     }();
 }
 BENCHMARK(BM_SummaryOf100000AnswersInJournal)->Iterations(15)->Unit(benchmark::kMillisecond);
+
+// The cluster's processes (the postmaster and its children), stopped or let go on: a server that hangs.
+void SignalServer(int Signal)
+{
+    QFile pidFile(Cluster().SocketFolder() + QStringLiteral("/data/postmaster.pid"));
+    if (!pidFile.open(QIODevice::ReadOnly)) return;
+    const pid_t postmaster = static_cast<pid_t>(pidFile.readLine().trimmed().toLongLong());
+    std::vector<pid_t> pids{postmaster};
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> after = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (after.size() > 1 && after[1].toLongLong() == postmaster) pids.push_back(entry.toInt());
+    }
+    for (const pid_t pid : pids) ::kill(pid, Signal);
+}
+
+// "Успехи" refreshed for a child with 20,000 answers in the journal: the window's thread's share
+// (this computer's summary, the request) and the time until the group's summary is shown; then the
+// same refresh while the server hangs, which the window must not wait for.
+void BM_ProgressRefreshOffTheWindowsThread(benchmark::State& state)
+{
+    if (!Ready(state)) return;
+    TComputer computer(20000, 12);
+    computer.Store->UseJournal(Cluster().Settings(FreshDatabase(QStringLiteral("bench_refresh"))), Options());
+    if (!bench::RunEventsUntil([&] { return computer.AllSent(); }, 300000, 50)) {
+        state.SkipWithError("the answers did not arrive");
+        return;
+    }
+    TProgressScreen screen(*computer.Store, computer.Dialogs);
+    screen.ShowChild(computer.Child, QStringLiteral("Маша"));
+    bench::RunEventsUntil([&] { return !screen.Reading(); }, 30000, 5);
+    std::vector<double> onThread, untilShown;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        screen.Refresh();
+        onThread.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        bench::RunEventsUntil([&] { return !screen.Reading(); }, 30000, 1);
+        untilShown.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    state.counters["refresh_on_thread_ms"] = Median(onThread);
+    state.counters["until_shown_ms"] = Median(untilShown);
+    // What a refresh cost the window when it read the journal itself.
+    std::vector<double> waited;
+    for (int n = 0; n < 10; ++n) {
+        QElapsedTimer timer;
+        timer.start();
+        benchmark::DoNotOptimize(computer.Store->Summary(computer.Child).PlaySeconds);
+        waited.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    state.counters["summary_on_thread_ms"] = Median(waited);
+
+    // The server hangs: each refresh still returns; none of the group's summaries can come.
+    SignalServer(SIGSTOP);
+    std::vector<double> hung;
+    for (int n = 0; n < 10; ++n) {
+        QElapsedTimer timer;
+        timer.start();
+        screen.Refresh();
+        hung.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        bench::RunEventsUntil([] { return false; }, 100, 5);  // the window's events meanwhile
+    }
+    state.counters["hung_refresh_on_thread_ms"] = Median(hung);
+    state.counters["hung_still_reading"] = screen.Reading() ? 1 : 0;
+    SignalServer(SIGCONT);
+    state.counters["shown_after_resume"] = bench::RunEventsUntil([&] { return !screen.Reading(); }, 60000, 5) ? 1 : 0;
+}
+BENCHMARK(BM_ProgressRefreshOffTheWindowsThread)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ContentCheck.h"
+#include "app/JournalSettingsFile.h"
 #include "app/MainForm.h"
 #include "app/ParentControls.h"
 #include "app/RememberedChoices.h"
@@ -140,6 +141,8 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     QSettings choicesFile(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("kvarnel"),
                           QStringLiteral("kvarnel"));
     const TRememberedChoices stored = Line.SmokeTest ? TRememberedChoices() : TRememberedChoices::Read(choicesFile);
+    // The group journal's section of the same file, over the administrator's system-wide one.
+    TJournalSettingsFile journalFile(choicesFile.fileName(), TJournalSettingsFile::SystemFiles());
 
     TMainForm window(&dialogs, TSettings::ForContent(ContentFor(Line), fs::ExeFolder()), nullptr,
                      TStartOrder::FirstFrameFirst);
@@ -163,14 +166,18 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
         });
     });
 
-    // The progress file is opened once the games are playable, so the start never waits for it;
-    // a smoke test keeps nothing.
+    // The progress file is opened once the games are playable, so the start never waits for it,
+    // then the computer joins the group's journal when one is set up (its sender starts a thread
+    // and returns); a smoke test keeps nothing.
     std::unique_ptr<TProgressStore> progress;
     if (!Line.SmokeTest)
         QObject::connect(&window, &TMainForm::LoadingFinished, &window, [&] {
             if (progress) return;
-            progress = std::make_unique<TProgressStore>(TProgressStore::DefaultFolder(), dialogs);
-            window.JoinProgress(*progress);
+            const journaldb::TJournalSettings journal = journalFile.Read();
+            const bool inJournal = IsJournalSetUp(journal);
+            progress = std::make_unique<TProgressStore>(TProgressStore::DefaultFolder(), dialogs, nullptr, inJournal);
+            window.JoinProgress(*progress, &journalFile);
+            if (inJournal) progress->UseJournal(journal);
             if (Line.GrownUps) window.OpenGrownUpsCorner();
         });
 

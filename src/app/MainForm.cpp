@@ -390,7 +390,7 @@ void TMainForm::closeEvent(QCloseEvent* Event)
 
 // --- Each child's progress and the grown-ups' corner ---
 
-void TMainForm::JoinProgress(TProgressStore& Store)
+void TMainForm::JoinProgress(TProgressStore& Store, IJournalSettingsFile* JournalFile)
 {
     FContext.Answers.Listen([&Store](const TAnswer& Answer) {
         // The file's rows hold letters: the syllables and words of "Слоги" are not kept there.
@@ -406,7 +406,10 @@ void TMainForm::JoinProgress(TProgressStore& Store)
     FKeyboard->AddScreen(FPlayers, std::move(keys));
     if (FCorner) {
         FCorner->SetProgressStore(&Store);
+        FCorner->SetJournalFile(JournalFile);
         FCorner->OnChildrenChanged = [players = FPlayers] { players->ChildrenChanged(); };
+        // A grown-up who added children leaves the corner to a child: who plays is asked then.
+        FCorner->OnClosed = [players = FPlayers] { players->AskWhenNeeded(); };
     }
     FPlayers->AskWhenNeeded();
 }

@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+class IJournalSettingsFile;
 class IPrinter;
 class TGrownUpsCorner;
 class TParentControls;
@@ -73,8 +74,9 @@ public:
     // The start screen over everything (the action StartPanelShow; also a finished game's end).
     void StartPanelShowExecute();
     // Each child's progress, once the store is open: every answer kept for who plays, "Успехи" in
-    // the grown-ups' corner, and "Кто играет?" asked now when there is a choice.
-    void JoinProgress(TProgressStore& Store);
+    // the grown-ups' corner (with "Журнал группы" when JournalFile, which outlives the window, is
+    // given), and "Кто играет?" asked now when there is a choice.
+    void JoinProgress(TProgressStore& Store, IJournalSettingsFile* JournalFile = nullptr);
     // The grown-ups' corner: its door opened (--grown-ups), and the corner left (a recording not
     // kept is dropped) as the program ends.
     void OpenGrownUpsCorner();

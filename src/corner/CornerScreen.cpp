@@ -91,10 +91,17 @@ TCornerScreen::TCornerScreen(QWidget* Parent) : QWidget(Parent), FSections(new Q
     FStatus = new QLabel(this);
     FStatus->setObjectName(QStringLiteral("CornerStatusLabel"));
     FStatus->setWordWrap(true);
+    FJournalState = new QLabel(this);
+    FJournalState->setObjectName(QStringLiteral("CornerJournalStateLabel"));
+    FJournalState->setWordWrap(true);
+    FJournalState->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* statusLine = new QHBoxLayout;
+    statusLine->addWidget(FStatus, 3);
+    statusLine->addWidget(FJournalState, 2);
     auto* column = new QVBoxLayout(this);
     column->addLayout(tabs);
     column->addWidget(FSections, 1);
-    column->addWidget(FStatus);
+    column->addLayout(statusLine);
 }
 
 QWidget* TCornerScreen::BuildVoice()
@@ -376,6 +383,11 @@ void TCornerScreen::SetVoice(const QString& Voice)
 void TCornerScreen::ShowStatus(const QString& Sentence)
 {
     FStatus->setText(Sentence);
+}
+
+void TCornerScreen::ShowJournalState(const QString& Sentence)
+{
+    FJournalState->setText(Sentence);
 }
 
 void TCornerScreen::ShowLevel(double LevelDb)

@@ -45,6 +45,8 @@ public:
     // The picture chosen to be added, shown small beside the word field.
     void ShowChosenPicture(const QImage& Picture);
     void ShowStatus(const QString& Sentence);
+    // The group journal's state, beside the status line for as long as the corner is open.
+    void ShowJournalState(const QString& Sentence);
     void ShowPreview(const QImage& Page);
 
     std::function<void(const ownclips::TSpokenClip&)> OnListen, OnRecord, OnRevert;
@@ -88,6 +90,7 @@ private:
     QLineEdit* FTheme = nullptr;
     QSlider* FDetail = nullptr;
     QLabel* FStatus = nullptr;
+    QLabel* FJournalState = nullptr;
     QLabel* FPreview = nullptr;
     QProgressBar* FLevel = nullptr;
     QComboBox* FVoice = nullptr;

@@ -108,9 +108,11 @@ void TGrownUpsCorner::Close()
     if (FVoice) FVoice->Drop();
     if (!IsOpen()) return;
     hide();
+    if (FProgress) FProgress->Closed();
     parentWidget()->setFocus();
     if (FDesk.Changed && OnContentChanged) OnContentChanged();
     FDesk.Changed = false;
+    if (OnClosed) OnClosed();
 }
 
 void TGrownUpsCorner::Passed()
@@ -122,7 +124,7 @@ void TGrownUpsCorner::Passed()
     FVoice->Open(voice);
     FPictures->Show();
     FPages->Show();
-    if (FProgress) FProgress->Children()->Refresh();
+    if (FProgress) FProgress->Opened();
     FDesk.Say(QString());
     FScreen->setFocus();
     focusNextChild();
@@ -134,6 +136,12 @@ void TGrownUpsCorner::SetProgressStore(TProgressStore* Store)
     if (FStore && FScreen && !FProgress) AddProgressSection();
 }
 
+void TGrownUpsCorner::SetJournalFile(IJournalSettingsFile* File)
+{
+    FJournalFile = File;
+    if (FProgress) FProgress->SetJournalFile(File);
+}
+
 void TGrownUpsCorner::AddProgressSection()
 {
     if (!FDesk.Context.Dialogs) return;
@@ -141,7 +149,8 @@ void TGrownUpsCorner::AddProgressSection()
     FProgress->Children()->OnChildrenChanged = [this] {
         if (OnChildrenChanged) OnChildrenChanged();
     };
-    FScreen->AddSection(QStringLiteral("Успехи"), FProgress->Children());
+    FProgress->SetJournalFile(FJournalFile);
+    FScreen->AddSection(QStringLiteral("Успехи"), FProgress->Page());
 }
 
 void TGrownUpsCorner::keyPressEvent(QKeyEvent* Event)

@@ -14,6 +14,7 @@
 #include <memory>
 
 struct TAppContext;
+class IJournalSettingsFile;
 class IPrinter;
 class TChildrenPanel;
 class TCornerGate;
@@ -38,6 +39,8 @@ public:
 
     // "Успехи" for the children kept in Store (the store outlives the corner).
     void SetProgressStore(TProgressStore* Store);
+    // Where the group journal's settings are kept (outliving the corner): "Успехи" gets "Журнал группы".
+    void SetJournalFile(IJournalSettingsFile* File);
 
     // Made when the corner first opens; null before.
     TCornerGate* Gate() const { return FGate; }
@@ -53,6 +56,8 @@ public:
     std::function<void()> OnContentChanged;
     // The children were added, renamed or removed.
     std::function<void()> OnChildrenChanged;
+    // The corner was left (the window asks who plays).
+    std::function<void()> OnClosed;
 
 protected:
     void keyPressEvent(QKeyEvent* Event) override;
@@ -69,6 +74,7 @@ private:
     TCornerGate* FGate = nullptr;
     TCornerScreen* FScreen = nullptr;
     TProgressStore* FStore = nullptr;
+    IJournalSettingsFile* FJournalFile = nullptr;
     std::unique_ptr<TCornerVoice> FVoice;
     std::unique_ptr<TCornerPictures> FPictures;
     std::unique_ptr<TCornerPages> FPages;

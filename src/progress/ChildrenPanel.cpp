@@ -1,6 +1,7 @@
 #include "progress/ChildrenPanel.h"
 
 #include "core/Settings.h"
+#include "platform/storage/ProgressDatabase.h"
 #include "platform/widgets/Dialogs.h"
 #include "progress/ProgressScreen.h"
 #include "progress/ProgressStore.h"
@@ -14,14 +15,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-QPushButton* Button(QWidget* Parent, const QString& Caption, std::function<void()> Press)
+QPushButton* Button(QWidget* Parent, const char* Name, const QString& Caption, std::function<void()> Press)
 {
     auto* button = new QPushButton(Caption, Parent);
+    button->setObjectName(QLatin1String(Name));
     button->setAccessibleName(Caption);
     QObject::connect(button, &QPushButton::clicked, Parent, std::move(Press));
     return button;
+}
+
+// The caption before a field. On Linux a screen reader names a drop-down by its value and hears
+// what it is from the label it is the buddy of.
+QLabel* Caption(QWidget* Parent, const QString& Text, QWidget* Field)
+{
+    auto* label = new QLabel(Text + u':', Parent);
+    label->setBuddy(Field);
+    Field->setAccessibleName(Text);
+    return label;
 }
 
 }  // namespace
@@ -50,33 +64,41 @@ TChildrenPanel::TChildrenPanel(TProgressStore& Store, IDialogs& Dialogs, std::fu
       FChildren(new QComboBox(this)),
       FName(new QLineEdit(this)),
       FAnimal(new QComboBox(this)),
+      FMerge(Button(this, "MergeChildButton", QString(), [this] { Merge(); })),
       FSentence(new QLabel(this)),
       FProgress(new TProgressScreen(Store, Dialogs, this))
 {
     setObjectName(QStringLiteral("ChildrenPanel"));
-    FChildren->setAccessibleName(QStringLiteral("Ребёнок"));
+    FChildren->setObjectName(QStringLiteral("ChildComboBox"));
     connect(FChildren, &QComboBox::currentIndexChanged, this, [this] { ShowChosen(); });
+    FName->setObjectName(QStringLiteral("ChildNameEdit"));
     FName->setAccessibleName(QStringLiteral("Имя"));
     FName->setPlaceholderText(QStringLiteral("Имя ребёнка"));
     FName->setMaxLength(20);
-    FAnimal->setAccessibleName(QStringLiteral("Картинка"));
+    FAnimal->setObjectName(QStringLiteral("AnimalComboBox"));
     FAnimal->setIconSize(QSize(48, 36));
+    // A picture the content does not have would show the child nothing on "Кто играет?".
     for (const QString& animal : Animals()) {
         const QImage picture = PictureOf ? PictureOf(animal) : QImage();
-        FAnimal->addItem(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture.scaled(48, 36, Qt::KeepAspectRatio))),
-                         animal, animal);
+        if (!picture.isNull())
+            FAnimal->addItem(QIcon(QPixmap::fromImage(picture.scaled(48, 36, Qt::KeepAspectRatio))), animal, animal);
     }
     FSentence->setWordWrap(true);
 
     auto* who = new QHBoxLayout;
-    who->addWidget(new QLabel(QStringLiteral("Ребёнок:"), this));
+    who->addWidget(Caption(this, QStringLiteral("Ребёнок"), FChildren));
     who->addWidget(FChildren, 1);
-    who->addWidget(Button(this, QStringLiteral("Переименовать"), [this] { Rename(); }));
-    who->addWidget(Button(this, QStringLiteral("Удалить ребёнка"), [this] { Remove(); }));
+    who->addWidget(Button(this, "RenameChildButton", QStringLiteral("Переименовать"), [this] { Rename(); }));
+    who->addWidget(FMerge);
+    who->addWidget(Button(this, "RemoveChildButton", QStringLiteral("Удалить ребёнка"), [this] { Remove(); }));
     auto* add = new QHBoxLayout;
     add->addWidget(FName, 1);
+    QLabel* animalCaption = Caption(this, QStringLiteral("Картинка"), FAnimal);
+    add->addWidget(animalCaption);
     add->addWidget(FAnimal);
-    add->addWidget(Button(this, QStringLiteral("Добавить ребёнка"), [this] { Add(); }));
+    animalCaption->setVisible(FAnimal->count() > 0);
+    FAnimal->setVisible(FAnimal->count() > 0);
+    add->addWidget(Button(this, "AddChildButton", QStringLiteral("Добавить ребёнка"), [this] { Add(); }));
     auto* column = new QVBoxLayout(this);
     column->addLayout(who);
     column->addLayout(add);
@@ -92,7 +114,12 @@ qint64 TChildrenPanel::Chosen() const
 
 void TChildrenPanel::Refresh()
 {
-    const qint64 chosen = Chosen();
+    Choose(Chosen());
+}
+
+void TChildrenPanel::Choose(qint64 Child)
+{
+    const qint64 chosen = Child;
     const QSignalBlocker quiet(FChildren);
     FChildren->clear();
     const std::vector<TChild> children = FStore.Children();
@@ -107,6 +134,68 @@ void TChildrenPanel::ShowChosen()
 {
     const qint64 child = Chosen();
     FProgress->ShowChild(child, child ? FChildren->currentText() : QString());
+    ShowMerge();
+}
+
+namespace {
+
+// The entries of one name as the chosen one's: the one that keeps the plain name, and another.
+struct TNamesakes {
+    const TChild* Plain = nullptr;
+    const TChild* Other = nullptr;
+};
+
+TNamesakes NamesakesOf(const std::vector<TChild>& Children, qint64 Chosen)
+{
+    const auto chosen = std::find_if(Children.begin(), Children.end(), [Chosen](const TChild& C) { return C.Id == Chosen; });
+    if (chosen == Children.end()) return {};
+    const QString key = progressdb::NameKey(chosen->Name);
+    const auto namesake = [&](const TChild& C) { return progressdb::NameKey(C.Name) == key; };
+    // The entry made first keeps the plain name (TProgressStore::Children).
+    const auto plain = std::find_if(Children.begin(), Children.end(),
+                                    [&](const TChild& C) { return namesake(C) && C.ShownName() == C.Name; });
+    if (plain == Children.end()) return {};
+    if (plain != chosen) return {&*plain, &*chosen};
+    const auto other =
+        std::find_if(Children.begin(), Children.end(), [&](const TChild& C) { return namesake(C) && C.Id != Chosen; });
+    return other == Children.end() ? TNamesakes{} : TNamesakes{&*plain, &*other};
+}
+
+}  // namespace
+
+// "Объединить" shows for a child that has a namesake: the two entries become the one with the plain name.
+void TChildrenPanel::ShowMerge()
+{
+    const std::vector<TChild> children = FStore.Children();
+    const TNamesakes pair = NamesakesOf(children, Chosen());
+    FMerge->setVisible(pair.Plain != nullptr);
+    if (!pair.Plain) return;
+    FMerge->setText(
+        QStringLiteral("Объединить с «%1»").arg((pair.Plain->Id == Chosen() ? pair.Other : pair.Plain)->ShownName()));
+    FMerge->setAccessibleName(
+        QStringLiteral("Объединить «%1» и «%2» в одного ребёнка").arg(pair.Other->ShownName(), pair.Plain->ShownName()));
+}
+
+void TChildrenPanel::Merge()
+{
+    const std::vector<TChild> children = FStore.Children();
+    const TNamesakes pair = NamesakesOf(children, Chosen());
+    if (!pair.Plain) return;
+    const QString gone = pair.Other->ShownName(), kept = pair.Plain->ShownName();
+    if (!FDialogs.AskYesNoDefaultNo(
+            QStringLiteral("Успехи"),
+            QStringLiteral("«%1» и «%2» — один и тот же ребёнок? Все его ответы останутся у «%2».").arg(gone, kept)))
+        return;
+    const qint64 keptId = pair.Plain->Id;
+    if (!FStore.MergeChildren(pair.Other->Id, keptId)) return Say(FStore.Note());
+    Say(QStringLiteral("«%1» и «%2» теперь один ребёнок.").arg(gone, kept));
+    Choose(keptId);
+    if (OnChildrenChanged) OnChildrenChanged();
+}
+
+void TChildrenPanel::ClearSentence()
+{
+    Say(QString());
 }
 
 void TChildrenPanel::Say(const QString& Sentence)

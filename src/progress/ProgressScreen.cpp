@@ -201,8 +201,24 @@ void TProgressScreen::ShowChild(qint64 Child, const QString& Name)
 
 void TProgressScreen::Refresh()
 {
-    FSummary = FStore.Summary(FChild);
+    FSummary = FStore.LocalSummary(FChild);
     FHardFirstButton->setChecked(FStore.HardLettersFirst());
+    const journaldb::TOutcome journal = FStore.JournalStatus().Outcome;
+    // The unnamed child's answers stay on this computer: there is nothing to read for it.
+    const bool group = journal != journaldb::TOutcome::joNotSet && FChild != 0;
+    FReading = group && journal == journaldb::TOutcome::joConnected;
+    FJournalNote = !group     ? QString()
+                   : FReading ? QStringLiteral("Читаю журнал группы…")
+                              : TProgressStore::OnlyThisComputerNote();
+    const int asked = ++FAsked;
+    if (FReading)
+        FStore.SummaryLater(FChild, this, [this, asked](const TProgressSummary& Summary, bool FromJournal) {
+            if (asked != FAsked) return;
+            FReading = false;
+            FSummary = Summary;
+            FJournalNote = FromJournal ? QString() : TProgressStore::OnlyThisComputerNote();
+            ShowSummary();
+        });
     ShowSummary();
 }
 
@@ -233,8 +249,16 @@ void TProgressScreen::ShowSummary()
     FDaysLabel->setText(QStringLiteral("Играл(а) дней за четыре недели: %1. Время игры: %2.")
                             .arg(FSummary.DaysPlayed())
                             .arg(PlayTimeText(FSummary.PlaySeconds)));
-    FNoteLabel->setText(FStore.Note());
-    FNoteLabel->setVisible(!FStore.Note().isEmpty());
+    ShowNote();
+}
+
+void TProgressScreen::ShowNote()
+{
+    QStringList notes;
+    for (const QString& note : {FStore.Note(), FJournalNote})
+        if (!note.isEmpty()) notes << note;
+    FNoteLabel->setText(notes.join(u'\n'));
+    FNoteLabel->setVisible(!notes.isEmpty());
 }
 
 void TProgressScreen::DeleteProgressClick()

@@ -29,8 +29,11 @@ public:
 
     // Shows Child's progress under Name ("" for the unnamed child).
     void ShowChild(qint64 Child, const QString& Name);
-    // Reads the file again (after the child played).
+    // Reads the file again (after the child played). This computer's answers show at once; while
+    // the group's journal answers, its summary follows when it has been read, off this thread.
     void Refresh();
+    // The journal's summary asked for and not shown yet.
+    bool Reading() const { return FReading; }
 
     TMasteryKind Kind() const { return FKind; }
     void SetKind(TMasteryKind Kind);
@@ -44,6 +47,7 @@ public:
 
 private:
     void ShowSummary();
+    void ShowNote();
     void DeleteProgressClick();
 
     TProgressStore& FStore;
@@ -52,6 +56,9 @@ private:
     QString FName;
     TMasteryKind FKind = TMasteryKind::mkNames;
     TProgressSummary FSummary;
+    bool FReading = false;
+    QString FJournalNote;
+    int FAsked = 0;  // the requests made: an answer to an older one is not shown
 
     TLabel* FTitleLabel;
     TSpeedButton* FNamesButton;

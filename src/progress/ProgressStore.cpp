@@ -5,6 +5,7 @@
 #include "platform/storage/ProgressWriter.h"
 #include "platform/widgets/Dialogs.h"
 #include "progress/ChildName.h"
+#include "progress/JournalReader.h"
 #include "progress/Log.h"
 #include "progress/MasteryRule.h"
 #include "progress/ProgressTable.h"
@@ -12,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSysInfo>
 
 #include <limits>
@@ -51,6 +53,97 @@ TAnswer AnswerOf(const TAnswerRow& Row)
     return {GameOfCode(Row.Game), Row.Mode != 0, Row.Asked, Row.Picked, Row.Word, Row.Position, Row.Right, Row.FirstTry};
 }
 
+// Today and the first day of the calendar strip, in local days since the epoch.
+std::pair<qint64, qint64> CalendarDays()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 today = (now.toSecsSinceEpoch() + now.offsetFromUtc()) / 86400;
+    return {today, today - kCalendarDays + 1};
+}
+
+// A child's summary over one progress file's answers.
+void SumUpFile(TProgressDatabase& File, qint64 Child, TProgressSummary& Summary)
+{
+    FoldMastery(File.NewestPicks(Child, MasteryPicks()), File.Met(Child), Summary);
+    Summary.Pairs = FoldPairs(File.WrongPicks(Child));
+    const auto [today, first] = CalendarDays();
+    // Offsets reach 14 hours either way: read a day more, then keep the local days that fall in.
+    for (const qint64 day : File.LocalDays(Child, (first - 1) * 86400))
+        if (day >= first && day <= today) Summary.Days[static_cast<size_t>(day - first)] = true;
+    Summary.PlaySeconds = File.PlaySeconds(Child, kPlayGapSeconds);
+}
+
+// A child's summary over the journal's answers and those of File the journal has not got yet
+// (kept back ones too: they are read there for the sums, never kept). False when the journal failed.
+bool SumUpJournal(TProgressDatabase& File, TJournalDatabase& Journal, qint64 Child, const QString& Uuid,
+                  TProgressSummary& Summary)
+{
+    const std::vector<TSharedAnswer> unsent = File.Unsent(0, std::numeric_limits<int>::max(), Child);
+    std::vector<qint64> times;
+    QStringList uuids;
+    for (const TSharedAnswer& answer : unsent) {
+        times.push_back(answer.Row.Time);
+        uuids << answer.Uuid;
+    }
+    const auto [today, first] = CalendarDays();
+    const TPickSelection picks = MasteryPicks();
+    TSummaryRows rows;
+    QStringList known;
+    if (!Journal.SummaryRows(Uuid, picks, (first - 1) * 86400, kPlayGapSeconds, times, uuids, rows, known)) {
+        qCWarning(lcProgress) << "The summary falls back to this computer's answers:" << Journal.LastError();
+        return false;
+    }
+    // A batch the journal committed just before this computer could mark it sent is counted once.
+    std::map<std::tuple<int, int, QString>, bool> met;
+    for (const TMet& row : rows.Met) met[{row.Game, row.Mode, row.Asked}] = true;
+    for (const TSharedAnswer& answer : unsent) {
+        if (known.contains(answer.Uuid)) continue;
+        const TAnswerRow& row = answer.Row;
+        if (Selects(picks, row)) rows.Newest.push_back({row.Game, row.Mode, row.Asked, row.Right, row.Time, answer.LocalId});
+        if (!row.Right && row.Asked != row.Picked) rows.Pairs.push_back({row.Asked, row.Picked, 1});
+        if (!met[{row.Game, row.Mode, row.Asked}]) {
+            met[{row.Game, row.Mode, row.Asked}] = true;
+            rows.Met.push_back({row.Game, row.Mode, row.Asked});
+        }
+        if (row.Time >= (first - 1) * 86400) rows.Days.push_back((row.Time + row.UtcOffset) / 86400);
+    }
+    FoldMastery(rows.Newest, rows.Met, Summary);
+    Summary.Pairs = FoldPairs(rows.Pairs);
+    for (const qint64 day : rows.Days)
+        if (day >= first && day <= today) Summary.Days[static_cast<size_t>(day - first)] = true;
+    Summary.PlaySeconds = rows.PlaySeconds;
+    return true;
+}
+
+// The group's answers of a child (everybody's when Uuid is empty) for the table: the journal's
+// and those of File the journal has not got yet, by time. Each row's Child is this file's id of
+// the child (found by UUID in Ids). False when the journal failed.
+bool GroupRows(TProgressDatabase& File, TJournalDatabase& Journal, qint64 Child, const QString& Uuid,
+               const std::map<QString, qint64>& Ids, std::vector<TAnswerRow>& Rows)
+{
+    std::vector<std::pair<TAnswerRow, qint64>> rows;  // with the order kept on their computer
+    std::set<QString> known;
+    const bool read = Journal.ForEachAnswer(Uuid, [&](const TSharedAnswer& Answer) {
+        known.insert(Answer.Uuid);
+        TAnswerRow row = Answer.Row;
+        const auto id = Ids.find(Answer.ChildUuid);
+        row.Child = id == Ids.end() ? -1 : id->second;
+        rows.emplace_back(row, Answer.LocalId);
+    });
+    if (!read) {
+        qCWarning(lcProgress) << "The table falls back to this computer's answers:" << Journal.LastError();
+        return false;
+    }
+    for (const TSharedAnswer& answer : File.Unsent(0, std::numeric_limits<int>::max(), Child))
+        if (!known.count(answer.Uuid)) rows.emplace_back(answer.Row, answer.LocalId);
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& A, const auto& B) {
+        return std::tie(A.first.Time, A.second) < std::tie(B.first.Time, B.second);
+    });
+    Rows.clear();
+    for (auto& row : rows) Rows.push_back(std::move(row.first));
+    return true;
+}
+
 }  // namespace
 
 QString TProgressStore::DefaultFolder()
@@ -60,7 +153,7 @@ QString TProgressStore::DefaultFolder()
 
 TProgressStore::TProgressStore(const QString& Folder, IDialogs& Dialogs, std::function<void(const TAnswer&)> OnKept,
                                bool InGroupJournal)
-    : FOnKept(std::move(OnKept)), FComputerName(QSysInfo::machineHostName())
+    : FOnKept(std::move(OnKept)), FComputerName(QSysInfo::machineHostName()), FPostBox(std::make_unique<QObject>())
 {
     if (!QDir().mkpath(Folder)) {
         Stopped(QStringLiteral("cannot make the folder %1").arg(Folder));
@@ -72,6 +165,7 @@ TProgressStore::TProgressStore(const QString& Folder, IDialogs& Dialogs, std::fu
 
 TProgressStore::~TProgressStore()
 {
+    FReader.reset();  // before the post box it hands its answers to
     FWriter.reset();  // drains the queue before the connection goes
     std::lock_guard lock(FSenderMutex);
     FSender.reset();
@@ -284,6 +378,7 @@ void TProgressStore::UseJournal(const journaldb::TJournalSettings& Settings, con
     if (FDatabase->Setting(kJoinedAfterKey).isEmpty())
         FDatabase->SetSetting(kJoinedAfterKey, QString::number(FDatabase->LastAnswerId()));
     FJournalSettings = Settings;
+    if (FReader) FReader->SetSettings(Settings);
     std::lock_guard lock(FSenderMutex);
     FSender = std::make_unique<TJournalSender>(FPath, Settings, Options, [this] { FChildrenGone = true; });
     FSender->SetSendAfter(SendAfter());
@@ -297,6 +392,7 @@ void TProgressStore::LeaveJournal()
         sender = std::move(FSender);
     }
     sender.reset();  // joined outside the lock: the writing thread may be waking it
+    if (FReader) FReader->SetSettings(std::nullopt);
     FJournalReader.reset();
     FSummaryFellBack = false;
 }
@@ -322,6 +418,11 @@ QString TProgressStore::JournalNote()
 {
     const TOutcome outcome = JournalStatus().Outcome;
     if (outcome == TOutcome::joNotSet || (outcome == TOutcome::joConnected && !FSummaryFellBack)) return {};
+    return OnlyThisComputerNote();
+}
+
+QString TProgressStore::OnlyThisComputerNote()
+{
     return QStringLiteral("Только этот компьютер: нет связи с журналом группы");
 }
 
@@ -341,6 +442,14 @@ bool TProgressStore::SetJournalConsent(bool Yes)
     return true;
 }
 
+int TProgressStore::EarlierAnswers()
+{
+    if (!FDatabase || FDatabase->Setting(kConsentKey) == QLatin1String("yes")) return 0;
+    const QString joinedAfter = FDatabase->Setting(kJoinedAfterKey);
+    if (joinedAfter.isEmpty()) return 0;
+    return FDatabase->CountUnsent(0) - FDatabase->CountUnsent(joinedAfter.toLongLong());
+}
+
 bool TProgressStore::HardLettersFirst()
 {
     return FDatabase && FDatabase->Setting(kHardFirstKey) == QLatin1String("1");
@@ -356,15 +465,7 @@ TProgressSummary TProgressStore::LocalSummary(qint64 Child)
     TProgressSummary summary;
     if (!FDatabase) return summary;
     Flush();
-    FoldMastery(FDatabase->NewestPicks(Child, MasteryPicks()), FDatabase->Met(Child), summary);
-    summary.Pairs = FoldPairs(FDatabase->WrongPicks(Child));
-    const QDateTime now = QDateTime::currentDateTime();
-    const qint64 today = (now.toSecsSinceEpoch() + now.offsetFromUtc()) / 86400;
-    const qint64 first = today - kCalendarDays + 1;
-    // Offsets reach 14 hours either way: read a day more, then keep the local days that fall in.
-    for (const qint64 day : FDatabase->LocalDays(Child, (first - 1) * 86400))
-        if (day >= first && day <= today) summary.Days[static_cast<size_t>(day - first)] = true;
-    summary.PlaySeconds = FDatabase->PlaySeconds(Child, kPlayGapSeconds);
+    SumUpFile(*FDatabase, Child, summary);
     return summary;
 }
 
@@ -384,57 +485,24 @@ TProgressSummary TProgressStore::Summary(qint64 Child)
 bool TProgressStore::JournalSummary(qint64 Child, TProgressSummary& Summary)
 {
     if (!FDatabase) return false;
-    auto children = Children();
-    const TChild* child = FindChild(children, Child);
-    if (!child || child->Uuid.isEmpty()) return false;
+    const QString uuid = Child ? FDatabase->UuidOf(Child) : QString();
+    if (uuid.isEmpty()) return false;
     Flush();
     if (!FJournalReader) FJournalReader = std::make_unique<TJournalDatabase>(FJournalSettings);
     if (!FJournalReader->IsOpen() && FJournalReader->Connect(false) != TOutcome::joConnected) return false;
-    // The journal's answers and those of this computer it has not got yet (kept back ones too: they
-    // are read there for the sums, never kept).
-    const std::vector<TSharedAnswer> unsent = FDatabase->Unsent(0, std::numeric_limits<int>::max(), Child);
-    std::vector<qint64> times;
-    QStringList uuids;
-    for (const TSharedAnswer& answer : unsent) {
-        times.push_back(answer.Row.Time);
-        uuids << answer.Uuid;
-    }
-    const QDateTime now = QDateTime::currentDateTime();
-    const qint64 today = (now.toSecsSinceEpoch() + now.offsetFromUtc()) / 86400;
-    const qint64 first = today - kCalendarDays + 1;
-    const TPickSelection picks = MasteryPicks();
-    TSummaryRows rows;
-    QStringList known;
-    if (!FJournalReader->SummaryRows(child->Uuid, picks, (first - 1) * 86400, kPlayGapSeconds, times, uuids, rows, known)) {
-        qCWarning(lcProgress) << "The summary falls back to this computer's answers:" << FJournalReader->LastError();
-        return false;
-    }
-    // A batch the journal committed just before this computer could mark it sent is counted once.
-    std::map<std::tuple<int, int, QString>, bool> met;
-    for (const TMet& row : rows.Met) met[{row.Game, row.Mode, row.Asked}] = true;
-    for (const TSharedAnswer& answer : unsent) {
-        if (known.contains(answer.Uuid)) continue;
-        const TAnswerRow& row = answer.Row;
-        if (Selects(picks, row)) rows.Newest.push_back({row.Game, row.Mode, row.Asked, row.Right, row.Time, answer.LocalId});
-        if (!row.Right && row.Asked != row.Picked) rows.Pairs.push_back({row.Asked, row.Picked, 1});
-        if (!met[{row.Game, row.Mode, row.Asked}]) {
-            met[{row.Game, row.Mode, row.Asked}] = true;
-            rows.Met.push_back({row.Game, row.Mode, row.Asked});
-        }
-        if (row.Time >= (first - 1) * 86400) rows.Days.push_back((row.Time + row.UtcOffset) / 86400);
-    }
-    FoldMastery(rows.Newest, rows.Met, Summary);
-    Summary.Pairs = FoldPairs(rows.Pairs);
-    for (const qint64 day : rows.Days)
-        if (day >= first && day <= today) Summary.Days[static_cast<size_t>(day - first)] = true;
-    Summary.PlaySeconds = rows.PlaySeconds;
-    return true;
+    return SumUpJournal(*FDatabase, *FJournalReader, Child, uuid, Summary);
+}
+
+std::map<qint64, QString> TProgressStore::ChildNames()
+{
+    std::map<qint64, QString> names;
+    for (const auto& child : Children()) names[child.Id] = child.Name;
+    return names;
 }
 
 QString TProgressStore::SaveTable(qint64 Child, const QString& Path)
 {
-    std::map<qint64, QString> names;
-    for (const auto& child : Children()) names[child.Id] = child.Name;
+    const std::map<qint64, QString> names = ChildNames();
     Flush();
     return SaveProgressTable(
         Path,
@@ -442,4 +510,99 @@ QString TProgressStore::SaveTable(qint64 Child, const QString& Path)
             return FDatabase && FDatabase->ForEachAnswer(Child, Visit);
         },
         names);
+}
+
+TJournalReader& TProgressStore::Reader()
+{
+    if (!FReader) {
+        FReader = std::make_unique<TJournalReader>(FPath);
+        FReader->SetSettings(FSender ? std::optional(FJournalSettings) : std::nullopt);
+    }
+    return *FReader;
+}
+
+namespace {
+
+// Hands Done its result on Box's thread, unless Receiver is gone by then. Receiver is only looked
+// at on Box's thread: the reading thread never touches the widget.
+template <typename... TResult>
+void Deliver(QObject* Box, const QPointer<QObject>& Receiver, const std::function<void(const TResult&...)>& Done,
+             TResult... Result)
+{
+    QMetaObject::invokeMethod(
+        Box,
+        [Receiver, Done, Result...] {
+            if (Receiver && Done) Done(Result...);
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace
+
+void TProgressStore::SummaryLater(qint64 Child, QObject* Receiver,
+                                  std::function<void(const TProgressSummary&, bool FromJournal)> Done)
+{
+    if (!FDatabase) return;
+    Flush();  // what the child just did is in the file the reader reads
+    const QString uuid = Child ? FDatabase->UuidOf(Child) : QString();
+    const std::function<void(const TProgressSummary&, const bool&)> done = std::move(Done);
+    Reader().Ask(TJournalReader::TKind::rkSummary, [box = FPostBox.get(), receiver = QPointer<QObject>(Receiver), done,
+                                                    Child, uuid](TJournalReader::TSide& Side) {
+        TProgressSummary summary;
+        TProgressDatabase* file = Side.Local();
+        if (!file) return Deliver(box, receiver, done, summary, false);
+        const bool fromJournal = !uuid.isEmpty() && Side.Read([&](TJournalDatabase& Journal) {
+            summary = {};
+            return SumUpJournal(*file, Journal, Child, uuid, summary);
+        });
+        if (fromJournal) return Deliver(box, receiver, done, summary, true);
+        summary = {};
+        SumUpFile(*file, Child, summary);
+        Deliver(box, receiver, done, summary, false);
+    });
+}
+
+void TProgressStore::SaveTableLater(qint64 Child, const QString& Path, QObject* Receiver,
+                                    std::function<void(const QString& Refusal, bool FromJournal)> Done)
+{
+    if (!FDatabase) return;
+    Flush();
+    std::map<QString, qint64> ids;
+    for (const TChild& child : Children()) ids[child.Uuid] = child.Id;
+    // The unnamed child's answers never go to the journal: its table is this computer's.
+    const QString uuid = Child > 0 ? FDatabase->UuidOf(Child) : QString();
+    const bool group = Child != 0 && (Child < 0 || !uuid.isEmpty());
+    const std::function<void(const QString&, const bool&)> done = std::move(Done);
+    Reader().Ask(TJournalReader::TKind::rkTable,
+                 [box = FPostBox.get(), receiver = QPointer<QObject>(Receiver), done, names = ChildNames(), ids, Child, uuid,
+                  group, Path](TJournalReader::TSide& Side) {
+                     TProgressDatabase* file = Side.Local();
+                     std::vector<TAnswerRow> rows;
+                     const bool fromJournal = group && file && Side.Read([&](TJournalDatabase& Journal) {
+                         return GroupRows(*file, Journal, Child, uuid, ids, rows);
+                     });
+                     const QString refusal = SaveProgressTable(
+                         Path,
+                         [&](const std::function<void(const TAnswerRow&)>& Visit) {
+                             if (fromJournal) {
+                                 for (const TAnswerRow& row : rows) Visit(row);
+                                 return true;
+                             }
+                             return file && file->ForEachAnswer(Child, Visit);
+                         },
+                         names);
+                     Deliver(box, receiver, done, refusal, fromJournal);
+                 });
+}
+
+void TProgressStore::CheckJournal(const journaldb::TJournalSettings& Settings, QObject* Receiver,
+                                  std::function<void(TOutcome Outcome, const QString& Detail)> Done)
+{
+    const std::function<void(const TOutcome&, const QString&)> done = std::move(Done);
+    Reader().Ask(TJournalReader::TKind::rkCheck,
+                 [box = FPostBox.get(), receiver = QPointer<QObject>(Receiver), done, Settings](TJournalReader::TSide&) {
+                     TJournalDatabase journal(Settings);
+                     const TOutcome outcome = journal.Connect(true);
+                     Deliver(box, receiver, done, outcome, journal.LastError());
+                 });
 }

@@ -8,16 +8,19 @@
 #include "platform/storage/JournalSender.h"
 #include "progress/Mastery.h"
 
+#include <QObject>
 #include <QString>
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 class IDialogs;
 class TJournalDatabase;
+class TJournalReader;
 class TProgressDatabase;
 class TProgressWriter;
 
@@ -118,6 +121,10 @@ public:
     // Until a "yes", only answers kept after joining are sent.
     TJournalConsent JournalConsent();
     bool SetJournalConsent(bool Yes);
+    // Answers kept here before this computer first joined a journal that wait for that yes.
+    int EarlierAnswers();
+    // What JournalNote says when the journal does not answer.
+    static QString OnlyThisComputerNote();
 
     // "Экзамен: сначала трудные буквы", off unless set.
     bool HardLettersFirst();
@@ -131,6 +138,19 @@ public:
     // The table of Child's answers (every child's when Child < 0) at Path; empty, or one sentence.
     QString SaveTable(qint64 Child, const QString& Path);
 
+    // The same, and a check of the journal's settings, on the store's reading thread
+    // (progress/JournalReader.h), for a window that must not wait on a server timing out. Done
+    // runs later on this (the user-interface) thread, unless Receiver is gone by then; a request of
+    // the same kind still waiting gives way to a newer one.
+    // Summary's summary: FromJournal is false when it is this computer's alone.
+    void SummaryLater(qint64 Child, QObject* Receiver, std::function<void(const TProgressSummary&, bool FromJournal)> Done);
+    // SaveTable's table: the group's answers when the journal answers, else this computer's.
+    void SaveTableLater(qint64 Child, const QString& Path, QObject* Receiver,
+                        std::function<void(const QString& Refusal, bool FromJournal)> Done);
+    // Connects with Settings (in use or not) as the sender would, making the tables when the role may.
+    void CheckJournal(const journaldb::TJournalSettings& Settings, QObject* Receiver,
+                      std::function<void(journaldb::TOutcome Outcome, const QString& Detail)> Done);
+
 private:
     void OpenFile(const QString& Path, IDialogs& Dialogs, bool InGroupJournal);
     void Stopped(const QString& Error);
@@ -138,6 +158,8 @@ private:
     qint64 SendAfter();
     void WakeSender();
     bool JournalSummary(qint64 Child, TProgressSummary& Summary);
+    TJournalReader& Reader();
+    std::map<qint64, QString> ChildNames();
 
     std::unique_ptr<TProgressDatabase> FDatabase;  // this thread's connection; null unless keeping
     std::unique_ptr<TProgressWriter> FWriter;
@@ -154,4 +176,7 @@ private:
     bool FSummaryFellBack = false;
     std::mutex FSenderMutex;  // the writing thread wakes the sender
     std::unique_ptr<TJournalSender> FSender;
+    // The reading thread's answers reach this thread through the post box, which outlives it.
+    std::unique_ptr<QObject> FPostBox;
+    std::unique_ptr<TJournalReader> FReader;
 };

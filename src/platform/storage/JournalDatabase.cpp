@@ -71,6 +71,8 @@ TOutcome OutcomeOfConnecting(const QString& Text)
     if (Mentions(Text,
                  {"password authentication failed", "no password supplied", "проверку подлинности", "пароль не указан"}))
         return TOutcome::joWrongPassword;
+    if (Mentions(Text, {"database \"", "база данных \""}) && Mentions(Text, {"does not exist", "не существует"}))
+        return TOutcome::joNoDatabase;
     if (Mentions(Text, {"could not connect", "could not translate host name", "timeout expired", "connection refused",
                         "no such file or directory", "server closed the connection", "no route to host",
                         "network is unreachable", "не удалось подключиться", "не удалось преобразовать", "тайм-аут",
@@ -488,6 +490,32 @@ bool TJournalDatabase::SummaryRows(const QString& ChildUuid, const TPickSelectio
                  {ArrayLiteral(Unsent)}))
             return false;
         while (query.next()) Known << query.value(0).toString();
+    }
+    query.finish();
+    return Commit();
+}
+
+bool TJournalDatabase::ForEachAnswer(const QString& ChildUuid, const std::function<void(const TSharedAnswer&)>& Visit)
+{
+    if (!Begin(QStringLiteral("ISOLATION LEVEL REPEATABLE READ READ ONLY"))) return false;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT id::text, child::text, time, utc_offset, game, mode, asked, picked, word, position, "
+                       "is_right, first_try, seq FROM kvarnel.answers%1 ORDER BY time, seq")
+            .arg(ChildUuid.isEmpty() ? QString() : QStringLiteral(" WHERE child = CAST(? AS uuid)")));
+    if (!ChildUuid.isEmpty()) query.addBindValue(ChildUuid);
+    if (!query.exec()) return Fail(query);
+    TSharedAnswer answer;
+    while (query.next()) {
+        answer.Uuid = query.value(0).toString();
+        answer.ChildUuid = query.value(1).toString();
+        answer.Row = {query.value(2).toLongLong(), query.value(3).toInt(),    0,
+                      query.value(4).toInt(),      query.value(5).toInt(),    query.value(6).toString(),
+                      query.value(7).toString(),   query.value(8).toString(), query.value(9).toInt(),
+                      query.value(10).toBool(),    query.value(11).toBool()};
+        answer.LocalId = query.value(12).toLongLong();
+        Visit(answer);
     }
     query.finish();
     return Commit();

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace journaldb {
@@ -34,6 +35,7 @@ enum class TOutcome {
     joConnected,       // tables of this program's version (made or brought up to date if needed)
     joWrongPassword,   // the server refused the user or password
     joServerNotFound,  // no server at that address, or it does not answer in time
+    joNoDatabase,      // the server answers but has no database of that name
     joNoTables,        // the tables are missing (or older) and the role may not make them
     joNewer,           // the journal belongs to a later version of the program: left alone
     joNoDriver,        // Qt's PostgreSQL driver (libqt6sql6-psql) is not installed
@@ -86,6 +88,10 @@ public:
     bool SummaryRows(const QString& ChildUuid, const progressdb::TPickSelection& Picks, qint64 SinceTime, int GapCap,
                      const std::vector<qint64>& MoreTimes, const QStringList& Unsent, progressdb::TSummaryRows& Rows,
                      QStringList& Known);
+
+    // Every answer of one child (of everybody when ChildUuid is empty) in the order kept: by time,
+    // then by each computer's own order. The row's Child is left 0: the caller knows its children by UUID.
+    bool ForEachAnswer(const QString& ChildUuid, const std::function<void(const progressdb::TSharedAnswer&)>& Visit);
 
     // Counts for the tests and benchmarks: answers of one child (of everybody when empty).
     qint64 CountAnswers(const QString& ChildUuid = {});

@@ -109,7 +109,7 @@ TEST(JournalConnecting, EachRefusalIsToldAndAnswersWait)
         const char* Detail;
     } cases[] = {
         {"wrong password", wrongPassword, TOutcome::joWrongPassword, "password"},
-        {"missing database", cluster.Settings(QStringLiteral("no_such_group")), TOutcome::joOtherError, "does not exist"},
+        {"missing database", cluster.Settings(QStringLiteral("no_such_group")), TOutcome::joNoDatabase, "does not exist"},
         {"newer journal", cluster.Settings(newer), TOutcome::joNewer, "version"},
         {"no tables, no right", cluster.Settings(empty, false, QStringLiteral("pupil"), QStringLiteral("pupil-pass")),
          TOutcome::joNoTables, "permission denied"},
