@@ -77,8 +77,11 @@ elseif(CHECK STREQUAL "layout")
 
   # Only the program, its module and its shared files: no other library, no headers, tests,
   # benchmarks or tools.
-  string(REGEX REPLACE "/.*" "" lib ${MODULE})
-  string(REGEX REPLACE "^[^/]*/" "" module_in_lib ${MODULE})
+  # The first folder of MODULE and the rest (REGEX REPLACE would strip "^[^/]*/" again and again).
+  string(FIND "${MODULE}" "/" slash)
+  string(SUBSTRING "${MODULE}" 0 ${slash} lib)
+  math(EXPR rest "${slash} + 1")
+  string(SUBSTRING "${MODULE}" ${rest} -1 module_in_lib)
   set(expected_top bin ${lib} share)
   list(SORT expected_top)
   entries_of(${PREFIX} top)
