@@ -345,6 +345,7 @@ QWidget* TCornerScreen::ClipRow(const ownclips::TSpokenClip& Clip)
     auto* line = new QWidget;
     line->setObjectName(QStringLiteral("ClipRow:") + Clip.Relative);
     auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(6, 2, 6, 2);  // a lesson's rows fit the section at the window's base size
     auto* text = new QLabel(Clip.Written.isEmpty() ? Clip.Text : Clip.Written);
     text->setMinimumWidth(200);
     row->addWidget(text);
