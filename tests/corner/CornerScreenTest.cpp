@@ -137,6 +137,27 @@ INSTANTIATE_TEST_SUITE_P(Headings, SlogiFolds,
                                            THeading{"Words", "Слова", "/Слова/", "М: мама", "Записать: слово мама"}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
+// "Вернуть прежнюю запись" pressed in a lesson: the list shown anew keeps the focus on that row.
+TEST_F(SlogiFolds, TheRowPressedKeepsTheFocusWhenTheListIsShownAnew)
+{
+    auto clips = ownclips::SpokenClips(QStringLiteral("/nonexistent"), {}, QStringLiteral("Женский голос"));
+    const QString ma = QStringLiteral("Sound/Женский голос/Слоги/ма.mp3");
+    for (ownclips::TSpokenClip& c : clips)
+        if (c.Relative == ma) c.Source = ownclips::TClipSource::Own;
+    Screen.ShowClips(clips);
+    Settle();
+    Fold(QStringLiteral("Слоги"))->click();
+    Fold(QStringLiteral("Слоги/м"))->click();
+    Settle();
+    auto* revert = Screen.findChild<QPushButton*>(QStringLiteral("RevertButton:") + ma);
+    ASSERT_TRUE(revert);
+    revert->setFocus();
+    Screen.ShowClips(ownclips::SpokenClips(QStringLiteral("/nonexistent"), {}, QStringLiteral("Женский голос")));
+    Settle();
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("RecordButton:") + ma);
+}
+
 TEST_F(SlogiFolds, OpeningALessonFarDownKeepsTheListWhereItWas)
 {
     QTest::keyClick(Fold(QStringLiteral("Слова")), Qt::Key_Space);
@@ -153,7 +174,9 @@ TEST_F(SlogiFolds, OpeningALessonFarDownKeepsTheListWhereItWas)
     QCoreApplication::processEvents();
     EXPECT_EQ(scroll->verticalScrollBar()->value(), where);
     EXPECT_EQ(QApplication::focusWidget(), last);
-    EXPECT_TRUE(Named(Screen, QStringLiteral("Записать: слово щука"))->isVisible());
+    QPushButton* pike = Named(Screen, QStringLiteral("Записать: слово щука"));
+    ASSERT_TRUE(pike) << "Enter opens the lesson";
+    EXPECT_TRUE(pike->isVisible());
 }
 
 }  // namespace

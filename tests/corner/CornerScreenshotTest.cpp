@@ -38,11 +38,10 @@ TEST_P(GolosSlogiShot, LessonOpenFitsTheWidth)
     ASSERT_TRUE(record && record->isVisible());
     const QRect inView(record->mapTo(scroll->viewport(), QPoint(0, 0)), record->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(inView))
-        << "the first syllable's row is shown whole: " << inView.x() << ',' << inView.y() << ' ' << inView.width()
-        << 'x' << inView.height();
+        << "the first syllable's row is shown whole: " << inView.x() << ',' << inView.y() << ' ' << inView.width() << 'x'
+        << inView.height();
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
-    const QString name =
-        QStringLiteral("golos_slogi_%1x%2.png").arg(GetParam().width()).arg(GetParam().height());
+    const QString name = QStringLiteral("golos_slogi_%1x%2.png").arg(GetParam().width()).arg(GetParam().height());
     EXPECT_TRUE(w.Window.grab().toImage().save(ShotPath(name)));
 }
 
