@@ -1,7 +1,8 @@
 // The grown-ups' corner: from "Стоп" to the prepared clip of a 2 s recording, a 12-megapixel photo
-// added as a word picture, one move of the colouring page's detail slider on such a photo, and the
+// added as a word picture, one move of the colouring page's detail slider on such a photo, the
 // first colouring page's preview after "Сделать раскраску" in a fresh process, where the corner's
-// module (OpenCV) is loaded by that press. Each reports the median of its iterations in milliseconds.
+// module (OpenCV) is loaded by that press, and the "Голос" section opened over a voice with every
+// clip of the letters and of "Слоги". Each reports the median of its iterations in milliseconds.
 #include "BenchSupport.h"
 #include "core/AppContext.h"
 #include "corner/CornerGate.h"
@@ -9,6 +10,7 @@
 #include "corner/GrownUpsCorner.h"
 #include "pictures/ColouringPages.h"
 #include "pictures/WordPictures.h"
+#include "platform/UserFiles.h"
 #include "platform/modules/ModuleLoader.h"
 #include "sound/ClipRecorder.h"
 #include "support/FakeDialogs.h"
@@ -24,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -171,6 +174,107 @@ void BM_PageFullSize(benchmark::State& State)
     Report(State, ms);
 }
 BENCHMARK(BM_PageFullSize)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// ---------------------------------------------------------------------------------------------
+// The "Голос" section over a program folder holding every clip both voices can say (tiny files:
+// what is measured is the list, not the decoding).
+
+struct TVoiceCorner {
+    QTemporaryDir Home;
+    bench::TSilentSpeech Speech;
+    TFakeDialogs Dialogs;
+    TAppContext Context;
+    QWidget Window;
+    TGrownUpsCorner* Corner;
+
+    TVoiceCorner()
+    {
+        const QString program = Home.filePath(QStringLiteral("program/"));
+        for (const QString& voice : {QStringLiteral("Женский голос"), QStringLiteral("Мужской голос")})
+            for (const ownclips::TSpokenClip& clip : ownclips::SpokenClips(Home.filePath(QStringLiteral("none")), {}, voice))
+                userfiles::WriteFileAtomically(program + clip.Relative, "x");
+        Context.Settings = TSettings::ForProgramFolder(program);
+        Context.Dialogs = &Dialogs;
+        Context.Speech = &Speech;
+        Window.resize(1107, 799);
+        Corner = new TGrownUpsCorner(&Window, Context);
+        Corner->SetUserFolder(Home.filePath(QStringLiteral("kvarnel/")));
+        Window.show();
+    }
+    // Through the door: the sections shown, laid out and painted.
+    void Enter()
+    {
+        Corner->Open();
+        Corner->Gate()->AnswerEdit()->setText(QString::number(Corner->Gate()->Answer()));
+        Corner->Gate()->EnterButton()->click();
+        QCoreApplication::processEvents();
+        Window.repaint();
+    }
+};
+
+double ShownClipRows(const QWidget& Window)
+{
+    int rows = 0;
+    for (const QWidget* row : Window.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^ClipRow:"))))
+        rows += row->isVisible() ? 1 : 0;
+    return rows;
+}
+
+// From the door's answer to the sections painted, "Голос" in front.
+void BM_VoiceSectionOpening(benchmark::State& State)
+{
+    TVoiceCorner corner;
+    corner.Enter();  // the first opening builds the corner itself
+    corner.Corner->Close();
+    std::vector<double> ms;
+    for (auto _ : State) {
+        QElapsedTimer timer;
+        timer.start();
+        corner.Enter();
+        const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+        corner.Corner->Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        State.SetIterationTime(elapsed / 1000.0);
+        ms.push_back(elapsed);
+    }
+    Report(State, ms);
+    corner.Enter();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    State.counters["clip_rows"] = ShownClipRows(corner.Window);
+}
+BENCHMARK(BM_VoiceSectionOpening)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+// For the record: every heading and lesson of "Слоги" opened, one after the other, once the section
+// is shown, which is what building all its rows at the opening would add to it.
+void BM_VoiceEveryLessonOpened(benchmark::State& State)
+{
+    TVoiceCorner corner;
+    std::vector<double> ms;
+    for (auto _ : State) {
+        corner.Enter();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the rows of the opening before
+        QElapsedTimer timer;
+        timer.start();
+        for (int round = 0; round < 2; ++round)  // the headings, then the lessons they hold
+            for (QPushButton* fold :
+                 corner.Window.findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^FoldButton:"))))
+                if (!fold->isChecked()) fold->click();
+        QCoreApplication::processEvents();
+        corner.Window.repaint();
+        const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+        State.counters["clip_rows"] = ShownClipRows(corner.Window);
+        // Folded again for the next round, as a grown-up would find the section.
+        for (QPushButton* fold :
+             corner.Window.findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^FoldButton:"))))
+            if (fold->isChecked()) fold->click();
+        corner.Corner->Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        State.SetIterationTime(elapsed / 1000.0);
+        ms.push_back(elapsed);
+    }
+    Report(State, ms);
+}
+BENCHMARK(BM_VoiceEveryLessonOpened)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(9);
 
 // ---------------------------------------------------------------------------------------------
 // The first page in a fresh process: the press loads the module, as the program's first page does.

@@ -1,7 +1,10 @@
 #include "corner/CornerScreen.h"
 
+#include "core/Syllables.h"
+#include "corner/ClipFold.h"
 #include "pictures/ColouringPages.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include <QStackedWidget>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -65,8 +69,35 @@ QString GroupText(ownclips::TClipGroup Group)
             return QStringLiteral("Похвала");
         case ownclips::TClipGroup::TryAgain:
             return QStringLiteral("Попробуй ещё");
+        case ownclips::TClipGroup::Syllables:
+            return QStringLiteral("Слоги");
+        case ownclips::TClipGroup::DrawnOutSyllables:
+            return QStringLiteral("Слоги протяжно");
+        case ownclips::TClipGroup::Words:
+            return QStringLiteral("Слова");
     }
     return QString();
+}
+
+// "Слоги"'s clips are hundreds: they come folded by lesson.
+bool Folded(ownclips::TClipGroup Group)
+{
+    using ownclips::TClipGroup;
+    return Group == TClipGroup::Syllables || Group == TClipGroup::DrawnOutSyllables || Group == TClipGroup::Words;
+}
+
+QFont HeadingFont(QFont Font)
+{
+    Font.setBold(true);
+    Font.setPointSize(15);
+    return Font;
+}
+
+// The object name of the widget with the keyboard focus when it lies in Area.
+QString FocusedName(const QWidget* Area)
+{
+    const QWidget* focused = QApplication::focusWidget();
+    return focused && Area->isAncestorOf(focused) ? focused->objectName() : QString();
 }
 
 }  // namespace
@@ -278,40 +309,110 @@ int TCornerScreen::CurrentSection() const
 
 void TCornerScreen::ShowClips(const std::vector<ownclips::TSpokenClip>& Clips)
 {
+    QWidget* area = FClipRows->parentWidget();
+    const QString focused = FocusedName(area);
     Clear(FClipRows);
     std::optional<ownclips::TClipGroup> group;
+    std::map<ownclips::TClipGroup, std::vector<ownclips::TSpokenClip>> folded;
     for (const ownclips::TSpokenClip& clip : Clips) {
+        if (Folded(clip.Group)) {
+            folded[clip.Group].push_back(clip);
+            continue;
+        }
         if (clip.Group != group) {
             group = clip.Group;
             auto* heading = new QLabel(GroupText(clip.Group));
-            QFont bold = heading->font();
-            bold.setBold(true);
-            bold.setPointSize(15);
-            heading->setFont(bold);
+            heading->setFont(HeadingFont(heading->font()));
             FClipRows->addWidget(heading);
         }
-        auto* line = new QWidget;
-        line->setObjectName(QStringLiteral("ClipRow:") + clip.Relative);
-        auto* row = new QHBoxLayout(line);
-        auto* text = new QLabel(clip.Text);
-        text->setMinimumWidth(200);
-        row->addWidget(text);
-        row->addWidget(new QLabel(SourceText(clip.Source)), 1);
-        row->addWidget(ItemButton(this, QStringLiteral("ListenButton:") + clip.Relative, QStringLiteral("Послушать"),
-                                  clip.Text, [this, clip] {
-                                      if (OnListen) OnListen(clip);
-                                  }));
-        row->addWidget(ItemButton(this, QStringLiteral("RecordButton:") + clip.Relative, QStringLiteral("Записать"),
-                                  clip.Text, [this, clip] {
-                                      if (OnRecord) OnRecord(clip);
-                                  }));
-        if (clip.Source == ownclips::TClipSource::Own)
-            row->addWidget(ItemButton(this, QStringLiteral("RevertButton:") + clip.Relative,
-                                      QStringLiteral("Вернуть прежнюю запись"), clip.Text, [this, clip] {
-                                          if (OnRevert) OnRevert(clip);
-                                      }));
-        FClipRows->addWidget(line);
+        FClipRows->addWidget(ClipRow(clip));
     }
+    for (const auto& [foldedGroup, clips] : folded) FClipRows->addWidget(HeadingFold(foldedGroup, clips));
+    // Shown anew after a press in a row ("Вернуть прежнюю запись"): the focus stays on that row.
+    if (focused.isEmpty()) return;
+    const QString again = focused.startsWith(QStringLiteral("RevertButton:"))
+                              ? QStringLiteral("RecordButton") + focused.mid(focused.indexOf(u':'))
+                              : focused;
+    for (int i = 0; i < FClipRows->count(); ++i)
+        if (QWidget* row = FClipRows->itemAt(i)->widget())
+            for (const QString& name : {focused, again})
+                if (QWidget* found = row->objectName() == name ? row : row->findChild<QWidget*>(name))
+                    return found->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* TCornerScreen::ClipRow(const ownclips::TSpokenClip& Clip)
+{
+    auto* line = new QWidget;
+    line->setObjectName(QStringLiteral("ClipRow:") + Clip.Relative);
+    auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(6, 2, 6, 2);  // a lesson's rows fit the section at the window's base size
+    auto* text = new QLabel(Clip.Written.isEmpty() ? Clip.Text : Clip.Written);
+    text->setMinimumWidth(200);
+    row->addWidget(text);
+    row->addWidget(new QLabel(SourceText(Clip.Source)), 1);
+    row->addWidget(ItemButton(this, QStringLiteral("ListenButton:") + Clip.Relative, QStringLiteral("Послушать"), Clip.Text,
+                              [this, Clip] {
+                                  if (OnListen) OnListen(Clip);
+                              }));
+    row->addWidget(ItemButton(this, QStringLiteral("RecordButton:") + Clip.Relative, QStringLiteral("Записать"), Clip.Text,
+                              [this, Clip] {
+                                  if (OnRecord) OnRecord(Clip);
+                              }));
+    if (Clip.Source == ownclips::TClipSource::Own)
+        row->addWidget(ItemButton(this, QStringLiteral("RevertButton:") + Clip.Relative,
+                                  QStringLiteral("Вернуть прежнюю запись"), Clip.Text, [this, Clip] {
+                                      if (OnRevert) OnRevert(Clip);
+                                  }));
+    return line;
+}
+
+TClipFold* TCornerScreen::Fold(const QString& Key, const QString& Caption, const QString& Within,
+                               std::function<void(QVBoxLayout& Rows)> Build)
+{
+    auto* fold = new TClipFold(Key, Caption, Within, std::move(Build));
+    if (FOpenFolds.contains(Key)) fold->SetOpen(true);
+    fold->OnToggled = [this, Key](bool Open) {
+        if (Open)
+            FOpenFolds.insert(Key);
+        else
+            FOpenFolds.remove(Key);
+    };
+    return fold;
+}
+
+TClipFold* TCornerScreen::HeadingFold(ownclips::TClipGroup Group, const std::vector<ownclips::TSpokenClip>& Clips)
+{
+    const QString heading = GroupText(Group);
+    TClipFold* fold = Fold(heading, heading, QString(), [this, heading, Clips](QVBoxLayout& Rows) {
+        // The clips come in their lessons' order: a lesson is a run of them.
+        std::vector<ownclips::TSpokenClip> lesson;
+        for (const ownclips::TSpokenClip& clip : Clips) {
+            if (!lesson.empty() && clip.Lesson != lesson.front().Lesson) {
+                Rows.addWidget(LessonFold(heading, lesson));
+                lesson.clear();
+            }
+            lesson.push_back(clip);
+        }
+        if (!lesson.empty()) Rows.addWidget(LessonFold(heading, lesson));
+    });
+    fold->Button()->setFont(HeadingFont(fold->Button()->font()));
+    return fold;
+}
+
+TClipFold* TCornerScreen::LessonFold(const QString& Heading, const std::vector<ownclips::TSpokenClip>& Clips)
+{
+    const int lesson = Clips.front().Lesson;
+    const QList<syllables::TLesson>& lessons = syllables::Lessons();
+    const QString consonant = lesson >= 0 && lesson < lessons.size() ? QString(lessons[lesson].Consonant) : QString();
+    // "М: ма мо му мы …": the lesson's letter and its first few syllables or words.
+    constexpr std::size_t shown = 4;
+    QStringList first;
+    for (std::size_t i = 0; i < Clips.size() && i < shown; ++i) first << Clips[i].Written;
+    const QString caption = consonant.toUpper() + QStringLiteral(": ") + first.join(u' ') +
+                            (Clips.size() > shown ? QStringLiteral(" …") : QString());
+    return Fold(Heading + u'/' + consonant, caption, Heading, [this, Clips](QVBoxLayout& Rows) {
+        for (const ownclips::TSpokenClip& clip : Clips) Rows.addWidget(ClipRow(clip));
+    });
 }
 
 void TCornerScreen::ShowOwnWords(const QStringList& Words, const QList<QImage>& Thumbnails)

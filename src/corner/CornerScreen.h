@@ -10,10 +10,13 @@
 #include <QImage>
 #include <QWidget>
 
+#include <QSet>
+
 #include <functional>
 #include <vector>
 
 class QComboBox;
+class TClipFold;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
@@ -35,7 +38,9 @@ public:
     void ShowSection(int Index);
 
     // The "Голос" section's rows: one per clip, with "Послушать", "Записать" and, for the family's
-    // own clip, "Вернуть прежнюю запись".
+    // own clip, "Вернуть прежнюю запись". The clips of "Слоги" come folded under their headings
+    // and lessons (corner/ClipFold.h), their rows built when opened; what was open stays open
+    // when the list is shown anew.
     void ShowClips(const std::vector<ownclips::TSpokenClip>& Clips);
     // The "Картинки" section's list of own pictures, each with "Переименовать" and "Удалить", and
     // its small picture when Thumbnails has one at the same index.
@@ -77,11 +82,18 @@ private:
     QWidget* BuildVoice();
     QWidget* BuildPictures();
     QWidget* BuildColouring();
+    QWidget* ClipRow(const ownclips::TSpokenClip& Clip);
+    // A heading of "Слоги" with its lessons, or one lesson with its rows, folded unless it was open.
+    TClipFold* HeadingFold(ownclips::TClipGroup Group, const std::vector<ownclips::TSpokenClip>& Clips);
+    TClipFold* LessonFold(const QString& Heading, const std::vector<ownclips::TSpokenClip>& Clips);
+    TClipFold* Fold(const QString& Key, const QString& Caption, const QString& Within,
+                    std::function<void(QVBoxLayout& Rows)> Build);
 
     QStackedWidget* FSections;
     QHBoxLayout* FTabs = nullptr;
     int FFixedTabs = 0;  // the tab row's items before the added sections' names
     QVBoxLayout* FClipRows = nullptr;
+    QSet<QString> FOpenFolds;  // the keys of the folds open now
     QVBoxLayout* FWordRows = nullptr;
     QVBoxLayout* FPageRows = nullptr;
     QLineEdit* FPhrase = nullptr;

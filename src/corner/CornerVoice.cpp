@@ -94,13 +94,12 @@ void TCornerVoice::Listen(const ownclips::TSpokenClip& Clip)
     FDesk.Say(QStringLiteral("Для «%1» записи ещё нет.").arg(Clip.Text));
 }
 
-// The installed clips of the voice are decoded once to level recordings to them: started as the
+// The installed letter clips of the voice are decoded once to level recordings to them: started as the
 // corner opens, so that the first "Записать" rarely waits for it.
 void TCornerVoice::MeasureLoudness()
 {
     if (FLoudness.valid()) return;
-    QStringList folders;
-    for (const QString& root : Installed()) folders << QDir(root).filePath(content::layout::kSoundRoot + Voice());
+    const QStringList folders = clip::LetterClipFolders(Installed(), Voice());
     FLoudness = std::async(std::launch::async, [folders] { return clip::MedianLoudnessDb(folders); }).share();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The corner's "Голос": every clip of the voice chosen, listened to, recorded anew with the
 // microphone and kept as the family's own, or taken back to the installed one; new praise and
-// try-again phrases. A take is levelled to the installed clips of its own voice, whose loudness is
+// try-again phrases. A take is levelled to the installed letter clips of its own voice, whose loudness is
 // measured off this thread as the section opens.
 #include "sound/OwnClips.h"
 

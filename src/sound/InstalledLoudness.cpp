@@ -1,8 +1,10 @@
 #include "sound/InstalledLoudness.h"
 
+#include "core/ContentLayout.h"
 #include "core/Loudness.h"
 #include "platform/audio/Mp3Decoder.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QHash>
 
@@ -25,7 +27,7 @@ double Measure(const QStringList& Folders)
 {
     std::vector<double> levels;
     for (const QString& folder : Folders) {
-        QDirIterator it(folder, {QStringLiteral("*.mp3")}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(folder, {QStringLiteral("*.mp3")}, QDir::Files);
         while (it.hasNext()) {
             const TMp3Result decoded = Mp3DecodeFile(it.next());
             if (!decoded.Ok()) continue;
@@ -52,6 +54,16 @@ double MedianLoudnessDb(const QStringList& Folders)
     std::lock_guard lock(guard);
     remembered.insert(key, median);
     return median;
+}
+
+QStringList LetterClipFolders(const QStringList& Roots, const QString& Voice)
+{
+    namespace layout = content::layout;
+    QStringList folders;
+    for (const QString& root : Roots)
+        for (const QString& letters : {layout::kLetterNames, layout::kLetterSounds})
+            folders << QDir(root).filePath(layout::kSoundRoot + Voice + u'/' + letters);
+    return folders;
 }
 
 }  // namespace clip

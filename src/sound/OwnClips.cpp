@@ -1,6 +1,7 @@
 #include "sound/OwnClips.h"
 
 #include "core/ContentLayout.h"
+#include "core/Syllables.h"
 #include "platform/FileSystem.h"
 #include "platform/UserFiles.h"
 
@@ -96,10 +97,27 @@ std::vector<TSpokenClip> SpokenClips(const QString& UserRoot, const QStringList&
         if (!kSilentLetters.contains(letter))
             add(TClipGroup::LetterSounds, QStringLiteral("звук ") + letter,
                 voiceRoot + kLetterSounds + letter + QStringLiteral(".mp3"));
-    for (const QString& phrase : kNamedPhrases) add(TClipGroup::Phrases, PhraseText(phrase), voiceRoot + kPhrases + phrase);
+    for (const QString& phrase : kNamedPhrases + kSyllablePhrases)
+        add(TClipGroup::Phrases, PhraseText(phrase), voiceRoot + kPhrases + phrase);
     for (TClipGroup group : {TClipGroup::Praise, TClipGroup::TryAgain})
         for (const QString& name : PhraseFiles(UserRoot, Installed, voiceRoot + GroupFolder(group)))
             add(group, PhraseText(name), voiceRoot + GroupFolder(group) + name);
+    const auto addSlog = [&](TClipGroup Group, const QString& Text, const QString& Folder, int Lesson,
+                             const QString& Written) {
+        add(Group, Text, voiceRoot + Folder + Written + QStringLiteral(".mp3"));
+        clips.back().Lesson = Lesson;
+        clips.back().Written = Written;
+    };
+    const QList<syllables::TLesson>& lessons = syllables::Lessons();
+    for (int i = 0; i < lessons.size(); ++i)
+        for (const syllables::TSyllable& s : lessons[i].Syllables())
+            addSlog(TClipGroup::Syllables, QStringLiteral("слог ") + s.Text, kSyllables, i, s.Text);
+    for (int i = 0; i < lessons.size(); ++i)
+        for (const syllables::TSyllable& s : lessons[i].Syllables())
+            addSlog(TClipGroup::DrawnOutSyllables, QStringLiteral("слог %1 протяжно").arg(s.Text), kDrawnOutSyllables, i,
+                    s.Text);
+    for (const syllables::TWord& w : syllables::Words())
+        addSlog(TClipGroup::Words, QStringLiteral("слово ") + w.Text, kWords, w.Lesson, w.Text);
     return clips;
 }
 

@@ -13,7 +13,7 @@
 
 namespace ownclips {
 
-enum class TClipGroup { LetterNames, LetterSounds, Phrases, Praise, TryAgain };
+enum class TClipGroup { LetterNames, LetterSounds, Phrases, Praise, TryAgain, Syllables, DrawnOutSyllables, Words };
 enum class TClipSource {
     Installed,  // the program plays the installed clip
     Own,        // the family's own recording
@@ -22,9 +22,13 @@ enum class TClipSource {
 
 struct TSpokenClip {
     TClipGroup Group;
-    QString Text;      // as the corner shows it and names its buttons: "бэ", "звук б", "Покажи букву"
+    QString Text;  // as the corner shows it and names its buttons: "бэ", "звук б", "Покажи букву", "слог ма"
     QString Relative;  // below a content root: "Sound/Женский голос/Буквы/б.mp3"
     TClipSource Source = TClipSource::None;
+    // "Слоги"'s clips only: the lesson (index into syllables::Lessons()) the syllable is taught in, or
+    // after which the word can be read, and the syllable or word alone ("ма", "мама").
+    int Lesson = -1;
+    QString Written = QString();
 };
 
 // The roots of Roots other than the user's own layer UserRoot, in search order: where installed clips lie.
@@ -34,8 +38,10 @@ QStringList InstalledRoots(const TContentRoots& Roots, const QString& UserRoot);
 QString LetterName(QChar Small);
 
 // What the program speaks in Voice ("Женский голос"): the 33 letter names, the sounds of the 31
-// letters that have one, the named phrases, then every praise and try-again phrase in any layer, in
-// that order. UserRoot is the user's own layer; Installed are the other roots, in search order.
+// letters that have one, the named phrases (the letter games' and "Слоги"'s), every praise and
+// try-again phrase in any layer, then "Слоги"'s syllables ("слог ма"), the same drawn out ("слог ма
+// протяжно") and its words ("слово мама"), each of those three by lesson, in that order. UserRoot
+// is the user's own layer; Installed are the other roots, in search order.
 std::vector<TSpokenClip> SpokenClips(const QString& UserRoot, const QStringList& Installed, const QString& Voice);
 
 // Keeps Mp3 as the family's own clip at Relative; the sentence to show when it cannot be written.

@@ -7,6 +7,8 @@
 #include "platform/audio/AudioCapture.h"
 #include "platform/audio/Mp3Decoder.h"
 #include "platform/modules/ModuleLoader.h"
+#include "slogi/SlogSounds.h"
+#include "sound/InstalledLoudness.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -56,6 +58,15 @@ public:
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly));
                 const std::vector<int16_t> tone = Tone(0.05, 0.5, 0.05, level, 44100);
                 file.write(modules::CornerModule()->Mp3EncodeMono(tone, 44100));
+            }
+        // "Слоги"'s clips of the male voice, loud and more of them than letters: no part of the level.
+        for (const char* folder : {"Слоги", "Слоги/Протяжно", "Слова"})
+            for (const char* name : {"ма", "мо", "му", "мы", "мама"}) {
+                const QString path = W.Context.Settings.SoundRoot + kMale + QStringLiteral("/%1/%2.mp3").arg(folder, name);
+                ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(modules::CornerModule()->Mp3EncodeMono(Tone(0.05, 0.5, 0.05, -6.0, 44100), 44100));
             }
         const std::vector<int16_t> microphone = Tone(0.5, 1.0, 0.5, -38.0, audio::kCaptureRate);
         const QString in = W.Home.filePath(QStringLiteral("mic.raw"));
@@ -114,6 +125,44 @@ TEST_F(CornerTake, KeptTakeIsLevelledToTheInstalledClipsOfItsOwnVoice)
     EXPECT_NEAR(m.LoudnessDb, -26.0, 1.0) << "the male voice's clips, not the female's (-14) nor the microphone's (-38)";
     W.Corner->Close();
     EXPECT_EQ(W.ContentChanges, 1);
+}
+
+// Level to the male voice's letters alone, whatever lies in its folders of "Слоги".
+TEST_F(CornerTake, LoudnessTargetIsTheLettersMedianAlone)
+{
+    EXPECT_NEAR(clip::MedianLoudnessDb(clip::LetterClipFolders({W.Context.Settings.ContentFolder}, kMale)), -26.0, 1.0);
+}
+
+TEST_F(CornerTake, SyllableTakeIsKeptWhereTheActivityPlaysItInsteadOfTheInstalledOne)
+{
+    const QString syllable = QStringLiteral("Sound/Мужской голос/Слоги/ма.mp3");
+    W.Enter();
+    ChooseVoice(kMale);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the female voice's rows
+    W.Press(QStringLiteral("FoldButton:Слоги"));
+    W.Press(QStringLiteral("FoldButton:Слоги/м"));
+    W.Press(QStringLiteral("RecordButton:") + syllable);
+    ASSERT_EQ(W.Status(), QStringLiteral("Идёт запись: «слог ма». Скажите и нажмите «Стоп»."));
+    ASSERT_TRUE(WaitForStatus(RecordingLimitSentence(audio::kLongestRecording))) << W.Status().toStdString();
+    W.Press(QStringLiteral("KeepButton"));
+    EXPECT_EQ(W.Status(), QStringLiteral("Запись «слог ма» сохранена: теперь программа говорит вашим голосом."));
+    ASSERT_EQ(Written(), QStringList{W.User() + syllable});
+    const TMp3Result kept = Mp3DecodeFile(W.User() + syllable);
+    ASSERT_TRUE(kept.Ok()) << kept.Describe().toStdString();
+    EXPECT_NEAR(
+        loudness::Measure(loudness::ToMonoFloat(kept.Sound.Samples, kept.Sound.Channels), kept.Sound.SampleRate).LoudnessDb,
+        -26.0, 1.0)
+        << "the male voice's letters, not its loud syllables (-6)";
+    EXPECT_TRUE(W.Named(QStringLiteral("RevertButton:") + syllable)) << "the lesson is shown open, the row the family's";
+
+    // The activity, over the content roots as the program lays them (the family's folder first).
+    TSettings settings = TSettings::ForContent(TContentRoots({W.User(), W.Context.Settings.ContentFolder}));
+    settings.VoiceFolder = kMaleVoice;
+    const TSlogContent content = TSlogContent::Scan(settings);
+    const TSlogSounds sounds(settings, content);
+    EXPECT_EQ(settings.Content.Locate(sounds.Syllable(QStringLiteral("ма"))), W.User() + syllable);
+    EXPECT_EQ(settings.Content.Locate(sounds.Syllable(QStringLiteral("мо"))),
+              W.Context.Settings.SoundRoot + kMale + QStringLiteral("/Слоги/мо.mp3"));
 }
 
 // How a take is let go before "Оставить", and what the status line says right after.
