@@ -103,7 +103,9 @@ TProgressScreen::TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidg
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
     auto* page = new QVBoxLayout(content);
-    page->setContentsMargins(24, 16, 24, 16);
+    // Narrow margins and spacing: the letters' eleven columns fit beside the journal's part at the
+    // window's base size.
+    page->setContentsMargins(12, 12, 12, 12);
     page->setSpacing(10);
 
     auto* top = new QHBoxLayout;
@@ -122,7 +124,7 @@ TProgressScreen::TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidg
     page->addLayout(top);
 
     auto* grid = new QGridLayout;
-    grid->setSpacing(6);
+    grid->setSpacing(4);
     const QStringList& letters = RussianLetters();
     for (int i = 0; i < letters.size(); ++i) {
         auto* tile = new TPanel(this);
