@@ -29,6 +29,6 @@ struct TAnswer {
     QString Word;  // the pictured word ("Найди букву", "Дед Буквоед", the word read in "Слоги"), else empty
     int Position = -1;  // the hidden letter's index in Word ("Дед Буквоед"), else -1
     bool Right = false;
-    bool FirstTry = false;  // no wrong pick for this question before this one
+    bool FirstTry = false;                                   // no wrong pick for this question before this one
     TSyllableMode Exercise = TSyllableMode::smFindSyllable;  // "Слоги" only: which exercise asked
 };

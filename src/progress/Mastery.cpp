@@ -165,7 +165,8 @@ std::vector<TLetterPair> FoldPairs(const std::vector<progressdb::TPairCount>& Wr
     std::map<std::pair<QString, QString>, int> counts;
     const progressdb::TPickSelection letterRule = LetterPicks();
     for (const auto& wrong : WrongPicks) {
-        if (wrong.Asked.isEmpty() || wrong.Picked.isEmpty() || !progressdb::Reads(letterRule, wrong.Game, wrong.Mode)) continue;
+        if (wrong.Asked.isEmpty() || wrong.Picked.isEmpty() || !progressdb::Reads(letterRule, wrong.Game, wrong.Mode))
+            continue;
         const bool inOrder = rank(wrong.Asked) < rank(wrong.Picked);
         counts[inOrder ? std::pair(wrong.Asked, wrong.Picked) : std::pair(wrong.Picked, wrong.Asked)] += wrong.Count;
     }

@@ -60,9 +60,9 @@ struct TProgressSummary {
     std::map<QString, TMastery> Names;  // by small letter; a letter not here is unmet
     std::map<QString, TMastery> Sounds;
     std::map<QString, TMastery> Syllables;  // by small syllable ("ма"): "Найди слог" and "Собери слог"
-    QStringList WordsRead;                  // "Читаем слова": read right at a first try, in syllables::Words() order
-    bool SyllablesPlayed = false;           // any answer of "Слоги"
-    std::vector<TLetterPair> Pairs;          // most often first
+    QStringList WordsRead;           // "Читаем слова": read right at a first try, in syllables::Words() order
+    bool SyllablesPlayed = false;    // any answer of "Слоги"
+    std::vector<TLetterPair> Pairs;  // most often first
     std::array<bool, kCalendarDays> Days{};  // the last four weeks of local days, today last
     qint64 PlaySeconds = 0;
 

@@ -126,8 +126,8 @@ TPickSelection LetterPicks()
 TPickSelection SyllablePicks()
 {
     const int game = GameCode(TGameKind::gkSyllables);
-    return FirstPicks({{game, SyllableModeCode(TSyllableMode::smFindSyllable)},
-                       {game, SyllableModeCode(TSyllableMode::smBuildSyllable)}});
+    return FirstPicks(
+        {{game, SyllableModeCode(TSyllableMode::smFindSyllable)}, {game, SyllableModeCode(TSyllableMode::smBuildSyllable)}});
 }
 
 TPickSelection MasteryPicks()

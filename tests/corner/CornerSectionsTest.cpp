@@ -20,13 +20,13 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -212,7 +212,8 @@ TEST(CornerSections, ProgressWithSyllablesFitsTheWidthAndScrolls)
     store.Keep(slog(QStringLiteral("мама"), true, TSyllableMode::smReadWords));
     for (const char* letter : {"а", "м", "с", "о"})
         for (int i = 0; i < 3; ++i)
-            store.Keep({TGameKind::gkExamination, false, QString::fromUtf8(letter), QString::fromUtf8(letter), {}, -1, true, true});
+            store.Keep(
+                {TGameKind::gkExamination, false, QString::fromUtf8(letter), QString::fromUtf8(letter), {}, -1, true, true});
     store.Flush();
 
     TNoJournalFile journal;
@@ -234,7 +235,8 @@ TEST(CornerSections, ProgressWithSyllablesFitsTheWidthAndScrolls)
         const int shown = scroll->viewport()->width();
         EXPECT_LE(scroll->widget()->minimumSizeHint().width(), shown);
         for (const QWidget* tile : {progress->SyllableTile(QStringLiteral("ам")), progress->LetterTile(10)})
-            EXPECT_LE(tile->mapTo(scroll->widget(), QPoint(tile->width(), 0)).x(), shown) << tile->objectName().toStdString();
+            EXPECT_LE(tile->mapTo(scroll->widget(), QPoint(tile->width(), 0)).x(), shown)
+                << tile->objectName().toStdString();
         // Below the letters, the syllables take what they need: the page scrolls to them.
         QWidget* last = progress->SyllableTile(syllables::Lessons().back().Syllables().back().Text);
         ASSERT_TRUE(last);

@@ -395,8 +395,7 @@ TEST(SlogWindow, OpensOnThePlayersFirstLessonNotKnownAndKeepsItsAnswers)
     TProgressDatabase file(folder.filePath(TProgressStore::FileName()));
     ASSERT_EQ(file.Open(false), progressdb::TOpenState::osOpen);
     int kept = 0;
-    file.ForEachAnswer(petya, [&](const progressdb::TAnswerRow& Row) {
-        kept += Row.Game == GameCode(TGameKind::gkSyllables);
-    });
+    file.ForEachAnswer(petya,
+                       [&](const progressdb::TAnswerRow& Row) { kept += Row.Game == GameCode(TGameKind::gkSyllables); });
     EXPECT_EQ(kept, int(first.size()) * kKnowingRun + 1);
 }

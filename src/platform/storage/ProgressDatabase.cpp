@@ -157,8 +157,9 @@ QString progressdb::ReadsCondition(const TPickSelection& Selection)
 {
     QStringList any;
     for (const TGameMode& read : Selection.Reads)
-        any << (read.Mode == TGameMode::kEveryMode ? QStringLiteral("game = %1").arg(read.Game)
-                                                   : QStringLiteral("(game = %1 AND mode = %2)").arg(read.Game).arg(read.Mode));
+        any << (read.Mode == TGameMode::kEveryMode
+                    ? QStringLiteral("game = %1").arg(read.Game)
+                    : QStringLiteral("(game = %1 AND mode = %2)").arg(read.Game).arg(read.Mode));
     return any.isEmpty() ? QString() : u'(' + any.join(QStringLiteral(" OR ")) + u')';
 }
 

@@ -23,13 +23,14 @@ void WritePlay(const QString& Path, qint64 Child, qint64& Time, int Count, QRand
         if (game == 4) {  // "Слоги": a syllable found or built, a word read
             const int mode = static_cast<int>(Random.bounded(3));
             const QString syllable = mode == 2 ? QStringLiteral("мама") : asked + QStringLiteral("а");
-            ASSERT_EQ(file.AddAnswer(RowAt(Time, Child, game, mode, syllable, right ? syllable : picked + QStringLiteral("о"),
-                                           Random.bounded(3) != 0)),
+            ASSERT_EQ(file.AddAnswer(RowAt(Time, Child, game, mode, syllable,
+                                           right ? syllable : picked + QStringLiteral("о"), Random.bounded(3) != 0)),
                       progressdb::TWriteResult::wrDone);
         } else {
-            ASSERT_EQ(file.AddAnswer(RowAt(Time, Child, game, game == 0 || game == 3 ? static_cast<int>(Random.bounded(2)) : 0,
-                                           asked, game == 0 ? asked : picked, Random.bounded(3) != 0)),
-                      progressdb::TWriteResult::wrDone);
+            ASSERT_EQ(
+                file.AddAnswer(RowAt(Time, Child, game, game == 0 || game == 3 ? static_cast<int>(Random.bounded(2)) : 0,
+                                     asked, game == 0 ? asked : picked, Random.bounded(3) != 0)),
+                progressdb::TWriteResult::wrDone);
         }
         Time += n % 150 == 149 ? 86400 / 2 : 1 + static_cast<qint64>(Random.bounded(200));
     }
@@ -83,7 +84,9 @@ TEST(JournalSummary, JournalsSummaryEqualsTheComputersOwnWhateverWasSent)
     ASSERT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")), 3000);
     // "Слоги" travels with its exercise as the answer's mode.
     for (int mode = 0; mode < 3; ++mode)
-        EXPECT_GT(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE game = 4 AND mode = %1").arg(mode)), 0)
+        EXPECT_GT(JournalCount(
+                      group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE game = 4 AND mode = %1").arg(mode)),
+                  0)
             << mode;
     {
         SCOPED_TRACE("all sent");
