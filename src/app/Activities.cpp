@@ -6,7 +6,8 @@
 #include "games/PictureWait.h"
 #include "slogi/SlogActivity.h"
 
-std::vector<TActivity> MakeActivities(TAppContext& Context, TGameObjects& Objects, IActivityWindow& Window)
+std::vector<TActivity> MakeActivities(TAppContext& Context, TGameObjects& Objects, IActivityWindow& Window,
+                                      std::function<QSet<QString>()> NotYetKnownSyllables)
 {
     auto pictures = std::make_shared<TPictureWait>(Window);
     std::vector<TActivity> list;
@@ -15,6 +16,6 @@ std::vector<TActivity> MakeActivities(TAppContext& Context, TGameObjects& Object
     list.push_back(MakeWordActivity(Context, Objects, Window, pictures));
     list.push_back(ExamActivity(Context, Objects));
     list.push_back(ColouringActivity(Context, Window, Objects.RaskrasImgPanels));
-    list.push_back(SlogiActivity(Context, Window));
+    list.push_back(SlogiActivity(Context, Window, std::move(NotYetKnownSyllables)));
     return list;
 }

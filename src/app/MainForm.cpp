@@ -54,7 +54,11 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
         if (!FPrinter) FPrinter = std::make_unique<TQtPrinter>();
         return FPrinter.get();
     };
-    FActivities = MakeActivities(FContext, Objects, *this);
+    // "Слоги" opens on the first lesson with a syllable the player does not know yet, once the
+    // progress file is joined (before, or without it, on the first lesson).
+    FActivities = MakeActivities(FContext, Objects, *this, [this] {
+        return FProgress ? NotYetKnownSyllables(FProgress->LocalSummary(FProgress->Player())) : QSet<QString>();
+    });
     FParts.resize(FActivities.size());
 
     setObjectName(QStringLiteral("MainForm"));
@@ -392,10 +396,8 @@ void TMainForm::closeEvent(QCloseEvent* Event)
 
 void TMainForm::JoinProgress(TProgressStore& Store, IJournalSettingsFile* JournalFile)
 {
-    FContext.Answers.Listen([&Store](const TAnswer& Answer) {
-        // The file's rows hold letters: the syllables and words of "Слоги" are not kept there.
-        if (Answer.Game != TGameKind::gkSyllables) Store.Keep(Answer);
-    });
+    FProgress = &Store;
+    FContext.Answers.Listen([&Store](const TAnswer& Answer) { Store.Keep(Answer); });
     // "Экзамен: сначала трудные буквы", when the grown-up has turned it on in "Успехи".
     FContext.ExamPractice = std::make_shared<TStorePractice>(Store);
     FPlayers = new TPlayerChoice(*this, *MenuRibbon, Store, [&settings = FContext.Settings](const QString& Animal) {

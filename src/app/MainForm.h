@@ -199,6 +199,7 @@ private:
     TParentControls* FControls = nullptr;
     TGrownUpsCorner* FCorner = nullptr;
     TPlayerChoice* FPlayers = nullptr;
+    TProgressStore* FProgress = nullptr;  // the progress file joined, from JoinProgress on
     TStartSequence* FStartUp = nullptr;
     std::unique_ptr<IPrinter> FPrinter;  // made when first asked
     int FWaiting = 0;                    // nested waits showing the overlay

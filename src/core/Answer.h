@@ -13,6 +13,13 @@ enum class TGameKind {
     gkSyllables,    // "Слоги": a syllable heard and found or built, or a word read and its picture found
 };
 
+// The exercise of "Слоги" an answer comes from; kept as the answer's mode.
+enum class TSyllableMode {
+    smFindSyllable,   // "Найди слог": the syllable heard, its tile found
+    smBuildSyllable,  // "Собери слог": the syllable asked, built from its letters
+    smReadWords,      // "Читаем слова": the word read, its picture picked
+};
+
 struct TAnswer {
     TGameKind Game = TGameKind::gkLearning;
     bool Sounds = false;  // letter sounds rather than letter names (learning board, examination)
@@ -22,5 +29,6 @@ struct TAnswer {
     QString Word;  // the pictured word ("Найди букву", "Дед Буквоед", the word read in "Слоги"), else empty
     int Position = -1;  // the hidden letter's index in Word ("Дед Буквоед"), else -1
     bool Right = false;
-    bool FirstTry = false;  // no wrong pick for this question before this one
+    bool FirstTry = false;                                   // no wrong pick for this question before this one
+    TSyllableMode Exercise = TSyllableMode::smFindSyllable;  // "Слоги" only: which exercise asked
 };

@@ -1,7 +1,9 @@
 #include "progress/Mastery.h"
 
 #include "core/ContentLayout.h"
+#include "core/Syllables.h"
 #include "platform/storage/ProgressDatabase.h"
+#include "progress/MasteryRule.h"
 
 #include <algorithm>
 
@@ -44,6 +46,51 @@ TGameKind GameOfCode(int Code)
     }
 }
 
+int SyllableModeCode(TSyllableMode Mode)
+{
+    switch (Mode) {
+        case TSyllableMode::smFindSyllable:
+            return 0;
+        case TSyllableMode::smBuildSyllable:
+            return 1;
+        case TSyllableMode::smReadWords:
+            return 2;
+    }
+    return 0;
+}
+
+int ModeCode(const TAnswer& Answer)
+{
+    if (Answer.Game == TGameKind::gkSyllables) return SyllableModeCode(Answer.Exercise);
+    return Answer.Sounds ? 1 : 0;
+}
+
+void SetModeOfCode(TAnswer& Answer, int Code)
+{
+    Answer.Sounds = false;
+    Answer.Exercise = TSyllableMode::smFindSyllable;
+    if (Answer.Game != TGameKind::gkSyllables) {
+        Answer.Sounds = Code != 0;
+        return;
+    }
+    if (Code == 1) Answer.Exercise = TSyllableMode::smBuildSyllable;
+    if (Code == 2) Answer.Exercise = TSyllableMode::smReadWords;
+}
+
+QString ModeName(int GameCode, int ModeCode)
+{
+    if (GameOfCode(GameCode) != TGameKind::gkSyllables)
+        return ModeCode ? QStringLiteral("звуки") : QStringLiteral("названия");
+    switch (ModeCode) {
+        case 1:
+            return QStringLiteral("собери слог");
+        case 2:
+            return QStringLiteral("читаем слова");
+        default:
+            return QStringLiteral("найди слог");
+    }
+}
+
 const QStringList& RussianLetters()
 {
     static const QStringList letters = [] {
@@ -67,6 +114,11 @@ QString MasteryText(TMastery State)
     return QStringLiteral("ещё не встречалась");
 }
 
+QString SyllableMasteryText(TMastery State)
+{
+    return State == TMastery::msUnmet ? QStringLiteral("ещё не встречался") : MasteryText(State);
+}
+
 QString PairText(const TLetterPair& Pair)
 {
     const int tens = Pair.Count % 100;
@@ -85,6 +137,20 @@ TMastery TProgressSummary::State(TMasteryKind Kind, const QString& Letter) const
     return found == grid.end() ? TMastery::msUnmet : found->second;
 }
 
+TMastery TProgressSummary::SyllableState(const QString& Syllable) const
+{
+    const auto found = Syllables.find(Syllable);
+    return found == Syllables.end() ? TMastery::msUnmet : found->second;
+}
+
+QSet<QString> NotYetKnownSyllables(const TProgressSummary& Summary)
+{
+    QSet<QString> unknown;
+    for (const syllables::TSyllable& syllable : syllables::AllSyllables())
+        if (Summary.SyllableState(syllable.Text) != TMastery::msKnows) unknown.insert(syllable.Text);
+    return unknown;
+}
+
 int TProgressSummary::DaysPlayed() const
 {
     return static_cast<int>(std::count(Days.begin(), Days.end(), true));
@@ -97,8 +163,10 @@ std::vector<TLetterPair> FoldPairs(const std::vector<progressdb::TPairCount>& Wr
         return index < 0 ? 1000 + Letter.at(0).unicode() : static_cast<int>(index);
     };
     std::map<std::pair<QString, QString>, int> counts;
+    const progressdb::TPickSelection letterRule = LetterPicks();
     for (const auto& wrong : WrongPicks) {
-        if (wrong.Asked.isEmpty() || wrong.Picked.isEmpty()) continue;
+        if (wrong.Asked.isEmpty() || wrong.Picked.isEmpty() || !progressdb::Reads(letterRule, wrong.Game, wrong.Mode))
+            continue;
         const bool inOrder = rank(wrong.Asked) < rank(wrong.Picked);
         counts[inOrder ? std::pair(wrong.Asked, wrong.Picked) : std::pair(wrong.Picked, wrong.Asked)] += wrong.Count;
     }

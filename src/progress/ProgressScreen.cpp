@@ -1,5 +1,6 @@
 #include "progress/ProgressScreen.h"
 
+#include "core/Syllables.h"
 #include "platform/widgets/Accessibility.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Label.h"
@@ -10,13 +11,17 @@
 #include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kTileSize = 56;
 constexpr int kTilesPerRow = 11;
 constexpr int kPairsShown = 5;
+constexpr QSize kSyllableTileSize(40, 24);
 
 QColor ColourOf(TMastery State)
 {
@@ -84,8 +89,23 @@ TProgressScreen::TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidg
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(24, 16, 24, 16);
+    // With the syllables' grid the page is taller than the corner: it scrolls, never squeezes.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ProgressScrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("ProgressContentPanel"));
+    content->setAutoFillBackground(true);
+    content->setPalette(palette);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* page = new QVBoxLayout(content);
+    // Narrow margins and spacing: the letters' eleven columns fit beside the journal's part at the
+    // window's base size.
+    page->setContentsMargins(12, 12, 12, 12);
     page->setSpacing(10);
 
     auto* top = new QHBoxLayout;
@@ -104,7 +124,7 @@ TProgressScreen::TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidg
     page->addLayout(top);
 
     auto* grid = new QGridLayout;
-    grid->setSpacing(6);
+    grid->setSpacing(4);
     const QStringList& letters = RussianLetters();
     for (int i = 0; i < letters.size(); ++i) {
         auto* tile = new TPanel(this);
@@ -124,6 +144,7 @@ TProgressScreen::TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidg
     auto* legend = Text(this, 10);
     legend->setText(QStringLiteral("Зелёные — знает, жёлтые — учит, серые — ещё не встречались."));
     page->addWidget(legend);
+    page->addWidget(BuildSyllables(this));
 
     auto* pairsTitle = Text(this, 12, true);
     pairsTitle->setText(QStringLiteral("Чаще всего путает"));
@@ -184,7 +205,57 @@ TProgressScreen::TProgressScreen(TProgressStore& Store, IDialogs& Dialogs, QWidg
     buttons->addStretch(1);
     page->addLayout(buttons);
     page->addStretch(1);
+    scroll->setWidget(content);
     SetKind(TMasteryKind::mkNames);
+}
+
+// One row per lesson, its syllables in the table's order, and the words read below.
+QWidget* TProgressScreen::BuildSyllables(QWidget* Parent)
+{
+    FSyllablesPanel = new QWidget(Parent);
+    FSyllablesPanel->setObjectName(QStringLiteral("ProgressSyllablesPanel"));
+    auto* column = new QVBoxLayout(FSyllablesPanel);
+    column->setContentsMargins(0, 6, 0, 0);
+    column->setSpacing(6);
+    auto* title = Text(FSyllablesPanel, 12, true);
+    title->setText(QStringLiteral("Слоги"));
+    column->addWidget(title);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(3);
+    const QList<syllables::TLesson>& lessons = syllables::Lessons();
+    int widest = 0;
+    for (int row = 0; row < lessons.size(); ++row) {
+        const QList<syllables::TSyllable> list = lessons[row].Syllables();
+        for (int i = 0; i < list.size(); ++i) {
+            const QString& text = list[i].Text;
+            auto* tile = new TPanel(FSyllablesPanel);
+            tile->setObjectName(QStringLiteral("ProgressSyllablePanel:") + text);
+            tile->setFixedSize(kSyllableTileSize);
+            tile->SetCaption(text.toUpper());
+            QFont font = tile->font();
+            font.setPointSize(10);
+            font.setBold(true);
+            tile->setFont(font);
+            ui::SetAccessible(tile, ui::TAccessRole::StaticText);
+            grid->addWidget(tile, row, i);
+            FSyllableTiles.emplace_back(text, tile);
+        }
+        widest = std::max(widest, static_cast<int>(list.size()));
+    }
+    grid->setColumnStretch(widest, 1);
+    column->addLayout(grid);
+    FWordsLabel = Text(FSyllablesPanel, 12);
+    FWordsLabel->setObjectName(QStringLiteral("ProgressWordsLabel"));
+    column->addWidget(FWordsLabel);
+    FSyllablesPanel->hide();
+    return FSyllablesPanel;
+}
+
+QWidget* TProgressScreen::SyllableTile(const QString& Syllable) const
+{
+    for (const auto& [text, tile] : FSyllableTiles)
+        if (text == Syllable) return tile;
+    return nullptr;
 }
 
 QWidget* TProgressScreen::LetterTile(int Index) const
@@ -243,6 +314,7 @@ void TProgressScreen::ShowSummary()
     QStringList pairs;
     for (size_t i = 0; i < FSummary.Pairs.size() && i < static_cast<size_t>(kPairsShown); ++i)
         pairs << PairText(FSummary.Pairs[i]);
+    ShowSyllables();
     FPairsLabel->setText(pairs.isEmpty() ? QStringLiteral("Пока ничего не путает.") : pairs.join(u'\n'));
     for (size_t day = 0; day < FDays.size(); ++day)
         FDays[day]->SetColor(FSummary.Days[day] ? QColor(0x4f, 0x9d, 0xde) : QColor(0xe4, 0xe4, 0xe4));
@@ -250,6 +322,21 @@ void TProgressScreen::ShowSummary()
                             .arg(FSummary.DaysPlayed())
                             .arg(PlayTimeText(FSummary.PlaySeconds)));
     ShowNote();
+}
+
+void TProgressScreen::ShowSyllables()
+{
+    // A child who never played "Слоги" sees the page as it always was.
+    FSyllablesPanel->setVisible(FSummary.SyllablesPlayed);
+    if (!FSummary.SyllablesPlayed) return;
+    for (const auto& [text, tile] : FSyllableTiles) {
+        const TMastery state = FSummary.SyllableState(text);
+        tile->SetColor(ColourOf(state));
+        tile->setAccessibleName(QStringLiteral("%1 — %2").arg(text.toUpper(), SyllableMasteryText(state)));
+    }
+    FWordsLabel->setText(QStringLiteral("Слова прочитаны: %1.")
+                             .arg(FSummary.WordsRead.isEmpty() ? QStringLiteral("пока ни одного")
+                                                               : FSummary.WordsRead.join(QStringLiteral(", "))));
 }
 
 void TProgressScreen::ShowNote()

@@ -1,6 +1,7 @@
 #pragma once
 // "Успехи" for one child, for the grown-up: the 33 letters coloured by how sure the child is (by
-// name or by sound), the letters it confuses, the days it played in the last four weeks and for
+// name or by sound), once it has played "Слоги" the syllables by lesson coloured the same way and
+// the words it read, the letters it confuses, the days it played in the last four weeks and for
 // how long, the practice option, and the buttons to print, save the table and delete the progress.
 // Printing and choosing the table's file are the window's: it sets OnPrint and OnSaveTable.
 #include "progress/Mastery.h"
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class IDialogs;
@@ -41,12 +43,17 @@ public:
     QString ChildName() const { return FName; }
     const TProgressSummary& Summary() const { return FSummary; }
     QWidget* LetterTile(int Index) const;
+    // The syllables' grid with the words read, shown once the child has played "Слоги".
+    QWidget* SyllablesPanel() const { return FSyllablesPanel; }
+    QWidget* SyllableTile(const QString& Syllable) const;
 
     std::function<void()> OnPrint;
     std::function<void()> OnSaveTable;
 
 private:
+    QWidget* BuildSyllables(QWidget* Parent);
     void ShowSummary();
+    void ShowSyllables();
     void ShowNote();
     void DeleteProgressClick();
 
@@ -64,6 +71,9 @@ private:
     TSpeedButton* FNamesButton;
     TSpeedButton* FSoundsButton;
     std::vector<TPanel*> FTiles;
+    QWidget* FSyllablesPanel;
+    std::vector<std::pair<QString, TPanel*>> FSyllableTiles;  // in the table's order
+    TLabel* FWordsLabel = nullptr;
     TLabel* FPairsLabel;
     std::vector<TPanel*> FDays;
     TLabel* FDaysLabel;

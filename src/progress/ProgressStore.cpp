@@ -38,7 +38,7 @@ TAnswerRow RowOf(const TAnswer& Answer, qint64 Child)
     row.UtcOffset = now.offsetFromUtc();
     row.Child = Child;
     row.Game = GameCode(Answer.Game);
-    row.Mode = Answer.Sounds ? 1 : 0;
+    row.Mode = ModeCode(Answer);
     row.Asked = Answer.Asked;
     row.Picked = Answer.Picked;
     row.Word = Answer.Word;
@@ -50,7 +50,9 @@ TAnswerRow RowOf(const TAnswer& Answer, qint64 Child)
 
 TAnswer AnswerOf(const TAnswerRow& Row)
 {
-    return {GameOfCode(Row.Game), Row.Mode != 0, Row.Asked, Row.Picked, Row.Word, Row.Position, Row.Right, Row.FirstTry};
+    TAnswer answer{GameOfCode(Row.Game), false, Row.Asked, Row.Picked, Row.Word, Row.Position, Row.Right, Row.FirstTry};
+    SetModeOfCode(answer, Row.Mode);
+    return answer;
 }
 
 // Today and the first day of the calendar strip, in local days since the epoch.
@@ -100,7 +102,7 @@ bool SumUpJournal(TProgressDatabase& File, TJournalDatabase& Journal, qint64 Chi
         if (known.contains(answer.Uuid)) continue;
         const TAnswerRow& row = answer.Row;
         if (Selects(picks, row)) rows.Newest.push_back({row.Game, row.Mode, row.Asked, row.Right, row.Time, answer.LocalId});
-        if (!row.Right && row.Asked != row.Picked) rows.Pairs.push_back({row.Asked, row.Picked, 1});
+        if (!row.Right && row.Asked != row.Picked) rows.Pairs.push_back({row.Asked, row.Picked, 1, row.Game, row.Mode});
         if (!met[{row.Game, row.Mode, row.Asked}]) {
             met[{row.Game, row.Mode, row.Asked}] = true;
             rows.Met.push_back({row.Game, row.Mode, row.Asked});

@@ -50,7 +50,7 @@ QString ProgressTableLine(const progressdb::TAnswerRow& Row, const QString& Chil
     const QStringList fields{time.toString(Qt::ISODate),
                              Field(ChildName),
                              GameName(GameOfCode(Row.Game)),
-                             Row.Mode ? QStringLiteral("звуки") : QStringLiteral("названия"),
+                             ModeName(Row.Game, Row.Mode),
                              Field(Row.Asked),
                              Field(Row.Picked),
                              Field(Row.Word),

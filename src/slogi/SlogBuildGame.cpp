@@ -16,7 +16,7 @@ TSlogFusion FusionOf(const TSyllable& Syllable)
 }
 
 TSlogBuildGame::TSlogBuildGame(TAppContext& Context, const TSlogSounds& Sounds)
-    : TSlogRound(Context),
+    : TSlogRound(Context, TSyllableMode::smBuildSyllable),
       Draw([](int n) {
           Randomize();
           return Random(n);

@@ -9,7 +9,7 @@
 using syllables::TSyllable;
 
 TSlogFindGame::TSlogFindGame(TAppContext& Context, const TSlogSounds& Sounds)
-    : TSlogRound(Context),
+    : TSlogRound(Context, TSyllableMode::smFindSyllable),
       Draw([](int n) {
           Randomize();
           return Random(n);

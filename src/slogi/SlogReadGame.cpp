@@ -10,7 +10,7 @@
 using syllables::TWord;
 
 TSlogReadGame::TSlogReadGame(TAppContext& Context, const TSlogSounds& Sounds)
-    : TSlogRound(Context),
+    : TSlogRound(Context, TSyllableMode::smReadWords),
       Draw([](int n) {
           Randomize();
           return Random(n);

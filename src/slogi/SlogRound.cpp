@@ -5,7 +5,7 @@
 
 #include <utility>
 
-TSlogRound::TSlogRound(TAppContext& Context) : FContext(Context) {}
+TSlogRound::TSlogRound(TAppContext& Context, TSyllableMode Exercise) : FContext(Context), FExercise(Exercise) {}
 
 TSlogRound::~TSlogRound() = default;
 
@@ -53,6 +53,7 @@ void TSlogRound::Judge(bool Right, const QString& Asked, const QString& Picked, 
 {
     TAnswer answer;
     answer.Game = TGameKind::gkSyllables;
+    answer.Exercise = FExercise;
     answer.Asked = Asked;
     answer.Picked = Picked;
     answer.Word = Word;

@@ -5,6 +5,8 @@
 // count); a wrong one gets a try-again phrase and the question said again, and the question
 // stays. After the last question the well-done phrase, which brings the start screen. No box is
 // shown: the round waits for the sound itself (ISpeech::SayPraiseThen).
+#include "core/Answer.h"
+
 #include <QString>
 
 #include <functional>
@@ -14,7 +16,8 @@ struct TAppContext;
 
 class TSlogRound {
 public:
-    explicit TSlogRound(TAppContext& Context);
+    // Exercise: what the answers are kept as.
+    TSlogRound(TAppContext& Context, TSyllableMode Exercise);
     virtual ~TSlogRound();
     TSlogRound(const TSlogRound&) = delete;
     TSlogRound& operator=(const TSlogRound&) = delete;
@@ -59,6 +62,7 @@ protected:
     virtual void WrongFirst() {}
 
     TAppContext& FContext;
+    const TSyllableMode FExercise;
 
     // The next question, or the end of the round after the last.
     void Advance();

@@ -2,8 +2,10 @@
 // folder, found by their object names, and when the window is told the content changed.
 #include "CornerWorld.h"
 #include "core/AppContext.h"
+#include "core/Syllables.h"
 #include "core/Vendor.h"
 #include "corner/CornerGate.h"
+#include "corner/CornerJournal.h"
 #include "corner/CornerScreen.h"
 #include "corner/CornerVoice.h"
 #include "corner/GrownUpsCorner.h"
@@ -17,11 +19,14 @@
 #include "support/FakeSpeech.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -167,3 +172,82 @@ TEST(RecordingLimit, TheProgramsLimitIsTenSeconds)
 }
 
 }  // namespace
+
+namespace {
+
+// A journal's settings that name none: the part "Журнал группы" shows, narrowing "Успехи".
+struct TNoJournalFile : IJournalSettingsFile {
+    journaldb::TJournalSettings Read() override { return {}; }
+    QString Save(const journaldb::TJournalSettings&, bool) override { return {}; }
+};
+
+QString SectionShot(const QString& Name)
+{
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    return dir + u'/' + Name;
+}
+
+}  // namespace
+
+// "Успехи" of a child who knows some syllables and learns others, beside the journal's part, at
+// the window's base size and at 1280 x 1024: the syllables' grid fits the width, and the page
+// scrolls down to it rather than squeezing anything.
+TEST(CornerSections, ProgressWithSyllablesFitsTheWidthAndScrolls)
+{
+    TCornerWorld w;
+    TProgressStore store(w.Home.path(), w.Dialogs);
+    qint64 masha = 0;
+    ASSERT_EQ(store.AddChild(QStringLiteral("Маша"), QStringLiteral("кот"), &masha), QString());
+    store.SetPlayer(masha);
+    const auto slog = [](const QString& Asked, bool Right, TSyllableMode Exercise) {
+        TAnswer answer{TGameKind::gkSyllables, false, Asked, Right ? Asked : QStringLiteral("мо"), {}, -1, Right, true};
+        answer.Exercise = Exercise;
+        return answer;
+    };
+    for (const char* known : {"ма", "му", "мы", "ам", "са", "су"})
+        for (int i = 0; i < 3; ++i) store.Keep(slog(QString::fromUtf8(known), true, TSyllableMode::smBuildSyllable));
+    for (const char* learning : {"мя", "мо", "со", "ум", "на"})
+        store.Keep(slog(QString::fromUtf8(learning), false, TSyllableMode::smFindSyllable));
+    store.Keep(slog(QStringLiteral("мама"), true, TSyllableMode::smReadWords));
+    for (const char* letter : {"а", "м", "с", "о"})
+        for (int i = 0; i < 3; ++i)
+            store.Keep(
+                {TGameKind::gkExamination, false, QString::fromUtf8(letter), QString::fromUtf8(letter), {}, -1, true, true});
+    store.Flush();
+
+    TNoJournalFile journal;
+    w.Enter();
+    w.Corner->SetProgressStore(&store);
+    w.Corner->SetJournalFile(&journal);
+    w.Press(QStringLiteral("TabButton:Успехи"));
+    TProgressScreen* progress = w.Corner->Children()->Progress();
+    auto* scroll = progress->findChild<QScrollArea*>(QStringLiteral("ProgressScrollArea"));
+    ASSERT_TRUE(scroll);
+    for (const QSize size : {QSize(1107, 799), QSize(1280, 1024)}) {
+        SCOPED_TRACE(size.width());
+        w.Window.resize(size);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(progress->SyllablesPanel()->isVisible());
+        EXPECT_EQ(progress->SyllableTile(QStringLiteral("ма"))->accessibleName(), QStringLiteral("МА — знает"));
+        EXPECT_EQ(progress->SyllableTile(QStringLiteral("на"))->accessibleName(), QStringLiteral("НА — учит"));
+        // The widest row of syllables and the letters' grid lie inside what the page shows across.
+        const int shown = scroll->viewport()->width();
+        EXPECT_LE(scroll->widget()->minimumSizeHint().width(), shown);
+        for (const QWidget* tile : {progress->SyllableTile(QStringLiteral("ам")), progress->LetterTile(10)})
+            EXPECT_LE(tile->mapTo(scroll->widget(), QPoint(tile->width(), 0)).x(), shown)
+                << tile->objectName().toStdString();
+        // Below the letters, the syllables take what they need: the page scrolls to them.
+        QWidget* last = progress->SyllableTile(syllables::Lessons().back().Syllables().back().Text);
+        ASSERT_TRUE(last);
+        EXPECT_EQ(last->height(), 24);
+        scroll->ensureWidgetVisible(last);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(last->visibleRegion().boundingRect().height() == last->height());
+        scroll->verticalScrollBar()->setValue(0);
+        const QString name = QStringLiteral("uspekhi_syllables_%1x%2.png").arg(size.width()).arg(size.height());
+        EXPECT_TRUE(w.Window.grab().toImage().save(SectionShot(name)));
+        scroll->ensureWidgetVisible(progress->SyllablesPanel());
+        EXPECT_TRUE(w.Window.grab().toImage().save(SectionShot(QStringLiteral("scrolled_") + name)));
+    }
+}

@@ -145,6 +145,13 @@ std::vector<TAnswerRow> GeneratedRows(quint32 Seed, int Count, qint64 Child)
         TAnswerRow row = Row(game, random.bounded(2) == 1, random.bounded(5) != 0, random.bounded(4) != 0, seconds,
                              letters[static_cast<int>(random.bounded(4))]);
         if (game == kHeard) row.Right = false;
+        // A sixth of them "Слоги": syllables found or built, words read.
+        if (random.bounded(6) == 0) {
+            row.Game = GameCode(TGameKind::gkSyllables);
+            row.Mode = static_cast<int>(random.bounded(3));
+            row.Asked = row.Mode == 2 ? QStringLiteral("мама") : QStringLiteral("ма");
+            row.Picked = row.Right ? row.Asked : QStringLiteral("мо");
+        }
         row.Child = Child;
         rows.push_back(row);
         seconds += random.bounded(3);  // a third of the answers share the second before them
@@ -171,6 +178,10 @@ TEST_P(MasteryPaths, TheFileAndThePlainRowsAgree)
     FoldMasteryOfRows(rows, fromRows);
     EXPECT_EQ(fromFile.Names, fromRows.Names);
     EXPECT_EQ(fromFile.Sounds, fromRows.Sounds);
+    EXPECT_EQ(fromFile.Syllables, fromRows.Syllables);
+    EXPECT_EQ(fromFile.WordsRead, fromRows.WordsRead);
+    ASSERT_TRUE(fromRows.SyllablesPlayed);
+    EXPECT_EQ(fromRows.Names.count(QStringLiteral("ма")) + fromRows.Names.count(QStringLiteral("мама")), 0u);
     // Both outcomes occur, so agreeing says something.
     int known = 0, learning = 0;
     for (const auto* grid : {&fromRows.Names, &fromRows.Sounds})

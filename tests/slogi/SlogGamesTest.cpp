@@ -92,6 +92,7 @@ TEST_F(SlogFind, AWrongPickKeepsTheQuestionAndSaysTheSyllableAfterTheTryAgainPhr
     ASSERT_EQ(W.Answers.size(), 2u);
     const TAnswer& wrong = W.Answers[0];
     EXPECT_EQ(wrong.Game, TGameKind::gkSyllables);
+    EXPECT_EQ(wrong.Exercise, TSyllableMode::smFindSyllable);
     EXPECT_EQ(wrong.Asked, wanted.Text);
     EXPECT_EQ(wrong.Picked, tiles[0] == wanted ? tiles[1].Text : tiles[0].Text);
     EXPECT_FALSE(wrong.Right);
@@ -278,6 +279,7 @@ TEST_F(SlogBuild, TasksJudgeEachSyllableBuiltOnceItHasBeenSaid)
     W.Speech.EndSound();
     ASSERT_EQ(W.Answers.size(), 1u);
     EXPECT_EQ(W.Answers[0].Asked, task.Text);
+    EXPECT_EQ(W.Answers[0].Exercise, TSyllableMode::smBuildSyllable);
     EXPECT_EQ(W.Answers[0].Picked, wrong);
     EXPECT_FALSE(W.Answers[0].Right);
     Said(W.Speech);
@@ -367,6 +369,7 @@ TEST_F(SlogRead, AWordWithAPictureIsAskedAmongThreePictures)
     EXPECT_EQ(W.Answers[0].Asked, QStringLiteral("мама"));
     EXPECT_EQ(W.Answers[0].Picked, other);
     EXPECT_EQ(W.Answers[0].Word, QStringLiteral("мама"));
+    EXPECT_EQ(W.Answers[0].Exercise, TSyllableMode::smReadWords);
     EXPECT_TRUE(W.Answers[1].Right);
     Game.SayWord();  // nothing while the praise is said
     EXPECT_EQ(Said(W.Speech), QStringList{"praise"});

@@ -6,11 +6,14 @@
 
 #include "app/KeyboardPlay.h"
 #include "games/GameObjects.h"
+#include "platform/storage/ProgressDatabase.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/Panel.h"
 #include "platform/widgets/RichEdit.h"
 #include "platform/widgets/SpeedButton.h"
+#include "progress/MasteryRule.h"
+#include "progress/ProgressStore.h"
 #include "support/TestForm.h"
 #include "support/Waiting.h"
 
@@ -21,6 +24,7 @@
 #include <QKeyEvent>
 #include <QPointingDevice>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -353,4 +357,45 @@ TEST(SlogWindow, ThePagesDrawnToFiles)
     Named<QAction>(*f.Form, "CloseRulesPanel")->trigger();
     ASSERT_TRUE(f.Form->grab().toImage().save(ShotPath(QStringLiteral("slogi_read.png"))));
     EXPECT_TRUE(f.W.Dialogs.Calls.empty()) << f.W.Dialogs.Calls.front().Text.toStdString();
+}
+
+// The window joined to a progress file: "Слоги" opens on the first lesson with a syllable the
+// player does not know yet, and its answers are kept.
+TEST(SlogWindow, OpensOnThePlayersFirstLessonNotKnownAndKeepsItsAnswers)
+{
+    TSlogForm f;
+    f.W.PutLessons(2);
+    f.Load();
+    QTemporaryDir folder;
+    TProgressStore store(folder.path(), f.W.Dialogs);
+    qint64 petya = 0;
+    ASSERT_EQ(store.AddChild(QStringLiteral("Петя"), {}, &petya), QString());
+    f.Form->JoinProgress(store);
+    store.SetPlayer(petya);
+    f.Open("SlogFindSpeedButton");
+    EXPECT_EQ(Named<TLabel>(*f.Form, "SlogLessonLabel")->text(), QStringLiteral("М")) << "nothing known yet";
+
+    // Every syllable of the first lesson found right three times, one built wrong at the end.
+    const QList<syllables::TSyllable> first = syllables::Lessons().at(0).Syllables();
+    for (const syllables::TSyllable& s : first)
+        for (int i = 0; i < kKnowingRun; ++i) {
+            TAnswer answer{TGameKind::gkSyllables, false, s.Text, s.Text, {}, -1, true, true};
+            f.Form->Context().Answers.Announce(answer);
+        }
+    f.Open("SlogFindSpeedButton");
+    EXPECT_EQ(Named<TLabel>(*f.Form, "SlogLessonLabel")->text(), QStringLiteral("С"));
+
+    TAnswer missed{TGameKind::gkSyllables, false, first.back().Text, QStringLiteral("са"), {}, -1, false, true};
+    missed.Exercise = TSyllableMode::smBuildSyllable;
+    f.Form->Context().Answers.Announce(missed);
+    f.Open("SlogBuildSpeedButton");
+    EXPECT_EQ(Named<TLabel>(*f.Form, "SlogLessonLabel")->text(), QStringLiteral("М")) << "a syllable missed is learnt again";
+
+    store.Flush();
+    TProgressDatabase file(folder.filePath(TProgressStore::FileName()));
+    ASSERT_EQ(file.Open(false), progressdb::TOpenState::osOpen);
+    int kept = 0;
+    file.ForEachAnswer(petya,
+                       [&](const progressdb::TAnswerRow& Row) { kept += Row.Game == GameCode(TGameKind::gkSyllables); });
+    EXPECT_EQ(kept, int(first.size()) * kKnowingRun + 1);
 }

@@ -448,6 +448,7 @@ bool TJournalDatabase::SummaryRows(const QString& ChildUuid, const TPickSelectio
         games += QStringLiteral(" AND game <> CAST(? AS smallint)");
         values << game;
     }
+    if (const QString reads = ReadsCondition(Picks); !reads.isEmpty()) games += QStringLiteral(" AND ") + reads;
     values << ChildUuid << Picks.Newest;
     const QString tries = Picks.FirstTriesOnly ? QStringLiteral(" AND a.first_try") : QString();
     if (!run(QStringLiteral("SELECT g.game, g.mode, g.asked, p.is_right, p.time, p.seq FROM (SELECT DISTINCT game, mode, "
@@ -461,12 +462,13 @@ bool TJournalDatabase::SummaryRows(const QString& ChildUuid, const TPickSelectio
     while (query.next())
         Rows.Newest.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
                                query.value(3).toBool(), query.value(4).toLongLong(), query.value(5).toLongLong()});
-    if (!run(QStringLiteral("SELECT asked, picked, COUNT(*) FROM kvarnel.answers WHERE child = CAST(? AS uuid) AND NOT "
-                            "is_right AND asked <> picked GROUP BY asked, picked"),
+    if (!run(QStringLiteral("SELECT asked, picked, COUNT(*), game, mode FROM kvarnel.answers WHERE child = CAST(? AS uuid) "
+                            "AND NOT is_right AND asked <> picked GROUP BY game, mode, asked, picked"),
              {ChildUuid}))
         return false;
     while (query.next())
-        Rows.Pairs.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
+        Rows.Pairs.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(),
+                              query.value(3).toInt(), query.value(4).toInt()});
     if (!run(QStringLiteral("SELECT DISTINCT game, mode, asked FROM kvarnel.answers WHERE child = CAST(? AS uuid)"),
              {ChildUuid}))
         return false;

@@ -11,6 +11,7 @@
 #include <QUuid>
 #include <QVariant>
 
+#include <algorithm>
 #include <limits>
 
 using namespace progressdb;
@@ -142,6 +143,24 @@ QString progressdb::NameKey(const QString& Name)
 QString progressdb::NewUuid()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+bool progressdb::Reads(const TPickSelection& Selection, int Game, int Mode)
+{
+    if (Selection.Reads.empty()) return true;
+    return std::any_of(Selection.Reads.begin(), Selection.Reads.end(), [&](const TGameMode& Read) {
+        return Read.Game == Game && (Read.Mode == TGameMode::kEveryMode || Read.Mode == Mode);
+    });
+}
+
+QString progressdb::ReadsCondition(const TPickSelection& Selection)
+{
+    QStringList any;
+    for (const TGameMode& read : Selection.Reads)
+        any << (read.Mode == TGameMode::kEveryMode
+                    ? QStringLiteral("game = %1").arg(read.Game)
+                    : QStringLiteral("(game = %1 AND mode = %2)").arg(read.Game).arg(read.Mode));
+    return any.isEmpty() ? QString() : u'(' + any.join(QStringLiteral(" OR ")) + u')';
 }
 
 int TProgressDatabase::SchemaVersion()
@@ -418,8 +437,9 @@ std::vector<TPick> TProgressDatabase::NewestPicks(qint64 Child, const TPickSelec
     // The groups and each group's newest few are found in the index answers_by_letter.
     QStringList leftOut;
     for (size_t i = 0; i < Selection.LeftOutGames.size(); ++i) leftOut << QStringLiteral(":left%1").arg(i);
-    const QString games =
+    QString games =
         leftOut.isEmpty() ? QString() : QStringLiteral(" AND game NOT IN (%1)").arg(leftOut.join(QStringLiteral(", ")));
+    if (const QString reads = ReadsCondition(Selection); !reads.isEmpty()) games += QStringLiteral(" AND ") + reads;
     const QString tries = Selection.FirstTriesOnly ? QStringLiteral(" AND first_try = 1") : QString();
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
@@ -446,11 +466,13 @@ std::vector<TPairCount> TProgressDatabase::WrongPicks(qint64 Child)
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
     query.prepare(
-        QStringLiteral("SELECT asked, picked, COUNT(*) FROM answers WHERE child = ? AND is_right = 0 AND asked <> picked "
-                       "GROUP BY asked, picked"));
+        QStringLiteral("SELECT asked, picked, COUNT(*), game, mode FROM answers WHERE child = ? AND is_right = 0 AND "
+                       "asked <> picked GROUP BY game, mode, asked, picked"));
     query.addBindValue(Child);
     if (!query.exec()) return pairs;
-    while (query.next()) pairs.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
+    while (query.next())
+        pairs.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(),
+                         query.value(3).toInt(), query.value(4).toInt()});
     return pairs;
 }
 

@@ -76,17 +76,33 @@ struct TPick {
     qint64 Id = 0;
 };
 
+// A game, and one of its modes or every mode.
+struct TGameMode {
+    static constexpr int kEveryMode = -1;
+    int Game = 0;
+    int Mode = kEveryMode;
+};
+
 // Which picks NewestPicks reads: the caller's rule, as parameters of the query.
 struct TPickSelection {
     int Newest = 0;                 // how many per (game, mode, letter asked), newest first
     bool FirstTriesOnly = false;    // only the first pick of each question
-    std::vector<int> LeftOutGames;  // games none of whose picks are read
+    std::vector<int> LeftOutGames;  // games none of whose picks are read (what they asked is still met)
+    std::vector<TGameMode> Reads;   // the games and modes the rule reads at all; empty: every one
 };
+
+// Whether Selection's Reads take in an answer of Game and Mode.
+bool Reads(const TPickSelection& Selection, int Game, int Mode);
+// The same as an SQL condition on the columns game and mode (empty when Reads is; the numbers are
+// the program's own, written in).
+QString ReadsCondition(const TPickSelection& Selection);
 
 struct TPairCount {
     QString Asked;
     QString Picked;
     int Count = 0;
+    int Game = 0;  // the game and mode of those picks
+    int Mode = 0;
 };
 
 struct TMet {
@@ -152,7 +168,7 @@ public:
     bool ForEachAnswer(qint64 Child, const std::function<void(const progressdb::TAnswerRow&)>& Visit);
     // The picks Selection asks for, per (game, mode, letter asked) newest first (by time, then by id).
     std::vector<progressdb::TPick> NewestPicks(qint64 Child, const progressdb::TPickSelection& Selection);
-    // Picks of another letter than the one asked, counted per (asked, picked).
+    // Picks of another letter than the one asked, counted per (game, mode, asked, picked).
     std::vector<progressdb::TPairCount> WrongPicks(qint64 Child);
     // Every (game, mode, letter asked) that occurs.
     std::vector<progressdb::TMet> Met(qint64 Child);

@@ -19,10 +19,19 @@ void WritePlay(const QString& Path, qint64 Child, qint64& Time, int Count, QRand
         const QString asked = letters[static_cast<int>(Random.bounded(12))];
         const bool right = Random.bounded(4) != 0;
         const QString picked = right ? asked : letters[static_cast<int>(Random.bounded(12))];
-        const int game = static_cast<int>(Random.bounded(4));
-        ASSERT_EQ(file.AddAnswer(RowAt(Time, Child, game, game == 0 || game == 3 ? static_cast<int>(Random.bounded(2)) : 0,
-                                       asked, game == 0 ? asked : picked, Random.bounded(3) != 0)),
-                  progressdb::TWriteResult::wrDone);
+        const int game = static_cast<int>(Random.bounded(5));
+        if (game == 4) {  // "Слоги": a syllable found or built, a word read
+            const int mode = static_cast<int>(Random.bounded(3));
+            const QString syllable = mode == 2 ? QStringLiteral("мама") : asked + QStringLiteral("а");
+            ASSERT_EQ(file.AddAnswer(RowAt(Time, Child, game, mode, syllable,
+                                           right ? syllable : picked + QStringLiteral("о"), Random.bounded(3) != 0)),
+                      progressdb::TWriteResult::wrDone);
+        } else {
+            ASSERT_EQ(
+                file.AddAnswer(RowAt(Time, Child, game, game == 0 || game == 3 ? static_cast<int>(Random.bounded(2)) : 0,
+                                     asked, game == 0 ? asked : picked, Random.bounded(3) != 0)),
+                progressdb::TWriteResult::wrDone);
+        }
         Time += n % 150 == 149 ? 86400 / 2 : 1 + static_cast<qint64>(Random.bounded(200));
     }
 }
@@ -31,6 +40,9 @@ void ExpectSameSummary(const TProgressSummary& A, const TProgressSummary& B)
 {
     EXPECT_EQ(A.Names, B.Names);
     EXPECT_EQ(A.Sounds, B.Sounds);
+    EXPECT_EQ(A.Syllables, B.Syllables);
+    EXPECT_EQ(A.WordsRead, B.WordsRead);
+    EXPECT_EQ(A.SyllablesPlayed, B.SyllablesPlayed);
     ASSERT_EQ(A.Pairs.size(), B.Pairs.size());
     for (size_t n = 0; n < A.Pairs.size(); ++n) {
         EXPECT_EQ(A.Pairs[n].First + A.Pairs[n].Second, B.Pairs[n].First + B.Pairs[n].Second) << n;
@@ -60,6 +72,8 @@ TEST(JournalSummary, JournalsSummaryEqualsTheComputersOwnWhateverWasSent)
     const TProgressSummary own = computer->LocalSummary(masha);
     ASSERT_GT(own.DaysPlayed(), 5);
     ASSERT_FALSE(own.Pairs.empty());
+    ASSERT_FALSE(own.Syllables.empty());
+    ASSERT_FALSE(own.WordsRead.isEmpty());
     {
         SCOPED_TRACE("half sent");
         ExpectSameSummary(computer->Summary(masha), own);
@@ -68,6 +82,12 @@ TEST(JournalSummary, JournalsSummaryEqualsTheComputersOwnWhateverWasSent)
     ASSERT_TRUE(computer->SetJournalConsent(true));
     ASSERT_TRUE(computer.WaitSent());
     ASSERT_EQ(JournalCount(group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers")), 3000);
+    // "Слоги" travels with its exercise as the answer's mode.
+    for (int mode = 0; mode < 3; ++mode)
+        EXPECT_GT(JournalCount(
+                      group, QStringLiteral("SELECT COUNT(*) FROM kvarnel.answers WHERE game = 4 AND mode = %1").arg(mode)),
+                  0)
+            << mode;
     {
         SCOPED_TRACE("all sent");
         ExpectSameSummary(computer->Summary(masha), own);
