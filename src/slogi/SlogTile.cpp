@@ -8,11 +8,28 @@
 #include "platform/widgets/Style.h"
 #include "slogi/SlogLook.h"
 
+#include <QFontMetrics>
 #include <QPointer>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
 
 namespace {
 
-constexpr int kPictureMargin = 8;  // TSlogScreen::kPictureSide is a picture tile less two of these
+constexpr int kPictureMargin = 8;     // TSlogScreen::kPictureSide is a picture tile less two of these
+constexpr int kLetteringMargin = 10;  // free space each side of the widest lettering, bevels included
+constexpr int kSmallestLettering = 24;
+
+// The largest size up to Pixels at which Html's text fits in Width.
+int FittingPixels(QFont Font, int Pixels, const QString& Html, int Width)
+{
+    const QString text = QTextDocumentFragment::fromHtml(Html).toPlainText();
+    for (; Pixels > kSmallestLettering; Pixels -= 4) {
+        Font.setPixelSize(Pixels);
+        if (QFontMetrics(Font).horizontalAdvance(text) <= Width) break;
+    }
+    return std::max(Pixels, kSmallestLettering);
+}
 
 TPanel* TilePanel(QWidget* Parent, const QString& Name, const TSlogTileLook& Look)
 {
@@ -53,6 +70,7 @@ TSlogTile MakeTextTile(QWidget* Parent, const QString& Name, const TSlogTileLook
     tile.Caption->setTextFormat(Qt::RichText);
     ui::SetFont(tile.Caption, slog_look::TileFont(Look.FontPixels), Look.Lettering);
     tile.ClickLabel = tile.Caption;
+    tile.FontPixels = Look.FontPixels;
     return tile;
 }
 
@@ -86,8 +104,16 @@ void TSlogTile::Place(const QRect& Base, TAnchors Anchors) const
 void TSlogTile::Show(const QString& Name, const QString& Html, const QRect& Base) const
 {
     Panel->setAccessibleName(Name);
-    if (Caption) Caption->setText(Html);
     Place(Base, akNone);
+    if (Caption) {
+        // Fitted to the narrower of the tile's base width and the width it has now (a window smaller
+        // than its base size shrinks it), so the lettering is whole at either.
+        const int width = std::min(Base.width(), Panel->width()) - 2 * kLetteringMargin;
+        QFont font = Caption->font();
+        font.setPixelSize(FittingPixels(font, FontPixels, Html, width));
+        Caption->setFont(font);
+        Caption->setText(Html);
+    }
     Panel->show();
 }
 

@@ -22,9 +22,10 @@ struct TSlogTile {
     TLabel* Caption = nullptr;     // the lettering (rich text), over the panel; also the click area
     TImage* Picture = nullptr;     // picture tiles: the picture, over the caption's area
     TLabel* ClickLabel = nullptr;  // the click area (Caption, or over the picture)
+    int FontPixels = 0;            // the lettering's size where it fits; smaller where it would not
 
     // What assistive technology calls it ("Слог МА"), its lettering, and its place at its parent's
-    // base size; shown.
+    // base size; shown. Lettering too wide for the tile ("МЮ", "ЩЁ") is set smaller to fit.
     void Show(const QString& Name, const QString& Html, const QRect& Base) const;
     void Hide() const;
     // Its place at its parent's base size, and how it keeps it when the parent grows.
