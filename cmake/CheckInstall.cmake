@@ -1,7 +1,7 @@
 # Checks an installed Кварнель; run by the install_* tests in script mode:
 #   cmake -DCHECK=install|layout|program|desktop|metainfo|icons -DBUILD_DIR=... -DPREFIX=...
 #         -DAPP_ID=... -DPROBE=<kvarnel_build_info_probe> [-DICON_SIZES=16,22,...]
-#         [-DMODULE=lib/kvarnel/libkvarnel-corner.so]   (the module's place in PREFIX)
+#         [-DMODULE=lib/x86_64-linux-gnu/kvarnel/libkvarnel-corner.so]   (the module's place in PREFIX)
 #         -P CheckInstall.cmake
 # CHECK=install installs the build tree into PREFIX (emptied first); the other checks read that
 # installed tree. Every fault found is listed, then the check fails.

@@ -1,5 +1,5 @@
 # What `cmake --install` puts on a system: the program, the grown-ups' corner's module under
-# lib/kvarnel, the demo content under share/kvarnel, the desktop entry, the icons and the AppStream
+# lib/<multiarch triplet>/kvarnel, the demo content under share/kvarnel, the desktop entry, the icons and the AppStream
 # metainfo. All of it is the install
 # component "kvarnel", the only one the package takes; tests, benchmarks and the content tools
 # have no install rules.

@@ -34,7 +34,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # (scripts/check-deb.sh makes sure both stay in Depends). Qt's Russian translations (qtbase_ru.qm,
 # loaded by name) and the SQLite driver of Qt SQL (a plugin in a package of its own, which the
 # progress file needs) are written by hand.
-# The corner's module (lib/kvarnel) is an ELF file of the package too, so OpenCV's and LAME's
+# The corner's module (lib/<triplet>/kvarnel) is an ELF file of the package too, so OpenCV's and LAME's
 # packages come from dpkg-shlibdeps as well. SDL2 is opened by name when the sound starts
 # (platform/audio/SdlLibrary.h), which dpkg-shlibdeps cannot see: it is written by hand, at the
 # version of the newest function the program resolves (SDL_ResetHint, 2.24.0 in the library's

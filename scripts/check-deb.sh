@@ -64,7 +64,8 @@ else
 fi
 idre=${id//./\\.}
 has 'usr/bin/kvarnel' || fault "no usr/bin/kvarnel"
-module=usr/lib/kvarnel/libkvarnel-corner.so
+triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+module=usr/lib/$triplet/kvarnel/libkvarnel-corner.so
 has "${module//./\\.}" || fault "no $module (the grown-ups' corner's module)"
 grep -qE '^-rwxr-xr-x .* \./usr/bin/kvarnel$' <<<"$contents" || fault "usr/bin/kvarnel is not executable"
 has 'usr/share/kvarnel/CONTENT-CREDITS\.txt' || fault "no content credits"
@@ -89,7 +90,7 @@ if has 'usr/share/lintian/overrides/kvarnel'; then
   done < <(awk '/^[[:space:]]*$/ { prev = ""; next } !/^#/ && prev !~ /^#/ { print } { prev = $0 }' <<<"$overrides")
 fi
 # Nothing else: no other library, no headers, tests, benchmarks or content tools.
-allowed="^(usr|usr/bin|usr/bin/kvarnel|usr/lib|usr/lib/kvarnel|usr/lib/kvarnel/libkvarnel-corner\.so|usr/share|usr/share/kvarnel(/.*)?|usr/share/applications(/${idre}\.desktop)?|usr/share/metainfo(/${idre}\.metainfo\.xml)?|usr/share/icons|usr/share/icons/hicolor(/[^/]+(/apps(/${idre}\.(png|svg))?)?)?|usr/share/doc(/kvarnel(/(copyright|changelog\.gz))?)?|usr/share/man(/man1(/kvarnel\.1\.gz)?)?|usr/share/lintian(/overrides(/kvarnel)?)?)$"
+allowed="^(usr|usr/bin|usr/bin/kvarnel|usr/lib|usr/lib/${triplet}|usr/lib/${triplet}/kvarnel|usr/lib/${triplet}/kvarnel/libkvarnel-corner\.so|usr/share|usr/share/kvarnel(/.*)?|usr/share/applications(/${idre}\.desktop)?|usr/share/metainfo(/${idre}\.metainfo\.xml)?|usr/share/icons|usr/share/icons/hicolor(/[^/]+(/apps(/${idre}\.(png|svg))?)?)?|usr/share/doc(/kvarnel(/(copyright|changelog\.gz))?)?|usr/share/man(/man1(/kvarnel\.1\.gz)?)?|usr/share/lintian(/overrides(/kvarnel)?)?)$"
 while IFS= read -r extra; do
   fault "unexpected file in the package: $extra"
 done < <(grep -vE "$allowed" <<<"$paths" || true)

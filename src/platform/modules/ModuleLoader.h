@@ -4,7 +4,7 @@
 //
 // The module is looked for at one absolute path made from the program's own folder: beside the
 // program in a build tree (where the test programs and benchmarks find it too), otherwise in the
-// program's library folder of an install (<prefix>/lib/kvarnel beside <prefix>/bin). Never through
+// program's library folder of an install (<prefix>/lib/<multiarch triplet>/kvarnel beside <prefix>/bin). Never through
 // Qt's plugin folders or QT_PLUGIN_PATH, which would let another file stand in for it. Once loaded
 // it stays for the whole run: nothing it made outlives it by mistake, and the second use is free.
 #include "platform/modules/CornerModule.h"
