@@ -412,6 +412,7 @@ void TMainForm::JoinProgress(TProgressStore& Store, IJournalSettingsFile* Journa
         FCorner->OnChildrenChanged = [players = FPlayers] { players->ChildrenChanged(); };
         // A grown-up who added children leaves the corner to a child: who plays is asked then.
         FCorner->OnClosed = [players = FPlayers] { players->AskWhenNeeded(); };
+        FPlayers->MayAsk = [corner = FCorner] { return !corner->isVisible(); };
     }
     FPlayers->AskWhenNeeded();
 }

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -45,12 +46,32 @@ void TPlayerChoice::AskWhenNeeded()
     const std::vector<TChild> children = FStore.Children();
     if (children.size() >= 2) return Ask();
     Choose(children.empty() ? 0 : children.front().Id);
+    WaitForTheJournalsChildren();
+}
+
+// A computer's first start in a group's journal: the group's children come with the journal's first
+// reading, a moment after the start (longer when the server is down), and who plays is asked then.
+// Without a journal the look ends at its first tick.
+void TPlayerChoice::WaitForTheJournalsChildren()
+{
+    constexpr int kLookEveryMs = 1000, kLongestLooks = 600;
+    if (FJournalWait) return;
+    FJournalWait = new QTimer(this);
+    FJournalWait->setInterval(kLookEveryMs);
+    connect(FJournalWait, &QTimer::timeout, this, [this, looks = 0]() mutable {
+        const journaldb::TOutcome outcome = FStore.JournalStatus().Outcome;
+        const bool read = outcome == journaldb::TOutcome::joConnected;
+        if (read || outcome == journaldb::TOutcome::joNotSet || ++looks >= kLongestLooks) FJournalWait->stop();
+        if (read && !FAsked && FStore.Children().size() >= 2 && (!MayAsk || MayAsk())) Ask();
+    });
+    FJournalWait->start();
 }
 
 void TPlayerChoice::Ask()
 {
     const std::vector<TChild> children = FStore.Children();
     if (children.size() < 2) return;
+    FAsked = true;
     if (!isVisible()) FFocusBefore = QApplication::focusWidget();
     FQuestion.reset();  // the question shown goes before the new one takes its place
     FQuestion = std::make_unique<TWhoPlays>(children, FPictureOf, this);

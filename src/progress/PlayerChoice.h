@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QTimer;
 class TLabel;
 class TProgressStore;
 class TWhoPlays;
@@ -20,8 +21,13 @@ public:
     TPlayerChoice(QWidget& Window, QWidget& Ribbon, TProgressStore& Store, std::function<QImage(const QString&)> PictureOf);
     ~TPlayerChoice() override;
 
-    // Asks when two children or more are set up; otherwise settles who plays at once.
+    // Asks when two children or more are set up; otherwise settles who plays at once, and asks
+    // once the group's journal has been read when that brings the children (a computer's first
+    // start in a journal, whose file holds none of the group's children yet).
     void AskWhenNeeded();
+    // Whether the question may cover the window now (not while the grown-ups' corner is open, whose
+    // closing asks anyway); always when unset.
+    std::function<bool()> MayAsk;
     // Shows "Кто играет?" (nothing with fewer than two children).
     void Ask();
     // The children changed in the corner: the name shown, and the player when it was removed.
@@ -36,6 +42,7 @@ protected:
 private:
     void Choose(qint64 Child);
     void ShowName();
+    void WaitForTheJournalsChildren();
 
     TProgressStore& FStore;
     std::function<QImage(const QString&)> FPictureOf;
@@ -45,4 +52,6 @@ private:
     std::unique_ptr<TWhoPlays> FQuestion;
     // What had the keys before the question took them (the corner's door, opened during loading).
     QPointer<QWidget> FFocusBefore;
+    bool FAsked = false;             // the question has been shown this run
+    QTimer* FJournalWait = nullptr;  // looks for the journal's first reading, once a run
 };

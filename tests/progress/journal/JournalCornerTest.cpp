@@ -12,7 +12,9 @@
 #include "corner/CornerScreen.h"
 #include "corner/GrownUpsCorner.h"
 #include "progress/ChildrenPanel.h"
+#include "progress/PlayerChoice.h"
 #include "progress/ProgressScreen.h"
+#include "progress/WhoPlays.h"
 
 #include <QDir>
 #include <QFile>
@@ -301,6 +303,42 @@ TEST(JournalCorner, ProgressShowsTheGroupsAnswersWithoutHoldingTheWindow)
     ASSERT_TRUE(WaitUntil([&] { return !b.Progress().Reading(); }, 10000));
     EXPECT_EQ(b.Text("ProgressNoteLabel"), QString());
     EXPECT_EQ(b.Progress().Summary().State(TMasteryKind::mkNames, QStringLiteral("ш")), TMastery::msKnows);
+}
+
+// A computer's first start in a journal: its file holds none of the group's children when who plays
+// is settled at the start; "Кто играет?" is asked once the journal's first reading has brought them,
+// but not over the open corner, whose closing asks.
+TEST(JournalCorner, FirstStartInAJournalAsksWhoPlaysOnceTheGroupsChildrenCame)
+{
+    TPostgresCluster& cluster = SharedCluster();
+    KV_REQUIRE_POSTGRES(cluster);
+    const QString group = FreshJournal(QStringLiteral("first_start"));
+    TComputer a;
+    a->UseJournal(cluster.Settings(group), QuickRetries());
+    a.AddChild(QStringLiteral("Маша"));
+    a.AddChild(QStringLiteral("Петя"));
+    ASSERT_TRUE(a.WaitSent());
+
+    for (const bool cornerOpen : {false, true}) {
+        TComputer b;
+        QWidget window;
+        window.resize(1107, 799);
+        auto* ribbon = new QWidget(&window);
+        auto* players = new TPlayerChoice(window, *ribbon, *b.Store, [](const QString&) { return QImage(); });
+        players->MayAsk = [cornerOpen] { return !cornerOpen; };
+        window.show();
+        players->AskWhenNeeded();
+        EXPECT_EQ(players->Question(), nullptr) << "no children here yet";
+        b->UseJournal(cluster.Settings(group), QuickRetries());
+        ASSERT_TRUE(WaitUntil([&] { return b->JournalStatus().Outcome == journaldb::TOutcome::joConnected; }, 15000));
+        WaitUntil([&] { return players->Question() != nullptr; }, 3000);
+        if (cornerOpen) {
+            EXPECT_EQ(players->Question(), nullptr) << "asked over the open corner";
+        } else {
+            ASSERT_NE(players->Question(), nullptr) << "not asked once the group's children came";
+            EXPECT_EQ(players->Question()->Tiles().size(), 2u);
+        }
+    }
 }
 
 TEST(JournalCorner, NoPasswordInAnyLog)
