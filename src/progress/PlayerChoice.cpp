@@ -59,7 +59,7 @@ void TPlayerChoice::WaitForTheJournalsChildren()
     FJournalWait = new QTimer(this);
     FJournalWait->setInterval(kLookEveryMs);
     connect(FJournalWait, &QTimer::timeout, this, [this, looks = 0]() mutable {
-        const journaldb::TOutcome outcome = FStore.JournalStatus().Outcome;
+        const journaldb::TOutcome outcome = FStore.JournalOutcome();
         const bool read = outcome == journaldb::TOutcome::joConnected;
         if (read || outcome == journaldb::TOutcome::joNotSet || ++looks >= kLongestLooks) FJournalWait->stop();
         if (read && !FAsked && FStore.Children().size() >= 2 && (!MayAsk || MayAsk())) Ask();

@@ -399,6 +399,12 @@ void TProgressStore::LeaveJournal()
     FSummaryFellBack = false;
 }
 
+journaldb::TOutcome TProgressStore::JournalOutcome()
+{
+    std::lock_guard lock(FSenderMutex);
+    return FSender ? FSender->Report().Outcome : journaldb::TOutcome::joNotSet;
+}
+
 TJournalStatus TProgressStore::JournalStatus()
 {
     TJournalStatus status;

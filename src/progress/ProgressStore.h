@@ -115,6 +115,8 @@ public:
     void UseJournal(const journaldb::TJournalSettings& Settings, const journaldb::TSenderOptions& Options = {});
     void LeaveJournal();
     TJournalStatus JournalStatus();
+    // The sender's last outcome alone, without counting what waits in the file (cheap to ask often).
+    journaldb::TOutcome JournalOutcome();
     // "Только этот компьютер: нет связи с журналом группы" while a journal is set up and the
     // summaries come from this computer alone, else empty.
     QString JournalNote();
