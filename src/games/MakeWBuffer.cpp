@@ -6,10 +6,12 @@
 #include "platform/Random.h"
 
 // The alphabet is built for the letter-set mode of the moment, which is the 33 letter names while
-// the program loads; building it reads the letter pictures from disk.
+// the program loads; building it checks that every letter picture decodes. The word row shows
+// captions only, so the pictures are not kept: the boards read them when they are first opened.
 TMakeWBuffer::TMakeWBuffer(TAppContext& Context)
     : TLetterGame(Context, TGameKind::gkMakeWord), Alphabet(std::make_unique<TRusLetterCollection>(Context.Settings))
 {
+    Alphabet->KeepPictures = false;
     Alphabet->BuildAlphabet(Context.Ending);
     WordRow = std::make_unique<TRusMakeWWordLetterPanelCollection>(Context);
 }

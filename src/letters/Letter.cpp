@@ -92,18 +92,20 @@ bool TLetterCollection::LoadPictures(const std::function<bool()>& Ending)
         const QString expected = PictureFileName(FSettings, letter->LowerLetter);
         if (!FSettings.Content.FileExists(expected)) continue;
         const QString path = FSettings.Content.Locate(expected);
-        // Every board and the missing-letter game read the same files: they share the pixels.
-        QImage decoded = shared_pictures::Get(path, QStringLiteral("letter"), [&] {
+        // Every board reads the same files: they share the pixels. A catalogue that keeps no
+        // pictures leaves nothing behind in the registry either.
+        const auto decode = [&] {
             reader.setFileName(path);
             reader.setFormat("jpeg");
             return reader.read();
-        });
+        };
+        QImage decoded = KeepPictures ? shared_pictures::Get(path, QStringLiteral("letter"), decode) : decode();
         if (decoded.isNull()) {
             const QString reason = JpegReaderReason(path, reader.error());
             qCWarning(lcLetters) << "cannot read" << path << reason << reader.errorString();
             throw EPictureDecodeError(ReadErrorText(path, reason).toStdString());
         }
-        letter->Picture = std::move(decoded);
+        if (KeepPictures) letter->Picture = std::move(decoded);
     }
     return true;
 }

@@ -55,6 +55,11 @@ public:
     // Where the picture file of a letter code is expected: under the base content root of Settings.
     static QString PictureFileName(const TSettings& Settings, unsigned char LowerLetter);
 
+    // False for a catalogue whose letters are never shown as pictures: LoadPictures still decodes
+    // each file, so a damaged one stops the build as before, but keeps none (33 pictures hold
+    // about 11 MiB), and the letters' pictures stay empty.
+    bool KeepPictures = true;
+
 protected:
     const TSettings& FSettings;
 };

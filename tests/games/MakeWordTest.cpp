@@ -22,9 +22,9 @@ struct MakeWordGame : ::testing::Test {
     TRusMakeWLetterPanelCollection* Row = nullptr;
     TMakeWBuffer* Game = nullptr;
 
-    void Open(const std::vector<const char*>& Words, bool MakeFolder = true)
+    void Open(const std::vector<const char*>& Words, bool MakeFolder = true, const char* LetterPicture = nullptr)
     {
-        W = std::make_unique<TPictureGameForm>(Words, MakeFolder);
+        W = std::make_unique<TPictureGameForm>(Words, MakeFolder, LetterPicture);
         Strip = W->Objects().MakeWImgPanels.get();
         Row = W->Objects().MakeWLetterPanels.get();
         Game = W->Objects().MakeWBuffer.get();
@@ -59,8 +59,14 @@ struct MakeWordGame : ::testing::Test {
 
 TEST_F(MakeWordGame, OpeningSpellsTheFirstPicturesWordWithOneEmptyCell)
 {
-    Open({"кошка", "собака", "мышь"});
+    Open({"кошка", "собака", "мышь"}, true, "к");
     TTestForm& f = *W->Form;
+    // The choice board's catalogue has the letter picture; the alphabet spelling the word shows
+    // captions and keeps none.
+    ASSERT_EQ(Row->Letters->Count(), 33);
+    EXPECT_FALSE(Row->Letters->GetLetter(11)->Picture.isNull());  // к
+    for (int i = 0; i < Game->Alphabet->Count(); ++i)
+        EXPECT_TRUE(Game->Alphabet->GetLetter(static_cast<unsigned short>(i))->Picture.isNull()) << i;
 
     ASSERT_EQ(Row->Count(), 33);
     EXPECT_EQ(Row->GetTile(32)->Panel->parentWidget(), Named<TPanel>(f, "LettersMakeWPanel"));

@@ -28,10 +28,14 @@ struct TPictureGameForm {
     std::unique_ptr<TTestForm> Form;
 
     // Words: the names of the word pictures (UTF-8), each written as name + ".jpg"; with
-    // MakeFolder false the picture folder does not exist.
-    explicit TPictureGameForm(const std::vector<const char*>& Words, bool MakeFolder = true)
+    // MakeFolder false the picture folder does not exist. LetterPicture: the small letter (UTF-8)
+    // whose letter picture is written; none otherwise.
+    explicit TPictureGameForm(const std::vector<const char*>& Words, bool MakeFolder = true,
+                              const char* LetterPicture = nullptr)
     {
         QDir(Dir.path()).mkpath("Pic/Alphabet/Rus");
+        if (LetterPicture)
+            testpics::WriteJpeg(Dir.path() + "/Pic/Alphabet/Rus/" + QString::fromUtf8(LetterPicture) + ".jpg", 36, 24);
         if (MakeFolder) QDir(Dir.path()).mkpath("Pic/Images/Rus");
         int i = 0;
         for (const char* word : Words)

@@ -161,6 +161,21 @@ TEST(LetterPictures, AFileThatDoesNotDecodeReachesTheCallerAndEarlierLettersStay
     EXPECT_EQ(c.GetLetter(0)->SoundFileName, std::string("\xE0.mp3"));
 }
 
+TEST(LetterPictures, ACatalogueKeepingNoPicturesStillStopsAtAFileThatDoesNotDecode)
+{
+    TLetterFolder f;
+    f.WritePicture(0xE0, Qt::red);
+    TRusLetterCollection c(f.Settings);
+    c.KeepPictures = false;
+    c.BuildAlphabet();
+    EXPECT_TRUE(c.GetLetter(0)->Picture.isNull());
+    QFile broken(f.PictureOf(0xE2));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a jpeg at all");
+    broken.close();
+    EXPECT_THROW(c.BuildAlphabet(), EPictureDecodeError);
+}
+
 TEST(LetterAssign, CopiesEveryFieldAndPictureContentNotTheObject)
 {
     TLetterFolder f;
