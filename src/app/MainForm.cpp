@@ -90,13 +90,13 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     // Ctrl+Shift+G opens the corner from the first frame on, as the parent's other keys do; the
     // corner is a bare page until then (its door and sections are made when it first opens).
     CreateGrownUpsCorner();
-    const bool keepStartPicture = SetStartPicture(Order);
+    SetStartPicture();
     const bool firstFrameFirst = Order == TStartOrder::FirstFrameFirst;
-    if (!firstFrameFirst) CompleteBuild(false);
+    if (!firstFrameFirst) CompleteBuild();
     FStartUp = new TStartSequence(firstFrameFirst,
                                   {[this] { ActivateWindow(); },
                                    [this] { ShowLoadingOverlay(); },
-                                   [this, keepStartPicture] { CompleteBuild(keepStartPicture); },
+                                   [this] { CompleteBuild(); },
                                    {},
                                    [this] { StartLoading(); }},
                                   this);
@@ -353,16 +353,13 @@ void TMainForm::paintEvent(QPaintEvent* Event)
     FStartUp->Painted();
 }
 
-bool TMainForm::SetStartPicture(TStartOrder Order)
+void TMainForm::SetStartPicture()
 {
-    // The program's start shows the picture a former start kept, and keeps it once it is drawn.
-    if (Order == TStartOrder::FirstFrameFirst)
-        if (auto kept = start_picture::ReadKept()) {
-            Image2->SetPicture(*kept);
-            return false;
-        }
-    Image2->SetPicture(artwork::StartScreen());
-    return Order == TStartOrder::FirstFrameFirst;
+    // Drawn when the program was built; drawn here only if that copy is missing.
+    if (auto builtIn = start_picture::BuiltIn())
+        Image2->SetPicture(*builtIn);
+    else
+        Image2->SetPicture(artwork::StartScreen());
 }
 
 void TMainForm::FormActivate()

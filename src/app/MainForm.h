@@ -169,9 +169,8 @@ private:
     void CreateStartScreen();
     void CreateRulesPages();
     void CreateGrownUpsCorner();
-    // The start screen's picture: drawn, or as a former start of the program kept it. Whether it
-    // was drawn and is to be kept once the first frame is up.
-    bool SetStartPicture(TStartOrder Order);
+    // The start screen's picture, as the program was built with it.
+    void SetStartPicture();
 
     // An activity's menu entry: its own way of opening, or the usual one.
     void OpenActivity(size_t Index);
@@ -185,10 +184,9 @@ private:
     // The loader's work, on its own thread: everything it does to widgets goes through Post.
     void LoaderBody();
 
-    // The start's steps: the first activation, and what the first frame does without (the
-    // start picture kept when KeepStartPicture).
+    // The start's steps: the first activation, and what the first frame does without.
     void ActivateWindow();
-    void CompleteBuild(bool KeepStartPicture);
+    void CompleteBuild();
 
     void Label3Click();
 

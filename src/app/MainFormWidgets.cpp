@@ -3,7 +3,6 @@
 #include "app/MainForm.h"
 
 #include "app/ParentControls.h"
-#include "app/StartPicture.h"
 #include "corner/GrownUpsCorner.h"
 
 #include "core/Artwork.h"
@@ -196,7 +195,7 @@ void TMainForm::CreateChoosers()
     }
 }
 
-void TMainForm::CompleteBuild(bool KeepStartPicture)
+void TMainForm::CompleteBuild()
 {
     // Each goes into a parent made in the constructor, in its place among what is there, so the
     // window's tree is the same as if they had been made in the constructor.
@@ -205,7 +204,6 @@ void TMainForm::CompleteBuild(bool KeepStartPicture)
     CreateRulesFrame(CloseRulesPanel);
     CreateRulesPages();
     ui::Realign(this);
-    if (KeepStartPicture) start_picture::Keep(Image2->Picture());
 }
 
 void TMainForm::CreateGrownUpsCorner()

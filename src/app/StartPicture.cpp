@@ -1,74 +1,51 @@
 #include "app/StartPicture.h"
 
-#include <QCoreApplication>
-#include <QDataStream>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include <QResource>
+#include <QtEndian>
+
+#include <cstdint>
 
 namespace start_picture {
 
 namespace {
 
-constexpr quint32 kMagic = 0x4B565350;  // "KVSP"
-
-QString KeptPath()
-{
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    return base.isEmpty() ? QString() : base + QStringLiteral("/start-screen.raw");
-}
-
-// What the kept picture belongs to: this very program file (its drawing and fonts are built in)
-// and the Qt it runs with.
-QByteArray ProgramStamp()
-{
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    return (program.absoluteFilePath() + u'\n' + QString::number(program.size()) + u'\n' +
-            QString::number(program.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()) + u'\n' +
-            QString::fromLatin1(qVersion()))
-        .toUtf8();
-}
+constexpr qsizetype kHeaderBytes = 8;
+constexpr quint32 kLargestSide = 4096;
 
 }  // namespace
 
-std::optional<QImage> ReadKept()
+QByteArray Stored(const QImage& Picture)
 {
-    const QString path = KeptPath();
-    if (path.isEmpty()) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QDataStream in(&file);
-    quint32 magic = 0, width = 0, height = 0, format = 0;
-    QByteArray stamp;
-    in >> magic >> stamp >> width >> height >> format;
-    if (in.status() != QDataStream::Ok || magic != kMagic || stamp != ProgramStamp() ||
-        format != quint32(QImage::Format_RGB32) || width == 0 || height == 0 || width > 4096 || height > 4096)
-        return std::nullopt;
-    QImage picture(int(width), int(height), QImage::Format_RGB32);
-    const qint64 bytes = picture.sizeInBytes();
-    if (picture.isNull() || file.size() - file.pos() != bytes) return std::nullopt;
-    if (file.read(reinterpret_cast<char*>(picture.bits()), bytes) != bytes) return std::nullopt;
-    return picture;
+    const QImage picture = Picture.convertToFormat(QImage::Format_RGB32);
+    QByteArray bytes(kHeaderBytes, Qt::Uninitialized);
+    qToLittleEndian<quint32>(quint32(picture.width()), bytes.data());
+    qToLittleEndian<quint32>(quint32(picture.height()), bytes.data() + 4);
+    for (int y = 0; y < picture.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(picture.constScanLine(y)), qsizetype(picture.width()) * 4);
+    return bytes;
 }
 
-void Keep(const QImage& Picture)
+std::optional<QImage> FromStored(QByteArrayView Bytes)
 {
-    const QString path = KeptPath();
-    if (path.isEmpty() || Picture.isNull() || !QDir().mkpath(QFileInfo(path).path())) return;
-    const QImage picture = Picture.convertToFormat(QImage::Format_RGB32);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    QDataStream out(&file);
-    out << kMagic << ProgramStamp() << quint32(picture.width()) << quint32(picture.height())
-        << quint32(QImage::Format_RGB32);
-    if (out.status() != QDataStream::Ok ||
-        file.write(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()) != picture.sizeInBytes()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    if (Bytes.size() < kHeaderBytes) return std::nullopt;
+    const quint32 width = qFromLittleEndian<quint32>(Bytes.data());
+    const quint32 height = qFromLittleEndian<quint32>(Bytes.data() + 4);
+    if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide ||
+        Bytes.size() != kHeaderBytes + qsizetype(width) * height * 4)
+        return std::nullopt;
+    const auto* pixels = reinterpret_cast<const uchar*>(Bytes.data() + kHeaderBytes);
+    // A picture over read-only bytes: anyone who changes it gets a copy of their own.
+    const QImage inPlace(pixels, int(width), int(height), int(width) * 4, QImage::Format_RGB32);
+    // QImage wants its rows 4-byte aligned; elsewhere a copy is made.
+    if (reinterpret_cast<std::uintptr_t>(pixels) % 4 != 0) return inPlace.copy();
+    return inPlace;
+}
+
+std::optional<QImage> BuiltIn()
+{
+    const QResource stored(QStringLiteral(":/start/start-screen.raw"));
+    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression) return std::nullopt;
+    return FromStored(QByteArrayView(reinterpret_cast<const char*>(stored.data()), stored.size()));
 }
 
 }  // namespace start_picture

@@ -1,16 +1,22 @@
 #pragma once
-// The start screen's picture kept in the user's cache folder, so that a later start of the same
-// program file shows it without drawing it (drawing it is a good part of the first frame's cost).
+// The start screen's picture as it was drawn when the program was built (tools/render_start_picture,
+// the same drawing with the same bundled fonts), stored uncompressed among the program's resources:
+// the first frame shows it without drawing it, which was a good part of that frame's cost.
 #include <QImage>
 
 #include <optional>
 
 namespace start_picture {
 
-// The kept picture, when there is one for this program file and it reads back whole.
-std::optional<QImage> ReadKept();
-// Keeps Picture for later starts (written whole under a temporary name, then renamed); failures
-// are silent.
-void Keep(const QImage& Picture);
+// The stored picture, read in place where its pixels lie aligned; nothing when the resource is
+// missing or does not hold a whole picture.
+std::optional<QImage> BuiltIn();
+
+// The stored form: width and height (32 bits each, little-endian), then the rows of a
+// Format_RGB32 picture, each width × 4 bytes.
+QByteArray Stored(const QImage& Picture);
+// Stored's inverse over Bytes that outlive the picture (a resource's); nothing when they are not
+// a whole picture.
+std::optional<QImage> FromStored(QByteArrayView Bytes);
 
 }  // namespace start_picture

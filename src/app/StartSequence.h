@@ -8,7 +8,7 @@
 //              that its first frame shows it;
 //   Painted    the first frame is on the screen (or, shown minimised, 2 s have passed);
 //   Completed  the rest of the window is built and the steps waiting for the first frame have
-//              run (Qt's Russian texts, the icon, the sound, the start picture kept);
+//              run (Qt's Russian texts, the icon, the sound);
 //   Loading    the loader makes the program-wide game objects on its own thread;
 //   Loaded     loading has ended, every object made or not;
 //   Ending     the program is to end: nothing more starts, the loader stops between files.

@@ -1,9 +1,10 @@
 // The program's own start paints its first frame before it builds the hidden parts of the window,
 // makes its sound and starts loading; the window it ends with is the one a constructor that builds
-// everything at once gives. A later start shows the start picture the first one kept.
+// everything at once gives. The start picture is the one drawn when the program was built.
 #include "app/MainForm.h"
 #include "app/StartPicture.h"
 #include "app/StartSequence.h"
+#include "core/Artwork.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/Panel.h"
@@ -198,27 +199,29 @@ TEST_F(StartOrder, TheWindowEndsAsIfBuiltAtOnce)
     EXPECT_FALSE(Named<TPanel>(*started, "SysPanel")->isVisible());
 }
 
-TEST_F(StartOrder, ALaterStartShowsTheKeptStartPicture)
+TEST_F(StartOrder, TheStartShowsThePictureDrawnAtBuildTimeAndItIsTheDrawingOfNow)
 {
-    const auto first = Started();
-    const QImage drawn = Named<TImage>(*first, "Image2")->Picture();
-    ASSERT_FALSE(drawn.isNull());
-    const auto kept = start_picture::ReadKept();
-    ASSERT_TRUE(kept.has_value());
-    EXPECT_EQ(*kept, drawn.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(Named<TImage>(*Started(), "Image2")->Picture(), *kept) << "the later start shows the kept picture";
+    const auto builtIn = start_picture::BuiltIn();
+    ASSERT_TRUE(builtIn.has_value()) << "the program's resources hold no whole start picture";
+    // Stale or drawn otherwise (another font, a changed drawing left unbuilt) shows here.
+    EXPECT_EQ(*builtIn, artwork::StartScreen().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(Named<TImage>(*Started(), "Image2")->Picture(), *builtIn);
+    EXPECT_TRUE(QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).isEmpty())
+        << "a start writes nothing into the cache folder";
+}
 
-    // Damaged: drawn again and kept anew.
-    const QString file = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/start-screen.raw";
-    ASSERT_TRUE(QFile::exists(file));
-    QFile damaged(file);
-    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
-    damaged.resize(damaged.size() / 2);
-    damaged.close();
-    EXPECT_FALSE(start_picture::ReadKept().has_value());
-    const auto again = Started();
-    const auto rekept = start_picture::ReadKept();
-    ASSERT_TRUE(rekept.has_value());
-    EXPECT_EQ(Named<TImage>(*again, "Image2")->Picture().convertToFormat(QImage::Format_RGB32), *rekept);
-    EXPECT_EQ(rekept->size(), drawn.size());
+TEST(StartPictureStored, ReadsBackWholeAndRefusesWhatIsNotAWholePicture)
+{
+    QImage picture(5, 3, QImage::Format_RGB32);
+    picture.fill(QColor(10, 20, 30));
+    picture.setPixel(4, 2, qRgb(200, 100, 50));
+    const QByteArray stored = start_picture::Stored(picture);
+    const auto back = start_picture::FromStored(stored);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, picture);
+    // Read at an odd address: still the same picture (a copy).
+    const QByteArray shifted = QByteArray(1, 'x') + stored;
+    EXPECT_EQ(start_picture::FromStored(QByteArrayView(shifted).sliced(1)), picture);
+    for (const QByteArray& bad : {stored.left(stored.size() - 1), stored + "x", stored.left(6), QByteArray(8, '\0')})
+        EXPECT_FALSE(start_picture::FromStored(bad).has_value()) << bad.size();
 }
