@@ -32,7 +32,10 @@ void PlayAWeek(const QString& Path, qint64 Child)
     const QStringList& letters = RussianLetters();
     for (int day = 6; day >= 0; --day) {
         if (day == 2) continue;  // a day off
-        qint64 time = now.toSecsSinceEpoch() - day * 86400 - 1800;
+        // Earlier days play at noon; today's 20 minutes end now (each day's answers on that day
+        // unless the test runs in the first 20 minutes after midnight).
+        qint64 time = day > 0 ? QDateTime(now.date().addDays(-day), QTime(12, 0)).toSecsSinceEpoch()
+                              : now.toSecsSinceEpoch() - 60 * 20 - 1;
         for (int n = 0; n < 60; ++n, time += 20) {
             const int index = static_cast<int>(random.bounded(20));
             const QString asked = letters[index];

@@ -120,10 +120,13 @@ TEST(ProgressStore, CalendarAndTimePlayedComeFromLocalDays)
         // pause of an hour), and forty days ago, outside the four weeks.
         TProgressDatabase database(world.Path());
         ASSERT_EQ(database.Open(false), progressdb::TOpenState::osOpen);
+        // The session three days ago starts just after that day's midnight, so that its hour stays
+        // within the day whatever the time the test runs at.
         const QDateTime now = QDateTime::currentDateTime();
         const qint64 t = now.toSecsSinceEpoch();
-        for (const qint64 time :
-             {t - 40 * 86400, t - 3 * 86400, t - 3 * 86400 + 30, t - 3 * 86400 + 60, t - 3 * 86400 + 3660, t}) {
+        const qint64 s = QDateTime(now.date().addDays(-3), QTime(0, 1)).toSecsSinceEpoch();
+        const qint64 old = QDateTime(now.date().addDays(-40), QTime(12, 0)).toSecsSinceEpoch();
+        for (const qint64 time : {old, s, s + 30, s + 60, s + 3660, t}) {
             progressdb::TAnswerRow row;
             row.Time = time;
             row.UtcOffset = now.offsetFromUtc();
