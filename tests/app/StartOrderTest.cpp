@@ -209,7 +209,9 @@ TEST_F(StartOrder, TheStartShowsThePictureDrawnAtBuildTimeAndItIsTheDrawingOfNow
     const QImage shown = Named<TImage>(*Started(), "Image2")->Picture();
     EXPECT_EQ(shown, *builtIn);
     // Where the stored pixels lie aligned they are shown in place: neither drawn nor copied.
-    if (reinterpret_cast<std::uintptr_t>(builtIn->constBits()) % 4 == 0) EXPECT_EQ(shown.constBits(), builtIn->constBits());
+    if (reinterpret_cast<std::uintptr_t>(builtIn->constBits()) % 4 == 0) {
+        EXPECT_EQ(shown.constBits(), builtIn->constBits());
+    }
     EXPECT_TRUE(QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).isEmpty())
         << "a start writes nothing into the cache folder";
 }
