@@ -25,17 +25,22 @@ TEST_P(GolosSlogiShot, LessonOpenFitsTheWidth)
     w.Enter();
     w.Press(QStringLiteral("FoldButton:Слоги"));
     w.Press(QStringLiteral("FoldButton:Слоги/м"));
-    QTest::qWait(50);  // the rows shown and laid out
     auto* scroll = w.Named<QScrollArea>(QStringLiteral("VoiceScrollArea"));
     auto* lesson = w.Named<QPushButton>(QStringLiteral("FoldButton:Слоги/м"));
-    ASSERT_TRUE(scroll && lesson);
-    // The heading at the top of the list, the lesson and its rows below it.
     auto* heading = w.Named<QPushButton>(QStringLiteral("FoldButton:Слоги"));
-    scroll->verticalScrollBar()->setValue(heading->mapTo(scroll->widget(), QPoint(0, 0)).y());
-    lesson->setFocus();
-    QCoreApplication::processEvents();
     auto* record = w.Named<QPushButton>(QStringLiteral("RecordButton:Sound/Женский голос/Слоги/ма.mp3"));
-    ASSERT_TRUE(record && record->isVisible());
+    ASSERT_TRUE(scroll && lesson && heading && record);
+    lesson->setFocus();
+    // The heading at the top of the list, the lesson and its rows below it. The rows are laid out
+    // some events after the lesson opens (on a busy machine, later): until then the list is too
+    // short to scroll that far.
+    const auto headingOnTop = [&] {
+        const int top = heading->mapTo(scroll->widget(), QPoint(0, 0)).y();
+        scroll->verticalScrollBar()->setValue(top);
+        return record->isVisible() && scroll->verticalScrollBar()->value() == top;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(headingOnTop));
+    QCoreApplication::processEvents();
     const QRect inView(record->mapTo(scroll->viewport(), QPoint(0, 0)), record->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(inView))
         << "the first syllable's row is shown whole: " << inView.x() << ',' << inView.y() << ' ' << inView.width() << 'x'
