@@ -120,7 +120,7 @@ int RunKvarnel(int argc, char** argv, const std::function<int(QApplication&, con
     return Start ? Start(app, line) : StartKvarnel(app, line);
 }
 
-int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::function<void(QWidget& Window)>& BeforeShow)
+int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::function<void(QWidget& Window)>& BeforeFirstFrame)
 {
     memory::ReturnLargeBlocksToTheSystem();
     // However the program ends (Ctrl+Q, the adult's exit, the window closed, SIGTERM, Ctrl+C),
@@ -144,8 +144,15 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
     // The group journal's section of the same file, over the administrator's system-wide one.
     TJournalSettingsFile journalFile(choicesFile.fileName(), TJournalSettingsFile::SystemFiles());
 
+    // Shown at the size it is to have (a window shown at its base size and maximised a moment later
+    // paints its first frame twice), and before its widgets are built: the window manager maps it
+    // meanwhile.
     TMainForm window(&dialogs, TSettings::ForContent(ContentFor(Line), fs::ExeFolder()), nullptr,
-                     TStartOrder::FirstFrameFirst);
+                     TStartOrder::FirstFrameFirst, [](QWidget& Window) {
+                         if (QScreen* where = Window.screen()) Window.setGeometry(where->availableGeometry());
+                         Window.setWindowState(Window.windowState() | Qt::WindowMaximized);
+                         Window.show();
+                     });
     qtDialogs = TQtDialogs(&window);  // the boxes belong to the window
     window.Controls().ApplyChoices(stored, ThisRun(stored, Line));
     if (!Line.SmokeTest) window.Controls().SetChoicesFile(&choicesFile);
@@ -190,12 +197,7 @@ int StartKvarnel(QApplication& App, const TCommandLine& Line, const std::functio
             if (module) Print(stderr, QStringLiteral("the grown-ups' corner's module: ") + *module);
             QApplication::exit(Loaded && printedDialogs.Shown == 0 && !module ? 0 : 1);
         });
-    if (BeforeShow) BeforeShow(window);
-    // Shown at the size it is to have: a window shown at its base size and maximised a moment
-    // later paints its first frame twice.
-    if (QScreen* where = window.screen()) window.setGeometry(where->availableGeometry());
-    window.setWindowState(window.windowState() | Qt::WindowMaximized);
-    window.show();
+    if (BeforeFirstFrame) BeforeFirstFrame(window);
     const int result = App.exec();
     quitting = nullptr;
     window.SetSpeech(nullptr);

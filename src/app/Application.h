@@ -12,7 +12,8 @@ class QWidget;
 int RunKvarnel(int argc, char** argv, const std::function<int(QApplication&, const TCommandLine&)>& Start = {});
 
 // The program's start once its application exists, as Line asks: the main window, then right after
-// its first frame Qt's Russian texts and the sound, then the message loop. BeforeShow, when given, sees the window just before it is shown
-// (the start-up benchmark watches for its first frame there).
+// its first frame Qt's Russian texts and the sound, then the message loop. BeforeFirstFrame, when
+// given, sees the window once it is built and before it paints (the start-up benchmark watches for
+// its first frame there).
 int StartKvarnel(QApplication& App, const TCommandLine& Line = {},
-                 const std::function<void(QWidget& Window)>& BeforeShow = {});
+                 const std::function<void(QWidget& Window)>& BeforeFirstFrame = {});

@@ -43,7 +43,8 @@ QAction* NewAction(QObject* Manager, const QString& Name, const QString& Categor
 
 }  // namespace
 
-TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent, TStartOrder Order)
+TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent, TStartOrder Order,
+                     const TShowAtOnce& ShowAtOnce)
     : QWidget(Parent),
       FUrlOpener(ui::SystemUrlOpener([this](const QString& Url) { BrowserFailed(Url); })),
       FLoader(std::make_unique<TStartupLoader>(this))
@@ -63,7 +64,6 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
-    setFont(fonts::StandIn(QStringLiteral("MS Sans Serif"), 11));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ui::ButtonFace());
     setPalette(pal);
@@ -71,6 +71,17 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     // The window's base size is 1107 x 799 at 276,148 with its frame; here the size is its client area.
     setGeometry(276, 148, kBaseWidth, kBaseHeight);
     ui::SetBaseSize(this, QSize(kBaseWidth, kBaseHeight));
+    const bool firstFrameFirst = Order == TStartOrder::FirstFrameFirst;
+    FStartUp = new TStartSequence(firstFrameFirst,
+                                  {[this] { ActivateWindow(); },
+                                   [this] { ShowLoadingOverlay(); },
+                                   [this] { CompleteBuild(); },
+                                   {},
+                                   [this] { StartLoading(); }},
+                                  this);
+    // Nothing is painted before the message loop runs, when all below is built.
+    if (ShowAtOnce) ShowAtOnce(*this);
+    setFont(fonts::StandIn(QStringLiteral("MS Sans Serif"), 11));
 
     CreateActions();
     FKeyboard = std::make_unique<TKeyboardPlay>(static_cast<IKeyWindow&>(*this));
@@ -91,15 +102,12 @@ TMainForm::TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Pare
     // corner is a bare page until then (its door and sections are made when it first opens).
     CreateGrownUpsCorner();
     SetStartPicture();
-    const bool firstFrameFirst = Order == TStartOrder::FirstFrameFirst;
     if (!firstFrameFirst) CompleteBuild();
-    FStartUp = new TStartSequence(firstFrameFirst,
-                                  {[this] { ActivateWindow(); },
-                                   [this] { ShowLoadingOverlay(); },
-                                   [this] { CompleteBuild(); },
-                                   {},
-                                   [this] { StartLoading(); }},
-                                  this);
+    // Widgets added to a window already shown stay hidden until shown: these are shown as the
+    // window's own showing would have shown them (all but those hidden on purpose).
+    if (isVisible())
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide)) child->show();
 
     UpdateGameActions();
     ui::Realign(this);

@@ -18,6 +18,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,14 +52,17 @@ class TMainForm : public QWidget,
                   private TPopupMenus {
     Q_OBJECT
 public:
+    // Shows the window (its size and state set first) before its widgets are built: the window
+    // system maps it while they are, and its first frame comes that much sooner.
+    using TShowAtOnce = std::function<void(QWidget& Window)>;
     // Dialogs answer every box the window and the games show; Settings say where the content lies
     // and how the program starts.
     TMainForm(IDialogs* Dialogs, const TSettings& Settings, QWidget* Parent = nullptr,
-              TStartOrder Order = TStartOrder::AllAtOnce);
+              TStartOrder Order = TStartOrder::AllAtOnce, const TShowAtOnce& ShowAtOnce = {});
     // A window whose content lies in ContentFolder alone (with a trailing separator).
     TMainForm(IDialogs* Dialogs, const QString& ContentFolder, QWidget* Parent = nullptr,
-              TStartOrder Order = TStartOrder::AllAtOnce)
-        : TMainForm(Dialogs, TSettings::ForProgramFolder(ContentFolder), Parent, Order)
+              TStartOrder Order = TStartOrder::AllAtOnce, const TShowAtOnce& ShowAtOnce = {})
+        : TMainForm(Dialogs, TSettings::ForProgramFolder(ContentFolder), Parent, Order, ShowAtOnce)
     {}
     ~TMainForm() override;
 

@@ -22,6 +22,7 @@ TVolumeIndicator::TVolumeIndicator(QWidget* Parent) : QWidget(Parent), FHide(new
     FHide->setInterval(kShownMs);
     connect(FHide, &QTimer::timeout, this, &QWidget::hide);
     if (Parent) Parent->installEventFilter(this);
+    Place();  // a window already shown sends no more resizes until it changes size
     hide();
 }
 

@@ -181,6 +181,21 @@ TEST_F(StartOrder, TheFirstFrameComesFirstAndTheRestRightAfter)
     EXPECT_TRUE(Named<QAction>(form, "FindLetter")->isEnabled());
 }
 
+// The program shows its window before building its widgets: its first frame shows what a window
+// shown once built does, and the start goes on from there.
+TEST_F(StartOrder, AWindowShownBeforeItsWidgetsAreBuiltShowsTheSameFirstFrame)
+{
+    TTestForm shownAfter(&Dialogs, Program.path() + "/", nullptr, TStartOrder::FirstFrameFirst);
+    shownAfter.show();
+    TTestForm shownBefore(&Dialogs, Program.path() + "/", nullptr, TStartOrder::FirstFrameFirst,
+                          [](QWidget& Window) { Window.show(); });
+    EXPECT_EQ(Tree(shownBefore), Tree(shownAfter));
+    ASSERT_TRUE(RunUntil([&] { return shownBefore.LoadingEnded() && shownAfter.LoadingEnded(); }));
+    shownBefore.WaitForLoading();
+    shownAfter.WaitForLoading();
+    EXPECT_EQ(Tree(shownBefore), Tree(shownAfter));
+}
+
 TEST_F(StartOrder, TheWindowEndsAsIfBuiltAtOnce)
 {
     auto whole = std::make_unique<TTestForm>(&Dialogs, Program.path() + "/");
