@@ -1,6 +1,7 @@
 #include "app/StartPicture.h"
 
-#include <QResource>
+#include "platform/FileSystem.h"
+
 #include <QtEndian>
 
 #include <cstdint>
@@ -43,9 +44,8 @@ std::optional<QImage> FromStored(QByteArrayView Bytes)
 
 std::optional<QImage> BuiltIn()
 {
-    const QResource stored(QStringLiteral(":/start/start-screen.raw"));
-    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression) return std::nullopt;
-    return FromStored(QByteArrayView(reinterpret_cast<const char*>(stored.data()), stored.size()));
+    const auto stored = fs::ResourceInPlace(QStringLiteral(":/start/start-screen.raw"));
+    return stored ? FromStored(*stored) : std::nullopt;
 }
 
 }  // namespace start_picture

@@ -1,5 +1,5 @@
 #pragma once
-// The start screen's picture as it was drawn when the program was built (tools/render_start_picture,
+// The start screen's picture as it was drawn when the program was built (tools/startpicture,
 // the same drawing with the same bundled fonts), stored uncompressed among the program's resources:
 // the first frame shows it without drawing it, which was a good part of that frame's cost.
 #include <QImage>

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QResource>
 
 #include <algorithm>
 
@@ -140,6 +141,13 @@ QStringList ListSubFolders(const QString& Folder)
     QStringList out = QDir(Folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
     SortNames(out);
     return out;
+}
+
+std::optional<QByteArrayView> ResourceInPlace(const QString& Path)
+{
+    const QResource stored(Path);
+    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression) return std::nullopt;
+    return QByteArrayView(reinterpret_cast<const char*>(stored.data()), stored.size());
 }
 
 }  // namespace fs

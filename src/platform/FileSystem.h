@@ -1,8 +1,11 @@
 #pragma once
 // Files and folders as the program sees them. Paths are Unicode strings with the platform's
 // separator ('/'); names on disk are UTF-8.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace fs {
 
@@ -28,5 +31,9 @@ QStringList ListUndecodableNames(const QString& Folder, const QString& Masks = Q
 
 // Sorts names ascending in the listing order above.
 void SortNames(QStringList& Names);
+
+// The bytes of one of the program's own resources (":/…") where they lie, read in place for the
+// program's whole run; nothing when it is missing or stored compressed.
+std::optional<QByteArrayView> ResourceInPlace(const QString& Path);
 
 }  // namespace fs

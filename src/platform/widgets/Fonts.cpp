@@ -1,7 +1,8 @@
 #include "platform/widgets/Fonts.h"
 
+#include "platform/FileSystem.h"
+
 #include <QFontDatabase>
-#include <QResource>
 
 #include <mutex>
 
@@ -28,10 +29,8 @@ void Register(TFamily Family)
             // Stored uncompressed, a font is read where it lies among the program's resources:
             // copying it (as registering by name does) would cost the start a megabyte of
             // freshly touched memory for the first frame's three files.
-            const QResource stored(QString::fromLatin1(file));
-            if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression)
-                QFontDatabase::addApplicationFontFromData(
-                    QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size()));
+            if (const auto stored = fs::ResourceInPlace(QString::fromLatin1(file)))
+                QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(stored->data(), stored->size()));
             else
                 QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         }
